@@ -1,0 +1,62 @@
+# Native build: the portable core's unit tests under ASan+UBSan, benchmarks,
+# quorvel-cli, and the fuzz targets through a clang sub-build.
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+find_package(nlohmann_json 3 REQUIRED)
+
+# A sanitised copy of the core for the unit tests; the plain one serves the
+# benchmarks and the command-line tool.
+add_library(quorvel_core_san STATIC ${QUORVEL_PORTABLE_SOURCES})
+target_include_directories(quorvel_core_san PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_compile_options(quorvel_core_san PRIVATE ${QUORVEL_WARNINGS} PUBLIC ${QUORVEL_SANITIZERS})
+target_link_options(quorvel_core_san PUBLIC ${QUORVEL_SANITIZERS})
+
+add_subdirectory(src/cli)
+
+file(GLOB core_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*_test.cpp)
+add_executable(core_tests ${core_tests})
+target_link_libraries(core_tests PRIVATE quorvel_core_san GTest::gtest_main nlohmann_json::nlohmann_json)
+target_compile_definitions(core_tests PRIVATE QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+include(GoogleTest)
+gtest_discover_tests(core_tests PROPERTIES TIMEOUT 60 ENVIRONMENT "UBSAN_OPTIONS=print_stacktrace=1")
+
+# Command-line tool tests: real processes, real pipes.
+file(GLOB cli_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/cli/*.sh)
+foreach(t ${cli_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME cli.${name} COMMAND bash ${t} $<TARGET_FILE:quorvel-cli>)
+  set_tests_properties(cli.${name} PROPERTIES TIMEOUT 60)
+endforeach()
+
+file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
+if(benches)
+  add_executable(quorvel_bench ${benches})
+  target_link_libraries(quorvel_bench PRIVATE quorvel_core benchmark::benchmark_main)
+  target_compile_options(quorvel_bench PRIVATE -O2)
+endif()
+
+# Fuzz targets: clang with libFuzzer, configured from this same tree.
+find_program(CLANGXX clang++)
+if(CLANGXX)
+  include(ExternalProject)
+  ExternalProject_Add(fuzz_build
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz
+    CMAKE_ARGS -G Ninja -DQUORVEL_FUZZ_ONLY=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+               -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=${CLANGXX}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    USES_TERMINAL_BUILD ON)
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
+  foreach(f ${fuzzers})
+    get_filename_component(name ${f} NAME_WE)
+    # A short run from the committed seeds: new inputs go to a scratch folder,
+    # so the committed corpus stays as it is.
+    add_test(NAME fuzz.${name}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/fuzz-run.sh ${CMAKE_BINARY_DIR}/fuzz/fuzz/${name}
+              ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name} 30)
+    set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 120)
+  endforeach()
+else()
+  message(WARNING "clang++ not found: fuzz targets are not built")
+endif()

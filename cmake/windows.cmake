@@ -1,0 +1,64 @@
+# Windows build: Quorvel.exe, quorvel-cli.exe and the Win32 tests that run under Wine.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+
+set(QUORVEL_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 winmm shcore ole32 uuid)
+
+# Everything but the program entry, so tests link the same code the program runs.
+add_library(quorvel_win STATIC ${QUORVEL_PORTABLE_SOURCES} ${QUORVEL_WIN32_SOURCES})
+target_include_directories(quorvel_win PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_compile_options(quorvel_win PRIVATE ${QUORVEL_WARNINGS})
+target_link_libraries(quorvel_win PUBLIC ${QUORVEL_WIN_LIBS})
+
+add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
+target_link_options(Quorvel PRIVATE -municode)
+target_link_libraries(Quorvel PRIVATE quorvel_win)
+set_target_properties(Quorvel PROPERTIES OUTPUT_NAME Quorvel)
+
+# The header-only JSON library is installed for the host; its headers are portable,
+# but the host's /usr/include must not reach the cross compiler, so link just its folder.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host-headers)
+file(CREATE_LINK /usr/include/nlohmann ${CMAKE_BINARY_DIR}/host-headers/nlohmann SYMBOLIC)
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+target_include_directories(nlohmann_json::nlohmann_json INTERFACE ${CMAKE_BINARY_DIR}/host-headers)
+add_subdirectory(src/cli)
+
+# GoogleTest from Debian's sources, built by the cross compiler.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The Wine session: one Xvfb, one wineserver and one desktop keeper for the whole run.
+add_executable(wine_keepalive WIN32 ${PROJECT_SOURCE_DIR}/tests/win/harness/keepalive.cpp)
+target_link_options(wine_keepalive PRIVATE -municode)
+set(wine_session ${PROJECT_SOURCE_DIR}/scripts/wine/session.sh)
+add_test(NAME wine.session.start COMMAND bash ${wine_session} start $<TARGET_FILE:wine_keepalive>)
+add_test(NAME wine.session.stop COMMAND bash ${wine_session} stop)
+# Each build folder has its own Wine session and prefix, so two builds never share one.
+set(QUORVEL_WINE_ENV QUORVEL_WINE_DIR=${CMAKE_BINARY_DIR}/wine)
+set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120 ENVIRONMENT "${QUORVEL_WINE_ENV}")
+set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60 ENVIRONMENT "${QUORVEL_WINE_ENV}")
+
+# Every tests/win/*_test.cpp is one GoogleTest program run under Wine.
+add_library(win_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/win/harness/test_main.cpp)
+target_link_libraries(win_test_support PUBLIC quorvel_win gtest)
+target_include_directories(win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
+file(GLOB win_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*_test.cpp)
+foreach(t ${win_tests})
+  get_filename_component(name ${t} NAME_WE)
+  # Each test program carries the same manifest as Quorvel.exe (comctl32 v6, DPI awareness).
+  add_executable(${name} ${t} ${PROJECT_SOURCE_DIR}/res/test.rc)
+  target_link_libraries(${name} PRIVATE win_test_support)
+  add_test(NAME win.${name} COMMAND ${name})
+  set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 ENVIRONMENT "${QUORVEL_WINE_ENV}")
+endforeach()
+
+# End-to-end checks of the real Quorvel.exe, from outside (xdotool, screenshots).
+file(GLOB e2e_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
+foreach(t ${e2e_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME e2e.${name} COMMAND bash ${t} $<TARGET_FILE:Quorvel> ${CMAKE_BINARY_DIR}/artefacts)
+  set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180 RUN_SERIAL ON
+                                               ENVIRONMENT "${QUORVEL_WINE_ENV}")
+endforeach()

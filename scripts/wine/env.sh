@@ -1,0 +1,40 @@
+# Sourced by the Wine scripts: the project's private Wine environment.
+# A prefix of its own under build/windows, no Mono/Gecko dialogs, no debugger
+# (a crash must exit non-zero, not wait on a dialog), and an ALSA null device.
+quorvel_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export QUORVEL_WINE_DIR=${QUORVEL_WINE_DIR:-$quorvel_root/build/windows/wine}
+export WINEPREFIX=$QUORVEL_WINE_DIR/prefix
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d'
+# Wine's ALSA driver reads ~/.asoundrc from the Unix HOME.
+export HOME=$QUORVEL_WINE_DIR/home
+QUORVEL_WINE=/usr/lib/wine/wine64
+QUORVEL_WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$QUORVEL_WINESERVER" ] || QUORVEL_WINESERVER=/usr/lib/wine/wineserver
+
+# The display of a running test session, if any, wins over the caller's.
+quorvel_use_session_display() {
+  local f=$QUORVEL_WINE_DIR/display pid
+  if [ -f "$f" ] && pid=$(cat "$QUORVEL_WINE_DIR/xvfb.pid" 2>/dev/null) && kill -0 "$pid" 2>/dev/null; then
+    export DISPLAY=$(cat "$f")
+  fi
+}
+
+# First use of the prefix: boot it once (guarded, tests may start together),
+# unmanaged X11 windows (no 2 s stall per show/hide without a window manager),
+# and no crash dialog.
+quorvel_init_prefix() {
+  mkdir -p "$HOME" "$WINEPREFIX"
+  [ -f "$HOME/.asoundrc" ] || echo 'pcm.!default { type null }' > "$HOME/.asoundrc"
+  [ -f "$WINEPREFIX/.quorvel-ready" ] && return 0
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
+      "$QUORVEL_WINE" wineboot -i </dev/null >/dev/null 2>&1
+      "$QUORVEL_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+      "$QUORVEL_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+      touch "$WINEPREFIX/.quorvel-ready"
+    fi
+  ) 9>"$QUORVEL_WINE_DIR/init.lock"
+}

@@ -1,0 +1,41 @@
+// Entry of every Win32 test program: GoogleTest, common controls, and a guard that
+// a test never hangs on a dialog it did not expect.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+HHOOK dialogHook = nullptr;
+
+// A dialog box that opens while a test runs would wait for a user who never comes:
+// close it at once and fail the running test with its caption.
+LRESULT CALLBACK CloseUnexpectedDialog(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND hwnd = reinterpret_cast<HWND>(wParam);
+        wchar_t cls[16] = {};
+        GetClassNameW(hwnd, cls, 16);
+        if (lstrcmpW(cls, L"#32770") == 0) {
+            wchar_t caption[128] = {};
+            GetWindowTextW(hwnd, caption, 128);
+            char utf8[384] = {};
+            WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof utf8, nullptr, nullptr);
+            ADD_FAILURE() << "unexpected dialog opened: \"" << utf8 << "\"";
+            PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    return CallNextHookEx(dialogHook, code, wParam, lParam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    dialogHook = SetWindowsHookExW(WH_CBT, CloseUnexpectedDialog, nullptr, GetCurrentThreadId());
+    int result = RUN_ALL_TESTS();
+    UnhookWindowsHookEx(dialogHook);
+    return result;
+}
