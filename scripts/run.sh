@@ -15,7 +15,7 @@ source scripts/wine/env.sh
 xvfb_pid=
 if [ -z "${DISPLAY:-}" ]; then
   mkdir -p "$QUORVEL_WINE_DIR"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$QUORVEL_WINE_DIR/run-display" \
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$QUORVEL_WINE_DIR/run-display" \
     </dev/null >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$QUORVEL_WINE_DIR/run-display" ] && break; sleep 0.1; done
@@ -23,7 +23,8 @@ if [ -z "${DISPLAY:-}" ]; then
   xsetroot -solid '#3366cc'
   echo "No DISPLAY: started a virtual display $DISPLAY (Xvfb)."
 fi
-trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true' EXIT
+# On exit or Ctrl+C: end this prefix's Wine processes, then the virtual display.
+trap '"$QUORVEL_WINESERVER" -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true' EXIT
 
 quorvel_init_prefix
 echo "Starting $exe under Wine (prefix $WINEPREFIX)"
