@@ -52,6 +52,12 @@ foreach(t ${win_tests})
   target_link_libraries(${name} PRIVATE win_test_support)
   add_test(NAME win.${name} COMMAND ${name})
   set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 ENVIRONMENT "${QUORVEL_WINE_ENV}")
+  # A test that changes what others share (the pointer, focus, the prefix's
+  # regional settings) says so with a line "// ctest: RUN_SERIAL" and runs alone.
+  file(STRINGS ${t} serial REGEX "^// ctest: RUN_SERIAL")
+  if(serial)
+    set_tests_properties(win.${name} PROPERTIES RUN_SERIAL ON)
+  endif()
 endforeach()
 
 # End-to-end checks of the real Quorvel.exe, from outside (xdotool, screenshots).
