@@ -11,7 +11,8 @@ target_compile_options(quorvel_win PRIVATE ${QUORVEL_WARNINGS})
 target_link_libraries(quorvel_win PUBLIC ${QUORVEL_WIN_LIBS})
 
 add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
-target_link_options(Quorvel PRIVATE -municode)
+# Stripped in release builds: the static runtime's debug sections would triple its size.
+target_link_options(Quorvel PRIVATE -municode $<$<CONFIG:MinSizeRel,Release>:-s>)
 target_link_libraries(Quorvel PRIVATE quorvel_win)
 set_target_properties(Quorvel PROPERTIES OUTPUT_NAME Quorvel)
 
