@@ -1,6 +1,7 @@
 // The toolkit every window stands on, against the real window system: handle
 // ownership, the Window base's dispatch and exception boundary, control tables
-// under resizing and DPI changes, the message box seam and modal runs.
+// under resizing and DPI changes, and modal runs. (The message box and colour
+// depth seams are exercised by the clock window's tests.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,9 +12,7 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/display.h"
 #include "ui/handle.h"
-#include "ui/message_box.h"
 #include "ui/modal.h"
 #include "ui/window.h"
 
@@ -230,33 +229,6 @@ TEST(ControlTable, FollowsResizeAndDpiChange) {
     EXPECT_EQ(r.top, 108);
     EXPECT_EQ(r.right - r.left, 90);
     EXPECT_NE(SendMessageW(ok, WM_GETFONT, 0, 0), oldFont) << "a new font for the new resolution";
-}
-
-// --- Message boxes ---------------------------------------------------------
-
-TEST(MessageBoxSeam, ATestAnswersInsteadOfAUser) {
-    std::vector<MessageBoxRequest> asked;
-    AnswerMessageBoxes([&](const MessageBoxRequest& r) {
-        asked.push_back(r);
-        return IDRETRY;
-    });
-    EXPECT_EQ(ShowMessageBox(nullptr, "Grüße\r\nline two", "ERROR", MB_RETRYCANCEL | MB_ICONERROR), IDRETRY);
-    AnswerMessageBoxes(nullptr);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, "Grüße\r\nline two");
-    EXPECT_EQ(asked[0].caption, "ERROR");
-    EXPECT_EQ(asked[0].type, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONERROR));
-}
-
-TEST(ColourDepth, ATestCanSetTheDepth) {
-    const HDC screen = GetDC(nullptr);
-    const int real = ColourDepth(screen);
-    EXPECT_EQ(real, GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
-    OverrideColourDepth(8);
-    EXPECT_EQ(ColourDepth(screen), 8);
-    OverrideColourDepth(std::nullopt);
-    EXPECT_EQ(ColourDepth(screen), real);
-    ReleaseDC(nullptr, screen);
 }
 
 // --- Modal runs ------------------------------------------------------------
