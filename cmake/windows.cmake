@@ -45,12 +45,19 @@ set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 add_library(win_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/win/harness/test_main.cpp)
 target_link_libraries(win_test_support PUBLIC quorvel_win gtest)
 target_include_directories(win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
+# Programs named in QUORVEL_LOCALE_TESTS run once per locale of QUORVEL_TEST_LOCALES
+# instead, with LANG set and the locale named in QUORVEL_TEST_LOCALE.
+include(${PROJECT_SOURCE_DIR}/cmake/locale_tests.cmake)
 file(GLOB win_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*_test.cpp)
 foreach(t ${win_tests})
   get_filename_component(name ${t} NAME_WE)
   # Each test program carries the same manifest as Quorvel.exe (comctl32 v6, DPI awareness).
   add_executable(${name} ${t} ${PROJECT_SOURCE_DIR}/res/test.rc)
   target_link_libraries(${name} PRIVATE win_test_support)
+  if(name IN_LIST QUORVEL_LOCALE_TESTS)
+    quorvel_add_locale_tests(win.${name} ${name})
+    continue()
+  endif()
   add_test(NAME win.${name} COMMAND ${name})
   set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 ENVIRONMENT "${QUORVEL_WINE_ENV}")
   # A test that changes what others share (the pointer, focus, the prefix's
