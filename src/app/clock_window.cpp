@@ -27,6 +27,7 @@ const FontSpec kOutlineFont{"Verdana", 16, clBlack, fsBold | fsItalic};
 constexpr TDateTime kSavePeriod = 1.0 / 720;  // 2 minutes
 
 // Sent by the shell when the taskbar is (re)created, e.g. after Explorer restarts.
+// The tray icon hears it on its own window and adds itself again.
 UINT TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
@@ -78,6 +79,7 @@ void TForm1::OnCreate() {
     Label1.Attach(Handle(), Dpi(), Edges());
     lblOutline.Attach(Handle(), Dpi(), Edges());
     tmr.Attach(Handle());
+    ConfigureTrayIcon();
     RECT client{};
     GetClientRect(Handle(), &client);
     clientWidth_ = client.right;
@@ -85,9 +87,28 @@ void TForm1::OnCreate() {
     ApplyLayeredAttributes();
 }
 
+// The tray icon stands in for the hidden clock: the program's icon at the small
+// icon size, the tool tip "Quorvel", and the clock's handlers for its events.
+void TForm1::ConfigureTrayIcon() {
+    ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL), IMAGE_ICON,
+                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    ti.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
+    ti.SetToolTip("Quorvel");
+    ti.SetTaskIconID(0);
+    ti.OnClick = [this](TTaskIcon& sender) { tiClick(sender); };
+    ti.OnDblClick = [this](TTaskIcon& sender) {
+        ForgetTrayClick();
+        tiDblClick(sender);
+    };
+    ti.OnRightClick = [this](TTaskIcon& sender, int x, int y) { tiRightClick(sender, x, y); };
+}
+
 void TForm1::FormCreate() {
-    // The settings registry is created, the stored settings loaded and the
-    // start-up entry synchronised here, in that order, with the settings storage.
+    // The registry object exists with the window; it holds no key until used.
+    LoadSettings();
+    KeepOnScreen();
+    // An existing entry is rewritten with this executable's path; a missing one stays missing.
+    SetStartupEntry(StartupEntryExists());
     NextSaveTime = Now() + kSavePeriod;
 }
 
@@ -107,10 +128,9 @@ void TForm1::FormShow() {
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void TForm1::FormClose() {
-    // The settings and the alarm list are saved here (SaveSettings) with the
-    // settings storage. The window is then destroyed, which ends the program.
-}
+// Every orderly end saves the settings (and with them the alarm list); the
+// window is then destroyed, which ends the program.
+void TForm1::FormClose() { SaveSettings(); }
 
 void TForm1::tmrTimer() {
     const TDateTime now = Now();
@@ -121,8 +141,21 @@ void TForm1::tmrTimer() {
     lblOutline.SetFontColour(color_);
     FitWindowToText();
     // The alarms window's CheckAlarms runs here, once per tick, with the alarms.
-    // The periodic save follows here with the settings storage: when Now() is not
-    // earlier than NextSaveTime, SaveSettings, then NextSaveTime := Now() + 2 minutes.
+    PeriodicSave();
+}
+
+// Every 2 minutes, counted from the end of the last save. Ticks keep arriving
+// while a failed save's message box waits for the user; they do not start
+// another save (and another box) until that one has returned.
+void TForm1::PeriodicSave() {
+    if (saving_ || Now() < NextSaveTime) return;
+    saving_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{saving_};
+    SaveSettings();
+    NextSaveTime = Now() + kSavePeriod;
 }
 
 void TForm1::PlaceShadow() {
@@ -202,11 +235,15 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         ReadLocale();
-        // The tray icon, when active, is added to the new taskbar here.
         return 0;
     }
-    // Log-off and shut-down (WM_QUERYENDSESSION, WM_ENDSESSION) keep the
-    // platform's default: the program agrees and ends without closing this window.
+    if (msg == WM_ENDSESSION) {
+        // Log-off and shut-down end the program without closing this window;
+        // save now, so the changes since the last periodic save are not lost.
+        if (wParam) SaveSettings();
+        return 0;
+    }
+    if (HandlePointer(msg, wParam, lParam)) return 0;
     return Window::HandleMessage(msg, wParam, lParam);
 }
 
@@ -232,6 +269,7 @@ void TForm1::PaintFace(HDC dc, const RECT& client) const {
 
 void TForm1::OnTimer(UINT_PTR id) {
     if (id == tmr.Id()) tmrTimer();
+    if (id == kTrayClickTimer) OpenTrayClickMenu();
 }
 
 void TForm1::OnClose() {

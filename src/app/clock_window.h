@@ -8,9 +8,12 @@
 #include <string>
 
 #include "app/clock_label.h"
+#include "app/clock_menu.h"
+#include "app/settings_registry.h"
 #include "app/time_format.h"
 #include "core/colour.h"
 #include "core/date_time.h"
+#include "trayicon/task_icon.h"
 #include "ui/dc.h"
 #include "ui/timer.h"
 #include "ui/window.h"
@@ -31,14 +34,19 @@ public:
     ClockLabel lblShadow;
     ClockLabel Label1;
     ClockLabel lblOutline;
-    // The tray icon `ti` joins here with the tray icon component.
+    TTaskIcon ti;
     ui::Timer tmr;
-    // The pop-up menu `pm` joins here with the window's commands.
+    ClockMenu pm;
 
     // The clock face's settings, owned by this window.
     std::string TimeFormat = "hh:mm:ss";
     std::int32_t ShadowDepth = 2;
     TDateTime NextSaveTime = 0;
+
+    // Drag to move: the left button went down on a label at this label-relative point.
+    bool Dragging = false;
+    std::int32_t DragStartX = 0;
+    std::int32_t DragStartY = 0;
 
     // Whether the message loop shows this window at start; loading the stored
     // Hidden setting clears it.
@@ -66,6 +74,36 @@ public:
     void tmrTimer();
     void PlaceShadow();
 
+    // Settings storage: the registry key of the clock's settings and the
+    // start-up entry. Failures are reported here, in a message box.
+    void LoadSettings();
+    void SaveSettings();
+    void SetStartupEntry(bool enabled);
+    bool StartupEntryExists();
+    // The program's one registry object, shared with the alarm list.
+    SettingsRegistry& Registry() { return registry_; }
+
+    // Commands. Pointer positions are relative to the label that was pressed.
+    enum class MouseButton { Left, Right, Middle };
+    void Label1MouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
+    void Label1MouseMove(const ClockLabel& sender, int x, int y);
+    void Label1MouseUp(const ClockLabel& sender, MouseButton button, int x, int y);
+    void Label1DblClick(const ClockLabel& sender);
+    void FormMouseWheelUp();
+    void FormMouseWheelDown();
+    void Alarmsandreminders1Click();
+    void Showcalendar1Click();
+    void Hide1Click();
+    void About1Click();
+    void Exit1Click();
+    void Setup1Click();
+    void tiClick(TTaskIcon& sender);
+    void tiDblClick(TTaskIcon& sender);
+    void tiRightClick(TTaskIcon& sender, int x, int y);
+    void ShowAbout();
+
+    bool PreTranslateMessage(MSG& msg) override;
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCreate() override;
@@ -76,8 +114,22 @@ protected:
     void OnSize(int width, int height) override;
     void OnShowWindow(bool shown) override;
     void OnDpiChanged(UINT dpi) override;
+    void OnCommand(int id, int code, HWND control) override;
 
 private:
+    // Pointer input on the face, routed to the labels' handlers; false when the
+    // message is not pointer input.
+    bool HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam);
+    ClockLabel* LabelAt(POINT client);
+    void Wheel(int delta);
+    void PopupMenuAt(int x, int y);
+    void OpenTrayClickMenu();
+    void ForgetTrayClick();
+    static constexpr UINT_PTR kTrayClickTimer = 2;
+    void PeriodicSave();
+    void ConfigureTrayIcon();
+    // A stored position on a monitor that is gone: back onto the primary monitor.
+    void KeepOnScreen();
     void ReadLocale();
     void ApplyLayeredAttributes();
     void FitWindowToText();
@@ -91,6 +143,14 @@ private:
     TColor transparentColorValue_ = clBlack;
 
     bool formShowDone_ = false;
+    SettingsRegistry registry_;
+    bool saving_ = false;            // a periodic save (and its message box) is under way
+    ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
+    int wheelDelta_ = 0;             // wheel movement short of a full notch
+    // A left click on the tray icon opens the menu only once the double-click
+    // time has passed without a second click (see tiClick).
+    POINT trayClickAt_{};
+    bool trayClickAfterDoubleClick_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     std::string text_;  // the formatted time, its buffer reused at every tick

@@ -17,9 +17,11 @@ root_colour='#3366CC'
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# No stored settings: the clock opens with its creation properties.
+quorvel_clean_clock_registry
 "$QUORVEL_WINE" "$exe" </dev/null >"$artefacts/clock_face.log" 2>&1 &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; quorvel_clean_clock_registry' EXIT
 
 wid=
 for _ in $(seq 150); do

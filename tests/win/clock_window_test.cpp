@@ -16,6 +16,7 @@
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "ui/display.h"
+#include "harness/clean_registry.h"
 #include "ui/message_box.h"
 
 // Counts heap allocations, to prove that a tick with nothing new allocates nothing.
@@ -163,6 +164,8 @@ protected:
     }
     void Tick() { form.tmrTimer(); }
 
+    // No stored settings: the window keeps its creation properties.
+    testing_support::CleanRegistry registry;
     TForm1 form;
     std::vector<ui::MessageBoxRequest> boxes;
     bool quitSeen = false;
