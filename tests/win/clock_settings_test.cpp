@@ -279,7 +279,22 @@ TEST_F(ClockSettings, StoredNumbersAreTakenAsTheProgramUsesThem) {
         {"Outline 0 leaves it hidden", {Dword(L"Outline", 0)},
          [](TForm1& f) { EXPECT_FALSE(f.lblOutline.Visible()); }},
     };
-    for (const Case& c : cases) {
+    // Hand-edited sizes are used as they are, and the clock still ticks with them.
+    std::vector<Case> sizes;
+    for (const std::int32_t size : {0, -12, 100000, INT32_MIN, INT32_MAX}) {
+        sizes.push_back({"an extreme font size", {Dword(L"FontSize", static_cast<DWORD>(size))}, [size](TForm1& f) {
+                             EXPECT_EQ(f.Label1.Font().size, size);
+                             EXPECT_EQ(f.lblShadow.Font().size, size);
+                             f.Show();
+                             f.tmrTimer();
+                             EXPECT_EQ(f.Label1.Caption(), "10:05");
+                         }});
+    }
+    std::vector<const Case*> all;
+    for (const Case& c : cases) all.push_back(&c);
+    for (const Case& c : sizes) all.push_back(&c);
+    for (const Case* each : all) {
+        const Case& c = *each;
         SCOPED_TRACE(c.what);
         testing_support::DeleteClockRegistry();
         std::vector<Value> values = FullSettings();
