@@ -16,7 +16,7 @@
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "ui/display.h"
-#include "harness/clean_registry.h"
+#include "harness/registry.h"
 #include "ui/message_box.h"
 
 // Counts heap allocations, to prove that a tick with nothing new allocates nothing.

@@ -23,31 +23,16 @@ struct Sent {
     BOOL result;
 };
 
-// Whether the shell holds an icon for (window, id): a modify that changes
-// nothing succeeds exactly for a known icon.
-bool ShellKnows(HWND hwnd, UINT id) {
-    NOTIFYICONDATAW probe{};
-    probe.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    probe.hWnd = hwnd;
-    probe.uID = id;
-    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
-}
-
-bool ShellAdd(HWND hwnd, UINT id) {
+// One request of the test's own for (window, id); a modify that changes nothing
+// succeeds exactly when the shell knows the icon.
+bool Shell(DWORD operation, HWND hwnd, UINT id) {
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = hwnd;
     data.uID = id;
-    return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    return Shell_NotifyIconW(operation, &data) != FALSE;
 }
-
-bool ShellDelete(HWND hwnd, UINT id) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = hwnd;
-    data.uID = id;
-    return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
-}
+bool ShellKnows(HWND hwnd, UINT id) { return Shell(NIM_MODIFY, hwnd, id); }
 
 class TaskIcon : public ::testing::Test {
 protected:
@@ -63,9 +48,10 @@ protected:
         TTaskIcon::ObserveRequests(nullptr);
         DestroyIcon(appIcon);
     }
-
-    void Notify(TTaskIcon& icon, WPARAM id, LPARAM mouseMessage) {
-        SendMessageW(icon.WindowHandle(), WM_USER, id, mouseMessage);
+    std::vector<DWORD> Operations() const {
+        std::vector<DWORD> ops;
+        for (const Sent& s : sent) ops.push_back(s.operation);
+        return ops;
     }
 
     std::vector<Sent> sent;
@@ -76,118 +62,76 @@ TEST_F(TaskIcon, ActivationAddsTheIconAndDeactivationRemovesIt) {
     TTaskIcon icon;
     icon.SetIcon(appIcon);
     icon.SetToolTip("Quorvel");
-    EXPECT_TRUE(sent.empty());
     icon.SetActive(true);
+    icon.SetActive(true);  // unchanged: no request
     ASSERT_TRUE(icon.Active());
-    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(Operations(), std::vector<DWORD>{NIM_ADD});
     const NOTIFYICONDATAW& add = sent[0].data;
-    EXPECT_EQ(sent[0].operation, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(add.cbSize, NOTIFYICONDATAW_V1_SIZE);
     EXPECT_EQ(add.hWnd, icon.WindowHandle());
     EXPECT_EQ(add.uID, 0u);
     EXPECT_EQ(add.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
     EXPECT_EQ(add.uCallbackMessage, static_cast<UINT>(WM_USER));
     EXPECT_EQ(add.hIcon, icon.Icon());
-    EXPECT_NE(add.hIcon, appIcon);  // its own copy
+    EXPECT_NE(add.hIcon, appIcon) << "its own copy";
     EXPECT_EQ(std::wstring(add.szTip), L"Quorvel");
     EXPECT_TRUE(ShellKnows(icon.WindowHandle(), 0));
 
-    icon.SetActive(true);  // unchanged: no request
-    EXPECT_EQ(sent.size(), 1u);
-
+    icon.SetActive(false);
     icon.SetActive(false);
     EXPECT_FALSE(icon.Active());
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[1].operation, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(Operations(), (std::vector<DWORD>{NIM_ADD, NIM_DELETE}));
     EXPECT_FALSE(ShellKnows(icon.WindowHandle(), 0));
-    icon.SetActive(false);
-    EXPECT_EQ(sent.size(), 2u);
 }
 
-TEST_F(TaskIcon, WritesWhileInactiveOnlyStoreAndActivationUsesTheLatest) {
+TEST_F(TaskIcon, RequestsGoOutOnlyForChangesWhileActive) {
     TTaskIcon icon;
     icon.SetToolTip("first");
     icon.SetToolTip("second");
     icon.SetIcon(appIcon);
     icon.SetTaskIconID(7);
-    EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(icon.ToolTip(), "second");
-    EXPECT_EQ(icon.TaskIconID(), 7u);
-
+    EXPECT_TRUE(sent.empty()) << "inactive: values are only stored";
     icon.SetActive(true);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].data.uID, 7u);
     EXPECT_EQ(std::wstring(sent[0].data.szTip), L"second");
-    EXPECT_EQ(sent[0].data.hIcon, icon.Icon());
-    EXPECT_TRUE(ShellKnows(icon.WindowHandle(), 7));
-}
 
-TEST_F(TaskIcon, WritesWhileActiveSendAModifyOnlyForAChange) {
-    TTaskIcon icon;
-    icon.SetIcon(appIcon);
-    icon.SetToolTip("Quorvel");
-    icon.SetActive(true);
-    sent.clear();
+    icon.SetToolTip("second");
+    icon.SetIcon(icon.Icon());  // its own image
+    icon.SetTaskIconID(7);
+    EXPECT_EQ(sent.size(), 1u);
+    icon.SetToolTip("third");
+    icon.SetIcon(appIcon);  // another object with an equal image is a change
+    EXPECT_EQ(Operations(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_MODIFY}));
+    EXPECT_EQ(std::wstring(sent[1].data.szTip), L"third");
+    EXPECT_EQ(sent[2].data.hIcon, icon.Icon());
 
-    icon.SetToolTip("Quorvel");  // same text
-    icon.SetIcon(icon.Icon());   // its own image
-    EXPECT_TRUE(sent.empty());
-
-    icon.SetToolTip("Quorvel 1.1");
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].operation, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(std::wstring(sent[0].data.szTip), L"Quorvel 1.1");
-    EXPECT_TRUE(sent[0].result);
-
-    const HICON before = icon.Icon();
-    icon.SetIcon(appIcon);  // another object holding an equal image is a change
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[1].operation, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_NE(icon.Icon(), before);
-    EXPECT_EQ(sent[1].data.hIcon, icon.Icon());
-}
-
-// A new identifier is used by modifies at once, but the icon removed is the one
-// recorded at the last add; the modify that names an unknown icon is ignored.
-TEST_F(TaskIcon, AChangedIdentifierModifiesByTheNewAndDeletesByTheAdded) {
-    TTaskIcon icon;
-    icon.SetIcon(appIcon);
-    icon.SetActive(true);
+    // A new identifier: the modify names it (unknown to the shell, ignored);
+    // the removal names the icon recorded at the add.
     icon.SetTaskIconID(5);
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[1].operation, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(sent[1].data.uID, 5u);
-    EXPECT_FALSE(sent[1].result);
-    EXPECT_EQ(icon.TaskIconID(), 5u);
+    EXPECT_EQ(sent[3].data.uID, 5u);
+    EXPECT_FALSE(sent[3].result);
     EXPECT_TRUE(icon.Active());
-
     icon.SetActive(false);
-    ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(sent[2].data.uID, 0u);
-    EXPECT_TRUE(sent[2].result);
-    EXPECT_FALSE(ShellKnows(icon.WindowHandle(), 0));
+    EXPECT_EQ(sent[4].data.uID, 7u);
+    EXPECT_TRUE(sent[4].result);
+    EXPECT_FALSE(ShellKnows(icon.WindowHandle(), 7));
 }
 
 TEST_F(TaskIcon, KeepsSixtyFourCharactersOfAToolTipAndSendsSixtyThree) {
-    const std::string e = "\xC3\xA9";  // é, two bytes of UTF-8
     std::string accented;
-    for (int i = 0; i < 70; ++i) accented += e;
-    struct Case {
-        std::string text;
-        std::string kept;
+    for (int i = 0; i < 70; ++i) accented += "\xC3\xA9";  // é
+    const std::string clock = std::string(62, 'd') + "\xF0\x9F\x95\x92";  // ends outside the basic plane
+    const struct {
+        std::string text, kept;
         std::wstring sent;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {std::string(70, 'a'), std::string(64, 'a'), std::wstring(63, L'a')},
-        {std::string(64, 'b'), std::string(64, 'b'), std::wstring(63, L'b')},
         {std::string(63, 'c'), std::string(63, 'c'), std::wstring(63, L'c')},
         {accented, accented.substr(0, 128), std::wstring(63, L'\u00E9')},
-        // A character outside the basic plane is never cut in half.
-        {std::string(62, 'd') + "\xF0\x9F\x95\x92", std::string(62, 'd') + "\xF0\x9F\x95\x92",
-         std::wstring(62, L'd')},
+        {clock, clock, std::wstring(62, L'd')},  // a surrogate pair is never cut in half
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& c : cases) {
         TTaskIcon icon;
         icon.SetToolTip(c.text);
         EXPECT_EQ(icon.ToolTip(), c.kept);
@@ -200,16 +144,14 @@ TEST_F(TaskIcon, KeepsSixtyFourCharactersOfAToolTipAndSendsSixtyThree) {
 
 TEST_F(TaskIcon, RefusedRequestsLeaveActiveAsItWas) {
     TTaskIcon icon;
-    // Someone else holds the same window and identifier: the add is refused.
-    ASSERT_TRUE(ShellAdd(icon.WindowHandle(), 0));
+    const HWND hwnd = icon.WindowHandle();
+    ASSERT_TRUE(Shell(NIM_ADD, hwnd, 0));  // someone else holds this window and identifier
     icon.SetActive(true);
     EXPECT_FALSE(icon.Active());
-    ASSERT_TRUE(ShellDelete(icon.WindowHandle(), 0));
+    ASSERT_TRUE(Shell(NIM_DELETE, hwnd, 0));
     icon.SetActive(true);  // a later write tries again
     EXPECT_TRUE(icon.Active());
-
-    // The icon vanished behind the component's back: the removal is refused.
-    ASSERT_TRUE(ShellDelete(icon.WindowHandle(), 0));
+    ASSERT_TRUE(Shell(NIM_DELETE, hwnd, 0));  // the icon vanished behind its back
     icon.SetActive(false);
     EXPECT_TRUE(icon.Active());
 }
@@ -219,65 +161,41 @@ TEST_F(TaskIcon, MouseNotificationsRaiseTheirEvents) {
     icon.SetTaskIconID(3);
     std::vector<std::string> events;
     POINT rightAt{};
-    icon.OnClick = [&](TTaskIcon& sender) {
-        EXPECT_EQ(&sender, &icon);
-        events.push_back("click");
-    };
-    icon.OnDblClick = [&](TTaskIcon& sender) {
-        EXPECT_EQ(&sender, &icon);
-        events.push_back("dblclick");
-    };
+    icon.OnClick = [&](TTaskIcon& sender) { events.push_back(&sender == &icon ? "click" : "?"); };
+    icon.OnDblClick = [&](TTaskIcon& sender) { events.push_back(&sender == &icon ? "dblclick" : "?"); };
     icon.OnRightClick = [&](TTaskIcon& sender, int x, int y) {
-        EXPECT_EQ(&sender, &icon);
-        events.push_back("right");
+        events.push_back(&sender == &icon ? "right" : "?");
         rightAt = {x, y};
     };
-
-    struct Case {
+    const struct {
         WPARAM id;
         std::vector<LPARAM> messages;
         std::vector<std::string> events;
-    };
-    const Case cases[] = {
-        {3, {WM_LBUTTONUP}, {"click"}},
-        {3, {WM_LBUTTONDBLCLK}, {"dblclick"}},
-        {3, {WM_RBUTTONUP}, {"right"}},
+    } cases[] = {
+        {3, {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP}, {"click", "dblclick", "right"}},
         // The shell's report of a left double click.
         {3, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}, {"click", "dblclick", "click"}},
-        {3, {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONUP, WM_RBUTTONDBLCLK}, {}},
+        {3, {WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_MBUTTONUP, WM_RBUTTONDBLCLK}, {}},
         {4, {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP}, {}},  // another icon's identifier
         {static_cast<WPARAM>(-1), {WM_LBUTTONUP}, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "id " << c.id << ", first message " << c.messages[0]);
+    for (const auto& c : cases) {
         events.clear();
-        for (LPARAM m : c.messages) Notify(icon, c.id, m);
-        EXPECT_EQ(events, c.events);
+        for (LPARAM m : c.messages) SendMessageW(icon.WindowHandle(), WM_USER, c.id, m);
+        EXPECT_EQ(events, c.events) << "id " << c.id;
     }
 
     // The cursor where it is when the notification is handled, in screen pixels.
     ASSERT_TRUE(SetCursorPos(301, 207));
-    Notify(icon, 3, WM_RBUTTONUP);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    EXPECT_EQ(rightAt.x, cursor.x);
-    EXPECT_EQ(rightAt.y, cursor.y);
-    EXPECT_EQ(cursor.x, 301);
-    EXPECT_EQ(cursor.y, 207);
+    SendMessageW(icon.WindowHandle(), WM_USER, 3, WM_RBUTTONUP);
+    EXPECT_EQ(rightAt.x, 301);
+    EXPECT_EQ(rightAt.y, 207);
 
-    // Without handlers, notifications are simply dropped.
-    TTaskIcon bare;
-    for (LPARAM m : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) Notify(bare, 0, m);
-}
-
-TEST_F(TaskIcon, AnIdentifierAboveTwoToTheThirtyOneStillReachesItsEvents) {
-    TTaskIcon icon;
+    // An identifier with the top bit set is still its own.
     icon.SetTaskIconID(0x80000001u);
-    int clicks = 0;
-    icon.OnClick = [&](TTaskIcon&) { ++clicks; };
-    Notify(icon, 0x80000001u, WM_LBUTTONUP);
-    Notify(icon, 1, WM_LBUTTONUP);
-    EXPECT_EQ(clicks, 1);
+    events.clear();
+    SendMessageW(icon.WindowHandle(), WM_USER, 0x80000001u, WM_LBUTTONUP);
+    EXPECT_EQ(events, std::vector<std::string>{"click"});
 }
 
 TEST_F(TaskIcon, ARecreatedTaskbarGetsTheActiveIconBack) {
@@ -285,20 +203,15 @@ TEST_F(TaskIcon, ARecreatedTaskbarGetsTheActiveIconBack) {
     TTaskIcon icon;
     icon.SetIcon(appIcon);
     icon.SetActive(true);
-    // The old taskbar took the icon with it.
-    ASSERT_TRUE(ShellDelete(icon.WindowHandle(), 0));
-    sent.clear();
+    ASSERT_TRUE(Shell(NIM_DELETE, icon.WindowHandle(), 0));  // the old taskbar took it along
     SendMessageW(icon.WindowHandle(), taskbarCreated, 0, 0);
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].operation, static_cast<DWORD>(NIM_ADD));
     EXPECT_TRUE(icon.Active());
     EXPECT_TRUE(ShellKnows(icon.WindowHandle(), 0));
 
     icon.SetActive(false);
     sent.clear();
     SendMessageW(icon.WindowHandle(), taskbarCreated, 0, 0);
-    EXPECT_TRUE(sent.empty());  // an inactive icon stays away
-    EXPECT_FALSE(ShellKnows(icon.WindowHandle(), 0));
+    EXPECT_TRUE(sent.empty()) << "an inactive icon stays away";
 }
 
 TEST_F(TaskIcon, DestroyingAnActiveIconRemovesIt) {
@@ -309,20 +222,12 @@ TEST_F(TaskIcon, DestroyingAnActiveIconRemovesIt) {
         icon.SetTaskIconID(9);
         icon.SetActive(true);
         hwnd = icon.WindowHandle();
-        ASSERT_TRUE(ShellKnows(hwnd, 9));
         sent.clear();
     }
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].operation, static_cast<DWORD>(NIM_DELETE));
+    ASSERT_EQ(Operations(), std::vector<DWORD>{NIM_DELETE});
     EXPECT_TRUE(sent[0].result);
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_FALSE(ShellKnows(hwnd, 9));
-
-    {
-        TTaskIcon inactive;
-        inactive.SetToolTip("never shown");
-    }
-    EXPECT_EQ(sent.size(), 1u);  // nothing to remove
 }
 
 }  // namespace
