@@ -79,6 +79,7 @@ protected:
 
 private:
     void ReadLocale();
+    void RequestRepaint();
     void ApplyLayeredAttributes();
     void FitWindowToText();
     ui::GlyphEdges Edges() const;
@@ -91,6 +92,8 @@ private:
     TColor transparentColorValue_ = clBlack;
 
     bool formShowDone_ = false;
+    bool inTick_ = false;          // repaints asked for during a tick are made once, at its end
+    bool repaintPending_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     std::string text_;  // the formatted time, its buffer reused at every tick
