@@ -99,8 +99,8 @@ void TForm1::OnCreate() {
 }
 
 void TForm1::FormCreate() {
-    // The settings registry is created, the stored settings loaded and the
-    // start-up entry synchronised here, in that order, with the settings storage.
+    // To come with the settings storage, here and in this order: create
+    // SettingsRegistry, LoadSettings, SetStartupEntry(StartupEntryExists()).
     NextSaveTime = Now() + kSavePeriod;
 }
 
@@ -121,8 +121,8 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormClose() {
-    // The settings and the alarm list are saved here (SaveSettings) with the
-    // settings storage. The window is then destroyed, which ends the program.
+    // To come with the settings storage: SaveSettings (the settings, then the
+    // alarm list). The window is then destroyed, which ends the program.
 }
 
 void TForm1::tmrTimer() {
@@ -137,8 +137,8 @@ void TForm1::tmrTimer() {
         FitWindowToText();
     }
     if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
-    // The alarms window's CheckAlarms runs here, once per tick, with the alarms.
-    // The periodic save follows here with the settings storage: when Now() is not
+    // To come with the alarms window: its CheckAlarms, once per tick.
+    // To come with the settings storage, the periodic save: when Now() is not
     // earlier than NextSaveTime, SaveSettings, then NextSaveTime := Now() + 2 minutes.
 }
 
@@ -230,7 +230,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         ReadLocale();
-        // The tray icon, when active, is added to the new taskbar here.
+        // To come with the tray icon: an active icon is added to the new taskbar here.
         return 0;
     }
     // Log-off and shut-down (WM_QUERYENDSESSION, WM_ENDSESSION) keep the
