@@ -68,6 +68,17 @@ foreach(t ${win_tests})
   endif()
 endforeach()
 
+# The command-line tool's scripts again, against quorvel-cli.exe under Wine. LANG
+# gives Wine the UTF-8 argument conversion and the en-US user locale they expect.
+file(GLOB cli_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/cli/*.sh)
+foreach(t ${cli_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME wincli.${name}
+           COMMAND bash ${t} ${PROJECT_SOURCE_DIR}/scripts/wine/wine-run.sh $<TARGET_FILE:quorvel-cli>)
+  set_tests_properties(wincli.${name} PROPERTIES FIXTURES_REQUIRED "wine;glibc_locales" TIMEOUT 180
+    ENVIRONMENT "${QUORVEL_WINE_ENV};LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8;LOCPATH=${QUORVEL_LOCALE_DIR}")
+endforeach()
+
 # End-to-end checks of the real Quorvel.exe, from outside (xdotool, screenshots).
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
 foreach(t ${e2e_tests})

@@ -1,5 +1,7 @@
 #include "app/clock_label.h"
 
+#include <utility>
+
 #include "ui/dc.h"
 #include "ui/display.h"
 #include "ui/wide.h"
@@ -15,8 +17,8 @@ constexpr UINT kTextFlags = DT_LEFT | DT_TOP | DT_EXPANDTABS | DT_NOCLIP;
 ClockLabel::ClockLabel(int left, int top, const FontSpec& font, bool visible)
     : font_(font), left_(left), top_(top), visible_(visible) {}
 
-void ClockLabel::Attach(HWND owner, UINT dpi, ui::GlyphEdges edges) {
-    owner_ = owner;
+void ClockLabel::Attach(std::function<void()> repaint, UINT dpi, ui::GlyphEdges edges) {
+    repaint_ = std::move(repaint);
     dpi_ = dpi;
     edges_ = edges;
     RealizeFont();
@@ -92,31 +94,28 @@ void ClockLabel::Draw(HDC dc) const {
 }
 
 void ClockLabel::RealizeFont() {
-    if (!owner_) return;
+    if (!repaint_) return;
     gdiFont_ = ui::CreateFontFor(font_, dpi_, edges_);
     Measure();
 }
 
 void ClockLabel::Measure() {
-    if (!owner_ || !gdiFont_) return;
+    if (!gdiFont_) return;
     // An empty text, or a lone "&" that draws nothing, is as tall as a space.
     const bool blank = text_.empty() || text_ == L"&";
     const wchar_t* text = blank ? L" " : text_.c_str();
     const int length = blank ? 1 : static_cast<int>(text_.size());
-    ui::WindowDc dc(owner_);
-    ui::SelectGuard font(dc.Dc(), gdiFont_.Get());
+    const HDC dc = ui::MeasuringDc();
+    ui::SelectGuard font(dc, gdiFont_.Get());
     RECT r{0, 0, 0, 0};
-    DrawTextW(dc.Dc(), text, length, &r, kTextFlags | DT_CALCRECT);
+    DrawTextW(dc, text, length, &r, kTextFlags | DT_CALCRECT);
     width_ = r.right - r.left;
     height_ = r.bottom - r.top;
     Repaint();
 }
 
-// Italic glyphs reach beyond the measured box and the old text may have been
-// wider, so a change repaints the whole (small) window; the face is drawn
-// off-screen, so this does not flicker.
 void ClockLabel::Repaint() const {
-    if (owner_) InvalidateRect(owner_, nullptr, FALSE);
+    if (repaint_) repaint_();
 }
 
 }  // namespace quorvel

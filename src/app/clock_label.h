@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,10 +23,10 @@ class ClockLabel {
 public:
     ClockLabel(int left, int top, const FontSpec& font, bool visible);
 
-    // The window the label lives on and how its glyphs are rendered there (the
-    // window's DPI, crisp or smooth edges). The label makes its GDI font and
-    // measures its text with that window's DC.
-    void Attach(HWND owner, UINT dpi, ui::GlyphEdges edges);
+    // The window the label lives on: how to ask it for a repaint when the label
+    // changes, and how glyphs are rendered there (its DPI, crisp or smooth
+    // edges). Until attached the label has no GDI font and no measured size.
+    void Attach(std::function<void()> repaint, UINT dpi, ui::GlyphEdges edges);
     void SetRendering(UINT dpi, ui::GlyphEdges edges);
 
     const std::string& Caption() const { return caption_; }
@@ -68,7 +69,7 @@ private:
     int height_ = 0;
     bool visible_;
 
-    HWND owner_ = nullptr;
+    std::function<void()> repaint_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     ui::GlyphEdges edges_ = ui::GlyphEdges::Smooth;
     ui::Font gdiFont_;

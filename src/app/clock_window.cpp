@@ -1,6 +1,7 @@
 #include "app/clock_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "../../res/resource_ids.h"
 #include "app/user_locale.h"
@@ -25,6 +26,18 @@ const FontSpec kShadowFont{"Verdana", 16, clSilver, fsBold | fsItalic};
 const FontSpec kOutlineFont{"Verdana", 16, clBlack, fsBold | fsItalic};
 
 constexpr TDateTime kSavePeriod = 1.0 / 720;  // 2 minutes
+
+// Marks the updates of one tick, so its label changes make a single repaint.
+class BatchRepaints {
+public:
+    explicit BatchRepaints(bool& inBatch) : inBatch_(inBatch) { inBatch_ = true; }
+    ~BatchRepaints() { inBatch_ = false; }
+    BatchRepaints(const BatchRepaints&) = delete;
+    BatchRepaints& operator=(const BatchRepaints&) = delete;
+
+private:
+    bool& inBatch_;
+};
 
 // Sent by the shell when the taskbar is (re)created, e.g. after Explorer restarts.
 // The tray icon hears it on its own window and adds itself again.
@@ -75,9 +88,9 @@ void TForm1::OnCreate() {
         lblOutline.SetLeft(Scale(1));
         lblOutline.SetTop(Scale(1));
     }
-    lblShadow.Attach(Handle(), Dpi(), Edges());
-    Label1.Attach(Handle(), Dpi(), Edges());
-    lblOutline.Attach(Handle(), Dpi(), Edges());
+    for (ClockLabel* label : {&lblShadow, &Label1, &lblOutline}) {
+        label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
+    }
     tmr.Attach(Handle());
     ConfigureTrayIcon();
     RECT client{};
@@ -133,14 +146,18 @@ void TForm1::FormShow() {
 void TForm1::FormClose() { SaveSettings(); }
 
 void TForm1::tmrTimer() {
-    const TDateTime now = Now();
-    FormatDateTime(text_, TimeFormat, now, locale_);
-    Label1.SetCaption(text_);
-    lblShadow.SetCaption(Label1.Caption());
-    lblOutline.SetCaption(Label1.Caption());
-    lblOutline.SetFontColour(color_);
-    FitWindowToText();
-    // The alarms window's CheckAlarms runs here, once per tick, with the alarms.
+    {
+        const BatchRepaints batch(inTick_);
+        const TDateTime now = Now();
+        FormatDateTime(text_, TimeFormat, now, locale_);
+        Label1.SetCaption(text_);
+        lblShadow.SetCaption(Label1.Caption());
+        lblOutline.SetCaption(Label1.Caption());
+        lblOutline.SetFontColour(color_);
+        FitWindowToText();
+    }
+    if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
+    // To come with the alarms window: its CheckAlarms, once per tick.
     PeriodicSave();
 }
 
@@ -174,7 +191,18 @@ void TForm1::FitWindowToText() {
 void TForm1::SetColor(TColor colour) {
     if (colour == color_) return;
     color_ = colour;
-    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    RequestRepaint();
+}
+
+// Italic glyphs reach beyond their measured boxes and an old text may have been
+// wider, so any change repaints the whole (small) face; it is drawn off-screen,
+// so this does not flicker. Within a tick the three labels' changes make one.
+void TForm1::RequestRepaint() {
+    if (inTick_) {
+        repaintPending_ = true;
+    } else if (Handle()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
 }
 
 void TForm1::SetAlphaBlend(bool on) {

@@ -131,6 +131,7 @@ private:
     // A stored position on a monitor that is gone: back onto the primary monitor.
     void KeepOnScreen();
     void ReadLocale();
+    void RequestRepaint();
     void ApplyLayeredAttributes();
     void FitWindowToText();
     ui::GlyphEdges Edges() const;
@@ -151,6 +152,8 @@ private:
     // time has passed without a second click (see tiClick).
     POINT trayClickAt_{};
     bool trayClickAfterDoubleClick_ = false;
+    bool inTick_ = false;  // repaints asked for during a tick are made once, at its end
+    bool repaintPending_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     std::string text_;  // the formatted time, its buffer reused at every tick

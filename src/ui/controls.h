@@ -5,7 +5,7 @@
 //       {kCloseButton,  L"BUTTON", L"&OK",     {3, 92, 57, 20},  Anchor::Left | Anchor::Bottom},
 //       {kSnoozeButton, L"BUTTON", L"&Snooze", {153, 93, 57, 20}, Anchor::Right | Anchor::Bottom},
 //   };
-//   controls_.Create(Handle(), kReminderControls, {216, 118}, Dpi());
+//   CreateControls(kReminderControls, {216, 118});   // in the window's OnCreate
 //
 // Every length is scaled by MulDiv(v, dpi, 96). Anchors say which edges of the
 // client area a control keeps its distance to when the window is resized: Left
@@ -42,27 +42,27 @@ struct ControlSpec {
 // MulDiv(pixels96, dpi, 96): a design length at the given resolution.
 int ScaleForDpi(int pixels96, UINT dpi);
 
-// Where a control of `spec` goes at `dpi` in a client area of clientWidth x
+// Where `control` goes at `dpi` in a client area of clientWidth x
 // clientHeight, the table having been designed for a client of designed (96 dpi).
-RECT PlaceControl(const ControlSpec& spec, SIZE designed, UINT dpi, int clientWidth, int clientHeight);
+RECT PlaceControl(const ControlSpec& control, SIZE designed, UINT dpi, int clientWidth, int clientHeight);
 
 class ControlLayout {
 public:
     // Creates the controls as children of parent with the message font at dpi.
     // The table must outlive the layout (tables are constexpr arrays). Throws
     // std::runtime_error when a control cannot be created.
-    void Create(HWND parent, std::span<const ControlSpec> specs, SIZE designed, UINT dpi);
+    void Create(HWND parent, std::span<const ControlSpec> table, SIZE designed, UINT dpi);
 
     // Places every control for the parent's current client size at dpi; a new
     // dpi also gets a new font.
     void Apply(UINT dpi);
 
     HWND Item(int id) const { return GetDlgItem(parent_, id); }
-    bool Empty() const { return specs_.empty(); }
+    bool Empty() const { return table_.empty(); }
 
 private:
     HWND parent_ = nullptr;
-    std::span<const ControlSpec> specs_;
+    std::span<const ControlSpec> table_;
     SIZE designed_{};
     UINT fontDpi_ = 0;
     Font font_;

@@ -4,6 +4,11 @@
 
 namespace quorvel::ui {
 
+HDC MeasuringDc() {
+    static const MemoryDc dc(CreateCompatibleDC(nullptr));
+    return dc.Get();
+}
+
 BackBuffer::~BackBuffer() {
     // The bitmap may only be deleted once it is no longer selected.
     if (dc_ && originalBitmap_) SelectObject(dc_.Get(), originalBitmap_);

@@ -62,6 +62,11 @@ private:
     HGDIOBJ old_;
 };
 
+// A DC for measuring text, compatible with the screen and kept for the life of
+// the program (GUI thread only): measuring needs no window DC to be fetched and
+// released each time. Select the font with a SelectGuard.
+HDC MeasuringDc();
+
 // An off-screen surface compatible with a target DC. Begin() returns a memory DC
 // with a bitmap of at least the asked size selected; Present() copies the area to
 // the target. The bitmap is reused until a larger one is needed.

@@ -13,10 +13,10 @@ enum class GlyphEdges {
     Crisp,   // no anti-aliasing: every glyph pixel is the text colour or untouched
 };
 
-// A font of spec's family (at most 31 characters), style and size in points,
-// whose character height is PointsToPixels(spec.size, dpi). The colour is not
-// part of a GDI font; the caller paints with it.
-Font CreateFontFor(const FontSpec& spec, UINT dpi, GlyphEdges edges);
+// The GDI font of a font description: its family (at most 31 characters),
+// style, and size in points as a character height of PointsToPixels(size, dpi).
+// The colour is not part of a GDI font; the caller paints with it.
+Font CreateFontFor(const FontSpec& font, UINT dpi, GlyphEdges edges);
 
 // The system's message font at dpi, for the standard controls of a window.
 Font CreateMessageFont(UINT dpi);

@@ -55,8 +55,8 @@ void Window::CreateHandle(const CreateParams& params) {
     }
 }
 
-void Window::CreateControls(std::span<const ControlSpec> specs, SIZE designedClient) {
-    controls_.Create(hwnd_, specs, designedClient, dpi_);
+void Window::CreateControls(std::span<const ControlSpec> table, SIZE designedClient) {
+    controls_.Create(hwnd_, table, designedClient, dpi_);
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -77,7 +77,7 @@ protected:
 
     // Creates child controls from a table (ui/controls.h); they are re-laid out
     // on WM_SIZE and WM_DPICHANGED from then on.
-    void CreateControls(std::span<const ControlSpec> specs, SIZE designedClient);
+    void CreateControls(std::span<const ControlSpec> table, SIZE designedClient);
     HWND Item(int id) const { return controls_.Item(id); }
 
     // Every message comes here first. The default dispatches to the handlers

@@ -297,7 +297,8 @@ TEST_F(ClockWindow, AmpersandsAreAcceleratorMarks) {
 TEST_F(ClockWindow, LabelsMeasureBlankTextAsASpace) {
     const HWND hwnd = form.Handle();
     ClockLabel label(0, 0, FontSpec{"Verdana", 16, clNavy, fsBold | fsItalic}, true);
-    label.Attach(hwnd, 96, ui::GlyphEdges::Crisp);
+    int repaints = 0;
+    label.Attach([&] { ++repaints; }, 96, ui::GlyphEdges::Crisp);
     struct Case {
         const char* caption;
         const wchar_t* measured;
@@ -317,7 +318,11 @@ TEST_F(ClockWindow, LabelsMeasureBlankTextAsASpace) {
         EXPECT_EQ(label.Height(), expected.cy) << '"' << c.caption << '"';
         EXPECT_GT(label.Height(), 0);
     }
+    const int repaintsBefore = repaints;
+    label.SetCaption("10:05");
+    EXPECT_EQ(repaints, repaintsBefore) << "the same caption again changes nothing";
     label.SetCaption("a\tb");
+    EXPECT_EQ(repaints, repaintsBefore + 1);
     EXPECT_GT(label.Width(), MeasureText(hwnd, L"ab").cx);
     label.SetCaption("1\n2");
     EXPECT_GT(label.Height(), MeasureText(hwnd, L"1").cy);

@@ -167,7 +167,7 @@ TEST(Window, DestructorDestroysTheWindow) {
 
 TEST(ControlTable, PlacesByAnchorsAndResolution) {
     struct Case {
-        int spec;
+        int control;
         UINT dpi;
         int clientWidth, clientHeight;
         RECT expected;
@@ -183,11 +183,11 @@ TEST(ControlTable, PlacesByAnchorsAndResolution) {
         {3, 96, 100, 40, {8, 32, 92, 32}},       // shrunk past the design: no negative size
     };
     for (const Case& c : kCases) {
-        const RECT r = PlaceControl(kControls[c.spec], SIZE{200, 100}, c.dpi, c.clientWidth, c.clientHeight);
-        EXPECT_EQ(r.left, c.expected.left) << "control " << c.spec << " at " << c.dpi;
-        EXPECT_EQ(r.top, c.expected.top) << "control " << c.spec << " at " << c.dpi;
-        EXPECT_EQ(r.right, c.expected.right) << "control " << c.spec << " at " << c.dpi;
-        EXPECT_EQ(r.bottom, c.expected.bottom) << "control " << c.spec << " at " << c.dpi;
+        const RECT r = PlaceControl(kControls[c.control], SIZE{200, 100}, c.dpi, c.clientWidth, c.clientHeight);
+        EXPECT_EQ(r.left, c.expected.left) << "control " << c.control << " at " << c.dpi;
+        EXPECT_EQ(r.top, c.expected.top) << "control " << c.control << " at " << c.dpi;
+        EXPECT_EQ(r.right, c.expected.right) << "control " << c.control << " at " << c.dpi;
+        EXPECT_EQ(r.bottom, c.expected.bottom) << "control " << c.control << " at " << c.dpi;
     }
 }
 
