@@ -195,6 +195,7 @@ void TForm1::Exit1Click() {
 void TForm1::Hide1Click() {
     if (IsWindowVisible(Handle())) {
         ti.SetActive(true);
+        if (!ti.Active()) return;  // no tray icon to come back from: stay visible
         ShowWindow(Handle(), SW_HIDE);
         pm.SetCaption(kHide1, "&Show");
     } else {

@@ -79,9 +79,13 @@ void TForm1::LoadSettings() {
             if (reg.ValueExists("Outline") && reg.ReadBool("Outline")) lblOutline.SetVisible(true);
             PlaceShadow();
             if (reg.ReadBool("Hidden")) {
+                // Hidden only with its tray icon: a clock hidden without one
+                // (the shell refused it) could never be brought back.
                 ti.SetActive(true);
-                pm.SetCaption(kHide1, "&Show");
-                showOnStart = false;
+                if (ti.Active()) {
+                    pm.SetCaption(kHide1, "&Show");
+                    showOnStart = false;
+                }
             }
             reg.CloseKey();
         } else {

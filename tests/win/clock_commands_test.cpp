@@ -4,6 +4,7 @@
 // outside in tests/e2e/clock_commands.sh.
 // ctest: RUN_SERIAL (moves the pointer, opens menus, uses the program's registry key)
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -262,6 +263,31 @@ TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
     EXPECT_TRUE(IsWindowVisible(hwnd));
     EXPECT_FALSE(form.ti.Active());
     EXPECT_EQ(form.pm.Caption(kHide1), "&Hide");
+}
+
+// Hiding without a tray icon would leave no way back: when the shell refuses the
+// icon, the clock stays (or starts) visible.
+TEST_F(ClockCommands, TheClockNeverHidesWithoutItsTrayIcon) {
+    NOTIFYICONDATAW taken{};
+    taken.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    taken.hWnd = form.ti.WindowHandle();  // the icon's place, already held
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &taken));
+    {
+        TForm1 saver;  // the settings of a clock saved while hidden
+        saver.Create();
+        saver.SaveSettings();
+    }
+    form.Create();
+    EXPECT_TRUE(form.showOnStart);
+    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    form.Show();
+    form.Hide1Click();
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(form.ti.Active());
+    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    Shell_NotifyIconW(NIM_DELETE, &taken);
+    form.Hide1Click();
+    EXPECT_FALSE(IsWindowVisible(form.Handle())) << "with the icon free it hides";
 }
 
 TEST_F(ClockCommands, TheFirstShowAfterAHiddenStartStartsTheClock) {
