@@ -11,7 +11,8 @@ target_compile_options(quorvel_win PRIVATE ${QUORVEL_WARNINGS})
 target_link_libraries(quorvel_win PUBLIC ${QUORVEL_WIN_LIBS})
 
 add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
-target_link_options(Quorvel PRIVATE -municode)
+# Stripped in release builds: the static runtime's debug sections would triple its size.
+target_link_options(Quorvel PRIVATE -municode $<$<CONFIG:MinSizeRel,Release>:-s>)
 target_link_libraries(Quorvel PRIVATE quorvel_win)
 set_target_properties(Quorvel PROPERTIES OUTPUT_NAME Quorvel)
 
@@ -44,14 +45,38 @@ set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 add_library(win_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/win/harness/test_main.cpp)
 target_link_libraries(win_test_support PUBLIC quorvel_win gtest)
 target_include_directories(win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
+# Programs named in QUORVEL_LOCALE_TESTS run once per locale of QUORVEL_TEST_LOCALES
+# instead, with LANG set and the locale named in QUORVEL_TEST_LOCALE.
+include(${PROJECT_SOURCE_DIR}/cmake/locale_tests.cmake)
 file(GLOB win_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*_test.cpp)
 foreach(t ${win_tests})
   get_filename_component(name ${t} NAME_WE)
   # Each test program carries the same manifest as Quorvel.exe (comctl32 v6, DPI awareness).
   add_executable(${name} ${t} ${PROJECT_SOURCE_DIR}/res/test.rc)
   target_link_libraries(${name} PRIVATE win_test_support)
+  if(name IN_LIST QUORVEL_LOCALE_TESTS)
+    quorvel_add_locale_tests(win.${name} ${name})
+    continue()
+  endif()
   add_test(NAME win.${name} COMMAND ${name})
   set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 ENVIRONMENT "${QUORVEL_WINE_ENV}")
+  # A test that changes what others share (the pointer, focus, the prefix's
+  # regional settings) says so with a line "// ctest: RUN_SERIAL" and runs alone.
+  file(STRINGS ${t} serial REGEX "^// ctest: RUN_SERIAL")
+  if(serial)
+    set_tests_properties(win.${name} PROPERTIES RUN_SERIAL ON)
+  endif()
+endforeach()
+
+# The command-line tool's scripts again, against quorvel-cli.exe under Wine. LANG
+# gives Wine the UTF-8 argument conversion and the en-US user locale they expect.
+file(GLOB cli_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/cli/*.sh)
+foreach(t ${cli_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME wincli.${name}
+           COMMAND bash ${t} ${PROJECT_SOURCE_DIR}/scripts/wine/wine-run.sh $<TARGET_FILE:quorvel-cli>)
+  set_tests_properties(wincli.${name} PROPERTIES FIXTURES_REQUIRED "wine;glibc_locales" TIMEOUT 180
+    ENVIRONMENT "${QUORVEL_WINE_ENV};LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8;LOCPATH=${QUORVEL_LOCALE_DIR}")
 endforeach()
 
 # End-to-end checks of the real Quorvel.exe, from outside (xdotool, screenshots).

@@ -38,3 +38,12 @@ quorvel_init_prefix() {
     fi
   ) 9>"$QUORVEL_WINE_DIR/init.lock"
 }
+
+# The program's own registry state in the prefix: its settings key and its
+# start-up entry. End-to-end checks start from none and leave none behind, so
+# what one run saved never reaches the next.
+quorvel_clean_clock_registry() {
+  "$QUORVEL_WINE" reg delete 'HKCU\Software\Quorvel1.1' /f </dev/null >/dev/null 2>&1 || true
+  "$QUORVEL_WINE" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Quorvel /f \
+    </dev/null >/dev/null 2>&1 || true
+}

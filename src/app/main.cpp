@@ -1,45 +1,38 @@
-// Program entry. For now a minimal top-most clock placeholder; the clock window
-// replaces it.
+// Program entry: the windows that exist from the start, created in a fixed
+// order with the clock window first, then the message loop until the clock
+// window closes.
 #include <windows.h>
+#include <commctrl.h>
 
-#include "../../res/resource_ids.h"
+#include <exception>
 
-namespace {
+#include "app/clock_window.h"
+#include "ui/message_box.h"
+#include "ui/modal.h"
 
-LRESULT CALLBACK PlaceholderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            TextOutW(dc, 4, 4, L"wait...", 7);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace quorvel;
+    // 1. The application: the common controls the other windows are made of.
+    //    (Per-monitor DPI awareness comes from the manifest.)
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    try {
+        // 2. The clock window, the main window; its FormCreate runs before any
+        //    other window exists. Closing it ends the program.
+        TForm1 form1;
+        form1.Create();
+
+        // 3. The settings window TfmSettings is created here, hidden.
+        // 4. The alarms window TfmAlarms is created here, hidden; it loads the alarm list.
+        // 5. The alarm editor TfmEditAlarm is created here, hidden.
+        // 6. The calendar window TfmCalendar is created here, hidden.
+
+        // 7. The message loop, showing the clock first unless it starts hidden.
+        if (form1.showOnStart) form1.Show();
+        return ui::RunMessageLoop();
+        // 8. The process ends; the windows still open are destroyed on the way out.
+    } catch (const std::exception& e) {
+        ui::ShowMessageBox(nullptr, e.what(), ui::ApplicationTitle(), MB_OK | MB_ICONERROR);
+        return 1;
     }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSEXW wc{sizeof wc};
-    wc.lpfnWndProc = PlaceholderProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUORVEL));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = L"TForm1";
-    RegisterClassExW(&wc);
-    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"Quorvel", WS_POPUP, 351, 174,
-                                172, 34, nullptr, nullptr, instance, nullptr);
-    ShowWindow(hwnd, show);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
 }

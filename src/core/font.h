@@ -17,6 +17,26 @@ struct FontSpec {
     int size = 16;                 // points
     TColor color = clNavy;
     std::uint8_t style = fsBold | fsItalic;
+
+    bool operator==(const FontSpec&) const = default;
 };
+
+// numerator / denominator rounded to the nearest integer, halves away from zero.
+constexpr int RoundedQuotient(long long numerator, long long denominator) {
+    const bool negative = (numerator < 0) != (denominator < 0);
+    const long long n = numerator < 0 ? -numerator : numerator;
+    const long long d = denominator < 0 ? -denominator : denominator;
+    const long long q = (2 * n + d) / (2 * d);
+    return static_cast<int>(negative ? -q : q);
+}
+
+// Character height in pixels (cell height minus internal leading) of a font of
+// `points` at `dpi` pixels per inch: round(points * dpi / 72). A Win32 LOGFONT
+// asks for it with lfHeight = -PointsToPixels(...).
+constexpr int PointsToPixels(int points, int dpi) { return RoundedQuotient(1LL * points * dpi, 72); }
+
+// The size in points that a character height in pixels reads back as at `dpi`:
+// round(pixels * 72 / dpi). At 72 dpi and above it inverts PointsToPixels exactly.
+constexpr int PixelsToPoints(int pixels, int dpi) { return dpi == 0 ? 0 : RoundedQuotient(72LL * pixels, dpi); }
 
 }  // namespace quorvel

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Measures the running clock under Wine, by hand (never a timed test):
+#  - CPU seconds used over a period (default 60 s) by Quorvel.exe, beside the
+#    same figure for minimal_timer.exe (a bare 250 ms timer repainting once a
+#    second), with the wineserver's and the X server's share during each run;
+#  - the time from start to the first painted clock text (the first tick's text
+#    on screen, seen from outside);
+#  - the size of Quorvel.exe.
+# usage: bench/clock_cpu.sh [SECONDS]   after: cmake --build --preset windows
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+seconds=${1:-60}
+build=$root/build/windows
+exe=$build/Quorvel.exe
+work=$build/bench
+[ -x "$exe" ] || { echo "build first: cmake --build --preset windows" >&2; exit 1; }
+mkdir -p "$work"
+
+x86_64-w64-mingw32-g++-posix -std=c++20 -Os -s -static -municode -mwindows \
+  "$root/bench/minimal_timer.cpp" -o "$work/minimal_timer.exe"
+
+export QUORVEL_WINE_DIR=$build/wine
+bash "$root/scripts/wine/session.sh" start "$build/wine_keepalive.exe" >/dev/null
+trap 'bash "$root/scripts/wine/session.sh" stop >/dev/null' EXIT
+source "$root/scripts/wine/env.sh"
+quorvel_use_session_display
+
+hz=$(getconf CLK_TCK)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }  # user + system, in clock ticks
+seconds_of() { awk -v t="$1" -v hz="$hz" 'BEGIN { printf "%.2f", t / hz }'; }
+now_ms() { date +%s%3N; }
+
+# The wineserver of this prefix: its working folder is the server folder named
+# after the prefix's device and inode.
+server_pid() {
+  local id p
+  id=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+  for p in $(pgrep -x wineserver64 || true) $(pgrep -x wineserver || true); do
+    case "$(readlink "/proc/$p/cwd" 2>/dev/null)" in */$id) echo "$p"; return ;; esac
+  done
+}
+xvfb_pid=$(cat "$QUORVEL_WINE_DIR/xvfb.pid")
+
+window_of() {  # waits for a window titled $1, prints its id
+  local w
+  for _ in $(seq 300); do
+    w=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$w" ] && { echo "$w"; return; }
+    sleep 0.02
+  done
+  return 1
+}
+
+navy_in_window() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage png:- 2>/dev/null |
+    convert png:- -fill white +opaque '#000080' -fill black -opaque '#000080' -format '%[fx:mean>0]' info:
+}
+
+# run NAME EXE TITLE: start, optional first-text timing, then CPU over the period.
+run() {
+  local name=$1 program=$2 title=$3 start pid wid t_window t_text=
+  start=$(now_ms)
+  "$QUORVEL_WINE" "$program" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  wid=$(window_of "$title") || { echo "$name: no window"; kill "$pid"; return 1; }
+  t_window=$(($(now_ms) - start))
+  if [ "$title" = Quorvel ]; then
+    # The first tick replaces "wait..." and resizes the window from 172 x 34.
+    for _ in $(seq 500); do
+      eval "$(xdotool getwindowgeometry --shell "$wid")"
+      if [ "$WIDTH" != 172 ] || [ "$HEIGHT" != 34 ]; then
+        [ "$(navy_in_window "$wid")" = 1 ] && { t_text=$(($(now_ms) - start)); break; }
+      fi
+      sleep 0.01
+    done
+  fi
+  sleep 3  # past start-up
+  local server c0 s0 x0 c1 s1 x1
+  server=$(server_pid)
+  c0=$(cpu_ticks "$pid"); s0=$(cpu_ticks "$server"); x0=$(cpu_ticks "$xvfb_pid")
+  sleep "$seconds"
+  c1=$(cpu_ticks "$pid"); s1=$(cpu_ticks "$server"); x1=$(cpu_ticks "$xvfb_pid")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  printf '%-14s process %6s s   wineserver %6s s   Xvfb %6s s   (over %s s)   window after %s ms%s\n' \
+    "$name" "$(seconds_of $((c1 - c0)))" "$(seconds_of $((s1 - s0)))" "$(seconds_of $((x1 - x0)))" "$seconds" \
+    "$t_window" "${t_text:+, first clock text after $t_text ms}"
+  echo "$((c1 - c0 + s1 - s0))" >"$work/$name.ticks"
+}
+
+run Quorvel.exe "$exe" Quorvel
+run minimal_timer "$work/minimal_timer.exe" MinimalTimer
+clock=$(cat "$work/Quorvel.exe.ticks") minimal=$(cat "$work/minimal_timer.ticks")
+awk -v a="$clock" -v b="$minimal" 'BEGIN {
+  if (b > 0) printf "clock / minimal (process + wineserver): %.2f\n", a / b; else print "minimal program used no measurable CPU" }'
+echo "Quorvel.exe size: $(stat -c %s "$exe") bytes"

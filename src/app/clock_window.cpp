@@ -1,0 +1,333 @@
+#include "app/clock_window.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "../../res/resource_ids.h"
+#include "app/user_locale.h"
+#include "core/clock.h"
+#include "ui/display.h"
+#include "ui/message_box.h"
+
+namespace quorvel {
+namespace {
+
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMs = 250;
+
+// Creation properties (96-dpi design; the position is in screen pixels).
+constexpr int kLeft = 351;
+constexpr int kTop = 174;
+constexpr int kClientWidth = 172;
+constexpr int kClientHeight = 34;
+
+const FontSpec kTextFont{"Verdana", 16, clNavy, fsBold | fsItalic};
+const FontSpec kShadowFont{"Verdana", 16, clSilver, fsBold | fsItalic};
+const FontSpec kOutlineFont{"Verdana", 16, clBlack, fsBold | fsItalic};
+
+constexpr TDateTime kSavePeriod = 1.0 / 720;  // 2 minutes
+
+// Marks the updates of one tick, so its label changes make a single repaint.
+class BatchRepaints {
+public:
+    explicit BatchRepaints(bool& inBatch) : inBatch_(inBatch) { inBatch_ = true; }
+    ~BatchRepaints() { inBatch_ = false; }
+    BatchRepaints(const BatchRepaints&) = delete;
+    BatchRepaints& operator=(const BatchRepaints&) = delete;
+
+private:
+    bool& inBatch_;
+};
+
+// Sent by the shell when the taskbar is (re)created, e.g. after Explorer restarts.
+// The tray icon hears it on its own window and adds itself again.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+}  // namespace
+
+TForm1::TForm1()
+    : lblShadow(2, 2, kShadowFont, true),
+      Label1(0, 0, kTextFont, true),
+      lblOutline(1, 1, kOutlineFont, false),
+      tmr(kTickTimer, kTickMs) {}
+
+TForm1::~TForm1() { Destroy(); }
+
+void TForm1::Create() {
+    ReadLocale();
+    CreateParams params;
+    params.className = L"TForm1";
+    params.classStyle = CS_DBLCLKS;
+    params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL));
+    params.background = nullptr;  // the face paints every pixel
+    params.title = L"Quorvel";
+    // Borderless. A tool window has no taskbar button and no task-switcher
+    // entry, from the start and at every later showing.
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
+    params.x = kLeft;
+    params.y = kTop;
+    params.width = kClientWidth;
+    params.height = kClientHeight;
+    CreateHandle(params);
+    FormCreate();
+}
+
+void TForm1::Show() { ShowWindow(Handle(), SW_SHOW); }
+
+void TForm1::OnCreate() {
+    // The design's pixel lengths at the monitor's resolution.
+    if (Dpi() != USER_DEFAULT_SCREEN_DPI) {
+        SetWindowPos(Handle(), nullptr, 0, 0, Scale(kClientWidth), Scale(kClientHeight),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        lblShadow.SetLeft(Scale(2));
+        lblShadow.SetTop(Scale(2));
+        lblOutline.SetLeft(Scale(1));
+        lblOutline.SetTop(Scale(1));
+    }
+    for (ClockLabel* label : {&lblShadow, &Label1, &lblOutline}) {
+        label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
+    }
+    tmr.Attach(Handle());
+    ConfigureTrayIcon();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    clientWidth_ = client.right;
+    clientHeight_ = client.bottom;
+    ApplyLayeredAttributes();
+}
+
+// The tray icon stands in for the hidden clock: the program's icon at the small
+// icon size, the tool tip "Quorvel", and the clock's handlers for its events.
+void TForm1::ConfigureTrayIcon() {
+    ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL), IMAGE_ICON,
+                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    ti.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
+    ti.SetToolTip("Quorvel");
+    ti.SetTaskIconID(0);
+    ti.OnClick = [this](TTaskIcon& sender) { tiClick(sender); };
+    ti.OnDblClick = [this](TTaskIcon& sender) {
+        ForgetTrayClick();
+        tiDblClick(sender);
+    };
+    ti.OnRightClick = [this](TTaskIcon& sender, int x, int y) { tiRightClick(sender, x, y); };
+}
+
+void TForm1::FormCreate() {
+    // The registry object exists with the window; it holds no key until used.
+    LoadSettings();
+    KeepOnScreen();
+    // An existing entry is rewritten with this executable's path; a missing one stays missing.
+    SetStartupEntry(StartupEntryExists());
+    NextSaveTime = Now() + kSavePeriod;
+}
+
+void TForm1::FormShow() {
+    // No taskbar button to remove: the tool-window style keeps the clock out of
+    // the taskbar and the task switcher.
+    ui::WindowDc dc(Handle());
+    if (ui::ColourDepth(dc.Dc()) > 15) {
+        tmr.SetEnabled(true);
+        return;
+    }
+    ui::ShowMessageBox(Handle(),
+                       "A high color or true color mode is required to run this program.\r\n"
+                       "Please use your display control panel to change your color settings.",
+                       "ERROR", MB_OK | MB_ICONERROR);
+    // Closed once the showing has finished, not from inside it.
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+// Every orderly end saves the settings (and with them the alarm list); the
+// window is then destroyed, which ends the program.
+void TForm1::FormClose() { SaveSettings(); }
+
+void TForm1::tmrTimer() {
+    {
+        const BatchRepaints batch(inTick_);
+        const TDateTime now = Now();
+        FormatDateTime(text_, TimeFormat, now, locale_);
+        Label1.SetCaption(text_);
+        lblShadow.SetCaption(Label1.Caption());
+        lblOutline.SetCaption(Label1.Caption());
+        lblOutline.SetFontColour(color_);
+        FitWindowToText();
+    }
+    if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
+    // To come with the alarms window: its CheckAlarms, once per tick.
+    PeriodicSave();
+}
+
+// Every 2 minutes, counted from the end of the last save. Ticks keep arriving
+// while a failed save's message box waits for the user; they do not start
+// another save (and another box) until that one has returned.
+void TForm1::PeriodicSave() {
+    if (saving_ || Now() < NextSaveTime) return;
+    saving_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{saving_};
+    SaveSettings();
+    NextSaveTime = Now() + kSavePeriod;
+}
+
+void TForm1::PlaceShadow() {
+    lblShadow.SetLeft(Label1.Left() + ShadowDepth);
+    lblShadow.SetTop(Label1.Top() + ShadowDepth);
+}
+
+// The window grows and shrinks to the right and downwards; its top-left stays.
+void TForm1::FitWindowToText() {
+    const int width = std::max(0, Label1.Width() + ShadowDepth + 6);
+    const int height = std::max(0, Label1.Height() + ShadowDepth + 2);
+    if (width == clientWidth_ && height == clientHeight_) return;
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm1::SetColor(TColor colour) {
+    if (colour == color_) return;
+    color_ = colour;
+    RequestRepaint();
+}
+
+// Italic glyphs reach beyond their measured boxes and an old text may have been
+// wider, so any change repaints the whole (small) face; it is drawn off-screen,
+// so this does not flicker. Within a tick the three labels' changes make one.
+void TForm1::RequestRepaint() {
+    if (inTick_) {
+        repaintPending_ = true;
+    } else if (Handle()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+}
+
+void TForm1::SetAlphaBlend(bool on) {
+    if (on == alphaBlend_) return;
+    alphaBlend_ = on;
+    ApplyLayeredAttributes();
+}
+
+void TForm1::SetAlphaBlendValue(std::uint8_t alpha) {
+    if (alpha == alphaBlendValue_) return;
+    alphaBlendValue_ = alpha;
+    ApplyLayeredAttributes();
+}
+
+void TForm1::SetTransparentColor(bool on) {
+    if (on == transparentColor_) return;
+    transparentColor_ = on;
+    ApplyLayeredAttributes();
+    lblShadow.SetRendering(Dpi(), Edges());
+    Label1.SetRendering(Dpi(), Edges());
+    lblOutline.SetRendering(Dpi(), Edges());
+}
+
+void TForm1::SetTransparentColorValue(TColor key) {
+    if (key == transparentColorValue_) return;
+    transparentColorValue_ = key;
+    ApplyLayeredAttributes();
+}
+
+// Anti-aliased glyph edges would blend the text into the key colour, leaving
+// a dark rim of almost-key pixels that stay opaque; with the key on, glyphs are
+// drawn without anti-aliasing so every pixel is either text or see-through.
+ui::GlyphEdges TForm1::Edges() const {
+    return transparentColor_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
+}
+
+void TForm1::ApplyLayeredAttributes() {
+    const HWND hwnd = Handle();
+    if (!hwnd) return;
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    if (alphaBlend_ || transparentColor_) {
+        if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+        const DWORD flags = (alphaBlend_ ? LWA_ALPHA : 0u) | (transparentColor_ ? LWA_COLORKEY : 0u);
+        // The key goes to the platform as stored, without resolving system colours.
+        SetLayeredWindowAttributes(hwnd, static_cast<COLORREF>(transparentColorValue_), alphaBlendValue_, flags);
+    } else {
+        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+}
+
+void TForm1::ReadLocale() { locale_ = ReadUserFormatSettings(); }
+
+LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SETTINGCHANGE) {
+        ReadLocale();
+        return DefaultHandling(msg, wParam, lParam);
+    }
+    if (msg == TaskbarCreatedMessage() && msg != 0) {
+        ReadLocale();
+        return 0;
+    }
+    if (msg == WM_ENDSESSION) {
+        // Log-off and shut-down end the program without closing this window;
+        // save now, so the changes since the last periodic save are not lost.
+        if (wParam) SaveSettings();
+        return 0;
+    }
+    if (HandlePointer(msg, wParam, lParam)) return 0;
+    return Window::HandleMessage(msg, wParam, lParam);
+}
+
+void TForm1::OnPaint(HDC dc, const RECT& dirty) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (HDC buffer = backBuffer_.Begin(dc, client.right, client.bottom)) {
+        PaintFace(buffer, client);
+        backBuffer_.Present(dc, dirty);
+    } else {
+        PaintFace(dc, client);
+    }
+}
+
+// Background in the window colour, then shadow, text and outline.
+void TForm1::PaintFace(HDC dc, const RECT& client) const {
+    SetDCBrushColor(dc, ui::ToColorRef(color_));
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    lblShadow.Draw(dc);
+    Label1.Draw(dc);
+    lblOutline.Draw(dc);
+}
+
+void TForm1::OnTimer(UINT_PTR id) {
+    if (id == tmr.Id()) tmrTimer();
+    if (id == kTrayClickTimer) OpenTrayClickMenu();
+}
+
+void TForm1::OnClose() {
+    FormClose();
+    Destroy();
+}
+
+void TForm1::OnDestroy() {
+    tmr.SetEnabled(false);
+    PostQuitMessage(0);  // the main window is gone: the program ends
+}
+
+void TForm1::OnSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+}
+
+void TForm1::OnShowWindow(bool shown) {
+    if (!shown || formShowDone_) return;
+    formShowDone_ = true;  // later showings (Hide, then Show) do not run FormShow again
+    FormShow();
+}
+
+void TForm1::OnDpiChanged(UINT dpi) {
+    lblOutline.SetLeft(Scale(1));
+    lblOutline.SetTop(Scale(1));
+    lblShadow.SetRendering(dpi, Edges());
+    Label1.SetRendering(dpi, Edges());
+    lblOutline.SetRendering(dpi, Edges());
+    FitWindowToText();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,75 @@
+#include "cli/cli.h"
+
+#include "cli/arguments.h"
+#include "cli/bad_input.h"
+#include "cli/escapes.h"
+#include "cli/json_locale.h"
+#include "cli/when.h"
+#include "core/clock.h"
+
+namespace quorvel::cli {
+namespace {
+
+FormatSettings SettingsFor(const std::string& locale, const std::function<FormatSettings()>& userSettings) {
+    if (locale == "user") return userSettings();
+    if (locale == "en-US") return EnUsFormatSettings();
+    return LoadJsonLocale(locale);
+}
+
+TDateTime WhenOrNow(std::string_view when) { return when.empty() ? Now() : ParseWhen(when); }
+
+// Every line is read and checked before anything is written, so bad input
+// anywhere leaves standard output empty.
+void RunBatch(std::istream& in, const FormatSettings& settings, std::string& out) {
+    std::string line, text;
+    for (std::size_t number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
+        try {
+            const std::size_t tab = line.find('\t');
+            if (tab == std::string::npos) throw BadInput("expected WHEN<TAB>FORMAT");
+            const TDateTime value = WhenOrNow(Unescape(std::string_view(line).substr(0, tab)));
+            FormatDateTime(text, Unescape(std::string_view(line).substr(tab + 1)), value, settings);
+        } catch (const BadInput& e) {
+            throw BadInput("line " + std::to_string(number) + ": " + e.what());
+        }
+        out += Escape(text);
+        out += '\n';
+    }
+    if (in.bad()) throw BadInput("cannot read standard input");
+}
+
+// Control characters (a line break inside a quoted value, say) would break the one line.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return text;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err,
+           const std::function<FormatSettings()>& userSettings) {
+    try {
+        const Command command = ParseArguments(args);
+        if (command.help) {
+            out = Usage();
+            return 0;
+        }
+        const FormatOptions& options = command.format;
+        const FormatSettings settings = SettingsFor(options.locale, userSettings);
+        if (options.batch) {
+            RunBatch(in, settings, out);
+        } else {
+            const TDateTime value = options.at ? ParseWhen(*options.at) : Now();
+            out = FormatDateTime(options.format, value, settings);
+            out += '\n';
+        }
+        return 0;
+    } catch (const BadInput& e) {
+        out.clear();
+        err = "quorvel-cli: " + OneLine(e.what()) + "\n";
+        return kExitBadInput;
+    }
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,67 @@
+#include "ui/controls.h"
+
+#include <stdexcept>
+
+#include "ui/font.h"
+
+namespace quorvel::ui {
+
+int ScaleForDpi(int pixels96, UINT dpi) { return MulDiv(pixels96, static_cast<int>(dpi), 96); }
+
+RECT PlaceControl(const ControlSpec& control, SIZE designed, UINT dpi, int clientWidth, int clientHeight) {
+    int left = ScaleForDpi(control.bounds.left, dpi);
+    int top = ScaleForDpi(control.bounds.top, dpi);
+    int width = ScaleForDpi(control.bounds.width, dpi);
+    int height = ScaleForDpi(control.bounds.height, dpi);
+    const int dx = clientWidth - ScaleForDpi(designed.cx, dpi);
+    const int dy = clientHeight - ScaleForDpi(designed.cy, dpi);
+    if (Has(control.anchors, Anchor::Right)) {
+        if (Has(control.anchors, Anchor::Left)) width += dx; else left += dx;
+    }
+    if (Has(control.anchors, Anchor::Bottom)) {
+        if (Has(control.anchors, Anchor::Top)) height += dy; else top += dy;
+    }
+    return RECT{left, top, left + (width > 0 ? width : 0), top + (height > 0 ? height : 0)};
+}
+
+void ControlLayout::Create(HWND parent, std::span<const ControlSpec> table, SIZE designed, UINT dpi) {
+    parent_ = parent;
+    table_ = table;
+    designed_ = designed;
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    for (const ControlSpec& control : table_) {
+        const HWND hwnd =
+            CreateWindowExW(control.exStyle, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, 0,
+                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        if (!hwnd) throw std::runtime_error("Cannot create a control");
+    }
+    Apply(dpi);
+}
+
+void ControlLayout::Apply(UINT dpi) {
+    if (table_.empty()) return;
+    if (dpi != fontDpi_ || !font_) {
+        font_ = CreateMessageFont(dpi);
+        fontDpi_ = dpi;
+        for (const ControlSpec& control : table_) {
+            SendMessageW(Item(control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        }
+    }
+    RECT client{};
+    GetClientRect(parent_, &client);
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(table_.size()));
+    for (const ControlSpec& control : table_) {
+        const RECT r = PlaceControl(control, designed_, dpi, client.right, client.bottom);
+        const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (batch) {
+            batch = DeferWindowPos(batch, Item(control.id), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                   flags);
+        } else {
+            SetWindowPos(Item(control.id), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+        }
+    }
+    if (batch) EndDeferWindowPos(batch);
+    InvalidateRect(parent_, nullptr, TRUE);
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,23 @@
+// Facts about the display and colours as GDI takes them.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "core/colour.h"
+
+namespace quorvel::ui {
+
+// Colour depth of a device: bits per pixel times colour planes.
+int ColourDepth(HDC dc);
+
+// Test seam: while set, ColourDepth answers this value instead of asking the
+// device (a test cannot switch the screen to 256 colours). Clear with nullopt.
+void OverrideColourDepth(std::optional<int> depth);
+
+// The RGB value GDI paints for a stored colour; system colours (top bit set) are
+// looked up in the current scheme.
+COLORREF ToColorRef(TColor colour);
+
+}  // namespace quorvel::ui

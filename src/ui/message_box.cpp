@@ -1,0 +1,26 @@
+#include "ui/message_box.h"
+
+#include <utility>
+
+#include "ui/wide.h"
+
+namespace quorvel::ui {
+namespace {
+MessageBoxAnswer& Answer() {
+    static MessageBoxAnswer answer;
+    return answer;
+}
+}  // namespace
+
+std::string_view ApplicationTitle() { return "Quorvel"; }
+
+int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
+    if (const MessageBoxAnswer& answer = Answer()) {
+        return answer(MessageBoxRequest{owner, std::string(text), std::string(caption), type});
+    }
+    return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), type);
+}
+
+void AnswerMessageBoxes(MessageBoxAnswer answer) { Answer() = std::move(answer); }
+
+}  // namespace quorvel::ui

@@ -1,0 +1,120 @@
+// The base of every window of the program.
+//
+// A derived class creates its window with CreateHandle and overrides the
+// handlers it needs; anything else reaches HandleMessage, which it may also
+// override (calling Window::HandleMessage for what it does not handle):
+//
+//   class TfmCalendar : public ui::Window {
+//       void OnCommand(int id, int code, HWND control) override;
+//   };
+//
+// The object is found from the HWND through GWLP_USERDATA, stored at
+// WM_NCCREATE. No exception crosses the window procedure: one thrown by a
+// handler goes to OnError (a message box by default), one thrown while the
+// window is being created makes CreateHandle rethrow it.
+//
+// Destruction: the destructor destroys a window that still exists, but by then
+// the derived part is gone, so its messages go to DefWindowProc; a class whose
+// OnDestroy matters calls Destroy() in its own destructor.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <span>
+
+#include "ui/controls.h"
+
+namespace quorvel::ui {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    // The window's resolution in pixels per inch (its monitor's, kept up to date
+    // by WM_DPICHANGED) and a 96-dpi design length at it.
+    UINT Dpi() const { return dpi_; }
+    int Scale(int pixels96) const { return ScaleForDpi(pixels96, dpi_); }
+
+    void Destroy();
+
+    // The Window behind a handle made by this toolkit; nullptr for any other.
+    static Window* FromHandle(HWND hwnd);
+
+    // Keyboard handling before a message is dispatched (accelerators, dialog
+    // navigation); true when the message was consumed. The default gives
+    // windows with WS_EX_CONTROLPARENT dialog navigation (Tab, Enter, Esc).
+    virtual bool PreTranslateMessage(MSG& msg);
+
+    // Modal state, used by RunModal (ui/modal.h). EndModal ends the run with a
+    // result; closing a modal window ends it with IDCANCEL instead of destroying.
+    bool IsModal() const { return modal_; }
+    void EndModal(int result) { modalResult_ = result; }
+
+protected:
+    struct CreateParams {
+        const wchar_t* className = nullptr;  // registered on first use
+        UINT classStyle = 0;                 // CS_DBLCLKS ...
+        HICON icon = nullptr;
+        HBRUSH background = nullptr;  // nullptr: the window paints its whole client area
+        const wchar_t* title = L"";
+        DWORD style = WS_OVERLAPPEDWINDOW;
+        DWORD exStyle = 0;
+        int x = CW_USEDEFAULT;
+        int y = CW_USEDEFAULT;
+        int width = CW_USEDEFAULT;  // outer size
+        int height = CW_USEDEFAULT;
+        HWND owner = nullptr;
+    };
+
+    // Registers the class (once per name) and creates the window. Throws
+    // std::runtime_error, or what OnCreate threw, when creation fails.
+    void CreateHandle(const CreateParams& params);
+
+    // Creates child controls from a table (ui/controls.h); they are re-laid out
+    // on WM_SIZE and WM_DPICHANGED from then on.
+    void CreateControls(std::span<const ControlSpec> table, SIZE designedClient);
+    HWND Item(int id) const { return controls_.Item(id); }
+
+    // Every message comes here first. The default dispatches to the handlers
+    // below and gives the rest to DefWindowProc.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    virtual void OnCreate() {}
+    // WM_PAINT (dirty = the update region's box) and WM_PRINTCLIENT (the client area).
+    virtual void OnPaint(HDC dc, const RECT& dirty);
+    virtual void OnTimer(UINT_PTR id);
+    // WM_CLOSE: ends a modal run, otherwise destroys the window.
+    virtual void OnClose();
+    virtual void OnDestroy() {}
+    // WM_SIZE, after the controls have followed their anchors.
+    virtual void OnSize(int width, int height);
+    // WM_SHOWWINDOW.
+    virtual void OnShowWindow(bool shown);
+    virtual void OnCommand(int id, int code, HWND control);
+    // WM_DPICHANGED, after Dpi() has changed, the window has taken the suggested
+    // rectangle and the controls are re-laid out.
+    virtual void OnDpiChanged(UINT dpi);
+    // An exception reached the window procedure; the default shows its text.
+    virtual void OnError(const char* what);
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Recover(UINT msg, const char* what) noexcept;
+
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    bool modal_ = false;
+    int modalResult_ = 0;
+    std::exception_ptr createError_;
+    ControlLayout controls_;
+
+    friend int RunModal(Window& dialog, HWND owner);
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,383 @@
+// The clock window's commands in-process: dragging by the text with pointer
+// messages, the wheel, the pop-up menu and its shortcuts, hiding to and showing
+// from the tray, and Exit. The real pointer, keyboard and tray are driven from
+// outside in tests/e2e/clock_commands.sh.
+// ctest: RUN_SERIAL (moves the pointer, opens menus, uses the program's registry key)
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/clock_window.h"
+#include "core/clock.h"
+#include "harness/registry.h"
+#include "ui/message_box.h"
+
+namespace quorvel {
+namespace {
+
+const TDateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+
+RECT WindowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+LPARAM Point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+}
+
+// The menu a command opened: where it showed, read and then closed from inside
+// the menu's own loop.
+struct OpenedMenu {
+    bool seen = false;
+    RECT rect{};
+};
+OpenedMenu* watching = nullptr;
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    if (HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) {
+        watching->seen = true;
+        GetWindowRect(menu, &watching->rect);
+        KillTimer(nullptr, id);
+        EndMenu();
+    }
+}
+
+OpenedMenu WhileMenuIsOpen(const std::function<void()>& open) {
+    OpenedMenu opened;
+    watching = &opened;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseOpenMenu);
+    open();  // returns when the menu has closed
+    KillTimer(nullptr, timer);
+    watching = nullptr;
+    return opened;
+}
+
+class ClockCommands : public testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(kStart);
+        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
+            boxes.push_back(r);
+            return IDOK;
+        });
+    }
+    void TearDown() override {
+        form.Destroy();
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        ui::AnswerMessageBoxes(nullptr);
+        ResetClock();
+        EXPECT_TRUE(boxes.empty());
+    }
+    void CreateShown() {
+        form.Create();
+        form.Show();
+        form.tmrTimer();  // the text, and the window sized to it
+    }
+    void Wheel(int delta) {
+        SendMessageW(form.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
+    }
+    void Pump(DWORD ms, const std::function<bool()>& done = [] { return false; }) {
+        const DWORD start = GetTickCount();
+        while (!done() && GetTickCount() - start < ms) {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT) continue;
+                DispatchMessageW(&msg);
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    void Send(UINT msg, WPARAM wParam, int x, int y) { SendMessageW(form.Handle(), msg, wParam, Point(x, y)); }
+
+    void ShowTray(LPARAM mouseMessage) { SendMessageW(form.ti.WindowHandle(), WM_USER, 0, mouseMessage); }
+    // A tray click's menu opens once the double-click time has passed.
+    OpenedMenu MenuOfTrayClick() {
+        return WhileMenuIsOpen([&] {
+            ShowTray(WM_LBUTTONUP);
+            Pump(GetDoubleClickTime() + 1000, [] { return watching->seen; });
+        });
+    }
+
+    testing_support::CleanRegistry clean;
+    TForm1 form;
+    std::vector<ui::MessageBoxRequest> boxes;
+};
+
+TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) {
+    CreateShown();
+    const struct {
+        int from;
+        std::vector<int> deltas;
+        int expected;
+    } cases[] = {
+        {16, {60}, 16},
+        {16, {60, 60}, 17},  // two halves make one notch
+        {16, std::vector<int>(10, 120), 26},
+        {16, {360}, 19},           // a fast wheel reports several notches at once
+        {16, {100, -40, 60}, 17},  // movement back takes from the remainder
+        {16, {-60, 60, 60}, 16},
+        {200, {120}, 200},
+        {4, {-240}, 3},
+        {250, {120}, 250},  // a stored size outside the range only moves towards it
+        {250, {-120}, 249},
+        {1, {-120}, 1},
+    };
+    for (const auto& c : cases) {
+        for (ClockLabel* label : {&form.Label1, &form.lblShadow, &form.lblOutline}) label->SetFontSize(c.from);
+        int total = 0;
+        for (int d : c.deltas) Wheel(d), total += d;
+        EXPECT_EQ(form.Label1.Font().size, c.expected) << "from " << c.from << ", moved " << total;
+        EXPECT_EQ(form.lblShadow.Font().size, c.expected);
+        EXPECT_EQ(form.lblOutline.Font().size, c.expected);
+        if (total % 120) Wheel(-(total % 120));  // an empty accumulator for the next case
+    }
+    // The labels follow at once, the window at the next tick.
+    form.Label1.SetFontSize(16);
+    form.tmrTimer();
+    const int width = form.Label1.Width();
+    const RECT before = WindowRect(form.Handle());
+    Wheel(120);
+    EXPECT_GT(form.Label1.Width(), width);
+    EXPECT_EQ(WindowRect(form.Handle()).right, before.right);
+    form.tmrTimer();
+    EXPECT_EQ(WindowRect(form.Handle()).right - before.left, form.Label1.Width() + form.ShadowDepth + 6);
+}
+
+TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
+    CreateShown();
+    const HWND hwnd = form.Handle();
+    const RECT start = WindowRect(hwnd);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    EXPECT_TRUE(form.Dragging);
+    EXPECT_EQ(GetCapture(), hwnd) << "the pressed label keeps the pointer";
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 110, 60);
+    EXPECT_EQ(WindowRect(hwnd).left, start.left + 100);
+    EXPECT_EQ(WindowRect(hwnd).top, start.top + 50);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 10, 10);  // the grabbed point, under the pointer again
+    EXPECT_EQ(WindowRect(hwnd).left, start.left + 100);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, -290, 10);  // far outside: the capture still drags
+    EXPECT_EQ(WindowRect(hwnd).left, start.left - 200);
+    Send(WM_LBUTTONUP, 0, 10, 10);
+    EXPECT_FALSE(form.Dragging);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // On the shadow label the point is relative to that label.
+    const RECT here = WindowRect(hwnd);
+    const int x = form.lblShadow.Left() + form.lblShadow.Width() - 1;
+    const int y = form.lblShadow.Top() + form.lblShadow.Height() - 1;
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    EXPECT_EQ(form.DragStartX, form.lblShadow.Width() - 1);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, x + 7, y - 3);
+    Send(WM_LBUTTONUP, 0, x + 7, y - 3);
+    EXPECT_EQ(WindowRect(hwnd).left, here.left + 7);
+    EXPECT_EQ(WindowRect(hwnd).top, here.top - 3);
+
+    // Neither the right nor the middle button drags, nor a press on the background;
+    // and a drag whose capture is taken away ends there.
+    const RECT fixed = WindowRect(hwnd);
+    const int gapX = form.Label1.Width() + 4;  // right of the text, above the shadow
+    const std::vector<std::pair<UINT, POINT>> presses = {
+        {WM_RBUTTONDOWN, {10, 10}}, {WM_MBUTTONDOWN, {10, 10}}, {WM_LBUTTONDOWN, {gapX, 1}}};
+    const OpenedMenu menu = WhileMenuIsOpen([&] {
+        for (const auto& [down, at] : presses) {
+            Send(down, 0, at.x, at.y);
+            Send(WM_MOUSEMOVE, 0, at.x + 50, at.y + 30);
+            Send(down + 1, 0, at.x + 50, at.y + 30);
+        }
+    });
+    EXPECT_TRUE(menu.seen) << "the right button's release opens the menu";
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+    ReleaseCapture();
+    EXPECT_FALSE(form.Dragging);
+    Send(WM_MOUSEMOVE, 0, 80, 80);
+    EXPECT_EQ(WindowRect(hwnd).left, fixed.left);
+    EXPECT_EQ(WindowRect(hwnd).top, fixed.top);
+}
+
+TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
+    CreateShown();
+    const HMENU pm = form.pm.Handle();
+    const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"Show calendar\tF5", L"Hide\tCtrl+S",
+                                                L"About\tCtrl+A", L"Exit\tCtrl+F4", L"", L"Properties\tCtrl+P"};
+    ASSERT_EQ(GetMenuItemCount(pm), 7);
+    for (UINT i = 0; i < 7; ++i) {
+        wchar_t text[64] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID;
+        info.dwTypeData = text;
+        info.cch = 64;
+        ASSERT_TRUE(GetMenuItemInfoW(pm, i, TRUE, &info));
+        EXPECT_EQ(text, expected[i]);
+        EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 5);
+        EXPECT_EQ(info.wID, kAlarmsandreminders1 + i);
+    }
+    // The accelerators as the stored shortcut values: key code, +16384 for Ctrl.
+    ACCEL accelerators[8] = {};
+    const int count = CopyAcceleratorTableW(form.pm.Accelerators(), accelerators, 8);
+    std::vector<int> stored;
+    std::vector<UINT> commands;
+    for (int i = 0; i < count; ++i) {
+        stored.push_back(accelerators[i].key + ((accelerators[i].fVirt & FCONTROL) ? 16384 : 0));
+        commands.push_back(accelerators[i].cmd);
+    }
+    EXPECT_EQ(stored, (std::vector<int>{121, 116, 16467, 16449, 16499, 16464}));
+    EXPECT_EQ(commands, (std::vector<UINT>{kAlarmsandreminders1, kShowcalendar1, kHide1, kAbout1, kExit1, kSetup1}));
+
+    // Ctrl+S as the keyboard delivers it to the focused clock hides it.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG other{nullptr, WM_KEYDOWN, 'S', 0x001F0001, 0, {}};
+    EXPECT_FALSE(form.PreTranslateMessage(other)) << "another window's keys are not the clock's";
+    MSG msg{form.Handle(), WM_KEYDOWN, 'S', 0x001F0001, 0, {}};
+    EXPECT_TRUE(form.PreTranslateMessage(msg));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
+    CreateShown();
+    const HWND hwnd = form.Handle();
+    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    SendMessageW(hwnd, WM_COMMAND, kHide1, 0);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(form.ti.Active());
+    wchar_t text[32] = {};
+    GetMenuStringW(form.pm.Handle(), kHide1, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&Show\tCtrl+S");
+    EXPECT_TRUE(form.tmr.Enabled()) << "the tick goes on while hidden";
+
+    form.Hide1Click();  // now Show
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_FALSE(form.ti.Active());
+    EXPECT_EQ(form.pm.Caption(kHide1), "&Hide");
+}
+
+// Hiding without a tray icon would leave no way back: when the shell refuses the
+// icon, the clock stays (or starts) visible.
+TEST_F(ClockCommands, TheClockNeverHidesWithoutItsTrayIcon) {
+    NOTIFYICONDATAW taken{};
+    taken.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    taken.hWnd = form.ti.WindowHandle();  // the icon's place, already held
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &taken));
+    {
+        TForm1 saver;  // the settings of a clock saved while hidden
+        saver.Create();
+        saver.SaveSettings();
+    }
+    form.Create();
+    EXPECT_TRUE(form.showOnStart);
+    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    form.Show();
+    form.Hide1Click();
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(form.ti.Active());
+    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    Shell_NotifyIconW(NIM_DELETE, &taken);
+    form.Hide1Click();
+    EXPECT_FALSE(IsWindowVisible(form.Handle())) << "with the icon free it hides";
+}
+
+TEST_F(ClockCommands, TheFirstShowAfterAHiddenStartStartsTheClock) {
+    {
+        TForm1 saver;  // the settings of a clock saved while hidden
+        saver.Create();
+        saver.SaveSettings();
+    }
+    form.Create();
+    ASSERT_FALSE(form.showOnStart);
+    ASSERT_TRUE(form.ti.Active());
+    EXPECT_FALSE(form.tmr.Enabled());
+    ShowTray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(form.tmr.Enabled()) << "the first showing started the clock";
+    EXPECT_FALSE(form.ti.Active());
+    EXPECT_EQ(form.pm.Caption(kHide1), "&Hide");
+}
+
+TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
+    CreateShown();
+    form.Hide1Click();
+    Pump(300);  // let the window system settle the activation that hiding moved away
+    ASSERT_TRUE(SetCursorPos(400, 300));
+
+    // A left click on the tray icon: where the pointer was at the click, once no
+    // double-click has followed.
+    OpenedMenu opened = WhileMenuIsOpen([&] {
+        const DWORD clicked = GetTickCount();
+        ShowTray(WM_LBUTTONUP);
+        SetCursorPos(500, 400);
+        Pump(GetDoubleClickTime() + 1000, [] { return watching->seen; });
+        EXPECT_GE(GetTickCount() - clicked, GetDoubleClickTime() - 20);
+    });
+    EXPECT_TRUE(opened.seen);
+    EXPECT_EQ(opened.rect.left, 400);
+    EXPECT_EQ(opened.rect.top, 300);
+
+    // A right click: at the position the icon reports.
+    opened = WhileMenuIsOpen([&] { ShowTray(WM_RBUTTONUP); });
+    EXPECT_EQ(opened.rect.left, 500);
+    EXPECT_EQ(opened.rect.top, 400);
+
+    // A right click on the clock itself (the platform's context-menu request).
+    form.Hide1Click();
+    opened = WhileMenuIsOpen([&] { SendMessageW(form.Handle(), WM_CONTEXTMENU, 0, Point(250, 200)); });
+    EXPECT_EQ(opened.rect.left, 250);
+    EXPECT_EQ(opened.rect.top, 200);
+}
+
+// The shell reports a double-click on the icon as press, release (a click),
+// double-click, release (a click): it shows the clock and opens no menu.
+TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
+    CreateShown();
+    form.Hide1Click();
+    Pump(300);
+    const OpenedMenu opened = WhileMenuIsOpen([&] {
+        for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) ShowTray(m);
+        Pump(GetDoubleClickTime() + 300);
+    });
+    EXPECT_FALSE(opened.seen);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(form.ti.Active());
+
+    // Single clicks after it open the menu again, also after a Show from the menu.
+    form.Hide1Click();
+    Pump(300);
+    EXPECT_TRUE(MenuOfTrayClick().seen);
+    form.Hide1Click();
+    form.Hide1Click();
+    Pump(300);
+    EXPECT_TRUE(MenuOfTrayClick().seen);
+}
+
+TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
+    CreateShown();
+    const HWND hwnd = form.Handle();
+    SetWindowPos(hwnd, nullptr, 401, 222, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Wheel(120);
+    SendMessageW(hwnd, WM_COMMAND, kExit1, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    MSG msg;
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+    const auto dword = [](const wchar_t* name) {
+        const auto v = testing_support::Find(testing_support::kSettingsKey, name);
+        return v ? *reinterpret_cast<const DWORD*>(v->bytes.data()) : 0u;
+    };
+    EXPECT_EQ(dword(L"WinLeft"), 401u);
+    EXPECT_EQ(dword(L"FontSize"), 17u);
+}
+
+}  // namespace
+}  // namespace quorvel

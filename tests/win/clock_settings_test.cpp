@@ -1,0 +1,385 @@
+// The clock window's settings storage against the real registry of the test
+// prefix: what a first start writes, what a save writes, how stored values (also
+// missing, partial and wrongly typed ones) come back, the start-up entry, the
+// periodic save and the save at log-off. Values are planted and checked with the
+// plain registry functions.
+// ctest: RUN_SERIAL (uses the program's own registry key and shows windows)
+#include <windows.h>
+#include <aclapi.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/clock_window.h"
+#include "core/clock.h"
+#include "harness/registry.h"
+#include "ui/message_box.h"
+
+namespace quorvel {
+namespace {
+
+using namespace testing_support;
+
+const TDateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+constexpr TDateTime kSecond = 1.0 / 86400;
+constexpr TDateTime kPeriod = 1.0 / 720;  // 2 minutes
+
+std::wstring StartupEntry() {
+    const auto v = Find(kRunKey, kStartupValue);
+    return v ? std::wstring(reinterpret_cast<const wchar_t*>(v->bytes.data())) : L"(none)";
+}
+
+std::wstring QuotedExePath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return L"\"" + std::wstring(path) + L"\"";
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+// The stored DWORD of a settings value, or -1 when there is none.
+long long Stored(const wchar_t* name) {
+    const auto v = Find(kSettingsKey, name);
+    if (!v || v->type != REG_DWORD) return -1;
+    return *reinterpret_cast<const DWORD*>(v->bytes.data());
+}
+
+// A complete, valid set of stored settings, none at its creation value.
+std::vector<Value> FullSettings(bool hidden = false) {
+    return {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 200),        Dword(L"WinTop", 300),
+            Text(L"Font", L"Tahoma"),      Dword(L"FontSize", 20),        Dword(L"FontColor", 0x000000FF),
+            Dword(L"FontStyle", 1),        Dword(L"Alpha", 200),          Dword(L"BackColor", 0x0000FF00),
+            Dword(L"Background", 1),       Dword(L"Shadow", 0),           Dword(L"ShadowColor", 0x00FF0000),
+            Dword(L"Hidden", hidden),      Dword(L"ShadowDepth", 5),      Dword(L"Outline", 1)};
+}
+
+class ClockSettings : public testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(kStart);
+        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
+            boxes.push_back(r.text);
+            return onBox ? onBox() : IDOK;
+        });
+    }
+    void TearDown() override {
+        form.Destroy();
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        ui::AnswerMessageBoxes(nullptr);
+        ResetClock();
+    }
+
+    CleanRegistry clean;
+    TForm1 form;
+    std::vector<std::string> boxes;
+    std::function<int()> onBox;
+};
+
+TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverything) {
+    form.Create();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(KeyExists(kSettingsKey)) << "the settings key is made by the first save";
+    EXPECT_EQ(StartupEntry(), QuotedExePath());
+    EXPECT_TRUE(form.showOnStart);
+
+    form.SaveSettings();
+    const std::vector<Value> expected = {
+        Text(L"TimeFormat", L"hh:mm:ss"), Dword(L"WinLeft", 351),      Dword(L"WinTop", 174),
+        Text(L"Font", L"Verdana"),        Dword(L"FontSize", 16),      Dword(L"FontColor", 0x00800000),
+        Dword(L"FontStyle", 3),           Dword(L"Alpha", 128),        Dword(L"BackColor", 0),
+        Dword(L"Background", 0),          Dword(L"Shadow", 1),         Dword(L"ShadowColor", 0x00C0C0C0),
+        Dword(L"Hidden", 1) /* not shown yet */, Dword(L"ShadowDepth", 2), Dword(L"Outline", 0)};
+    EXPECT_EQ(ReadAll(kSettingsKey).size(), expected.size());
+    for (const Value& e : expected) {
+        const auto found = Find(kSettingsKey, e.name);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->type, e.type);
+        EXPECT_EQ(found->bytes, e.bytes);
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
+    const std::vector<Value> values = FullSettings();
+    Plant(kSettingsKey, values);
+    form.Create();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(WindowRect(form.Handle()).left, 200);
+    EXPECT_EQ(WindowRect(form.Handle()).top, 300);
+    EXPECT_EQ(form.TimeFormat, "hh:mm");
+    const FontSpec text{"Tahoma", 20, 0x000000FF, 1};
+    EXPECT_EQ(form.Label1.Font(), text);
+    EXPECT_EQ(form.lblOutline.Font(), text) << "a copy of the text's font";
+    EXPECT_EQ(form.lblShadow.Font(), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
+    EXPECT_EQ(form.AlphaBlendValue(), 200);
+    EXPECT_EQ(form.Color(), 0x0000FF00u);
+    EXPECT_EQ(form.TransparentColorValue(), 0x0000FF00u) << "the key follows the window colour";
+    EXPECT_FALSE(form.TransparentColor());
+    EXPECT_FALSE(form.lblShadow.Visible());
+    EXPECT_EQ(form.lblShadow.Left(), 5) << "placed at the stored depth";
+    EXPECT_TRUE(form.lblOutline.Visible());
+
+    form.Show();
+    form.SaveSettings();
+    for (const Value& e : values) EXPECT_EQ(Find(kSettingsKey, e.name)->bytes, e.bytes);
+}
+
+TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRest) {
+    Plant(kSettingsKey, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
+    std::vector<ui::MessageBoxRequest> requests;
+    ui::AnswerMessageBoxes([&](const ui::MessageBoxRequest& r) {
+        requests.push_back(r);
+        return IDOK;
+    });
+    form.Create();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].text, "Error reading config");
+    EXPECT_EQ(requests[0].caption, "Quorvel");
+    EXPECT_EQ(requests[0].type, static_cast<UINT>(MB_OK)) << "plain: no icon";
+    EXPECT_EQ(requests[0].owner, nullptr) << "centred on the screen";
+    EXPECT_EQ(WindowRect(form.Handle()).left, 500);
+    EXPECT_EQ(WindowRect(form.Handle()).top, 174);
+    EXPECT_EQ(form.TimeFormat, "hh:mm:ss") << "read after WinTop, never reached";
+    EXPECT_EQ(form.Label1.Font(), (FontSpec{"Verdana", 16, clNavy, 3}));
+    EXPECT_TRUE(form.showOnStart) << "starts visible";
+}
+
+TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
+    struct Case {
+        const char* what;
+        std::vector<Value> changes;
+        std::function<void(TForm1&)> check;
+    };
+    std::vector<Case> cases = {
+        {"Alpha 300 is 44", {Dword(L"Alpha", 300)}, [](TForm1& f) { EXPECT_EQ(f.AlphaBlendValue(), 44); }},
+        {"FontStyle keeps its low byte", {Dword(L"FontStyle", 0x10B)},
+         [](TForm1& f) { EXPECT_EQ(f.Label1.Font().style, 0x0B); }},
+        {"Background 0: see-through", {Dword(L"Background", 0)}, [](TForm1& f) { EXPECT_TRUE(f.TransparentColor()); }},
+        {"any non-zero flag is true", {Dword(L"Background", 7), Dword(L"Outline", 2)},
+         [](TForm1& f) { EXPECT_TRUE(!f.TransparentColor() && f.lblOutline.Visible()); }},
+        {"Outline 0 leaves it hidden", {Dword(L"Outline", 0)}, [](TForm1& f) { EXPECT_FALSE(f.lblOutline.Visible()); }},
+        {"a negative depth", {Dword(L"ShadowDepth", static_cast<DWORD>(-3))},
+         [](TForm1& f) { EXPECT_EQ(f.lblShadow.Left(), -3); }},
+        {"an empty font name keeps Verdana", {Text(L"Font", L"")},
+         [](TForm1& f) { EXPECT_EQ(f.Label1.Font().name, "Verdana"); }},
+        {"a long font name keeps 31 characters", {Text(L"Font", std::wstring(40, L'x'))},
+         [](TForm1& f) { EXPECT_EQ(f.Label1.Font().name, std::string(31, 'x')); }},
+        {"an empty time format stays empty", {Text(L"TimeFormat", L"")}, [](TForm1& f) { EXPECT_EQ(f.TimeFormat, ""); }},
+    };
+    // Hand-edited sizes are used as they are, and the clock still ticks with them.
+    for (const std::int32_t size : {0, -12, 100000, INT32_MIN, INT32_MAX}) {
+        cases.push_back({"an extreme font size", {Dword(L"FontSize", static_cast<DWORD>(size))}, [size](TForm1& f) {
+                             EXPECT_EQ(f.lblShadow.Font().size, size);
+                             f.Show();
+                             f.tmrTimer();
+                             EXPECT_EQ(f.Label1.Caption(), "10:05");
+                         }});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteClockRegistry();
+        Plant(kSettingsKey, FullSettings());
+        Plant(kSettingsKey, c.changes);
+        TForm1 f;
+        f.Create();
+        c.check(f);
+        f.Destroy();
+    }
+    // Written by a version without ShadowDepth and Outline.
+    DeleteClockRegistry();
+    std::vector<Value> older = FullSettings();
+    older.resize(13);
+    Plant(kSettingsKey, older);
+    TForm1 f;
+    f.Create();
+    EXPECT_EQ(f.ShadowDepth, 2);
+    EXPECT_EQ(f.lblShadow.Left(), 2);
+    EXPECT_FALSE(f.lblOutline.Visible());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
+    Plant(kSettingsKey, FullSettings(true));
+    form.Create();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(form.showOnStart);
+    EXPECT_TRUE(form.ti.Active());
+    EXPECT_EQ(form.pm.Caption(kHide1), "&Show");
+    EXPECT_FALSE(form.tmr.Enabled()) << "no ticks before the first showing";
+    form.SaveSettings();
+    EXPECT_EQ(Stored(L"Hidden"), 1);
+}
+
+// A value of the wrong type stops the load there: everything before it stays
+// applied, nothing after it is, and one message says so.
+TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
+    using Applied = bool (*)(TForm1&);
+    const std::pair<const wchar_t*, Applied> steps[] = {  // in reading order
+        {L"WinLeft", [](TForm1& f) { return WindowRect(f.Handle()).left == 200; }},
+        {L"WinTop", [](TForm1& f) { return WindowRect(f.Handle()).top == 300; }},
+        {L"FontSize", [](TForm1& f) { return f.Label1.Font().size == 20; }},
+        {L"FontColor", [](TForm1& f) { return f.Label1.Font().color == 0xFF; }},
+        {L"FontStyle", [](TForm1& f) { return f.Label1.Font().style == 1; }},
+        {L"Alpha", [](TForm1& f) { return f.AlphaBlendValue() == 200; }},
+        {L"BackColor", [](TForm1& f) { return f.Color() == 0xFF00; }},
+        {L"Background", [](TForm1& f) { return !f.TransparentColor(); }},
+        {L"ShadowColor", [](TForm1& f) { return f.lblShadow.Font().color == 0xFF0000; }},
+        {L"Shadow", [](TForm1& f) { return !f.lblShadow.Visible(); }},
+        {L"ShadowDepth", [](TForm1& f) { return f.ShadowDepth == 5; }},
+        {L"Outline", [](TForm1& f) { return f.lblOutline.Visible(); }},
+        {L"Hidden", [](TForm1& f) { return !f.showOnStart && f.ti.Active(); }},
+    };
+    const std::size_t count = std::size(steps);
+    for (std::size_t bad = 0; bad < count; ++bad) {
+        for (const Value& wrong : {Text(steps[bad].first, L"1"), Value{steps[bad].first, REG_BINARY, {1, 0, 0, 0}}}) {
+            SCOPED_TRACE(testing::Message() << "value " << bad << " of type " << wrong.type);
+            DeleteClockRegistry();
+            Plant(kSettingsKey, FullSettings(true));
+            Plant(kSettingsKey, {wrong});
+            boxes.clear();
+            TForm1 f;
+            f.Create();
+            EXPECT_EQ(boxes, std::vector<std::string>{"Error reading config"});
+            for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(steps[i].second(f), i < bad) << "value " << i;
+            // Before the shadow is placed it stays where it was created, even
+            // when its depth was read.
+            if (bad < 12) EXPECT_EQ(f.lblShadow.Left(), 2);
+            f.Destroy();
+        }
+    }
+}
+
+TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
+    Plant(kSettingsKey, FullSettings());  // not a first start
+    Plant(kRunKey, {Text(kStartupValue, L"\"C:\\Old place\\Quorvel.exe\"")});
+    form.Create();
+    EXPECT_EQ(StartupEntry(), QuotedExePath()) << "rewritten with this executable's path";
+
+    form.SetStartupEntry(false);
+    EXPECT_EQ(StartupEntry(), L"(none)");
+    EXPECT_FALSE(form.StartupEntryExists());
+    form.SetStartupEntry(false);  // unticking with no entry: no message
+    TForm1 again;
+    again.Create();
+    EXPECT_EQ(StartupEntry(), L"(none)") << "a missing entry stays missing";
+    again.Destroy();
+    Plant(kRunKey, {Dword(kStartupValue, 1)});
+    EXPECT_TRUE(form.StartupEntryExists()) << "of any type";
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
+    std::vector<Value> values = FullSettings();
+    values[1] = Dword(L"WinLeft", 5000);
+    values[2] = Dword(L"WinTop", static_cast<DWORD>(-3000));
+    Plant(kSettingsKey, values);
+    form.Create();
+    EXPECT_EQ(WindowRect(form.Handle()).left, 351);
+    EXPECT_EQ(WindowRect(form.Handle()).top, 174);
+    EXPECT_EQ(form.Label1.Font().size, 20) << "nothing else changes";
+    EXPECT_EQ(Stored(L"WinLeft"), 5000) << "stored until the next save";
+
+    values[1] = Dword(L"WinLeft", static_cast<DWORD>(-100));  // partly on the screen is on it
+    values[2] = Dword(L"WinTop", 20);
+    Plant(kSettingsKey, values);
+    TForm1 edge;
+    edge.Create();
+    EXPECT_EQ(WindowRect(edge.Handle()).left, -100);
+    edge.Destroy();
+}
+
+TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
+    form.Create();
+    form.Show();
+    EXPECT_DOUBLE_EQ(form.NextSaveTime, kStart + kPeriod);
+    SetClock(kStart + kPeriod - kSecond);
+    form.tmrTimer();
+    EXPECT_FALSE(KeyExists(kSettingsKey));
+    SetClock(form.NextSaveTime);  // not earlier: due
+    form.tmrTimer();
+    EXPECT_TRUE(KeyExists(kSettingsKey));
+    EXPECT_DOUBLE_EQ(form.NextSaveTime, kStart + 2 * kPeriod);
+
+    form.Hide1Click();  // the tick goes on while hidden
+    SetClock(form.NextSaveTime);
+    form.tmrTimer();
+    EXPECT_EQ(Stored(L"Hidden"), 1);
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The settings key refuses every access: a save cannot open it.
+class LockedKey {
+public:
+    LockedKey() {
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        ACL empty{};
+        InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+        SECURITY_DESCRIPTOR sd{};
+        InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&sd, TRUE, &empty, FALSE);
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd);
+        RegCloseKey(key);
+    }
+    ~LockedKey() {
+        // As its owner the test may still open the key's DACL again, then delete it.
+        SetNamedSecurityInfoW(const_cast<wchar_t*>(L"CURRENT_USER\\Software\\Quorvel1.1"), SE_REGISTRY_KEY,
+                              DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
+        DeleteClockRegistry();
+    }
+};
+
+TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
+    form.Create();
+    form.Show();
+    LockedKey locked;
+    ASSERT_FALSE(Plant(kSettingsKey, {})) << "the key is locked";
+
+    const TDateTime due = form.NextSaveTime;
+    onBox = [&] {
+        for (int i = 1; i <= 8; ++i) {  // the user has not answered yet; the clock ticks on
+            SetClock(due + i * kSecond);
+            form.tmrTimer();
+        }
+        return IDOK;
+    };
+    SetClock(due);
+    form.tmrTimer();
+    EXPECT_EQ(boxes, std::vector<std::string>{"Error writing config to the registry"});
+    EXPECT_DOUBLE_EQ(form.NextSaveTime, due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
+    onBox = nullptr;
+    SetClock(form.NextSaveTime);
+    form.tmrTimer();
+    EXPECT_EQ(boxes.size(), 2u) << "tried again 2 minutes later";
+}
+
+TEST_F(ClockSettings, LogOffAndClosingSave) {
+    form.Create();
+    form.Show();
+    SetWindowPos(form.Handle(), nullptr, 420, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(form.Handle(), WM_ENDSESSION, FALSE, 0);  // the session goes on
+    EXPECT_FALSE(KeyExists(kSettingsKey));
+    SendMessageW(form.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(Stored(L"WinLeft"), 420);
+    EXPECT_TRUE(IsWindow(form.Handle())) << "log-off does not close the window";
+
+    SetWindowPos(form.Handle(), nullptr, 430, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Stored(L"WinLeft"), 430);
+    EXPECT_EQ(Stored(L"WinTop"), 250);
+    EXPECT_EQ(Stored(L"Hidden"), 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,497 @@
+// The clock window in-process under Wine: its creation properties, the first
+// showing, the tick at a set clock, the face's sizes and pixels, the layered
+// attributes, and that a tick with nothing new does nothing.
+// ctest: RUN_SERIAL (changes the prefix's regional settings and shows windows)
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "app/clock_window.h"
+#include "core/clock.h"
+#include "ui/display.h"
+#include "harness/registry.h"
+#include "ui/message_box.h"
+
+// Counts heap allocations, to prove that a tick with nothing new allocates nothing.
+namespace {
+std::atomic<long> allocations{0};
+}
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace quorvel {
+namespace {
+
+const TDateTime kTenFiveSeven = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+
+// The clock's text measured independently of the window: Verdana bold italic
+// at a character height in pixels, laid out as a label does.
+SIZE MeasureText(HWND hwnd, const wchar_t* text, UINT extraFlags = 0, int characterHeight = 21) {
+    LOGFONTW lf{};
+    lf.lfHeight = -characterHeight;
+    lf.lfWeight = FW_BOLD;
+    lf.lfItalic = TRUE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = NONANTIALIASED_QUALITY;
+    lstrcpyW(lf.lfFaceName, L"Verdana");
+    HFONT font = CreateFontIndirectW(&lf);
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r{};
+    DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_EXPANDTABS | DT_NOCLIP | extraFlags);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    DeleteObject(font);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+int CharacterHeight(HWND hwnd, HFONT font) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return tm.tmHeight - tm.tmInternalLeading;
+}
+
+// The character height a font asks for (a LOGFONT's negative height).
+int RequestedCharacterHeight(HFONT font) {
+    LOGFONTW lf{};
+    GetObjectW(font, sizeof lf, &lf);
+    return -lf.lfHeight;
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+SIZE ClientSize(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    return SIZE{r.right, r.bottom};
+}
+
+// The face as the window paints it, through WM_PRINTCLIENT into a 32-bit bitmap.
+class Snapshot {
+public:
+    explicit Snapshot(HWND hwnd) {
+        const SIZE size = ClientSize(hwnd);
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+        bi.bmiHeader.biWidth = size.cx;
+        bi.bmiHeader.biHeight = -size.cy;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(screen);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        GdiFlush();
+        const auto* p = static_cast<const std::uint32_t*>(bits);
+        pixels_.assign(p, p + size.cx * size.cy);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    // Pixels of exactly this colour (0x00BBGGRR, as TColor stores it).
+    long Count(TColor colour) const {
+        const std::uint32_t rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+        long n = 0;
+        for (std::uint32_t px : pixels_) n += (px & 0x00FFFFFF) == rgb;
+        return n;
+    }
+    std::size_t Size() const { return pixels_.size(); }
+
+private:
+    std::vector<std::uint32_t> pixels_;
+};
+
+class ClockWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(kTenFiveSeven);
+        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
+            boxes.push_back(r);
+            return IDOK;
+        });
+        form.Create();
+    }
+    void TearDown() override {
+        form.Destroy();
+        DrainQuit();
+        ui::AnswerMessageBoxes(nullptr);
+        ui::OverrideColourDepth(std::nullopt);
+        ResetClock();
+    }
+
+    // Dispatches messages until done() or the time is up; remembers a WM_QUIT.
+    void PumpUntil(const std::function<bool()>& done, DWORD ms) {
+        const DWORD start = GetTickCount();
+        while (!done() && GetTickCount() - start < ms) {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT) {
+                    quitSeen = true;
+                    continue;
+                }
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    void DrainQuit() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quitSeen = true;
+    }
+    void Tick() { form.tmrTimer(); }
+
+    // No stored settings: the window keeps its creation properties.
+    testing_support::CleanRegistry registry;
+    TForm1 form;
+    std::vector<ui::MessageBoxRequest> boxes;
+    bool quitSeen = false;
+};
+
+TEST_F(ClockWindow, IsCreatedWithItsProperties) {
+    const HWND hwnd = form.Handle();
+    ASSERT_NE(hwnd, nullptr);
+    wchar_t title[32] = {};
+    GetWindowTextW(hwnd, title, 32);
+    EXPECT_STREQ(title, L"Quorvel");
+    EXPECT_FALSE(IsWindowVisible(hwnd)) << "created hidden; the message loop shows it";
+
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME | WS_SYSMENU)) << "borderless";
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button, no task-switcher entry";
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+
+    const RECT r = WindowRect(hwnd);
+    EXPECT_EQ(r.left, 351);
+    EXPECT_EQ(r.top, 174);
+    const SIZE client = ClientSize(hwnd);
+    EXPECT_EQ(client.cx, form.Scale(172));
+    EXPECT_EQ(client.cy, form.Scale(34));
+    EXPECT_EQ(r.right - r.left, client.cx) << "no frame";
+
+    COLORREF key = 1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+    EXPECT_EQ(key, 0u);
+    EXPECT_EQ(alpha, 128);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA | LWA_COLORKEY));
+    EXPECT_EQ(form.Color(), clBlack);
+    EXPECT_EQ(form.TransparentColorValue(), form.Color());
+
+    struct Expected {
+        const ClockLabel& label;
+        int left, top;
+        TColor colour;
+        bool visible;
+    };
+    const Expected labels[] = {
+        {form.lblShadow, 2, 2, clSilver, true},
+        {form.Label1, 0, 0, clNavy, true},
+        {form.lblOutline, 1, 1, clBlack, false},
+    };
+    for (const Expected& e : labels) {
+        EXPECT_EQ(e.label.Caption(), "wait...");
+        EXPECT_EQ(e.label.Left(), form.Scale(e.left));
+        EXPECT_EQ(e.label.Top(), form.Scale(e.top));
+        EXPECT_EQ(e.label.Font().color, e.colour);
+        EXPECT_EQ(e.label.Font().name, "Verdana");
+        EXPECT_EQ(e.label.Font().size, 16);
+        EXPECT_EQ(e.label.Font().style, fsBold | fsItalic);
+        EXPECT_EQ(e.label.Visible(), e.visible);
+        EXPECT_EQ(RequestedCharacterHeight(e.label.GdiFont()), PointsToPixels(16, static_cast<int>(form.Dpi())));
+    }
+    // The font the platform gives has that height (Wine's stand-in for Verdana may be
+    // a pixel off at other sizes; at this one it is exact).
+    if (form.Dpi() == 96) EXPECT_EQ(CharacterHeight(hwnd, form.Label1.GdiFont()), 21);
+
+    EXPECT_EQ(form.TimeFormat, "hh:mm:ss");
+    EXPECT_EQ(form.ShadowDepth, 2);
+    EXPECT_FALSE(form.tmr.Enabled());
+    EXPECT_EQ(form.tmr.Interval(), 250u);
+    EXPECT_DOUBLE_EQ(form.NextSaveTime, kTenFiveSeven + 1.0 / 720);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ClockWindow, ReadsWaitUntilTheFirstTickAfterShowing) {
+    form.Show();
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(form.tmr.Enabled()) << "the first showing starts the clock";
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(form.Label1.Caption(), "wait...");
+    EXPECT_EQ(ClientSize(form.Handle()).cx, form.Scale(172)) << "the created size until the first tick";
+
+    const DWORD start = GetTickCount();
+    PumpUntil([&] { return form.Label1.Caption() != "wait..."; }, 3000);
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_EQ(form.Label1.Caption(), "10:05:07");
+    EXPECT_GE(elapsed, 200u) << "the first tick comes one interval after showing";
+    EXPECT_NE(ClientSize(form.Handle()).cx, form.Scale(172));
+}
+
+TEST_F(ClockWindow, ATickWritesTheTimeAndSizesTheWindowToIt) {
+    const HWND hwnd = form.Handle();
+    const SIZE text = MeasureText(hwnd, L"10:05:07");
+    ASSERT_GT(text.cx, 0);
+    for (int depth : {0, 2, 20}) {
+        form.ShadowDepth = depth;
+        form.PlaceShadow();
+        Tick();
+        for (const ClockLabel* label : {&form.Label1, &form.lblShadow, &form.lblOutline}) {
+            EXPECT_EQ(label->Caption(), "10:05:07");
+            EXPECT_EQ(label->Width(), text.cx);
+            EXPECT_EQ(label->Height(), text.cy);
+        }
+        EXPECT_EQ(form.lblShadow.Left(), depth);
+        EXPECT_EQ(form.lblShadow.Top(), depth);
+        const SIZE client = ClientSize(hwnd);
+        EXPECT_EQ(client.cx, text.cx + depth + 6) << "depth " << depth;
+        EXPECT_EQ(client.cy, text.cy + depth + 2) << "depth " << depth;
+        const RECT r = WindowRect(hwnd);
+        EXPECT_EQ(r.left, 351) << "grows to the right";
+        EXPECT_EQ(r.top, 174) << "and downwards";
+    }
+}
+
+TEST_F(ClockWindow, AmpersandsAreAcceleratorMarks) {
+    const HWND hwnd = form.Handle();
+    form.TimeFormat = "hh'&'nn";
+    Tick();
+    EXPECT_EQ(form.Label1.Caption(), "10&05");
+    EXPECT_EQ(form.Label1.Width(), MeasureText(hwnd, L"1005", DT_NOPREFIX).cx) << "a single & is not drawn";
+    EXPECT_LT(form.Label1.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx);
+
+    form.TimeFormat = "hh'&&'nn";
+    Tick();
+    EXPECT_EQ(form.Label1.Caption(), "10&&05");
+    EXPECT_EQ(form.Label1.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx) << "&& draws one &";
+}
+
+TEST_F(ClockWindow, LabelsMeasureBlankTextAsASpace) {
+    const HWND hwnd = form.Handle();
+    ClockLabel label(0, 0, FontSpec{"Verdana", 16, clNavy, fsBold | fsItalic}, true);
+    int repaints = 0;
+    label.Attach([&] { ++repaints; }, 96, ui::GlyphEdges::Crisp);
+    struct Case {
+        const char* caption;
+        const wchar_t* measured;
+        UINT flags;
+    };
+    const Case kCases[] = {
+        {"", L" ", 0},
+        {"&", L" ", 0},
+        {"a\tb", L"a\tb", 0},          // tabs expanded
+        {"1\n2", L"1\n2", 0},          // a line break makes two lines, no wrapping otherwise
+        {"10:05", L"10:05", 0},
+    };
+    for (const Case& c : kCases) {
+        label.SetCaption(c.caption);
+        const SIZE expected = MeasureText(hwnd, c.measured, c.flags);
+        EXPECT_EQ(label.Width(), expected.cx) << '"' << c.caption << '"';
+        EXPECT_EQ(label.Height(), expected.cy) << '"' << c.caption << '"';
+        EXPECT_GT(label.Height(), 0);
+    }
+    const int repaintsBefore = repaints;
+    label.SetCaption("10:05");
+    EXPECT_EQ(repaints, repaintsBefore) << "the same caption again changes nothing";
+    label.SetCaption("a\tb");
+    EXPECT_EQ(repaints, repaintsBefore + 1);
+    EXPECT_GT(label.Width(), MeasureText(hwnd, L"ab").cx);
+    label.SetCaption("1\n2");
+    EXPECT_GT(label.Height(), MeasureText(hwnd, L"1").cy);
+}
+
+TEST_F(ClockWindow, FontSizeChangesResizeTheLabelsAtOnceAndTheWindowAtTheNextTick) {
+    const HWND hwnd = form.Handle();
+    Tick();
+    const SIZE before = ClientSize(hwnd);
+    form.Label1.SetFontSize(17);
+    EXPECT_EQ(RequestedCharacterHeight(form.Label1.GdiFont()), PointsToPixels(17, static_cast<int>(form.Dpi())));
+    EXPECT_EQ(form.Label1.Width(), MeasureText(hwnd, L"10:05:07", 0, PointsToPixels(17, 96)).cx);
+    EXPECT_EQ(ClientSize(hwnd).cx, before.cx) << "the window waits for the tick";
+    Tick();
+    EXPECT_EQ(ClientSize(hwnd).cx, form.Label1.Width() + form.ShadowDepth + 6);
+}
+
+TEST_F(ClockWindow, TheOutlineTakesTheWindowColourAtTheNextTick) {
+    form.lblOutline.SetVisible(true);
+    Tick();
+    const long navyWithoutChange = Snapshot(form.Handle()).Count(clNavy);
+    EXPECT_GT(navyWithoutChange, 0) << "a rim of the text stays visible";
+
+    form.SetColor(clWhite);
+    EXPECT_EQ(form.lblOutline.Font().color, clBlack) << "not before the tick";
+    const Snapshot before(form.Handle());
+    EXPECT_GT(before.Count(clWhite), 0) << "the background is painted in the new colour at once";
+    EXPECT_GT(before.Count(clBlack), 0) << "the outline is still black";
+
+    Tick();
+    EXPECT_EQ(form.lblOutline.Font().color, clWhite);
+    const Snapshot after(form.Handle());
+    EXPECT_EQ(after.Count(clBlack), 0) << "the insides of the strokes are in the window colour";
+    EXPECT_GT(after.Count(clNavy), 0);
+    EXPECT_GT(after.Count(clSilver), 0) << "the shadow shows below and right of the strokes";
+
+    form.lblOutline.SetVisible(false);
+    const Snapshot plain(form.Handle());
+    EXPECT_GT(plain.Count(clNavy), after.Count(clNavy)) << "the outline covers the insides of the strokes";
+}
+
+TEST_F(ClockWindow, OpacityAndKeyReachTheWindowSystem) {
+    const HWND hwnd = form.Handle();
+    form.Show();
+    struct Case {
+        std::function<void()> change;
+        COLORREF key;
+        BYTE alpha;
+        DWORD flags;
+    };
+    const Case kCases[] = {
+        {[&] { form.SetAlphaBlendValue(0); }, 0, 0, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetAlphaBlendValue(255); }, 0, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetTransparentColorValue(0x00123456); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetTransparentColor(false); }, 0x00123456, 255, LWA_ALPHA},
+        {[&] { form.SetTransparentColor(true); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
+    };
+    for (const Case& c : kCases) {
+        c.change();
+        COLORREF key = 1;
+        BYTE alpha = 1;
+        DWORD flags = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+        EXPECT_EQ(key, c.key);
+        EXPECT_EQ(alpha, c.alpha);
+        EXPECT_EQ(flags, c.flags);
+        EXPECT_TRUE(IsWindowVisible(hwnd)) << "an invisible clock is still there";
+        EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    }
+}
+
+TEST_F(ClockWindow, ATickWithUnchangedTextDoesNothing) {
+    const HWND hwnd = form.Handle();
+    form.Show();
+    Tick();
+    ValidateRect(hwnd, nullptr);
+    allocations = 0;
+    Tick();
+    Tick();
+    const long allocated = allocations;
+    EXPECT_EQ(allocated, 0);
+    EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE)) << "nothing to repaint";
+
+    SetClock(kTenFiveSeven + 1.0 / 86400);
+    Tick();
+    EXPECT_GT(allocations, 0) << "the counter sees allocations (a new text is converted for GDI)";
+    EXPECT_EQ(form.Label1.Caption(), "10:05:08");
+    EXPECT_TRUE(GetUpdateRect(hwnd, nullptr, FALSE)) << "a new text repaints";
+}
+
+TEST_F(ClockWindow, HidingAndShowingAgainDoesNotRepeatTheColourTest) {
+    form.Show();
+    ASSERT_TRUE(form.tmr.Enabled());
+    ShowWindow(form.Handle(), SW_HIDE);
+    ui::OverrideColourDepth(8);  // would fail the test now
+    form.Show();
+    PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(IsWindow(form.Handle()));
+    EXPECT_TRUE(form.tmr.Enabled());
+}
+
+TEST_F(ClockWindow, A256ColourDisplayEndsTheProgramWithAMessage) {
+    ui::OverrideColourDepth(8);
+    const HWND hwnd = form.Handle();
+    form.Show();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              "A high color or true color mode is required to run this program.\r\n"
+              "Please use your display control panel to change your color settings.");
+    EXPECT_EQ(boxes[0].caption, "ERROR");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_FALSE(form.tmr.Enabled()) << "the clock never starts";
+
+    PumpUntil([&] { return !IsWindow(hwnd); }, 2000);
+    EXPECT_FALSE(IsWindow(hwnd)) << "the clock window closed";
+    EXPECT_TRUE(quitSeen) << "and the message loop was told to end";
+}
+
+TEST_F(ClockWindow, SixteenBitsPerPixelIsEnough) {
+    ui::OverrideColourDepth(16);
+    form.Show();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(form.tmr.Enabled());
+}
+
+TEST_F(ClockWindow, ClosingEndsTheProgram) {
+    const HWND hwnd = form.Handle();
+    form.Show();
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    DrainQuit();
+    EXPECT_TRUE(quitSeen);
+}
+
+TEST_F(ClockWindow, FollowsAChangeOfResolution) {
+    const HWND hwnd = form.Handle();
+    Tick();
+    const RECT r = WindowRect(hwnd);
+    RECT suggested{r.left, r.top, r.left + (r.right - r.left) * 3 / 2, r.top + (r.bottom - r.top) * 3 / 2};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(RequestedCharacterHeight(form.Label1.GdiFont()), 32) << "16 pt at 144 dpi";
+    EXPECT_EQ(form.Label1.Font().size, 16) << "the size in points stays";
+    const SIZE text = MeasureText(hwnd, L"10:05:07", 0, 32);
+    EXPECT_EQ(form.Label1.Width(), text.cx);
+    EXPECT_EQ(form.lblOutline.Left(), 2);
+    EXPECT_EQ(ClientSize(hwnd).cx, text.cx + form.ShadowDepth + 6) << "the window follows at once";
+    EXPECT_EQ(ClientSize(hwnd).cy, text.cy + form.ShadowDepth + 2);
+}
+
+TEST_F(ClockWindow, RereadsTheRegionalSettingsWhenTheyChange) {
+    wchar_t saved[8] = {};
+    ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, saved, 8), 0);
+    Tick();
+    EXPECT_EQ(form.Label1.Caption(), "10:05:07");
+
+    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L"."));
+    SendMessageW(form.Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+    Tick();
+    const std::string afterSettingChange = form.Label1.Caption();
+
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, saved);
+    SendMessageW(form.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Tick();
+    const std::string afterTaskbarCreated = form.Label1.Caption();
+
+    EXPECT_EQ(afterSettingChange, "10.05.07");
+    EXPECT_EQ(afterTaskbarCreated, "10:05:07");
+}
+
+}  // namespace
+}  // namespace quorvel
