@@ -44,6 +44,13 @@ set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 add_library(win_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/win/harness/test_main.cpp)
 target_link_libraries(win_test_support PUBLIC quorvel_win gtest)
 target_include_directories(win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
+# Committed sample files (tests/data) go beside the test programs, in test-data\.
+file(GLOB test_data CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/data/*)
+foreach(f ${test_data})
+  get_filename_component(name ${f} NAME)
+  configure_file(${f} ${CMAKE_BINARY_DIR}/test-data/${name} COPYONLY)
+endforeach()
+
 file(GLOB win_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*_test.cpp)
 foreach(t ${win_tests})
   get_filename_component(name ${t} NAME_WE)
