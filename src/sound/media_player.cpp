@@ -1,6 +1,7 @@
 #include "sound/media_player.h"
 
 #include <iterator>
+#include <stdexcept>
 #include <utility>
 
 #include "ui/wide.h"
@@ -55,9 +56,9 @@ TMediaPlayer::ReportWindow::ReportWindow(TMediaPlayer& player) {
         wc.lpszClassName = kReportClass;
         return RegisterClassExW(&wc);
     }();
-    if (registered == 0) throw EMCIDeviceError("Cannot register the media player's report window");
+    if (registered == 0) throw std::runtime_error("Cannot register the media player's report window");
     hwnd_ = CreateWindowExW(0, kReportClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-    if (!hwnd_) throw EMCIDeviceError("Cannot create the media player's report window");
+    if (!hwnd_) throw std::runtime_error("Cannot create the media player's report window");
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&player));
 }
 

@@ -75,11 +75,5 @@ TEST(MciRules, CommandFlagsFollowTheWaitingAndReportingRule) {
     }
 }
 
-TEST(MciRules, OpenFlagsNameTheElementAndSharing) {
-    EXPECT_EQ(OpenFlags(std::nullopt, std::nullopt, false), 0x202u);
-    EXPECT_EQ(OpenFlags(std::nullopt, std::nullopt, true), 0x302u);
-    EXPECT_EQ(OpenFlags(true, false, false), 0x201u);
-}
-
 }  // namespace
 }  // namespace quorvel
