@@ -48,6 +48,14 @@ target_include_directories(win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/w
 # Programs named in QUORVEL_LOCALE_TESTS run once per locale of QUORVEL_TEST_LOCALES
 # instead, with LANG set and the locale named in QUORVEL_TEST_LOCALE.
 include(${PROJECT_SOURCE_DIR}/cmake/locale_tests.cmake)
+
+# Committed sample files (tests/data) go beside the test programs, in test-data\.
+file(GLOB test_data CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/data/*)
+foreach(f ${test_data})
+  get_filename_component(name ${f} NAME)
+  configure_file(${f} ${CMAKE_BINARY_DIR}/test-data/${name} COPYONLY)
+endforeach()
+
 file(GLOB win_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*_test.cpp)
 foreach(t ${win_tests})
   get_filename_component(name ${t} NAME_WE)

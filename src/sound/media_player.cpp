@@ -1,0 +1,184 @@
+#include "sound/media_player.h"
+
+#include <iterator>
+#include <stdexcept>
+#include <utility>
+
+#include "ui/wide.h"
+
+namespace quorvel {
+
+static_assert(mci::kNotify == MCI_NOTIFY && mci::kWait == MCI_WAIT);
+static_assert(mci::kOpenShareable == MCI_OPEN_SHAREABLE && mci::kOpenElement == MCI_OPEN_ELEMENT);
+static_assert(mci::kModeNotReady == MCI_MODE_NOT_READY && mci::kModeOpen == MCI_MODE_OPEN);
+static_assert(MCI_MODE_PLAY - MCI_MODE_NOT_READY == static_cast<int>(TMPModes::mpPlaying));
+static_assert(mci::kNotifySuccessful == MCI_NOTIFY_SUCCESSFUL && mci::kNotifySuperseded == MCI_NOTIFY_SUPERSEDED);
+static_assert(mci::kNotifyAborted == MCI_NOTIFY_ABORTED && mci::kNotifyFailure == MCI_NOTIFY_FAILURE);
+
+namespace {
+
+constexpr wchar_t kReportClass[] = L"QuorvelMediaPlayerReports";
+constexpr char kNoDevice[] = "No MCI device open";
+
+std::function<void(const MciRequest&)>& Observer() {
+    static std::function<void(const MciRequest&)> observer;
+    return observer;
+}
+
+template <typename Parms>
+MCIERROR Send(MCIDEVICEID device, UINT command, DWORD_PTR flags, Parms& parms) {
+    const MCIERROR result = mciSendCommandW(device, command, flags, reinterpret_cast<DWORD_PTR>(&parms));
+    if (Observer()) Observer()({device, command, flags, result});
+    return result;
+}
+
+}  // namespace
+
+std::string MciErrorText(MCIERROR code) {
+    wchar_t text[4096] = {};
+    if (!mciGetErrorStringW(code, text, static_cast<UINT>(std::size(text)))) return "Unknown error code";
+    return Narrow(text);
+}
+
+void SetMciRequestObserver(std::function<void(const MciRequest&)> observer) {
+    Observer() = std::move(observer);
+}
+
+// ---- the report window ----
+
+TMediaPlayer::ReportWindow::ReportWindow(TMediaPlayer& player) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    static const ATOM registered = [instance] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = instance;
+        wc.lpszClassName = kReportClass;
+        return RegisterClassExW(&wc);
+    }();
+    if (registered == 0) throw std::runtime_error("Cannot register the media player's report window");
+    hwnd_ = CreateWindowExW(0, kReportClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    if (!hwnd_) throw std::runtime_error("Cannot create the media player's report window");
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&player));
+}
+
+TMediaPlayer::ReportWindow::~ReportWindow() {
+    // Reports still queued for the window are dropped with it: no handler hears of them.
+    DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK TMediaPlayer::ReportWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != MM_MCINOTIFY) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    auto* player = reinterpret_cast<TMediaPlayer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    try {
+        // The handler may destroy the player and this window: nothing is touched after it.
+        if (player) player->ReceiveReport(wParam);
+    } catch (...) {
+        // An owner's handler reports its own failures; one it lets escape must not
+        // cross the window procedure, and the player has nowhere to show it.
+    }
+    return 0;
+}
+
+// ---- the device ----
+
+TMediaPlayer::Device::~Device() {
+    if (id_ == 0) return;
+    MCI_GENERIC_PARMS parms{};
+    Send(id_, MCI_CLOSE, MCI_WAIT, parms);
+}
+
+// ---- the player ----
+
+TMediaPlayer::TMediaPlayer() : window_(*this) {}
+
+TMediaPlayer::~TMediaPlayer() = default;  // device_ closes, then window_ goes
+
+DWORD_PTR TMediaPlayer::Callback() const {
+    return reinterpret_cast<DWORD_PTR>(window_.Handle());
+}
+
+void TMediaPlayer::RequireDevice() const {
+    if (!IsOpen()) throw EMCIDeviceError(kNoDevice);
+}
+
+void TMediaPlayer::Open() {
+    MCI_OPEN_PARMSW parms{};
+    if (IsOpen()) {
+        Close();
+        // Opening over a device that would not close would lose it for good.
+        if (IsOpen()) throw EMCIDeviceError(MciErrorText(errorCode_));
+    }
+    const std::wstring element = Wide(FileName);
+    parms.dwCallback = Callback();
+    parms.lpstrDeviceType = L"";
+    parms.lpstrElementName = element.c_str();
+    const DWORD flags = OpenFlags(notify_.Take(), wait_.Take(), Shareable);
+    errorCode_ = Send(0, MCI_OPEN, flags, parms);
+    if (errorCode_ != 0) throw EMCIDeviceError(MciErrorText(errorCode_));
+    device_.Take(parms.wDeviceID);
+}
+
+MCIERROR TMediaPlayer::Status(DWORD item, DWORD_PTR& value) {
+    MCI_STATUS_PARMS parms{};
+    parms.dwCallback = Callback();
+    parms.dwItem = item;
+    errorCode_ = Send(device_.Id(), MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, parms);
+    value = parms.dwReturn;
+    return errorCode_;
+}
+
+bool TMediaPlayer::AtEnd() {
+    DWORD_PTR position = 0;
+    DWORD_PTR length = 0;
+    return Status(MCI_STATUS_POSITION, position) == 0 && Status(MCI_STATUS_LENGTH, length) == 0 &&
+           position == length;
+}
+
+void TMediaPlayer::Play() {
+    RequireDevice();
+    if (AutoRewind && AtEnd()) {
+        MCI_SEEK_PARMS seek{};
+        seek.dwCallback = Callback();
+        errorCode_ = Send(device_.Id(), MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, seek);
+    }
+    MCI_PLAY_PARMS parms{};
+    parms.dwCallback = Callback();
+    const DWORD flags = CommandFlags(CommandKind::Play, notify_.Take(), wait_.Take());
+    // A refused play raises nothing: the owner finds it in ErrorCode.
+    errorCode_ = Send(device_.Id(), MCI_PLAY, flags, parms);
+}
+
+TMPModes TMediaPlayer::Mode() {
+    if (!IsOpen()) return TMPModes::mpNotReady;
+    DWORD_PTR mode = 0;
+    if (Status(MCI_STATUS_MODE, mode) != 0) return TMPModes::mpNotReady;
+    return ModeFromMciStatus(static_cast<std::uint32_t>(mode));
+}
+
+void TMediaPlayer::Stop() {
+    RequireDevice();
+    MCI_GENERIC_PARMS parms{};
+    parms.dwCallback = Callback();
+    const DWORD flags = CommandFlags(CommandKind::Blocking, notify_.Take(), wait_.Take());
+    errorCode_ = Send(device_.Id(), MCI_STOP, flags, parms);
+}
+
+void TMediaPlayer::Close() {
+    if (!IsOpen()) return;
+    MCI_GENERIC_PARMS parms{};
+    parms.dwCallback = Callback();
+    const DWORD flags = CommandFlags(CommandKind::Blocking, notify_.Take(), wait_.Take());
+    errorCode_ = Send(device_.Id(), MCI_CLOSE, flags, parms);
+    // A device that refused to close stays this player's.
+    if (errorCode_ == 0) device_.Release();
+}
+
+void TMediaPlayer::ReceiveReport(WPARAM outcome) {
+    if (const auto value = NotifyValueFromOutcome(static_cast<std::uint32_t>(outcome))) notifyValue_ = *value;
+    // A copy, so that a handler that destroys this player does not destroy itself mid-call.
+    const auto handler = OnNotify;
+    if (handler) handler(*this);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,121 @@
+// TMediaPlayer: opens a sound file on the device the Media Control Interface picks
+// for its type, plays it without waiting, and reports the end of playback to its
+// owner through OnNotify, raised from the GUI thread's message loop.
+//
+//   TMediaPlayer player;
+//   player.OnNotify = [](TMediaPlayer&) { /* the sound is over */ };
+//   player.FileName = path;
+//   player.Open();            // throws EMCIDeviceError
+//   player.Play();            // one OnNotify later, unless SetNotify(false) came first
+//
+// Each player owns a message-only window that receives its MM_MCINOTIFY reports and
+// its open device, which it closes when destroyed. GUI thread only.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "sound/mci_device_error.h"
+#include "sound/mci_rules.h"
+
+namespace quorvel {
+
+// The text the platform has for an MCI error code, or "Unknown error code".
+std::string MciErrorText(MCIERROR code);
+
+// One MCI request a player sent and what it returned.
+struct MciRequest {
+    MCIDEVICEID device;
+    UINT command;
+    DWORD_PTR flags;
+    MCIERROR result;
+};
+
+// Lets a test see which requests the players send, in order; the requests always
+// go to the platform. An empty observer stops the watching.
+void SetMciRequestObserver(std::function<void(const MciRequest&)> observer);
+
+class TMediaPlayer {
+public:
+    TMediaPlayer();
+    ~TMediaPlayer();
+    TMediaPlayer(const TMediaPlayer&) = delete;
+    TMediaPlayer& operator=(const TMediaPlayer&) = delete;
+
+    std::string FileName;  // UTF-8 full path; set before Open
+    static constexpr TMPDeviceTypes DeviceType = TMPDeviceTypes::dtAutoSelect;
+    static constexpr bool AutoOpen = false;  // nothing opens until Open
+    bool AutoRewind = true;                  // Play at the end starts again from the start
+    bool Shareable = false;                  // the device is this player's alone
+
+    // Called with this player for every report that reaches its window, including
+    // one of a device the player has closed since. It may destroy the player.
+    std::function<void(TMediaPlayer& sender)> OnNotify;
+
+    void Open();
+    void Play();
+    TMPModes Mode();
+    void Stop();
+    void Close();
+
+    // One-shot requests for the next Open, Play, Stop or Close (see mci_rules.h).
+    void SetNotify(bool value) { notify_.Request(value); }
+    bool Notify() const { return notify_.Value(); }
+    void SetWait(bool value) { wait_.Request(value); }
+    bool Wait() const { return wait_.Value(); }
+
+    MCIDEVICEID DeviceID() const { return device_.Id(); }
+    bool IsOpen() const { return device_.Id() != 0; }
+    MCIERROR ErrorCode() const { return errorCode_; }
+    TMPNotifyValues NotifyValue() const { return notifyValue_; }
+
+private:
+    // The message-only window named as the report window of every request.
+    class ReportWindow {
+    public:
+        explicit ReportWindow(TMediaPlayer& player);
+        ~ReportWindow();
+        ReportWindow(const ReportWindow&) = delete;
+        ReportWindow& operator=(const ReportWindow&) = delete;
+        HWND Handle() const { return hwnd_; }
+
+    private:
+        static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+        HWND hwnd_ = nullptr;
+    };
+
+    // An open MCI device; closes it (waiting) when it goes unless released first.
+    class Device {
+    public:
+        Device() = default;
+        ~Device();
+        Device(const Device&) = delete;
+        Device& operator=(const Device&) = delete;
+        MCIDEVICEID Id() const { return id_; }
+        void Take(MCIDEVICEID id) { id_ = id; }
+        void Release() { id_ = 0; }
+
+    private:
+        MCIDEVICEID id_ = 0;
+    };
+
+    void ReceiveReport(WPARAM outcome);
+    DWORD_PTR Callback() const;
+    MCIERROR Status(DWORD item, DWORD_PTR& value);
+    bool AtEnd();
+    void RequireDevice() const;
+
+    // The window goes last: a report posted while the device closes then finds no window.
+    ReportWindow window_;
+    Device device_;
+    OneShotRequest notify_;
+    OneShotRequest wait_;
+    MCIERROR errorCode_ = 0;
+    TMPNotifyValues notifyValue_ = TMPNotifyValues::nvSuccessful;
+};
+
+}  // namespace quorvel

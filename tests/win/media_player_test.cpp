@@ -1,0 +1,409 @@
+// TMediaPlayer against the real Media Control Interface (under Wine with the ALSA
+// null device here): sound files the tests write themselves, reports received by
+// pumping the message loop against a deadline. Playback runs faster than real time
+// with the null device, so no test measures a duration.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sound/media_player.h"
+#include "ui/wide.h"
+
+namespace quorvel {
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// How long a test waits for a report, and how long it listens afterwards for a
+// report that must not come. Both stay far below the harness's 120 s limit.
+constexpr auto kReportDeadline = std::chrono::seconds(5);
+constexpr auto kQuietSpell = std::chrono::milliseconds(500);
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+}
+
+template <typename Done>
+bool PumpUntil(Done done, SteadyClock::duration limit) {
+    const auto deadline = SteadyClock::now() + limit;
+    while (!done()) {
+        if (SteadyClock::now() >= deadline) return false;
+        PumpMessages();
+    }
+    return true;
+}
+
+void PumpFor(SteadyClock::duration spell) {
+    PumpUntil([] { return false; }, spell);
+}
+
+void PutLe(std::vector<unsigned char>& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
+}
+
+// A RIFF wave file of silence: 8-bit mono PCM at 8 kHz, `milliseconds` long.
+void WriteWav(const std::wstring& path, std::uint32_t milliseconds) {
+    constexpr std::uint32_t kRate = 8000;
+    const std::uint32_t dataSize = kRate * milliseconds / 1000;
+    std::vector<unsigned char> bytes;
+    bytes.insert(bytes.end(), {'R', 'I', 'F', 'F'});
+    PutLe(bytes, 36 + dataSize, 4);
+    bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    PutLe(bytes, 16, 4);     // fmt chunk size
+    PutLe(bytes, 1, 2);      // PCM
+    PutLe(bytes, 1, 2);      // mono
+    PutLe(bytes, kRate, 4);  // samples per second
+    PutLe(bytes, kRate, 4);  // bytes per second
+    PutLe(bytes, 1, 2);      // block align
+    PutLe(bytes, 8, 2);      // bits per sample
+    bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
+    PutLe(bytes, dataSize, 4);
+    bytes.insert(bytes.end(), dataSize, 0x80);  // 8-bit silence
+
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(ok && written == bytes.size());
+}
+
+std::wstring ExeFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+// The platform's own answer for a device that is not open.
+MCIERROR StatusOf(MCIDEVICEID device) {
+    MCI_STATUS_PARMS parms{};
+    parms.dwItem = MCI_STATUS_MODE;
+    return mciSendCommandW(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+class MediaPlayerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"quorvel-media-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        SetMciRequestObserver([this](const MciRequest& request) { requests.push_back(request); });
+    }
+
+    void TearDown() override {
+        SetMciRequestObserver({});
+        for (const auto& file : files_) DeleteFileW(file.c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+
+    // Writes a wave file of that length into the test's folder; its UTF-8 path.
+    std::string Wav(const wchar_t* name, std::uint32_t milliseconds) {
+        const std::wstring path = folder_ + name;
+        WriteWav(path, milliseconds);
+        files_.push_back(path);
+        return Narrow(path);
+    }
+    std::string Missing() const { return Narrow(folder_ + L"missing.wav"); }
+
+    void Listen(TMediaPlayer& player) {
+        player.OnNotify = [this](TMediaPlayer& sender) { reports.push_back(sender.NotifyValue()); };
+    }
+
+    // Waits until `count` reports came, then listens on so that one too many would show.
+    void ExpectReports(const std::vector<TMPNotifyValues>& expected) {
+        EXPECT_TRUE(PumpUntil([&] { return reports.size() >= expected.size(); }, kReportDeadline))
+            << "no report within the deadline";
+        PumpFor(kQuietSpell);
+        EXPECT_EQ(reports, expected);
+    }
+
+    void ExpectNoReport() {
+        PumpFor(kQuietSpell);
+        EXPECT_TRUE(reports.empty()) << reports.size() << " unexpected report(s)";
+    }
+
+    // The commands sent since the mark, with their flags.
+    std::vector<std::pair<UINT, DWORD_PTR>> SentSince(std::size_t mark) const {
+        std::vector<std::pair<UINT, DWORD_PTR>> sent;
+        for (std::size_t i = mark; i < requests.size(); ++i) sent.emplace_back(requests[i].command, requests[i].flags);
+        return sent;
+    }
+
+    std::vector<MciRequest> requests;
+    std::vector<TMPNotifyValues> reports;
+
+private:
+    std::wstring folder_;
+    std::vector<std::wstring> files_;
+};
+
+using Sent = std::vector<std::pair<UINT, DWORD_PTR>>;
+constexpr DWORD_PTR kStatusFlags = MCI_STATUS_ITEM | MCI_WAIT;
+
+TEST_F(MediaPlayerTest, PlayReportsItsEndExactlyOnce) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Wav(L"short.wav", 250);
+    player.Open();
+    ASSERT_TRUE(player.IsOpen());
+    EXPECT_NE(player.DeviceID(), 0u);
+    EXPECT_EQ(requests.front().command, static_cast<UINT>(MCI_OPEN));
+    EXPECT_EQ(requests.front().flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT));
+
+    const std::size_t mark = requests.size();
+    player.Play();
+    EXPECT_EQ(player.ErrorCode(), 0u);
+    // At the start, so no rewind; the play returns at once and asks for a report.
+    EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags}, {MCI_STATUS, kStatusFlags}, {MCI_PLAY, MCI_NOTIFY}}));
+    ExpectReports({TMPNotifyValues::nvSuccessful});
+    EXPECT_EQ(player.Mode(), TMPModes::mpStopped);
+}
+
+TEST_F(MediaPlayerTest, StopDuringPlayReportsAborted) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Wav(L"long.wav", 30000);
+    player.Open();
+    player.Play();
+    EXPECT_EQ(player.Mode(), TMPModes::mpPlaying);
+
+    const std::size_t mark = requests.size();
+    player.Stop();
+    EXPECT_EQ(player.ErrorCode(), 0u);
+    EXPECT_EQ(SentSince(mark), (Sent{{MCI_STOP, MCI_WAIT}}));
+    ExpectReports({TMPNotifyValues::nvAborted});
+    EXPECT_EQ(player.NotifyValue(), TMPNotifyValues::nvAborted);
+    EXPECT_EQ(player.Mode(), TMPModes::mpStopped);
+}
+
+TEST_F(MediaPlayerTest, NotifyFalseSilencesOnlyTheNextPlay) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Wav(L"short.wav", 250);
+    player.Open();
+
+    player.SetNotify(false);
+    std::size_t mark = requests.size();
+    player.Play();
+    EXPECT_EQ(SentSince(mark).back(), (std::pair<UINT, DWORD_PTR>{MCI_PLAY, 0}));
+    EXPECT_TRUE(PumpUntil([&] { return player.Mode() != TMPModes::mpPlaying; }, kReportDeadline));
+    ExpectNoReport();
+
+    // The request was used up: the play after it reports again (rewinding first).
+    mark = requests.size();
+    player.Play();
+    EXPECT_EQ(SentSince(mark).back(), (std::pair<UINT, DWORD_PTR>{MCI_PLAY, MCI_NOTIFY}));
+    ExpectReports({TMPNotifyValues::nvSuccessful});
+}
+
+TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Wav(L"short.wav", 250);
+    player.Open();
+    player.Play();
+    ExpectReports({TMPNotifyValues::nvSuccessful});
+
+    const std::size_t mark = requests.size();
+    player.Play();
+    EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags},
+                                     {MCI_STATUS, kStatusFlags},
+                                     {MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT},
+                                     {MCI_PLAY, MCI_NOTIFY}}));
+    ExpectReports({TMPNotifyValues::nvSuccessful, TMPNotifyValues::nvSuccessful});
+
+    player.AutoRewind = false;
+    const std::size_t unrewound = requests.size();
+    player.Play();
+    for (const auto& [command, flags] : SentSince(unrewound)) EXPECT_NE(command, static_cast<UINT>(MCI_SEEK));
+}
+
+TEST_F(MediaPlayerTest, ZeroLengthWavSeeksToTheStartBeforePlaying) {
+    TMediaPlayer player;
+    player.FileName = Wav(L"empty.wav", 0);
+    player.Open();
+
+    const std::size_t mark = requests.size();
+    player.Play();
+    EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags},
+                                     {MCI_STATUS, kStatusFlags},
+                                     {MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT},
+                                     {MCI_PLAY, MCI_NOTIFY}}));
+    EXPECT_EQ(player.ErrorCode(), 0u);
+    // No report is asserted: Wine's wave device sends none for a play with nothing
+    // to play (Windows reports it as successful).
+}
+
+TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Wav(L"first.wav", 250);
+    player.Open();
+    const MCIDEVICEID first = player.DeviceID();
+
+    // A pending report request goes to the inner close, not to the open after it.
+    player.SetNotify(true);
+    player.FileName = Wav(L"second.wav", 250);
+    const std::size_t mark = requests.size();
+    player.Open();
+    ASSERT_EQ(requests.size(), mark + 2);
+    EXPECT_EQ(requests[mark].command, static_cast<UINT>(MCI_CLOSE));
+    EXPECT_EQ(requests[mark].device, first);
+    EXPECT_EQ(requests[mark].flags, static_cast<DWORD_PTR>(MCI_NOTIFY | MCI_WAIT));
+    EXPECT_EQ(requests[mark + 1].command, static_cast<UINT>(MCI_OPEN));
+    EXPECT_EQ(requests[mark + 1].flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT));
+
+    EXPECT_TRUE(player.IsOpen());
+    if (player.DeviceID() != first) EXPECT_EQ(StatusOf(first), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
+    ExpectReports({TMPNotifyValues::nvSuccessful});  // the inner close's
+}
+
+TEST_F(MediaPlayerTest, MissingFileRaisesThePlatformsTextAndLeavesThePlayerClosed) {
+    TMediaPlayer player;
+    player.FileName = Wav(L"present.wav", 250);
+    player.Open();
+    const MCIDEVICEID previous = player.DeviceID();
+
+    player.FileName = Missing();
+    std::string message;
+    try {
+        player.Open();
+        ADD_FAILURE() << "opening a missing file raised nothing";
+    } catch (const EMCIDeviceError& e) {
+        message = e.what();
+    }
+    EXPECT_EQ(player.ErrorCode(), static_cast<MCIERROR>(MCIERR_FILE_NOT_FOUND));
+    wchar_t platformText[512] = {};
+    ASSERT_TRUE(mciGetErrorStringW(MCIERR_FILE_NOT_FOUND, platformText, 512));
+    EXPECT_EQ(message, Narrow(platformText));
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(player.DeviceID(), 0u);
+    EXPECT_EQ(StatusOf(previous), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
+}
+
+TEST(MciErrorText, CodeWithoutTextIsUnknownErrorCode) {
+    EXPECT_EQ(MciErrorText(12345), "Unknown error code");
+    EXPECT_EQ(MciErrorText(0xFFFFFFFFu), "Unknown error code");
+    EXPECT_NE(MciErrorText(MCIERR_FILE_NOT_FOUND), "Unknown error code");
+}
+
+TEST_F(MediaPlayerTest, WithoutADeviceNothingIsSent) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Missing();
+    EXPECT_THROW(player.Open(), EMCIDeviceError);
+    const MCIERROR failedOpen = player.ErrorCode();
+    const std::size_t mark = requests.size();
+
+    for (auto command : {&TMediaPlayer::Play, &TMediaPlayer::Stop}) {
+        try {
+            (player.*command)();
+            ADD_FAILURE() << "a command without a device raised nothing";
+        } catch (const EMCIDeviceError& e) {
+            EXPECT_STREQ(e.what(), "No MCI device open");
+        }
+    }
+    player.Close();
+    EXPECT_EQ(player.Mode(), TMPModes::mpNotReady);
+
+    EXPECT_EQ(requests.size(), mark) << "a request went out without a device";
+    EXPECT_EQ(player.ErrorCode(), failedOpen);
+    ExpectNoReport();
+}
+
+TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Wav(L"long.wav", 30000);
+    player.Open();
+    player.Play();
+    const MCIDEVICEID closed = player.DeviceID();
+    player.Close();
+    EXPECT_EQ(player.ErrorCode(), 0u);
+    EXPECT_FALSE(player.IsOpen());
+
+    // Another player takes the freed identifier, so the new device's differs from
+    // the one the report names.
+    TMediaPlayer neighbour;
+    neighbour.FileName = Wav(L"neighbour.wav", 250);
+    neighbour.Open();
+    player.FileName = Wav(L"other.wav", 250);
+    player.Open();
+    EXPECT_NE(player.DeviceID(), closed);
+    ExpectReports({TMPNotifyValues::nvAborted});
+}
+
+TEST_F(MediaPlayerTest, DestroyingAPlayingPlayerClosesItsDeviceAndReportsNothing) {
+    auto player = std::make_unique<TMediaPlayer>();
+    Listen(*player);
+    player->FileName = Wav(L"long.wav", 30000);
+    player->Open();
+    player->Play();
+    const MCIDEVICEID device = player->DeviceID();
+    ASSERT_EQ(player->Mode(), TMPModes::mpPlaying);
+
+    player.reset();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.back().command, static_cast<UINT>(MCI_CLOSE));
+    EXPECT_EQ(requests.back().device, device);
+    EXPECT_EQ(requests.back().flags, static_cast<DWORD_PTR>(MCI_WAIT));
+    EXPECT_EQ(requests.back().result, 0u);
+    EXPECT_EQ(StatusOf(device), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
+    ExpectNoReport();
+}
+
+// A reminder window closes itself when its sound ends, destroying its player
+// from inside that player's report.
+TEST_F(MediaPlayerTest, HandlerMayDestroyThePlayerThatReported) {
+    auto player = std::make_unique<TMediaPlayer>();
+    int calls = 0;
+    player->OnNotify = [&](TMediaPlayer& sender) {
+        EXPECT_EQ(&sender, player.get());
+        ++calls;
+        player.reset();
+    };
+    player->FileName = Wav(L"short.wav", 250);
+    player->Open();
+    const MCIDEVICEID device = player->DeviceID();
+    player->Play();
+
+    EXPECT_TRUE(PumpUntil([&] { return calls > 0; }, kReportDeadline));
+    PumpFor(kQuietSpell);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(player, nullptr);
+    EXPECT_EQ(StatusOf(device), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
+}
+
+TEST_F(MediaPlayerTest, Mp3PlaysWhenThePlatformCanOpenIt) {
+    TMediaPlayer player;
+    Listen(player);
+    player.FileName = Narrow(ExeFolder() + L"test-data\\tone.mp3");
+    ASSERT_NE(GetFileAttributesW(Wide(player.FileName).c_str()), INVALID_FILE_ATTRIBUTES)
+        << "sample missing: " << player.FileName;
+    try {
+        player.Open();
+    } catch (const EMCIDeviceError& e) {
+        GTEST_SKIP() << "this platform cannot open MP3 (error " << player.ErrorCode() << ": " << e.what()
+                     << "); under Wine it needs GStreamer's base and good plugins";
+    }
+    player.Play();
+    EXPECT_EQ(player.ErrorCode(), 0u);
+    ExpectReports({TMPNotifyValues::nvSuccessful});
+}
+
+}  // namespace
+}  // namespace quorvel
