@@ -147,9 +147,11 @@ void Talarm::Destroy() { collection->RemoveAt(Index()); }
 
 Talarms::~Talarms() { Clear(); }
 
-Talarm& Talarms::AddAlarm() {
+Talarm& Talarms::AddAlarm() { return AddAlarm(Now()); }
+
+Talarm& Talarms::AddAlarm(TDateTime now) {
     std::unique_ptr<Talarm> alarm(new Talarm(*this));
-    alarm->DateTime = Later(Now(), kNewAlarmDelay);
+    alarm->DateTime = Later(now, kNewAlarmDelay);
     items.push_back(std::move(alarm));
     return *items.back();
 }

@@ -123,6 +123,9 @@ public:
     // Appends an alarm with the values of a new alarm: "Noname", enabled, due
     // one minute from now, no sound, no reminder text, "No repeat".
     Talarm& AddAlarm();
+    // The same with "now" read once by the caller, for a loader that creates
+    // many alarms in one go.
+    Talarm& AddAlarm(TDateTime now);
 
     // Destroys the alarm at the index; the alarms behind it move up one place.
     void Delete(std::size_t index);

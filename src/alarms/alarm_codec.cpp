@@ -6,6 +6,7 @@
 
 #include "alarms/ansi_text.h"
 #include "alarms/extended_float.h"
+#include "core/clock.h"
 #include "core/text.h"
 
 namespace quorvel {
@@ -62,7 +63,8 @@ public:
             out.push_back(kLongString);
             Raw(length, 4);
         }
-        out.insert(out.end(), text.begin(), text.end());
+        const auto* first = reinterpret_cast<const std::uint8_t*>(text.data());
+        out.insert(out.end(), first, first + text.size());
     }
 
     void Boolean(bool value) { out.push_back(value ? kTrue : kFalse); }
@@ -182,8 +184,13 @@ private:
 }  // namespace
 
 std::vector<std::uint8_t> EncodeAlarms(const Talarms& list) {
+    // At most: 5 for N; per alarm three strings with 5-byte heads, 11 for the
+    // date-time, 3 for the repeat kind, 1 for Enabled and 2 reserved.
+    std::size_t size = 5;
+    for (std::size_t i = 0; i < list.Count(); ++i)
+        size += list[i].Name.size() + list[i].Sound.size() + list[i].Reminder.size() + 32;
     std::vector<std::uint8_t> out;
-    out.reserve(8 + list.Count() * 48);
+    out.reserve(size);
     Writer w(out);
     w.Integer(static_cast<std::int32_t>(list.Count()));
     for (std::size_t i = 0; i < list.Count(); ++i) {
@@ -202,10 +209,12 @@ std::vector<std::uint8_t> EncodeAlarms(const Talarms& list) {
 void DecodeAlarms(std::span<const std::uint8_t> bytes, Talarms& list) {
     Reader in(bytes);
     const std::int32_t count = in.Integer();
+    // One reading of the clock serves every alarm of the load.
+    const TDateTime now = count > 0 ? Now() : 0.0;
     // Each record takes at least 13 bytes, so a damaged count ends at the first
     // record that runs out of bytes: the alarms made stay in proportion to the input.
     for (std::int32_t i = 0; i < count; ++i) {
-        Talarm& alarm = list.AddAlarm();
+        Talarm& alarm = list.AddAlarm(now);
         alarm.Name = in.String();
         alarm.Sound = in.String();
         alarm.Reminder = in.String();
