@@ -31,7 +31,8 @@ stop() {
 }
 
 start() {
-  local keepalive=$1
+  local keepalive
+  keepalive=$(realpath "$1")  # the start below changes directory first
   stop
   rm -f "$dir/display.fd"
   # Not a group leader, setsid execs Xvfb in place, so $! is Xvfb's pid.

@@ -2,10 +2,12 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/alarms_command.h"
 #include "cli/cli.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "alarms") return quorvel::RunAlarmsCommand({args.begin() + 1, args.end()});
     std::string out, err;
     const int code =
         quorvel::cli::RunCli(args, std::cin, out, err, [] { return quorvel::EnUsFormatSettings(); });

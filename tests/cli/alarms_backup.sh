@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# quorvel-cli alarms decode|encode: exact bytes both ways, damaged input, JSON errors.
+# usage: alarms_backup.sh [EMULATOR] PATH_TO_quorvel-cli
+set -uo pipefail
+cli=("$@")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The stored value of one alarm "Tea", due 1 March 2024 08:30, daily, enabled.
+printf '\x02\x01\x06\x03Tea\x06\x12C:\\Sounds\\bell.wav\x06\x0cTea is ready\x05\x00\xa8\xaa\xaa\xaa\x5a\x28\xb1\x0e\x40\x02\x06\x09\x06\x00' >"$work/tea.bin"
+
+# decode prints every field; DateTime reads back to the same double.
+"${cli[@]}" alarms decode "$work/tea.bin" >"$work/tea.json" 2>"$work/err" || fail "decode of a sound value failed"
+cat >"$work/want.json" <<'JSON'
+[
+  {
+    "Name": "Tea",
+    "Sound": "C:\\Sounds\\bell.wav",
+    "Reminder": "Tea is ready",
+    "DateTime": 45352.354166666664,
+    "When": "2024-03-01T08:30:00.000",
+    "Repeat": 6,
+    "Enabled": true
+  }
+]
+JSON
+diff -u "$work/want.json" "$work/tea.json" || fail "decode output"
+[ -s "$work/err" ] && fail "decode wrote to standard error: $(cat "$work/err")"
+
+# encode gives the exact bytes back, from a file and from standard input.
+"${cli[@]}" alarms encode "$work/tea.json" | cmp -s - "$work/tea.bin" || fail "encode FILE is not byte-exact"
+"${cli[@]}" alarms decode - <"$work/tea.bin" | "${cli[@]}" alarms encode - | cmp -s - "$work/tea.bin" || fail "pipe round trip"
+
+# Awkward values survive JSON -> bytes -> JSON -> bytes unchanged.
+cat >"$work/odd.json" <<'JSON'
+[
+  {"Name": "Café ☕", "Sound": "", "Reminder": "line 1\r\nline 2 \"quoted\"", "DateTime": 0.1, "Repeat": 200, "Enabled": false},
+  {"Name": "", "DateTime": 5e-324, "Repeat": 0, "Enabled": true},
+  {"Name": "n", "DateTime": -1.25, "Repeat": 9, "Enabled": true},
+  {"Name": "n", "DateTime": 2958465.9999999995, "Repeat": 1, "Enabled": true},
+  {"Name": "nan", "DateTime": "NaN", "Repeat": 2, "Enabled": true},
+  {"Name": "inf", "DateTime": "-Infinity", "Repeat": 2, "Enabled": true}
+]
+JSON
+"${cli[@]}" alarms encode "$work/odd.json" >"$work/odd.bin" || fail "encode of awkward values"
+"${cli[@]}" alarms decode "$work/odd.bin" >"$work/odd2.json" || fail "decode of awkward values"
+"${cli[@]}" alarms encode "$work/odd2.json" | cmp -s - "$work/odd.bin" || fail "awkward values do not round-trip"
+for v in '"DateTime": 0.1,' '"DateTime": 5e-324,' '"DateTime": -1.25,' '"DateTime": 2958465.9999999995,' \
+         '"DateTime": "NaN",' '"DateTime": "-Infinity",' '"Name": "Café ☕",' '"Repeat": 200,' \
+         '"When": "1899-12-29T06:00:00.000",' '"When": null,'; do
+  grep -qF -- "$v" "$work/odd2.json" || fail "decoded JSON lacks $v"
+done
+# Non-ASCII text is stored as a UTF-8 string: 14, length 9, the bytes.
+head -c 16 "$work/odd.bin" | od -An -tx1 | tr -d ' \n' | grep -q '^02061409000000436166c3a920e29895' ||
+  fail "Café ☕ is not a UTF-8 string: $(head -c 16 "$work/odd.bin" | od -An -tx1)"
+
+# When counts only without DateTime.
+echo '[{"Name":"w","When":"2024-03-01T08:30:00.000"},{"Name":"d","DateTime":1.5,"When":"2024-03-01T08:30"}]' |
+  "${cli[@]}" alarms encode | "${cli[@]}" alarms decode >"$work/when.json" || fail "encode with When"
+grep -qF '"DateTime": 45352.354166666664,' "$work/when.json" || fail "When was not used"
+grep -qF '"DateTime": 1.5,' "$work/when.json" || fail "When overrode DateTime"
+
+# Damaged bytes: what was read is printed, the message goes to standard error, exit 1.
+head -c 30 "$work/tea.bin" >"$work/cut.bin"
+"${cli[@]}" alarms decode "$work/cut.bin" >"$work/cut.json" 2>"$work/err"
+[ $? -eq 1 ] || fail "a cut value does not exit 1"
+grep -qF 'Stream read error' "$work/err" || fail "no Stream read error on standard error"
+grep -qF '"Sound": "C:\\Sounds\\bell.wav",' "$work/cut.json" || fail "the fields read before the cut are not printed"
+grep -qF '"Reminder": "",' "$work/cut.json" || fail "the field cut off is not at its new-alarm value"
+printf '\x02\x01\x06\x00\x06\x00\x06\x00\x06\x00' | "${cli[@]}" alarms decode >"$work/bad.json" 2>"$work/err"
+[ $? -eq 1 ] || fail "a date-time with a string tag does not exit 1"
+grep -qF 'Invalid property value' "$work/err" || fail "no Invalid property value"
+: | "${cli[@]}" alarms decode >"$work/empty.json" 2>"$work/err"
+[ $? -eq 1 ] && [ "$(cat "$work/empty.json")" = "[]" ] || fail "zero bytes: want [] and exit 1"
+
+# JSON errors: exit 2, one line, nothing on standard output.
+check_json_error() {
+  printf '%s' "$1" | "${cli[@]}" alarms encode >"$work/out" 2>"$work/err"
+  local rc=$?
+  [ $rc -eq 2 ] || fail "JSON '$1' exits $rc, not 2"
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "JSON '$1': message is not one line: $(cat "$work/err")"
+  [ -s "$work/out" ] && fail "JSON '$1' wrote bytes"
+}
+check_json_error '[{"Name": "x"'
+check_json_error '{"Name": "x"}'
+check_json_error '[{"Repeat": 256}]'
+check_json_error '[{"Repeat": 1.5}]'
+check_json_error '[{"Enabled": 1}]'
+check_json_error '[{"Name": 7}]'
+check_json_error '[{"DateTime": "soon"}]'
+check_json_error '[{"When": "2026-02-29T10:00"}]'
+check_json_error '[{"Nmae": "typo"}]'
+
+# Usage errors.
+"${cli[@]}" alarms >/dev/null 2>&1; [ $? -eq 2 ] || fail "no subcommand does not exit 2"
+"${cli[@]}" alarms decode "$work/missing.bin" >/dev/null 2>&1; [ $? -eq 2 ] || fail "missing file does not exit 2"
+
+[ $failures -eq 0 ] && echo "alarms backup: all checks passed"
+exit $((failures > 0))
