@@ -7,13 +7,13 @@
 #include "app/clock_window.h"
 #include "app/screen_placement.h"
 #include "core/text.h"
+#include "alarms/alarm_registry.h"
 #include "ui/message_box.h"
 #include "ui/wide.h"
 
 namespace quorvel {
 namespace {
 
-constexpr char kSettingsKey[] = "\\Software\\Quorvel1.1";
 // Relative, and so taken from the root: no key is open when it is used.
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kStartupValue[] = "Quorvel";
@@ -123,8 +123,7 @@ void TForm1::SaveSettings() {
         reg.WriteInteger("ShadowDepth", ShadowDepth);
         reg.WriteBool("Outline", lblOutline.Visible());
         reg.CloseKey();
-        // The alarm list is saved here, through the alarms window's list
-        // (SaveToRegistry), once the alarms have landed.
+        if (alarmList_) SaveToRegistry(*alarmList_, reg);
     } catch (const std::exception&) {
         Report("Error writing config to the registry");
     }

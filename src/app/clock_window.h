@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "alarms/alarm.h"
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
 #include "app/settings_registry.h"
@@ -82,6 +83,9 @@ public:
     bool StartupEntryExists();
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
+    // The alarm list SaveSettings saves after the settings; not owned, and it
+    // must outlive the window. Without one, SaveSettings saves the settings only.
+    void SetAlarmList(Talarms* list) { alarmList_ = list; }
 
     // Commands. Pointer positions are relative to the label that was pressed.
     enum class MouseButton { Left, Right, Middle };
@@ -145,6 +149,7 @@ private:
 
     bool formShowDone_ = false;
     SettingsRegistry registry_;
+    Talarms* alarmList_ = nullptr;
     bool saving_ = false;            // a periodic save (and its message box) is under way
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch

@@ -6,6 +6,8 @@
 
 #include <exception>
 
+#include "alarms/alarm.h"
+#include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
@@ -19,11 +21,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         // 2. The clock window, the main window; its FormCreate runs before any
         //    other window exists. Closing it ends the program.
+        // The alarm list outlives the clock window, whose every close saves it.
+        Talarms alarms;
         TForm1 form1;
         form1.Create();
+        form1.SetAlarmList(&alarms);
 
         // 3. The settings window TfmSettings is created here, hidden.
-        // 4. The alarms window TfmAlarms is created here, hidden; it loads the alarm list.
+        // 4. The alarms window TfmAlarms is created here, hidden. Until it
+        //    exists the program holds the list and loads it here.
+        LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
         // 5. The alarm editor TfmEditAlarm is created here, hidden.
         // 6. The calendar window TfmCalendar is created here, hidden.
 

@@ -27,6 +27,9 @@
 
 namespace quorvel {
 
+// The key of the clock's settings and the alarm list, under HKEY_CURRENT_USER.
+inline constexpr char kSettingsKey[] = "\\Software\\Quorvel1.1";
+
 // A registry read or write that failed. Its text ("Invalid data type for 'X'",
 // "Failed to get data for 'X'", "Failed to set data for 'X'") names the value.
 class RegistryError : public std::runtime_error {

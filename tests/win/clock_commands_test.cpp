@@ -372,7 +372,7 @@ TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
     const auto dword = [](const wchar_t* name) {
-        const auto v = testing_support::Find(testing_support::kSettingsKey, name);
+        const auto v = testing_support::Find(testing_support::kSettingsPath, name);
         return v ? *reinterpret_cast<const DWORD*>(v->bytes.data()) : 0u;
     };
     EXPECT_EQ(dword(L"WinLeft"), 401u);

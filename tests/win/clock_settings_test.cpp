@@ -47,7 +47,7 @@ RECT WindowRect(HWND hwnd) {
 
 // The stored DWORD of a settings value, or -1 when there is none.
 long long Stored(const wchar_t* name) {
-    const auto v = Find(kSettingsKey, name);
+    const auto v = Find(kSettingsPath, name);
     if (!v || v->type != REG_DWORD) return -1;
     return *reinterpret_cast<const DWORD*>(v->bytes.data());
 }
@@ -88,7 +88,7 @@ protected:
 TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverything) {
     form.Create();
     EXPECT_TRUE(boxes.empty());
-    EXPECT_FALSE(KeyExists(kSettingsKey)) << "the settings key is made by the first save";
+    EXPECT_FALSE(KeyExists(kSettingsPath)) << "the settings key is made by the first save";
     EXPECT_EQ(StartupEntry(), QuotedExePath());
     EXPECT_TRUE(form.showOnStart);
 
@@ -99,9 +99,9 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
         Dword(L"FontStyle", 3),           Dword(L"Alpha", 128),        Dword(L"BackColor", 0),
         Dword(L"Background", 0),          Dword(L"Shadow", 1),         Dword(L"ShadowColor", 0x00C0C0C0),
         Dword(L"Hidden", 1) /* not shown yet */, Dword(L"ShadowDepth", 2), Dword(L"Outline", 0)};
-    EXPECT_EQ(ReadAll(kSettingsKey).size(), expected.size());
+    EXPECT_EQ(ReadAll(kSettingsPath).size(), expected.size());
     for (const Value& e : expected) {
-        const auto found = Find(kSettingsKey, e.name);
+        const auto found = Find(kSettingsPath, e.name);
         ASSERT_TRUE(found);
         EXPECT_EQ(found->type, e.type);
         EXPECT_EQ(found->bytes, e.bytes);
@@ -111,7 +111,7 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
 
 TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
     const std::vector<Value> values = FullSettings();
-    Plant(kSettingsKey, values);
+    Plant(kSettingsPath, values);
     form.Create();
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(WindowRect(form.Handle()).left, 200);
@@ -131,11 +131,11 @@ TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
 
     form.Show();
     form.SaveSettings();
-    for (const Value& e : values) EXPECT_EQ(Find(kSettingsKey, e.name)->bytes, e.bytes);
+    for (const Value& e : values) EXPECT_EQ(Find(kSettingsPath, e.name)->bytes, e.bytes);
 }
 
 TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRest) {
-    Plant(kSettingsKey, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
+    Plant(kSettingsPath, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
     std::vector<ui::MessageBoxRequest> requests;
     ui::AnswerMessageBoxes([&](const ui::MessageBoxRequest& r) {
         requests.push_back(r);
@@ -188,8 +188,8 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DeleteClockRegistry();
-        Plant(kSettingsKey, FullSettings());
-        Plant(kSettingsKey, c.changes);
+        Plant(kSettingsPath, FullSettings());
+        Plant(kSettingsPath, c.changes);
         TForm1 f;
         f.Create();
         c.check(f);
@@ -199,7 +199,7 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
     DeleteClockRegistry();
     std::vector<Value> older = FullSettings();
     older.resize(13);
-    Plant(kSettingsKey, older);
+    Plant(kSettingsPath, older);
     TForm1 f;
     f.Create();
     EXPECT_EQ(f.ShadowDepth, 2);
@@ -209,7 +209,7 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
 }
 
 TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
-    Plant(kSettingsKey, FullSettings(true));
+    Plant(kSettingsPath, FullSettings(true));
     form.Create();
     EXPECT_TRUE(boxes.empty());
     EXPECT_FALSE(form.showOnStart);
@@ -244,8 +244,8 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
         for (const Value& wrong : {Text(steps[bad].first, L"1"), Value{steps[bad].first, REG_BINARY, {1, 0, 0, 0}}}) {
             SCOPED_TRACE(testing::Message() << "value " << bad << " of type " << wrong.type);
             DeleteClockRegistry();
-            Plant(kSettingsKey, FullSettings(true));
-            Plant(kSettingsKey, {wrong});
+            Plant(kSettingsPath, FullSettings(true));
+            Plant(kSettingsPath, {wrong});
             boxes.clear();
             TForm1 f;
             f.Create();
@@ -260,7 +260,7 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
 }
 
 TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
-    Plant(kSettingsKey, FullSettings());  // not a first start
+    Plant(kSettingsPath, FullSettings());  // not a first start
     Plant(kRunKey, {Text(kStartupValue, L"\"C:\\Old place\\Quorvel.exe\"")});
     form.Create();
     EXPECT_EQ(StartupEntry(), QuotedExePath()) << "rewritten with this executable's path";
@@ -282,7 +282,7 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
     std::vector<Value> values = FullSettings();
     values[1] = Dword(L"WinLeft", 5000);
     values[2] = Dword(L"WinTop", static_cast<DWORD>(-3000));
-    Plant(kSettingsKey, values);
+    Plant(kSettingsPath, values);
     form.Create();
     EXPECT_EQ(WindowRect(form.Handle()).left, 351);
     EXPECT_EQ(WindowRect(form.Handle()).top, 174);
@@ -291,7 +291,7 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
 
     values[1] = Dword(L"WinLeft", static_cast<DWORD>(-100));  // partly on the screen is on it
     values[2] = Dword(L"WinTop", 20);
-    Plant(kSettingsKey, values);
+    Plant(kSettingsPath, values);
     TForm1 edge;
     edge.Create();
     EXPECT_EQ(WindowRect(edge.Handle()).left, -100);
@@ -304,10 +304,10 @@ TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
     EXPECT_DOUBLE_EQ(form.NextSaveTime, kStart + kPeriod);
     SetClock(kStart + kPeriod - kSecond);
     form.tmrTimer();
-    EXPECT_FALSE(KeyExists(kSettingsKey));
+    EXPECT_FALSE(KeyExists(kSettingsPath));
     SetClock(form.NextSaveTime);  // not earlier: due
     form.tmrTimer();
-    EXPECT_TRUE(KeyExists(kSettingsKey));
+    EXPECT_TRUE(KeyExists(kSettingsPath));
     EXPECT_DOUBLE_EQ(form.NextSaveTime, kStart + 2 * kPeriod);
 
     form.Hide1Click();  // the tick goes on while hidden
@@ -317,33 +317,11 @@ TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// The settings key refuses every access: a save cannot open it.
-class LockedKey {
-public:
-    LockedKey() {
-        HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        ACL empty{};
-        InitializeAcl(&empty, sizeof empty, ACL_REVISION);
-        SECURITY_DESCRIPTOR sd{};
-        InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
-        SetSecurityDescriptorDacl(&sd, TRUE, &empty, FALSE);
-        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd);
-        RegCloseKey(key);
-    }
-    ~LockedKey() {
-        // As its owner the test may still open the key's DACL again, then delete it.
-        SetNamedSecurityInfoW(const_cast<wchar_t*>(L"CURRENT_USER\\Software\\Quorvel1.1"), SE_REGISTRY_KEY,
-                              DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
-        DeleteClockRegistry();
-    }
-};
-
 TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
     form.Create();
     form.Show();
     LockedKey locked;
-    ASSERT_FALSE(Plant(kSettingsKey, {})) << "the key is locked";
+    ASSERT_FALSE(Plant(kSettingsPath, {})) << "the key is locked";
 
     const TDateTime due = form.NextSaveTime;
     onBox = [&] {
@@ -368,7 +346,7 @@ TEST_F(ClockSettings, LogOffAndClosingSave) {
     form.Show();
     SetWindowPos(form.Handle(), nullptr, 420, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(form.Handle(), WM_ENDSESSION, FALSE, 0);  // the session goes on
-    EXPECT_FALSE(KeyExists(kSettingsKey));
+    EXPECT_FALSE(KeyExists(kSettingsPath));
     SendMessageW(form.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(Stored(L"WinLeft"), 420);
     EXPECT_TRUE(IsWindow(form.Handle())) << "log-off does not close the window";

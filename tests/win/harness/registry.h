@@ -8,6 +8,7 @@
 #pragma once
 
 #include <windows.h>
+#include <aclapi.h>
 
 #include <cstdint>
 #include <optional>
@@ -16,7 +17,7 @@
 
 namespace quorvel::testing_support {
 
-inline constexpr wchar_t kSettingsKey[] = L"Software\\Quorvel1.1";
+inline constexpr wchar_t kSettingsPath[] = L"Software\\Quorvel1.1";
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kStartupValue[] = L"Quorvel";
 
@@ -54,14 +55,17 @@ inline std::vector<Value> ReadAll(const wchar_t* path) {
     std::vector<Value> values;
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+    DWORD longestData = 0;
+    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestData,
+                     nullptr, nullptr);
+    std::vector<std::uint8_t> data(longestData + 1);
     for (DWORD i = 0;; ++i) {
         wchar_t name[256];
         DWORD nameLength = 256;
-        std::uint8_t data[4096];
-        DWORD size = sizeof data;
+        DWORD size = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
-        values.push_back({name, type, std::vector<std::uint8_t>(data, data + size)});
+        if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) break;
+        values.push_back({name, type, std::vector<std::uint8_t>(data.begin(), data.begin() + size)});
     }
     RegCloseKey(key);
     return values;
@@ -87,7 +91,7 @@ inline void DeleteKey(const wchar_t* path) {
 }
 
 inline void DeleteClockRegistry() {
-    DeleteKey(kSettingsKey);
+    DeleteKey(kSettingsPath);
     HKEY run = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
         RegDeleteValueW(run, kStartupValue);
@@ -100,6 +104,29 @@ struct CleanRegistry {
     ~CleanRegistry() { DeleteClockRegistry(); }
     CleanRegistry(const CleanRegistry&) = delete;
     CleanRegistry& operator=(const CleanRegistry&) = delete;
+};
+
+// The settings key, created if missing, with an empty DACL: nobody may open it
+// for writing until the destructor restores it and deletes the program's keys.
+class LockedKey {
+public:
+    LockedKey() {
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        ACL empty{};
+        InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+        SECURITY_DESCRIPTOR sd{};
+        InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&sd, TRUE, &empty, FALSE);
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd);
+        RegCloseKey(key);
+    }
+    ~LockedKey() {
+        // As its owner the test may still open the key's DACL again, then delete it.
+        SetNamedSecurityInfoW(const_cast<wchar_t*>(L"CURRENT_USER\\Software\\Quorvel1.1"), SE_REGISTRY_KEY,
+                              DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
+        DeleteClockRegistry();
+    }
 };
 
 }  // namespace quorvel::testing_support

@@ -1,0 +1,30 @@
+// The alarm list in the registry: the binary value "Alarms" beside the clock's
+// settings, holding the bytes of EncodeAlarms.
+#pragma once
+
+#include <windows.h>
+
+#include "alarms/alarm.h"
+#include "app/settings_registry.h"
+
+namespace quorvel {
+
+inline constexpr char kAlarmsValue[] = "Alarms";
+
+// Replaces the stored value with the whole list. A key that cannot be opened
+// or created stores nothing and reports nothing; a refused write throws
+// RegistryError ("Failed to set data for 'Alarms'").
+void SaveToRegistry(const Talarms& list, SettingsRegistry& registry);
+
+// Appends the stored alarms to the list. A missing key or value loads nothing.
+// Throws RegistryError for a value of a string or integer type or a failed
+// read, and AlarmDataError for damaged bytes, with the list as far as it was
+// read (see DecodeAlarms).
+void LoadFromRegistry(Talarms& list, SettingsRegistry& registry);
+
+// The load at program start: any failure is shown in a box captioned
+// "ERROR loading data from the registry" and the program goes on with the list
+// as it stands. Alarm checking is armed afterwards, failure or not.
+void LoadAlarmsAtStart(Talarms& list, SettingsRegistry& registry, HWND owner);
+
+}  // namespace quorvel

@@ -1,0 +1,228 @@
+// The alarm list in the real registry of the test prefix: saved and loaded
+// through SettingsRegistry, the value's type and size, failures and what the
+// list keeps after them, the load at start and the save with the settings.
+// Values are planted and checked with the plain registry functions.
+// ctest: RUN_SERIAL (uses the program's own registry key and shows windows)
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "alarms/alarm_codec.h"
+#include "alarms/alarm_registry.h"
+#include "app/clock_window.h"
+#include "core/clock.h"
+#include "harness/registry.h"
+#include "ui/message_box.h"
+
+namespace quorvel {
+namespace {
+
+using namespace testing_support;
+
+const TDateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+
+// One alarm Tea, due 1 March 2024 08:30, daily, enabled: 57 bytes.
+const std::vector<std::uint8_t> kTea = {
+    0x02, 0x01, 0x06, 0x03, 'T',  'e',  'a',  0x06, 0x12, 'C',  ':',  '\\', 'S',  'o',  'u',
+    'n',  'd',  's',  '\\', 'b',  'e',  'l',  'l',  '.',  'w',  'a',  'v',  0x06, 0x0C, 'T',
+    'e',  'a',  ' ',  'i',  's',  ' ',  'r',  'e',  'a',  'd',  'y',  0x05, 0x00, 0xA8, 0xAA,
+    0xAA, 0xAA, 0x5A, 0x28, 0xB1, 0x0E, 0x40, 0x02, 0x06, 0x09, 0x06, 0x00};
+
+Value AlarmsValue(const std::vector<std::uint8_t>& bytes, DWORD type = REG_BINARY) {
+    return {L"Alarms", type, bytes};
+}
+
+class AlarmRegistry : public testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(kStart);
+        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
+            boxes.push_back(r);
+            return IDOK;
+        });
+    }
+    void TearDown() override {
+        ui::AnswerMessageBoxes(nullptr);
+        ResetClock();
+    }
+
+    // The error of a load, or "" when it succeeded.
+    std::string LoadError(Talarms& list) {
+        try {
+            LoadFromRegistry(list, registry);
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    CleanRegistry clean;
+    SettingsRegistry registry;
+    std::vector<ui::MessageBoxRequest> boxes;
+};
+
+TEST_F(AlarmRegistry, TheStoredExampleLoadsAndSavesAsTheSameBytes) {
+    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
+    Talarms list;
+    LoadFromRegistry(list, registry);
+    ASSERT_EQ(list.Count(), 1u);
+    EXPECT_EQ(list[0].Name, "Tea");
+    EXPECT_EQ(list[0].Sound, "C:\\Sounds\\bell.wav");
+    EXPECT_EQ(list[0].Reminder, "Tea is ready");
+    EXPECT_EQ(list[0].DateTime, 45352.354166666664);
+    EXPECT_EQ(list[0].Repeat, TRepeatKind::rkDaily);
+    EXPECT_TRUE(list[0].Enabled);
+    EXPECT_FALSE(registry.HasOpenKey());
+
+    DeleteClockRegistry();
+    SaveToRegistry(list, registry);
+    const auto stored = Find(kSettingsPath, L"Alarms");
+    ASSERT_TRUE(stored) << "the save creates the key";
+    EXPECT_EQ(stored->type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(stored->bytes, kTea);
+    EXPECT_FALSE(registry.HasOpenKey());
+}
+
+TEST_F(AlarmRegistry, ASaveReplacesTheWholeValueAndTheEmptyListIsTwoBytes) {
+    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea), Dword(L"WinLeft", 7)}));
+    Talarms list;
+    SaveToRegistry(list, registry);
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, (std::vector<std::uint8_t>{0x02, 0x00}));
+    EXPECT_TRUE(Find(kSettingsPath, L"WinLeft")) << "the settings beside it stay";
+    EXPECT_EQ(LoadError(list), "");
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+TEST_F(AlarmRegistry, NoKeyOrNoValueLoadsNothingAndIsNoFailure) {
+    Talarms list;
+    EXPECT_EQ(LoadError(list), "");
+    EXPECT_FALSE(KeyExists(kSettingsPath)) << "loading never creates the key";
+    ASSERT_TRUE(Plant(kSettingsPath, {Dword(L"WinLeft", 7)}));
+    EXPECT_EQ(LoadError(list), "");
+    EXPECT_EQ(list.Count(), 0u);
+}
+
+TEST_F(AlarmRegistry, StringAndNumberTypesAreRefusedAndOtherTypesReadAsBytes) {
+    for (const DWORD type : {REG_SZ, REG_EXPAND_SZ, REG_DWORD}) {
+        const std::vector<std::uint8_t> bytes = type == REG_DWORD ? std::vector<std::uint8_t>{0x02, 0x00, 0x00, 0x00}
+                                                                  : std::vector<std::uint8_t>{'x', 0, 0, 0};
+        ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(bytes, type)}));
+        Talarms list;
+        EXPECT_EQ(LoadError(list), "Invalid data type for 'Alarms'") << "type " << type;
+        EXPECT_EQ(list.Count(), 0u);
+    }
+    for (const DWORD type : {REG_NONE, REG_MULTI_SZ, REG_QWORD}) {
+        ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea, type)}));
+        Talarms list;
+        EXPECT_EQ(LoadError(list), "") << "type " << type;
+        ASSERT_EQ(list.Count(), 1u);
+        EXPECT_EQ(list[0].Name, "Tea");
+    }
+}
+
+TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
+    // N = 2 with one record: the second alarm is created with new-alarm values.
+    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue([] {
+                          auto bytes = kTea;
+                          bytes[1] = 2;
+                          return bytes;
+                      }())}));
+    Talarms list;
+    LoadAlarmsAtStart(list, registry, nullptr);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Stream read error");
+    EXPECT_EQ(boxes[0].caption, "ERROR loading data from the registry");
+    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    ASSERT_EQ(list.Count(), 2u);
+    EXPECT_EQ(list[0].Name, "Tea");
+    EXPECT_EQ(list[1].Name, "Noname");
+    EXPECT_DOUBLE_EQ(list[1].DateTime, kStart + 1.0 / 1440);
+    EXPECT_TRUE(list.Armed) << "checking is armed after a failed load too";
+    EXPECT_FALSE(registry.HasOpenKey());
+
+    // A value of zero bytes, and a wrongly typed one, at start.
+    boxes.clear();
+    for (const Value& value : {AlarmsValue({}), AlarmsValue({'x', 0}, REG_SZ)}) {
+        ASSERT_TRUE(Plant(kSettingsPath, {value}));
+        Talarms empty;
+        LoadAlarmsAtStart(empty, registry, nullptr);
+        EXPECT_EQ(empty.Count(), 0u);
+        EXPECT_TRUE(empty.Armed);
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Stream read error");
+    EXPECT_EQ(boxes[1].text, "Invalid data type for 'Alarms'");
+
+    // A good value at start shows nothing.
+    boxes.clear();
+    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
+    Talarms good;
+    LoadAlarmsAtStart(good, registry, nullptr);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(good.Count(), 1u);
+}
+
+TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresNothingAndReportsNothing) {
+    LockedKey locked;
+    Talarms list;
+    list.AddAlarm();
+    EXPECT_NO_THROW(SaveToRegistry(list, registry));
+    EXPECT_FALSE(registry.HasOpenKey());
+    EXPECT_FALSE(Find(kSettingsPath, L"Alarms"));
+}
+
+TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {
+    Talarms list;
+    const std::string reminder(250, 'r');
+    for (int i = 0; i < 4000; ++i) {
+        Talarm& alarm = list.AddAlarm();
+        alarm.Name = "Alarm " + std::to_string(i);
+        alarm.Reminder = reminder;
+        alarm.DateTime = kStart + i;
+        alarm.Repeat = static_cast<TRepeatKind>(i % 10);
+    }
+    SaveToRegistry(list, registry);
+    const auto stored = Find(kSettingsPath, L"Alarms");
+    ASSERT_TRUE(stored);
+    EXPECT_GT(stored->bytes.size(), 1'000'000u);
+    EXPECT_EQ(stored->bytes, EncodeAlarms(list));
+
+    Talarms loaded;
+    EXPECT_EQ(LoadError(loaded), "");
+    ASSERT_EQ(loaded.Count(), list.Count());
+    for (std::size_t i = 0; i < list.Count(); i += 997) {
+        EXPECT_EQ(loaded[i].Name, list[i].Name);
+        EXPECT_EQ(loaded[i].Reminder, reminder);
+        EXPECT_EQ(loaded[i].DateTime, list[i].DateTime);
+        EXPECT_EQ(loaded[i].Repeat, list[i].Repeat);
+    }
+}
+
+TEST_F(AlarmRegistry, TheClocksSaveStoresTheListAfterItsSettings) {
+    TForm1 form;
+    form.Create();
+    Talarms list;
+    list.AddAlarm().Name = "Caf\xC3\xA9";
+    form.SetAlarmList(&list);
+    form.SaveSettings();
+    EXPECT_TRUE(Find(kSettingsPath, L"WinLeft"));
+    const auto stored = Find(kSettingsPath, L"Alarms");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->bytes, EncodeAlarms(list));
+
+    // Closing saves the list of that moment.
+    list.AddAlarm();
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(list));
+    EXPECT_TRUE(boxes.empty());
+    form.Destroy();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
