@@ -91,7 +91,8 @@ endforeach()
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
 foreach(t ${e2e_tests})
   get_filename_component(name ${t} NAME_WE)
-  add_test(NAME e2e.${name} COMMAND bash ${t} $<TARGET_FILE:Quorvel> ${CMAKE_BINARY_DIR}/artefacts)
+  add_test(NAME e2e.${name}
+           COMMAND bash ${t} $<TARGET_FILE:Quorvel> ${CMAKE_BINARY_DIR}/artefacts $<TARGET_FILE:quorvel-cli>)
   set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180 RUN_SERIAL ON
                                                ENVIRONMENT "${QUORVEL_WINE_ENV}")
 endforeach()

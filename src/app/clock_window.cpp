@@ -59,7 +59,7 @@ TForm1::~TForm1() { Destroy(); }
 void TForm1::Create() {
     ReadLocale();
     CreateParams params;
-    params.className = L"TForm1";
+    params.className = kClockWindowClass;
     params.classStyle = CS_DBLCLKS;
     params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL));
     params.background = nullptr;  // the face paints every pixel

@@ -21,6 +21,10 @@
 
 namespace quorvel {
 
+// The clock window's class; with its caption "Quorvel" it tells whether the
+// program is running.
+inline constexpr wchar_t kClockWindowClass[] = L"TForm1";
+
 class TForm1 : public ui::Window {
 public:
     TForm1();

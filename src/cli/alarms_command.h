@@ -2,14 +2,32 @@
 // bytes of the stored "Alarms" value.
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace quorvel {
+#include "alarms/alarm.h"
+
+namespace quorvel::cli {
+
+// A subcommand a platform adds (on Windows: export and import through the
+// registry). `run` gets the arguments after its name, may throw BadInput, and
+// returns the exit code.
+struct AlarmsSubcommand {
+    std::string_view name;
+    std::string_view usage;  // its line of the usage text, with the line end
+    std::function<int(const std::vector<std::string>&)> run;
+};
 
 // args: what follows "alarms" on the command line. Returns the exit code:
-// 0 done, 1 the bytes were damaged (what was read is still printed), 2 a usage,
-// input or JSON error.
-int RunAlarmsCommand(const std::vector<std::string>& args);
+// 0 done, 1 the stored alarms were damaged or unreadable (what was read is still
+// printed), 2 a usage, input or JSON error (one line on standard error).
+int RunAlarmsCommand(const std::vector<std::string>& args, std::span<const AlarmsSubcommand> more = {});
 
-}  // namespace quorvel
+// Prints the list as JSON to standard output and a failure met while reading it
+// (when not empty) to standard error. Returns 0, or 1 after a failure.
+int PrintAlarms(const Talarms& list, std::string_view failure);
+
+}  // namespace quorvel::cli

@@ -7,7 +7,7 @@ namespace quorvel::cli {
 std::string_view Usage() {
     return "usage: quorvel-cli format [--at WHEN] [--locale user|en-US|FILE.json] [--] FORMAT\n"
            "       quorvel-cli format --batch [--locale user|en-US|FILE.json] < LINES\n"
-           "       quorvel-cli alarms decode|encode [FILE|-]   (quorvel-cli alarms for details)\n"
+           "       quorvel-cli alarms decode|encode ...   (quorvel-cli alarms for details)\n"
            "WHEN is a day count since 1899-12-30 (46363.37855613426) or local ISO time\n"
            "(2026-12-07T09:05:07.250); the default is now. Batch lines are WHEN<TAB>FORMAT\n"
            "(an empty WHEN is now); \\\\ \\t \\n \\r and \\xHH are escapes in and out.\n";

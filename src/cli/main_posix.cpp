@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && args[0] == "alarms") return quorvel::RunAlarmsCommand({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "alarms") return quorvel::cli::RunAlarmsCommand({args.begin() + 1, args.end()});
     std::string out, err;
     const int code =
         quorvel::cli::RunCli(args, std::cin, out, err, [] { return quorvel::EnUsFormatSettings(); });

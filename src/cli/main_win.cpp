@@ -10,6 +10,7 @@
 
 #include "app/user_locale.h"
 #include "cli/alarms_command.h"
+#include "cli/alarms_registry_commands.h"
 #include "cli/cli.h"
 #include "ui/wide.h"
 
@@ -37,7 +38,8 @@ bool WriteText(DWORD which, std::string_view text) {
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(quorvel::Narrow(argv[i]));
-    if (!args.empty() && args[0] == "alarms") return quorvel::RunAlarmsCommand({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "alarms")
+        return quorvel::cli::RunAlarmsCommand({args.begin() + 1, args.end()}, quorvel::cli::AlarmsRegistryCommands());
     // Batch lines are read as bytes: no CR LF translation, no end at Ctrl+Z.
     _setmode(_fileno(stdin), _O_BINARY);
     std::string out, err;

@@ -1,0 +1,117 @@
+#include "cli/alarms_json.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/bad_input.h"
+#include "cli/when.h"
+#include "core/date_time.h"
+
+namespace quorvel::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::optional<std::string> FormatWhen(TDateTime value) {
+    const auto p = DecodeDateTime(value);
+    if (!p) return std::nullopt;
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", p->year, p->month, p->day, p->hour,
+                  p->minute, p->second, p->millisecond);
+    return text;
+}
+
+// When as the format command reads it: local ISO time (or a day count).
+std::optional<TDateTime> WhenOrNothing(std::string_view s) {
+    try {
+        return ParseWhen(s);
+    } catch (const BadInput&) {
+        return std::nullopt;
+    }
+}
+
+Json DateTimeJson(TDateTime value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    return value;
+}
+
+Json ToJson(const Talarms& list) {
+    Json out = Json::array();
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const Talarm& a = list[i];
+        const auto when = FormatWhen(a.DateTime);
+        out.push_back({{"Name", a.Name},
+                       {"Sound", a.Sound},
+                       {"Reminder", a.Reminder},
+                       {"DateTime", DateTimeJson(a.DateTime)},
+                       {"When", when ? Json(*when) : Json(nullptr)},
+                       {"Repeat", static_cast<int>(a.Repeat)},
+                       {"Enabled", a.Enabled}});
+    }
+    return out;
+}
+
+TDateTime DateTimeFromJson(const Json& value, const std::string& where) {
+    if (value.is_number()) return value.get<double>();
+    if (value.is_string()) {
+        const auto& s = value.get_ref<const std::string&>();
+        if (s == "NaN") return std::numeric_limits<double>::quiet_NaN();
+        if (s == "Infinity") return std::numeric_limits<double>::infinity();
+        if (s == "-Infinity") return -std::numeric_limits<double>::infinity();
+    }
+    throw BadInput(where + ": DateTime must be a number");
+}
+
+void ReadAlarm(const Json& item, Talarm& alarm, const std::string& where) {
+    if (!item.is_object()) throw BadInput(where + ": not an object");
+    for (const auto& [key, value] : item.items()) {
+        if (key == "Name" || key == "Sound" || key == "Reminder") {
+            if (!value.is_string()) throw BadInput(where + ": " + key + " must be a string");
+            std::string& field = key == "Name" ? alarm.Name : key == "Sound" ? alarm.Sound : alarm.Reminder;
+            field = value.get<std::string>();
+        } else if (key == "DateTime") {
+            alarm.DateTime = DateTimeFromJson(value, where);
+        } else if (key == "When") {
+            if (item.contains("DateTime") || value.is_null()) continue;
+            const auto when = value.is_string() ? WhenOrNothing(value.get_ref<const std::string&>()) : std::nullopt;
+            if (!when) throw BadInput(where + ": When must be a local time YYYY-MM-DDTHH:MM:SS.mmm");
+            alarm.DateTime = *when;
+        } else if (key == "Repeat") {
+            if (!value.is_number_integer() || value.get<std::int64_t>() < 0 || value.get<std::int64_t>() > 255)
+                throw BadInput(where + ": Repeat must be an integer 0-255");
+            alarm.Repeat = static_cast<TRepeatKind>(value.get<std::uint8_t>());
+        } else if (key == "Enabled") {
+            if (!value.is_boolean()) throw BadInput(where + ": Enabled must be true or false");
+            alarm.Enabled = value.get<bool>();
+        } else {
+            throw BadInput(where + ": unknown field " + key);
+        }
+    }
+}
+
+}  // namespace
+
+std::string AlarmsToJson(const Talarms& list) {
+    return ToJson(list).dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
+}
+
+void AlarmsFromJson(std::string_view text, Talarms& list) {
+    Json document;
+    try {
+        document = Json::parse(text);
+    } catch (const Json::exception& e) {
+        throw BadInput(std::string("invalid JSON: ") + e.what());
+    }
+    if (!document.is_array()) throw BadInput("the JSON must be an array of alarms");
+    for (std::size_t i = 0; i < document.size(); ++i)
+        ReadAlarm(document[i], list.AddAlarm(), "alarm " + std::to_string(i + 1));
+}
+
+}  // namespace quorvel::cli

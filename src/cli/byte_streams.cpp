@@ -1,0 +1,59 @@
+#include "cli/byte_streams.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli/bad_input.h"
+
+namespace quorvel::cli {
+namespace {
+
+void SetBinary([[maybe_unused]] std::FILE* stream) {
+#ifdef _WIN32
+    _setmode(_fileno(stream), _O_BINARY);
+#endif
+}
+
+// UTF-8 names reach the file system whole on Windows too (as UTF-16).
+std::filesystem::path PathOf(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
+
+}  // namespace
+
+std::string ReadBytes(const std::string& path) {
+    if (path == "-") {
+        SetBinary(stdin);
+        std::string data(std::istreambuf_iterator<char>(std::cin), {});
+        if (std::cin.bad()) throw BadInput("cannot read standard input");
+        return data;
+    }
+    std::ifstream file(PathOf(path), std::ios::binary);
+    if (!file) throw BadInput("cannot open " + path);
+    std::string data(std::istreambuf_iterator<char>(file), {});
+    if (file.bad()) throw BadInput("cannot read " + path);
+    return data;
+}
+
+void WriteStdout(std::string_view bytes) {
+    SetBinary(stdout);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+        throw BadInput("cannot write the output");
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+    if (path == "-") return WriteStdout(bytes);
+    std::ofstream file(PathOf(path), std::ios::binary | std::ios::trunc);
+    if (!file) throw BadInput("cannot create " + path);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) throw BadInput("cannot write " + path);
+}
+
+}  // namespace quorvel::cli

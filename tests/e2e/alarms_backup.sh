@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# The stored alarm list through the real registry, from outside: quorvel-cli
+# alarms import/export around a run of Quorvel.exe, which loads the list at
+# start and saves it when it ends; a damaged value reported at start; import
+# refused while the clock runs.
+# usage: alarms_backup.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
+set -euo pipefail
+exe=$1
+artefacts=$2
+cli=$3
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine/env.sh"
+quorvel_use_session_display
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: no test session display"; exit 1; }
+mkdir -p "$artefacts"
+shot=$artefacts/alarms_backup.png
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  quorvel_clean_clock_registry
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  import -window root "$shot" 2>/dev/null || true
+  echo "FAIL: $*"
+  echo "screenshot: $shot"
+  exit 1
+}
+
+wait_for() {  # polls a condition for up to 10 s
+  for _ in $(seq 100); do
+    if eval "$1"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+cli() { "$QUORVEL_WINE" "$cli" "$@"; }
+# The stored value as lower-case hex, as `reg query` prints it.
+stored_hex() {
+  "$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v Alarms </dev/null 2>/dev/null | tr -d '\r' |
+    awk '$1 == "Alarms" {print $2 " " tolower($3)}'
+}
+start_clock() {
+  "$QUORVEL_WINE" "$exe" </dev/null >>"$artefacts/alarms_backup.log" 2>&1 &
+  pid=$!
+}
+clock_window() { xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null | head -n1; }
+# A navy text pixel of the clock, once it has ticked: "x y", or nothing.
+text_pixel() {
+  local wid X Y WIDTH HEIGHT SCREEN
+  wid=$(clock_window)
+  [ -n "$wid" ] || return 0
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  [ "$WIDTH" != 172 ] || return 0  # still the creation size: not ticked yet
+  import -window root "$shot"
+  convert "$shot" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage txt:- | grep -i -m1 ' #000080 ' | cut -d: -f1 |
+    awk -F, -v x="$X" -v y="$Y" '{print x + $1, y + $2}'
+}
+# Ctrl+F4 on the focused clock ends it the way the Exit command does, with a save.
+end_clock() {
+  wait_for '[ -n "$(text_pixel)" ]' || fail "no text pixel to click"
+  read -r px py <<<"$(text_pixel)"
+  xdotool mousemove "$px" "$py" click 1
+  sleep 0.3
+  xdotool key ctrl+F4
+  wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program"
+  wait "$pid" || true
+  pid=
+}
+
+quorvel_clean_clock_registry
+
+# 1. Nothing stored: an empty list, no failure.
+cli alarms export >"$work/none.json" || fail "export with nothing stored failed"
+[ "$(tr -d '\r\n ' <"$work/none.json")" = "[]" ] || fail "export with nothing stored: $(cat "$work/none.json")"
+
+# 2. Before the clock has saved its settings, import refuses; the clock's first
+#    run then stores its settings and the empty list.
+echo '[]' >"$work/empty.json"
+if cli alarms import "$work/empty.json" >"$work/fresh.out" 2>&1; then fail "import before any settings succeeded"; fi
+grep -q "start it once" "$work/fresh.out" || fail "import before any settings said: $(cat "$work/fresh.out")"
+start_clock
+end_clock
+[ "$(stored_hex)" = "REG_BINARY 0200" ] || fail "the first run stored $(stored_hex), wanted the empty list 0200"
+
+# 3. Import stores exactly the bytes encode gives; export gives the JSON back.
+cat >"$work/backup.json" <<'JSON'
+[
+  {"Name": "Café ☕", "Sound": "C:\\Sounds\\bell.wav", "Reminder": "line 1\r\nline 2", "DateTime": 47848.5, "Repeat": 6, "Enabled": true},
+  {"Name": "Dentist", "DateTime": 47849.25, "Repeat": 0, "Enabled": false}
+]
+JSON
+cli alarms import "$work/backup.json" >"$work/import.out" || fail "import failed: $(cat "$work/import.out")"
+grep -q "Stored 2 alarms" "$work/import.out" || fail "import said: $(cat "$work/import.out")"
+cli alarms encode "$work/backup.json" >"$work/backup.bin"
+want="REG_BINARY $(od -An -tx1 -v "$work/backup.bin" | tr -d ' \n')"
+[ "$(stored_hex)" = "$want" ] || fail "stored value $(stored_hex), wanted $want"
+cli alarms export "$work/exported.json" || fail "export to a file failed"
+cli alarms decode "$work/backup.bin" >"$work/decoded.json"
+cmp -s "$work/exported.json" "$work/decoded.json" || fail "export differs from decode: $(diff "$work/decoded.json" "$work/exported.json")"
+echo "import and export: $(wc -c <"$work/backup.bin") bytes both ways"
+
+# 4. The program loads the list at start and saves it unchanged when it ends;
+#    meanwhile an import is refused and changes nothing.
+start_clock
+wait_for '[ -n "$(clock_window)" ]' || fail "no clock window appeared"
+if cli alarms import "$work/empty.json" >"$work/refused.out" 2>&1; then fail "import while the clock runs succeeded"; fi
+grep -q "Quorvel is running" "$work/refused.out" || fail "refusal said: $(cat "$work/refused.out")"
+[ "$(stored_hex)" = "$want" ] || fail "a refused import changed the stored value"
+end_clock
+[ "$(stored_hex)" = "$want" ] || fail "the program's save changed the list: $(stored_hex)"
+echo "the program kept the list through a run"
+
+# 5. A damaged value (N = 1, then nothing): export prints what was read and
+#    exits 1; the program reports it at start in its own box and goes on.
+"$QUORVEL_WINE" reg add 'HKCU\Software\Quorvel1.1' /v Alarms /t REG_BINARY /d 0201 /f </dev/null >/dev/null 2>&1
+set +e
+cli alarms export >"$work/damaged.json" 2>"$work/damaged.err"
+rc=$?
+set -e
+[ "$rc" = 1 ] || fail "export of a damaged value exited $rc"
+grep -q "Stream read error" "$work/damaged.err" || fail "damaged export said: $(cat "$work/damaged.err")"
+grep -q '"Name": "Noname"' "$work/damaged.json" || fail "damaged export lacks the alarm being read"
+start_clock
+wait_for 'xdotool search --onlyvisible --name "^ERROR loading data from the registry$" >/dev/null 2>&1' ||
+  fail "no box reported the damaged value at start"
+import -window root "$shot"
+xdotool key Return  # the box has the keyboard focus: OK
+wait_for '[ -n "$(clock_window)" ]' || fail "the clock did not go on after the box"
+end_clock
+cli alarms export >"$work/after.json" || fail "the save after a damaged load did not store a good value"
+[ "$(grep -c '"Name"' "$work/after.json")" = 1 ] || fail "after the damaged load: $(cat "$work/after.json")"
+echo "a damaged value was reported at start and replaced at the end"
+
+# 6. A value of a string type: reported, nothing printed as alarms.
+"$QUORVEL_WINE" reg add 'HKCU\Software\Quorvel1.1' /v Alarms /t REG_SZ /d x /f </dev/null >/dev/null 2>&1
+if cli alarms export >"$work/typed.json" 2>"$work/typed.err"; then fail "export of a string value succeeded"; fi
+grep -q "Invalid data type for 'Alarms'" "$work/typed.err" || fail "string value: $(cat "$work/typed.err")"
+echo "PASS"
