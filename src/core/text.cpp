@@ -44,7 +44,7 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
 
 std::size_t Utf8CharLength(std::string_view s, std::size_t pos) {
     const auto b0 = static_cast<unsigned char>(s[pos]);
-    std::size_t len = b0 >= 0xF0 && b0 <= 0xF4 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 && b0 < 0xE0 ? 2 : 1;
+    std::size_t len = b0 >= 0xF0 && b0 <= 0xF4 ? 4 : b0 >= 0xE0 && b0 <= 0xEF ? 3 : b0 >= 0xC2 && b0 < 0xE0 ? 2 : 1;
     if (len == 1 || pos + len > s.size()) return 1;
     for (std::size_t i = 1; i < len; ++i)
         if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 1;

@@ -253,6 +253,10 @@ TEST(TimeFormat, MalformedTextBecomesReplacementCharacters) {
     const FormatSettings& en = EnUsFormatSettings();
     EXPECT_EQ(FormatDateTime("\xff hh", kMonday, en), "\xEF\xBF\xBD 09");
     EXPECT_EQ(FormatDateTime("hh\xE6\x99", kMonday, en), "09\xEF\xBF\xBD\xEF\xBF\xBD");
+    // Bytes F5-FF never begin a character, whatever follows them.
+    const std::string threeBad = "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD";
+    EXPECT_EQ(FormatDateTime("\xF8\x80\x80", kMonday, en), threeBad);
+    EXPECT_EQ(FormatDateTime("\xFD\xA0\x80", kMonday, en), threeBad);
     FormatSettings broken = en;
     broken.shortDayNames[1] = "M\xC0n";
     EXPECT_EQ(FormatDateTime("ddd", kMonday, broken), "M\xEF\xBF\xBDn");
