@@ -175,15 +175,22 @@ void TForm1::PeriodicSave() {
     NextSaveTime = Now() + kSavePeriod;
 }
 
+// ShadowDepth is kept and saved as stored, but positions use it only within
+// what any screen can show, so a hand-edited extreme cannot overflow them.
+int TForm1::ShadowOffset() const {
+    constexpr std::int32_t kLimit = 30000;
+    return std::clamp(ShadowDepth, -kLimit, kLimit);
+}
+
 void TForm1::PlaceShadow() {
-    lblShadow.SetLeft(Label1.Left() + ShadowDepth);
-    lblShadow.SetTop(Label1.Top() + ShadowDepth);
+    lblShadow.SetLeft(Label1.Left() + ShadowOffset());
+    lblShadow.SetTop(Label1.Top() + ShadowOffset());
 }
 
 // The window grows and shrinks to the right and downwards; its top-left stays.
 void TForm1::FitWindowToText() {
-    const int width = std::max(0, Label1.Width() + ShadowDepth + 6);
-    const int height = std::max(0, Label1.Height() + ShadowDepth + 2);
+    const int width = std::max(0, Label1.Width() + ShadowOffset() + 6);
+    const int height = std::max(0, Label1.Height() + ShadowOffset() + 2);
     if (width == clientWidth_ && height == clientHeight_) return;
     SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

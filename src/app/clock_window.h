@@ -142,6 +142,7 @@ private:
     void RequestRepaint();
     void ApplyLayeredAttributes();
     void FitWindowToText();
+    int ShadowOffset() const;
     ui::GlyphEdges Edges() const;
     void PaintFace(HDC dc, const RECT& client) const;
 

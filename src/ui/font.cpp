@@ -6,11 +6,18 @@
 #include "ui/wide.h"
 
 namespace quorvel::ui {
+namespace {
+
+constexpr int kMaxFontPixels = 0x7FFF;
+
+}  // namespace
 
 Font CreateFontFor(const FontSpec& font, UINT dpi, GlyphEdges edges) {
     LOGFONTW lf{};
     // A negative height asks for the character height (cell minus internal leading).
-    lf.lfHeight = -PointsToPixels(font.size, static_cast<int>(dpi));
+    // Clamped so that a hand-edited extreme size cannot overflow the negation.
+    const int pixels = std::clamp(PointsToPixels(font.size, static_cast<int>(dpi)), -kMaxFontPixels, kMaxFontPixels);
+    lf.lfHeight = -pixels;
     lf.lfWeight = (font.style & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (font.style & fsItalic) ? TRUE : FALSE;
     lf.lfUnderline = (font.style & fsUnderline) ? TRUE : FALSE;

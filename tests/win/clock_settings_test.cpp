@@ -185,6 +185,16 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
                              EXPECT_EQ(f.Label1.Caption(), "10:05");
                          }});
     }
+    // Extreme depths are kept (and saved) as they are; positions stay within reach.
+    for (const std::int32_t depth : {INT32_MAX, INT32_MIN}) {
+        cases.push_back({"an extreme shadow depth", {Dword(L"ShadowDepth", static_cast<DWORD>(depth))}, [depth](TForm1& f) {
+                             EXPECT_EQ(f.ShadowDepth, depth);
+                             f.Show();
+                             f.tmrTimer();
+                             EXPECT_EQ(f.Label1.Caption(), "10:05");
+                             EXPECT_EQ(f.lblShadow.Left(), f.Label1.Left() + (depth > 0 ? 30000 : -30000));
+                         }});
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DeleteClockRegistry();
