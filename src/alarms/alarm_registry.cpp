@@ -7,22 +7,24 @@
 
 namespace quorvel {
 
-void SaveToRegistry(const Talarms& list, SettingsRegistry& registry) {
+bool SaveToRegistry(const Talarms& list, SettingsRegistry& registry) {
     const std::vector<std::uint8_t> bytes = EncodeAlarms(list);
-    if (!registry.OpenKey(kSettingsKey, true)) return;
+    if (!registry.OpenKey(kSettingsKey, true)) return false;
     registry.WriteBinary(kAlarmsValue, bytes);
     registry.CloseKey();
+    return true;
 }
 
-void LoadFromRegistry(Talarms& list, SettingsRegistry& registry) {
-    if (!registry.OpenKey(kSettingsKey, false)) return;
+bool LoadFromRegistry(Talarms& list, SettingsRegistry& registry) {
+    if (!registry.OpenKey(kSettingsKey, false)) return registry.KeyWasMissing();
     if (!registry.ValueExists(kAlarmsValue)) {
         registry.CloseKey();
-        return;
+        return true;
     }
     const std::vector<std::uint8_t> bytes = registry.ReadBinary(kAlarmsValue);
     registry.CloseKey();
     DecodeAlarms(bytes, list);
+    return true;
 }
 
 void LoadAlarmsAtStart(Talarms& list, SettingsRegistry& registry, HWND owner) {

@@ -12,15 +12,16 @@ namespace quorvel {
 inline constexpr char kAlarmsValue[] = "Alarms";
 
 // Replaces the stored value with the whole list. A key that cannot be opened
-// or created stores nothing and reports nothing; a refused write throws
-// RegistryError ("Failed to set data for 'Alarms'").
-void SaveToRegistry(const Talarms& list, SettingsRegistry& registry);
+// or created stores nothing and raises nothing (the result is then false); a
+// refused write throws RegistryError ("Failed to set data for 'Alarms'").
+bool SaveToRegistry(const Talarms& list, SettingsRegistry& registry);
 
-// Appends the stored alarms to the list. A missing key or value loads nothing.
+// Appends the stored alarms to the list. A missing key or value loads nothing,
+// and so does a key that cannot be opened (the result is false only then).
 // Throws RegistryError for a value of a string or integer type or a failed
 // read, and AlarmDataError for damaged bytes, with the list as far as it was
 // read (see DecodeAlarms).
-void LoadFromRegistry(Talarms& list, SettingsRegistry& registry);
+bool LoadFromRegistry(Talarms& list, SettingsRegistry& registry);
 
 // The load at program start: any failure is shown in a box captioned
 // "ERROR loading data from the registry" and the program goes on with the list

@@ -34,6 +34,7 @@ bool SettingsRegistry::OpenKey(std::string_view path, bool canCreate) {
     } else {
         status = RegOpenKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_ALL_ACCESS, &opened);
     }
+    keyMissing_ = status == ERROR_FILE_NOT_FOUND;
     if (status != ERROR_SUCCESS) return false;
     key_.Reset(opened);
     return true;

@@ -49,6 +49,9 @@ public:
     bool OpenKey(std::string_view path, bool canCreate);
     void CloseKey();
     bool HasOpenKey() const { return static_cast<bool>(key_); }
+    // After an OpenKey that gave false: whether the key is absent, rather than
+    // there but refused.
+    bool KeyWasMissing() const { return keyMissing_; }
 
     // A REG_DWORD value. Throws when the value is missing or of another type.
     std::int32_t ReadInteger(std::string_view name) const;
@@ -85,6 +88,7 @@ private:
     HKEY OpenKeyOrThrow(std::string_view name) const;
 
     ui::RegKey key_;
+    bool keyMissing_ = false;
 };
 
 }  // namespace quorvel

@@ -1,13 +1,14 @@
 #include "cli/alarms_command.h"
 
 #include <cstdint>
-#include <iostream>
+#include <exception>
 #include <string>
 
 #include "alarms/alarm_codec.h"
 #include "cli/alarms_json.h"
 #include "cli/bad_input.h"
 #include "cli/byte_streams.h"
+#include "cli/standard_output.h"
 
 namespace quorvel::cli {
 namespace {
@@ -47,11 +48,15 @@ int Encode(const std::vector<std::string>& args) {
 
 }  // namespace
 
+void Complain(std::string_view message) {
+    WriteStandard(StandardStream::Error, "quorvel-cli: alarms: " + std::string(message) + "\n");
+}
+
 int PrintAlarms(const Talarms& list, std::string_view failure) {
     WriteStdout(AlarmsToJson(list));
     if (failure.empty()) return 0;
-    std::cerr << "quorvel-cli: " << failure << '\n';
-    return 1;
+    Complain(failure);
+    return kExitFailed;
 }
 
 int RunAlarmsCommand(const std::vector<std::string>& args, std::span<const AlarmsSubcommand> more) {
@@ -64,11 +69,15 @@ int RunAlarmsCommand(const std::vector<std::string>& args, std::span<const Alarm
             if (args[0] == command.name) return command.run(rest);
         throw UsageRequest{};
     } catch (const BadInput& e) {
-        std::cerr << "quorvel-cli: alarms: " << e.what() << '\n';
+        Complain(e.what());
     } catch (const UsageRequest&) {
-        std::cerr << kUsageStart;
-        for (const AlarmsSubcommand& command : more) std::cerr << command.usage;
-        std::cerr << kUsageEnd;
+        std::string usage(kUsageStart);
+        for (const AlarmsSubcommand& command : more) usage += command.usage;
+        usage += kUsageEnd;
+        WriteStandard(StandardStream::Error, usage);
+    } catch (const std::exception& e) {  // out of memory, say: still a message, not an abort
+        Complain(e.what());
+        return kExitFailed;
     }
     return kExitBadInput;
 }

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include <exception>
-#include <iostream>
+#include <string>
+#include <string_view>
 
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
@@ -11,31 +11,33 @@
 #include "cli/alarms_json.h"
 #include "cli/bad_input.h"
 #include "cli/byte_streams.h"
+#include "cli/standard_output.h"
 
 namespace quorvel::cli {
 namespace {
 
-constexpr int kExitFailed = 1;
+constexpr char kKeyName[] = "HKEY_CURRENT_USER\\Software\\Quorvel1.1";
 
-int Fail(const std::string& message) {
-    std::cerr << "quorvel-cli: alarms: " << message << '\n';
+int Fail(std::string_view message) {
+    Complain(message);
     return kExitFailed;
 }
 
 int Export(const std::vector<std::string>& args) {
     if (args.size() > 1) throw BadInput("export takes one FILE at most");
-    const std::string path = args.empty() ? "-" : args[0];
     SettingsRegistry registry;
     Talarms list;
     std::string failure;
     try {
-        LoadFromRegistry(list, registry);
+        // An empty list written over a good backup because the key was refused
+        // to us would be a loss: only a missing key means no alarms.
+        if (!LoadFromRegistry(list, registry)) return Fail(std::string("cannot open ") + kKeyName);
     } catch (const AlarmDataError& e) {
         failure = e.what();  // what was read is still worth keeping
     } catch (const RegistryError& e) {
         return Fail(e.what());
     }
-    WriteBytes(path, AlarmsToJson(list));
+    WriteBytes(args.empty() ? "-" : args[0], AlarmsToJson(list));
     return failure.empty() ? 0 : Fail(failure);
 }
 
@@ -53,11 +55,13 @@ int Import(const std::vector<std::string>& args) {
     if (!settingsStored)
         return Fail("Quorvel has no settings stored for this user yet; start it once and exit it, then import");
     try {
-        SaveToRegistry(list, registry);
+        // The program itself stays silent about a key it cannot open; a backup tool must not.
+        if (!SaveToRegistry(list, registry)) return Fail(std::string("cannot open ") + kKeyName);
     } catch (const RegistryError& e) {
         return Fail(e.what());
     }
-    std::cout << "Stored " << list.Count() << (list.Count() == 1 ? " alarm.\n" : " alarms.\n");
+    const std::size_t n = list.Count();
+    WriteStandard(StandardStream::Output, "Stored " + std::to_string(n) + (n == 1 ? " alarm.\n" : " alarms.\n"));
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #endif
 
 #include "cli/bad_input.h"
+#include "cli/standard_output.h"
 
 namespace quorvel::cli {
 namespace {
@@ -28,23 +29,29 @@ std::filesystem::path PathOf(const std::string& utf8) { return std::u8string(utf
 }  // namespace
 
 std::string ReadBytes(const std::string& path) {
-    if (path == "-") {
-        SetBinary(stdin);
-        std::string data(std::istreambuf_iterator<char>(std::cin), {});
-        if (std::cin.bad()) throw BadInput("cannot read standard input");
+    // The library reports some read errors (a folder given as the file) by
+    // throwing from inside the stream buffer.
+    try {
+        if (path == "-") {
+            SetBinary(stdin);
+            std::string data(std::istreambuf_iterator<char>(std::cin), {});
+            if (std::cin.bad()) throw BadInput("cannot read standard input");
+            return data;
+        }
+        std::error_code error;
+        if (std::filesystem::is_directory(PathOf(path), error)) throw BadInput(path + " is a folder, not a file");
+        std::ifstream file(PathOf(path), std::ios::binary);
+        if (!file) throw BadInput("cannot open " + path);
+        std::string data(std::istreambuf_iterator<char>(file), {});
+        if (file.bad()) throw BadInput("cannot read " + path);
         return data;
+    } catch (const std::ios_base::failure&) {
+        throw BadInput("cannot read " + path);
     }
-    std::ifstream file(PathOf(path), std::ios::binary);
-    if (!file) throw BadInput("cannot open " + path);
-    std::string data(std::istreambuf_iterator<char>(file), {});
-    if (file.bad()) throw BadInput("cannot read " + path);
-    return data;
 }
 
 void WriteStdout(std::string_view bytes) {
-    SetBinary(stdout);
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-        throw BadInput("cannot write the output");
+    if (!WriteStandard(StandardStream::Output, bytes)) throw BadInput("cannot write the output");
 }
 
 void WriteBytes(const std::string& path, std::string_view bytes) {

@@ -1,9 +1,9 @@
 // quorvel-cli entry of the native build: --locale user is the en-US profile here.
-#include <cstdio>
 #include <iostream>
 
 #include "cli/alarms_command.h"
 #include "cli/cli.h"
+#include "cli/standard_output.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     std::string out, err;
     const int code =
         quorvel::cli::RunCli(args, std::cin, out, err, [] { return quorvel::EnUsFormatSettings(); });
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
-    return std::fflush(stdout) == 0 ? code : 1;
+    using quorvel::cli::StandardStream;
+    const bool written = quorvel::cli::WriteStandard(StandardStream::Output, out);
+    quorvel::cli::WriteStandard(StandardStream::Error, err);
+    return written ? code : 1;
 }

@@ -12,28 +12,8 @@
 #include "cli/alarms_command.h"
 #include "cli/alarms_registry_commands.h"
 #include "cli/cli.h"
+#include "cli/standard_output.h"
 #include "ui/wide.h"
-
-namespace {
-
-// A console shows UTF-16 text as it is; a pipe or file gets the UTF-8 bytes.
-bool WriteText(DWORD which, std::string_view text) {
-    const HANDLE handle = GetStdHandle(which);
-    if (text.empty() || handle == nullptr || handle == INVALID_HANDLE_VALUE) return true;
-    DWORD mode = 0, written = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = quorvel::Wide(text);
-        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
-    }
-    while (!text.empty()) {
-        if (!WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) || written == 0)
-            return false;
-        text.remove_prefix(written);
-    }
-    return true;
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
@@ -44,7 +24,8 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     std::string out, err;
     const int code = quorvel::cli::RunCli(args, std::cin, out, err, [] { return quorvel::ReadUserFormatSettings(); });
-    const bool written = WriteText(STD_OUTPUT_HANDLE, out);
-    WriteText(STD_ERROR_HANDLE, err);
+    using quorvel::cli::StandardStream;
+    const bool written = quorvel::cli::WriteStandard(StandardStream::Output, out);
+    quorvel::cli::WriteStandard(StandardStream::Error, err);
     return written ? code : 1;
 }

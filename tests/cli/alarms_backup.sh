@@ -75,6 +75,14 @@ grep -qF 'Invalid property value' "$work/err" || fail "no Invalid property value
 : | "${cli[@]}" alarms decode >"$work/empty.json" 2>"$work/err"
 [ $? -eq 1 ] && [ "$(cat "$work/empty.json")" = "[]" ] || fail "zero bytes: want [] and exit 1"
 
+# A folder or a missing file as input: one line, exit 2, no crash.
+for cmd in decode encode; do
+  "${cli[@]}" alarms $cmd "$work" >"$work/out" 2>"$work/err"
+  [ $? -eq 2 ] && grep -q "is a folder" "$work/err" && [ ! -s "$work/out" ] || fail "$cmd of a folder: $(cat "$work/err")"
+  "${cli[@]}" alarms $cmd "$work/missing" >"$work/out" 2>"$work/err"
+  [ $? -eq 2 ] && grep -q "cannot open" "$work/err" || fail "$cmd of a missing file: $(cat "$work/err")"
+done
+
 # JSON errors: exit 2, one line, nothing on standard output.
 check_json_error() {
   printf '%s' "$1" | "${cli[@]}" alarms encode >"$work/out" 2>"$work/err"

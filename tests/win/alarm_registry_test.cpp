@@ -165,13 +165,20 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
     EXPECT_EQ(good.Count(), 1u);
 }
 
-TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresNothingAndReportsNothing) {
+TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising) {
+    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
     LockedKey locked;
     Talarms list;
+    EXPECT_FALSE(LoadFromRegistry(list, registry)) << "refused, not missing";
+    EXPECT_EQ(list.Count(), 0u);
     list.AddAlarm();
-    EXPECT_NO_THROW(SaveToRegistry(list, registry));
+    EXPECT_FALSE(SaveToRegistry(list, registry));
     EXPECT_FALSE(registry.HasOpenKey());
-    EXPECT_FALSE(Find(kSettingsPath, L"Alarms"));
+    locked.Unlock();
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, kTea) << "the stored value is untouched";
+
+    DeleteClockRegistry();
+    EXPECT_TRUE(LoadFromRegistry(list, registry)) << "a missing key is no failure";
 }
 
 TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {

@@ -264,6 +264,7 @@ TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
     EXPECT_EQ(requests[mark].command, static_cast<UINT>(MCI_CLOSE));
     EXPECT_EQ(requests[mark].device, first);
     EXPECT_EQ(requests[mark].flags, static_cast<DWORD_PTR>(MCI_NOTIFY | MCI_WAIT));
+    EXPECT_EQ(requests[mark].result, 0u) << "the first device was closed";
     EXPECT_EQ(requests[mark + 1].command, static_cast<UINT>(MCI_OPEN));
     EXPECT_EQ(requests[mark + 1].flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT));
 

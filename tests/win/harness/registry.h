@@ -122,10 +122,13 @@ public:
         RegCloseKey(key);
     }
     ~LockedKey() {
-        // As its owner the test may still open the key's DACL again, then delete it.
+        Unlock();
+        DeleteClockRegistry();
+    }
+    // As its owner the test may still set the key's DACL again: open to all.
+    void Unlock() {
         SetNamedSecurityInfoW(const_cast<wchar_t*>(L"CURRENT_USER\\Software\\Quorvel1.1"), SE_REGISTRY_KEY,
                               DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
-        DeleteClockRegistry();
     }
 };
 
