@@ -120,9 +120,11 @@ LRESULT TTaskIcon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == TaskbarCreatedMessage() && msg != 0) {
-        // The new taskbar knows no icons: an active one is added again. If the
-        // shell refuses, Active turns false, so a later activation tries again.
-        if (active_) active_ = AddIcon();
+        // The new taskbar knows no icons: an active one is added again. The
+        // message also comes when the shell still shows the icon (the add is
+        // then refused but a modify works). If both fail, Active turns false,
+        // so a later activation tries again.
+        if (active_) active_ = AddIcon() || ModifyIcon();
         return 0;
     }
     return Window::HandleMessage(msg, wParam, lParam);

@@ -208,7 +208,13 @@ TEST_F(TaskIcon, ARecreatedTaskbarGetsTheActiveIconBack) {
     EXPECT_TRUE(icon.Active());
     EXPECT_TRUE(ShellKnows(icon.WindowHandle(), 0));
 
+    // The message while the shell still shows the icon: it stays, and active.
+    SendMessageW(icon.WindowHandle(), taskbarCreated, 0, 0);
+    EXPECT_TRUE(icon.Active());
+    EXPECT_TRUE(ShellKnows(icon.WindowHandle(), 0));
     icon.SetActive(false);
+    EXPECT_FALSE(ShellKnows(icon.WindowHandle(), 0)) << "and it can still be removed";
+
     sent.clear();
     SendMessageW(icon.WindowHandle(), taskbarCreated, 0, 0);
     EXPECT_TRUE(sent.empty()) << "an inactive icon stays away";
