@@ -216,7 +216,11 @@ void TForm1::tiDblClick(TTaskIcon&) {
 // menu opened at the first click would take the second one, so a double-click
 // could never show the clock.
 void TForm1::tiClick(TTaskIcon&) {
-    if (std::exchange(trayClickAfterDoubleClick_, false)) return;
+    // The release ending a double-click comes at once; a click after the
+    // double-click time is a new one (that release went elsewhere).
+    if (std::exchange(trayClickAfterDoubleClick_, false) &&
+        GetTickCount() - trayDoubleClickTime_ <= GetDoubleClickTime())
+        return;
     GetCursorPos(&trayClickAt_);
     SetTimer(Handle(), kTrayClickTimer, GetDoubleClickTime(), nullptr);
 }
@@ -231,6 +235,7 @@ void TForm1::OpenTrayClickMenu() {
 void TForm1::ForgetTrayClick() {
     KillTimer(Handle(), kTrayClickTimer);
     trayClickAfterDoubleClick_ = true;
+    trayDoubleClickTime_ = GetTickCount();
 }
 
 void TForm1::tiRightClick(TTaskIcon&, int x, int y) { PopupMenuAt(x, y); }

@@ -162,6 +162,7 @@ private:
     // time has passed without a second click (see tiClick).
     POINT trayClickAt_{};
     bool trayClickAfterDoubleClick_ = false;
+    DWORD trayDoubleClickTime_ = 0;
     bool inTick_ = false;  // repaints asked for during a tick are made once, at its end
     bool repaintPending_ = false;
     int clientWidth_ = 0;

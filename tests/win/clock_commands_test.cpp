@@ -360,6 +360,13 @@ TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     form.Hide1Click();
     Pump(300);
     EXPECT_TRUE(MenuOfTrayClick().seen);
+
+    // A double-click whose last release went elsewhere does not swallow the
+    // next click, once the double-click time is over.
+    for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
+    form.Hide1Click();
+    Pump(GetDoubleClickTime() + 100);
+    EXPECT_TRUE(MenuOfTrayClick().seen);
 }
 
 TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
