@@ -91,11 +91,17 @@ LRESULT Window::Recover(UINT msg, const char* what) noexcept {
         createError_ = std::current_exception();
         return -1;  // creation fails; CreateHandle rethrows
     }
+    // One report at a time: a timer that keeps failing while the first box is
+    // open must not stack a new box at every tick.
+    static bool reporting = false;
+    if (reporting) return 0;
+    reporting = true;
     try {
         OnError(what);
     } catch (...) {
         // Reporting failed too (out of memory): nothing is left to tell the user with.
     }
+    reporting = false;
     return 0;
 }
 

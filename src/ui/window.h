@@ -101,6 +101,7 @@ protected:
     // rectangle and the controls are re-laid out.
     virtual void OnDpiChanged(UINT dpi);
     // An exception reached the window procedure; the default shows its text.
+    // Exceptions thrown while a report is under way are dropped, not reported.
     virtual void OnError(const char* what);
 
 private:

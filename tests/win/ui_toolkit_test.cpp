@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,7 @@ public:
 
     std::vector<UINT> seen;
     std::vector<std::string> errors;
+    std::function<void()> whileReporting;  // as if the report's box ran a message loop
     int ticks = 0;
     int endModalAfter = 0;  // ticks
     bool throwOnTimer = false;
@@ -110,7 +112,10 @@ protected:
         if (endModalAfter && ticks >= endModalAfter) EndModal(IDOK);
     }
     void OnDestroy() override { destroyed = true; }
-    void OnError(const char* what) override { errors.emplace_back(what); }
+    void OnError(const char* what) override {
+        errors.emplace_back(what);
+        if (whileReporting) whileReporting();
+    }
 
 private:
     bool withControls_;
@@ -140,6 +145,12 @@ TEST(Window, AnExceptionStopsAtTheWindowProcedure) {
     w.throwOnTimer = true;
     EXPECT_EQ(SendMessageW(w.Handle(), WM_TIMER, 1, 0), 0);
     EXPECT_EQ(w.errors, std::vector<std::string>{"tick failed"});
+    // Ticks that fail again while the report is open add no second report.
+    w.whileReporting = [&] {
+        for (int i = 0; i < 3; ++i) SendMessageW(w.Handle(), WM_TIMER, 1, 0);
+    };
+    SendMessageW(w.Handle(), WM_TIMER, 1, 0);
+    EXPECT_EQ(w.errors.size(), 2u);
     // The window goes on working.
     w.throwOnTimer = false;
     SendMessageW(w.Handle(), WM_TIMER, 1, 0);
