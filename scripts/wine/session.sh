@@ -17,6 +17,13 @@ server_listening() {
   compgen -G "/tmp/.wine-$(id -u)/$id/socket" >/dev/null || compgen -G "/tmp/wine-*/$id/socket" >/dev/null
 }
 
+# A persistent wineserver for the prefix, detached from the caller's output.
+start_server() {
+  setsid -f "$QUORVEL_WINESERVER" -p </dev/null >/dev/null 2>&1
+  for _ in $(seq 100); do server_listening && break; sleep 0.1; done
+  server_listening || { echo "wineserver did not start for $WINEPREFIX"; exit 1; }
+}
+
 stop() {
   # Kill and wait until it is gone: a server still shutting down would make the
   # next session's server give up, and a test's Wine would then start a server
@@ -50,10 +57,16 @@ start() {
   echo "$DISPLAY" >"$dir/display"
 
   mkdir -p "$WINEPREFIX"
-  setsid -f "$QUORVEL_WINESERVER" -p </dev/null >/dev/null 2>&1
-  for _ in $(seq 100); do server_listening && break; sleep 0.1; done
-  server_listening || { echo "wineserver did not start for $WINEPREFIX"; exit 1; }
-  quorvel_init_prefix
+  start_server
+  if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
+    quorvel_init_prefix
+    # With what the prefix's creation left running, the tray answers each icon
+    # request only after about 2 seconds (seen with Wine 8); restarted, as in
+    # every later session, it answers at once.
+    "$QUORVEL_WINESERVER" -k >/dev/null 2>&1 || true
+    timeout 20 "$QUORVEL_WINESERVER" -w >/dev/null 2>&1 || true
+    start_server
+  fi
   rm -f "$dir/keepalive.ready"
   # Nothing started here may keep ctest's output pipe open, or ctest waits for it.
   (cd "$dir" && exec setsid -f "$QUORVEL_WINE" "$keepalive") </dev/null >/dev/null 2>&1

@@ -112,6 +112,9 @@ void TForm1::ConfigureTrayIcon() {
     ti.OnDblClick = [this](TTaskIcon& sender) {
         ForgetTrayClick();
         tiDblClick(sender);
+        // The release that ends the double-click waits in the queue while the
+        // clock is being shown, which can take a while: time it from here.
+        trayDoubleClickTime_ = GetTickCount();
     };
     ti.OnRightClick = [this](TTaskIcon& sender, int x, int y) { tiRightClick(sender, x, y); };
 }
