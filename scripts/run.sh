@@ -26,7 +26,13 @@ fi
 # On exit or Ctrl+C: end this prefix's Wine processes, then the virtual display.
 trap '"$QUORVEL_WINESERVER" -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true' EXIT
 
-quorvel_init_prefix
+if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
+  quorvel_init_prefix
+  # What the prefix's creation left running answers tray requests slowly; the
+  # clock starts with a fresh server instead (see scripts/wine/session.sh).
+  "$QUORVEL_WINESERVER" -k 2>/dev/null || true
+  timeout 20 "$QUORVEL_WINESERVER" -w 2>/dev/null || true
+fi
 echo "Starting $exe under Wine (prefix $WINEPREFIX)"
 "$QUORVEL_WINE" "$exe" &
 clock_pid=$!
