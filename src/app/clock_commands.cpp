@@ -235,6 +235,7 @@ void TForm1::OpenTrayClickMenu() {
 void TForm1::ForgetTrayClick() {
     KillTimer(Handle(), kTrayClickTimer);
     trayClickAfterDoubleClick_ = true;
+    trayDoubleClickTime_ = GetTickCount();
 }
 
 void TForm1::tiRightClick(TTaskIcon&, int x, int y) { PopupMenuAt(x, y); }

@@ -112,8 +112,9 @@ void TForm1::ConfigureTrayIcon() {
     ti.OnDblClick = [this](TTaskIcon& sender) {
         ForgetTrayClick();
         tiDblClick(sender);
-        // The release that ends the double-click waits in the queue while the
-        // clock is being shown, which can take a while: time it from here.
+        // The release that ends the double-click may come while the clock is
+        // being shown (the shell's requests let it in) or wait until after it,
+        // which can take a while: it counts from either moment.
         trayDoubleClickTime_ = GetTickCount();
     };
     ti.OnRightClick = [this](TTaskIcon& sender, int x, int y) { tiRightClick(sender, x, y); };
