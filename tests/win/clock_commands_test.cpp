@@ -367,6 +367,21 @@ TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     form.Hide1Click();
     Pump(GetDoubleClickTime() + 100);
     EXPECT_TRUE(MenuOfTrayClick().seen);
+
+    // A real shell may deliver that release inside the request that removes
+    // the icon, while the clock is being shown: it opens no menu either.
+    ASSERT_FALSE(IsWindowVisible(form.Handle()));
+    Pump(GetDoubleClickTime() + 100);
+    TTaskIcon::ObserveRequests([&](DWORD operation, const NOTIFYICONDATAW&, BOOL) {
+        if (operation == NIM_DELETE) ShowTray(WM_LBUTTONUP);
+    });
+    const OpenedMenu reentered = WhileMenuIsOpen([&] {
+        for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
+        Pump(GetDoubleClickTime() + 300);
+    });
+    TTaskIcon::ObserveRequests(nullptr);
+    EXPECT_FALSE(reentered.seen);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
 }
 
 TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
