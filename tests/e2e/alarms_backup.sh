@@ -8,11 +8,8 @@ set -euo pipefail
 exe=$1
 artefacts=$2
 cli=$3
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine/env.sh"
-quorvel_use_session_display
-[ -n "${DISPLAY:-}" ] || { echo "FAIL: no test session display"; exit 1; }
-mkdir -p "$artefacts"
 shot=$artefacts/alarms_backup.png
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -21,21 +18,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-  import -window root "$shot" 2>/dev/null || true
-  echo "FAIL: $*"
-  echo "screenshot: $shot"
-  exit 1
-}
-
-wait_for() {  # polls a condition for up to 10 s
-  for _ in $(seq 100); do
-    if eval "$1"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 
 cli() { "$QUORVEL_WINE" "$cli" "$@"; }
 # The stored value as lower-case hex, as `reg query` prints it.

@@ -7,27 +7,8 @@
 set -euo pipefail
 exe=$1
 artefacts=$2
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine/env.sh"
-quorvel_use_session_display
-[ -n "${DISPLAY:-}" ] || { echo "FAIL: no test session display"; exit 1; }
-mkdir -p "$artefacts"
 shot=$artefacts/clock_commands.png
-
-fail() {
-  import -window root "$shot" 2>/dev/null || true
-  echo "FAIL: $*"
-  echo "screenshot: $shot"
-  exit 1
-}
-
-# Polls a condition for up to 10 s.
-wait_for() {
-  for _ in $(seq 100); do
-    if eval "$1"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
 clock_visible() { xdotool search --onlyvisible --name '^Quorvel$' >/dev/null 2>&1; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }

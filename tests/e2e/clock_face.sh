@@ -7,15 +7,10 @@
 set -euo pipefail
 exe=$1
 artefacts=$2
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine/env.sh"
-quorvel_use_session_display
-[ -n "${DISPLAY:-}" ] || { echo "FAIL: no test session display"; exit 1; }
-mkdir -p "$artefacts"
 shot=$artefacts/clock_face.png
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 face=$artefacts/clock_face_window.png
 root_colour='#3366CC'
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 # No stored settings: the clock opens with its creation properties.
 quorvel_clean_clock_registry
