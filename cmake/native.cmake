@@ -4,18 +4,13 @@ find_package(GTest REQUIRED)
 find_package(benchmark REQUIRED)
 find_package(nlohmann_json 3 REQUIRED)
 
-# A sanitised copy of the core for the unit tests; the plain one serves the
-# benchmarks and the command-line tool.
-add_library(quorvel_core_san STATIC ${QUORVEL_PORTABLE_SOURCES})
-target_include_directories(quorvel_core_san PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_compile_options(quorvel_core_san PRIVATE ${QUORVEL_WARNINGS} PUBLIC ${QUORVEL_SANITIZERS})
-target_link_options(quorvel_core_san PUBLIC ${QUORVEL_SANITIZERS})
-
+# The layers' portable parts: sanitised copies (quorvel_<layer>_san) for the unit
+# tests; the plain ones serve the benchmarks and the command-line tool.
 add_subdirectory(src/cli)
 
 file(GLOB core_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*_test.cpp)
 add_executable(core_tests ${core_tests})
-target_link_libraries(core_tests PRIVATE quorvel_core_san GTest::gtest_main nlohmann_json::nlohmann_json)
+target_link_libraries(core_tests PRIVATE quorvel_alarms_san quorvel_sound_san quorvel_core_san GTest::gtest_main nlohmann_json::nlohmann_json)
 target_compile_definitions(core_tests PRIVATE QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
 include(GoogleTest)
 gtest_discover_tests(core_tests PROPERTIES TIMEOUT 60 ENVIRONMENT "UBSAN_OPTIONS=print_stacktrace=1")
@@ -31,7 +26,7 @@ endforeach()
 file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
 if(benches)
   add_executable(quorvel_bench ${benches})
-  target_link_libraries(quorvel_bench PRIVATE quorvel_core benchmark::benchmark_main)
+  target_link_libraries(quorvel_bench PRIVATE quorvel_alarms quorvel_core benchmark::benchmark_main)
   target_compile_options(quorvel_bench PRIVATE -O2)
 endif()
 

@@ -1,28 +1,34 @@
-# Source registry shared by every subsystem's CMakeLists.txt.
-#   quorvel_portable(file...)  portable C++: no windows.h, built natively and for Windows
-#   quorvel_win32(file...)     Win32 code: only in the Windows build
-# quorvel_finish_sources() then checks the portable files and makes the libraries.
+# Layers: each folder of src/ is one CMake library that names the layers it may use.
+#
+#   quorvel_layer(<name> [USES <layer>...] [PORTABLE <file>...] [NATIVE <file>...] [WIN32 <file>...])
+#
+#   PORTABLE  C++ without windows.h: built natively and for Windows
+#   NATIVE    portable code that only the native build needs (the Windows build has a Win32 twin)
+#   WIN32     Win32 code: only in the Windows build
+#
+# Configuring fails when a file of the folder includes a header of a layer not
+# named in USES, or when a portable file reaches a Win32 header. The library is
+# quorvel_<name> (natively also quorvel_<name>_san, built with the sanitizers);
+# a layer without sources for the build at hand is an INTERFACE library.
 
-define_property(GLOBAL PROPERTY QUORVEL_PORTABLE BRIEF_DOCS "portable sources" FULL_DOCS "portable sources")
-define_property(GLOBAL PROPERTY QUORVEL_WIN32 BRIEF_DOCS "Win32 sources" FULL_DOCS "Win32 sources")
+set(QUORVEL_LAYERS core platform ui alarms sound trayicon windows app cli)
+set(QUORVEL_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+set(QUORVEL_SANITIZERS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 
-function(quorvel_portable)
-  foreach(f ${ARGN})
-    set_property(GLOBAL APPEND PROPERTY QUORVEL_PORTABLE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
-  endforeach()
-endfunction()
-
-# Portable code that only the native build needs (the Windows build has a Win32 twin).
-define_property(GLOBAL PROPERTY QUORVEL_NATIVE BRIEF_DOCS "native-only sources" FULL_DOCS "native-only sources")
-function(quorvel_native)
-  foreach(f ${ARGN})
-    set_property(GLOBAL APPEND PROPERTY QUORVEL_NATIVE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
-  endforeach()
-endfunction()
-
-function(quorvel_win32)
-  foreach(f ${ARGN})
-    set_property(GLOBAL APPEND PROPERTY QUORVEL_WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+# Every #include "<layer>/..." in the folder's files must name the layer itself or one of `uses`.
+function(quorvel_check_layer_includes name dir uses)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.h ${dir}/*.cpp)
+  foreach(f ${files})
+    file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line ${includes})
+      string(REGEX MATCH "\"([a-z_]+)/" _ "${line}")
+      set(target ${CMAKE_MATCH_1})
+      if(target IN_LIST QUORVEL_LAYERS AND NOT target STREQUAL name AND NOT target IN_LIST uses)
+        file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${f})
+        message(FATAL_ERROR "Layer '${name}' may not use layer '${target}': ${rel}: ${line}\n"
+                            "(${name} may use: ${uses})")
+      endif()
+    endforeach()
   endforeach()
 endfunction()
 
@@ -55,25 +61,54 @@ function(quorvel_check_portable files)
   endwhile()
 endfunction()
 
-set(QUORVEL_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
-set(QUORVEL_SANITIZERS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-
-function(quorvel_finish_sources)
-  get_property(portable GLOBAL PROPERTY QUORVEL_PORTABLE)
-  get_property(win GLOBAL PROPERTY QUORVEL_WIN32)
-  get_property(native GLOBAL PROPERTY QUORVEL_NATIVE)
-  quorvel_check_portable("${portable};${native}")
-  if(NOT WIN32)
-    list(APPEND portable ${native})
+function(quorvel_layer_library target sources uses suffix)
+  set(deps "")
+  foreach(u ${uses})
+    if(TARGET quorvel_${u}${suffix})
+      list(APPEND deps quorvel_${u}${suffix})
+    endif()
+  endforeach()
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_compile_options(${target} PRIVATE ${QUORVEL_WARNINGS})
+    target_link_libraries(${target} PUBLIC ${deps})
+    set(scope PUBLIC)
+  else()
+    add_library(${target} INTERFACE)
+    target_link_libraries(${target} INTERFACE ${deps})
+    set(scope INTERFACE)
   endif()
-  set(QUORVEL_PORTABLE_SOURCES ${portable} PARENT_SCOPE)
-  set(QUORVEL_WIN32_SOURCES ${win} PARENT_SCOPE)
-
-  # The portable core, as every program links it.
-  add_library(quorvel_core STATIC ${portable})
-  target_include_directories(quorvel_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_compile_options(quorvel_core PRIVATE ${QUORVEL_WARNINGS})
+  target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR}/src)
+  if(WIN32)
+    target_link_libraries(${target} ${scope} ${QUORVEL_WIN_LIBS})
+  endif()
   if(QUORVEL_FUZZ_ONLY)
-    target_compile_options(quorvel_core PUBLIC -fsanitize=fuzzer-no-link,address,undefined)
+    target_compile_options(${target} ${scope} -fsanitize=fuzzer-no-link,address,undefined)
+  endif()
+  if(suffix STREQUAL "_san")
+    target_compile_options(${target} ${scope} ${QUORVEL_SANITIZERS})
+    target_link_options(${target} ${scope} ${QUORVEL_SANITIZERS})
+  endif()
+endfunction()
+
+function(quorvel_layer name)
+  cmake_parse_arguments(PARSE_ARGV 1 L "" "" "USES;PORTABLE;NATIVE;WIN32")
+  quorvel_check_layer_includes(${name} ${CMAKE_CURRENT_SOURCE_DIR} "${L_USES}")
+  list(TRANSFORM L_PORTABLE PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(TRANSFORM L_NATIVE PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(TRANSFORM L_WIN32 PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  quorvel_check_portable("${L_PORTABLE};${L_NATIVE}")
+  if(name STREQUAL "cli")
+    return()  # an executable, made by src/cli/CMakeLists.txt
+  endif()
+  if(WIN32)
+    set(sources ${L_PORTABLE} ${L_WIN32})
+    quorvel_layer_library(quorvel_${name} "${sources}" "${L_USES}" "")
+  else()
+    set(sources ${L_PORTABLE} ${L_NATIVE})
+    quorvel_layer_library(quorvel_${name} "${sources}" "${L_USES}" "")
+    if(NOT QUORVEL_FUZZ_ONLY)
+      quorvel_layer_library(quorvel_${name}_san "${sources}" "${L_USES}" "_san")
+    endif()
   endif()
 endfunction()

@@ -1,19 +1,8 @@
 # Windows build: Quorvel.exe, quorvel-cli.exe and the Win32 tests that run under Wine.
-enable_language(RC)
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-
-set(QUORVEL_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 winmm shcore ole32 uuid)
-
-# Everything but the program entry, so tests link the same code the program runs.
-add_library(quorvel_win STATIC ${QUORVEL_PORTABLE_SOURCES} ${QUORVEL_WIN32_SOURCES})
-target_include_directories(quorvel_win PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_compile_options(quorvel_win PRIVATE ${QUORVEL_WARNINGS})
-target_link_libraries(quorvel_win PUBLIC ${QUORVEL_WIN_LIBS})
-
 add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
 # Stripped in release builds: the static runtime's debug sections would triple its size.
 target_link_options(Quorvel PRIVATE -municode $<$<CONFIG:MinSizeRel,Release>:-s>)
-target_link_libraries(Quorvel PRIVATE quorvel_win)
+target_link_libraries(Quorvel PRIVATE quorvel_app)
 set_target_properties(Quorvel PROPERTIES OUTPUT_NAME Quorvel)
 
 # The header-only JSON library is installed for the host; its headers are portable,
@@ -43,7 +32,7 @@ set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 
 # Every tests/win/*_test.cpp is one GoogleTest program run under Wine.
 add_library(win_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/win/harness/test_main.cpp)
-target_link_libraries(win_test_support PUBLIC quorvel_win gtest)
+target_link_libraries(win_test_support PUBLIC quorvel_app gtest)
 target_include_directories(win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
 # Programs named in QUORVEL_LOCALE_TESTS run once per locale of QUORVEL_TEST_LOCALES
 # instead, with LANG set and the locale named in QUORVEL_TEST_LOCALE.

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::vector<std::uint8_t> Decoded(std::span<const std::uint8_t> bytes, quorvel::Talarms& list, bool& ok) {
+std::vector<std::uint8_t> Decoded(std::span<const std::uint8_t> bytes, quorvel::AlarmList& list, bool& ok) {
     ok = true;
     try {
         quorvel::DecodeAlarms(bytes, list);
@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    quorvel::Talarms list;
+    quorvel::AlarmList list;
     bool ok = false;
     const std::vector<std::uint8_t> first = Decoded({data, size}, list, ok);
     // The smallest record takes 13 bytes; a damaged count must not make more.
     if (list.Count() > size / 13 + 1) std::abort();
 
     // Re-encoding what was read (also after a failure) is stable.
-    quorvel::Talarms again;
+    quorvel::AlarmList again;
     const std::vector<std::uint8_t> second = Decoded(first, again, ok);
     if (!ok || second != first) std::abort();
     return 0;

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/time_format.h"
+#include "core/format/time_format.h"
 #include "core/text.h"
 
 using namespace quorvel;

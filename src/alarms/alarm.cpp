@@ -20,7 +20,7 @@ constexpr std::array<std::string_view, kRepeatKindCount> kCaptions = {
 };
 
 // now + days, summed in extended precision and stored as a double.
-TDateTime Later(TDateTime from, long double days) {
+DateTime Later(DateTime from, long double days) {
     return static_cast<double>(static_cast<long double>(from) + days);
 }
 
@@ -33,32 +33,32 @@ int DaysInCurrentMonth() {
 
 }  // namespace
 
-std::string_view RepeatKindCaption(TRepeatKind kind) {
+std::string_view RepeatKindCaption(RepeatKind kind) {
     const auto index = static_cast<std::size_t>(kind);
     return index < kCaptions.size() ? kCaptions[index] : std::string_view{};
 }
 
-// ---- Talarm ----------------------------------------------------------------
+// ---- Alarm ----------------------------------------------------------------
 
-std::size_t Talarm::Index() const { return *collection->IndexOf(*this); }
+std::size_t Alarm::Index() const { return *collection_->IndexOf(*this); }
 
-void Talarm::Advance(long double days) {
-    const double next = Later(DateTime, days);
+void Alarm::Advance(long double days) {
+    const double next = Later(dateTime, days);
     // A value so large (or damaged, NaN) that the interval no longer moves it
     // would be due again at every check, forever: retire it instead.
-    if (next > DateTime)
-        DateTime = next;
+    if (next > dateTime)
+        dateTime = next;
     else
-        Enabled = false;
+        enabled = false;
 }
 
-void Talarm::AdvanceOneYear() {
+void Alarm::AdvanceOneYear() {
     // The date part counts whole days; the time of day runs forward from
     // midnight also before the epoch, where the value is date - time.
-    const double date = std::trunc(DateTime);
-    const double timeOfDay = std::fabs(DateTime - date);
+    const double date = std::trunc(dateTime);
+    const double timeOfDay = std::fabs(dateTime - date);
     const auto parts = DecodeDateTime(date);
-    std::optional<TDateTime> nextDate;
+    std::optional<DateTime> nextDate;
     if (parts) {
         // 29 February of a year followed by a common year: 28 February.
         const int day = std::min(parts->day, DaysInMonth(parts->year + 1, parts->month));
@@ -67,141 +67,141 @@ void Talarm::AdvanceOneYear() {
     if (!nextDate) {
         // No calendar date one year on (year 9999, or a damaged value): the
         // alarm cannot move, so it must not stay due.
-        Enabled = false;
+        enabled = false;
         return;
     }
     const long double date2 = *nextDate;
-    DateTime = static_cast<double>(date2 < 0 ? date2 - timeOfDay : date2 + timeOfDay);
+    dateTime = static_cast<double>(date2 < 0 ? date2 - timeOfDay : date2 + timeOfDay);
 }
 
-void Talarm::Rearm() {
-    Talarms& list = *collection;
-    switch (Repeat) {
-        case TRepeatKind::rkNoRepeat:
-            Enabled = false;
+void Alarm::Rearm() {
+    AlarmList& list = *collection_;
+    switch (repeat) {
+        case RepeatKind::NoRepeat:
+            enabled = false;
             break;
-        case TRepeatKind::rkDeleteAfterTrigger:
+        case RepeatKind::DeleteAfterTrigger:
             Destroy();
             break;
-        case TRepeatKind::rkEach5Minutes:
+        case RepeatKind::Each5Minutes:
             Advance(5.0L / 1440.0L);
             break;
-        case TRepeatKind::rkEach10Minutes:
+        case RepeatKind::Each10Minutes:
             Advance(10.0L / 1440.0L);
             break;
-        case TRepeatKind::rkEach30Minutes:
+        case RepeatKind::Each30Minutes:
             Advance(1.0L / 48.0L);
             break;
-        case TRepeatKind::rkHourly:
+        case RepeatKind::Hourly:
             Advance(1.0L / 24.0L);
             break;
-        case TRepeatKind::rkDaily:
+        case RepeatKind::Daily:
             Advance(1.0L);
             break;
-        case TRepeatKind::rkWeekly:
+        case RepeatKind::Weekly:
             Advance(7.0L);
             break;
-        case TRepeatKind::rkMonthly:
+        case RepeatKind::Monthly:
             Advance(DaysInCurrentMonth());
             break;
-        case TRepeatKind::rkAnnually:
+        case RepeatKind::Annually:
             AdvanceOneYear();
             break;
         default:
-            // A kind above rkAnnually comes only from damaged data. Left as it
+            // A kind above Annually comes only from damaged data. Left as it
             // is, an enabled past alarm would fire again at every check.
-            Enabled = false;
+            enabled = false;
             break;
     }
     list.NotifyRefresh();
 }
 
-void Talarm::EndTrigger(bool snoozed) {
-    Triggered = false;
-    ReminderWindow = nullptr;
+void Alarm::EndTrigger(bool snoozed) {
+    triggered = false;
+    reminderWindow = nullptr;
     if (snoozed) {
-        DateTime = Later(Now(), kSnoozeDelay);
-        collection->NotifyRefresh();
+        dateTime = Later(Now(), kSnoozeDelay);
+        collection_->NotifyRefresh();
     } else {
         Rearm();
     }
 }
 
-void Talarm::CloseReminder(bool deleteAlarm) {
+void Alarm::CloseReminder(bool deleteAlarm) {
     if (deleteAlarm)
-        Repeat = TRepeatKind::rkDeleteAfterTrigger;
-    else if (Repeat == TRepeatKind::rkDeleteAfterTrigger)
-        Repeat = TRepeatKind::rkNoRepeat;
-    if (ReminderWindow) {
-        ReminderWindow->PressOk();
-    } else if (Triggered) {
+        repeat = RepeatKind::DeleteAfterTrigger;
+    else if (repeat == RepeatKind::DeleteAfterTrigger)
+        repeat = RepeatKind::NoRepeat;
+    if (reminderWindow) {
+        reminderWindow->PressOk();
+    } else if (triggered) {
         // A trigger without a window (its window failed to start): end it here
         // with the effect OK would have had, rather than leave it triggered.
         EndTrigger(false);
     }
 }
 
-void Talarm::Destroy() { collection->RemoveAt(Index()); }
+void Alarm::Destroy() { collection_->RemoveAt(Index()); }
 
-// ---- Talarms ---------------------------------------------------------------
+// ---- AlarmList ---------------------------------------------------------------
 
-Talarms::~Talarms() { Clear(); }
+AlarmList::~AlarmList() { Clear(); }
 
-Talarm& Talarms::AddAlarm() { return AddAlarm(Now()); }
+Alarm& AlarmList::AddAlarm() { return AddAlarm(Now()); }
 
-Talarm& Talarms::AddAlarm(TDateTime now) {
-    std::unique_ptr<Talarm> alarm(new Talarm(*this));
-    alarm->DateTime = Later(now, kNewAlarmDelay);
-    items.push_back(std::move(alarm));
-    return *items.back();
+Alarm& AlarmList::AddAlarm(DateTime now) {
+    std::unique_ptr<Alarm> alarm(new Alarm(*this));
+    alarm->dateTime = Later(now, kNewAlarmDelay);
+    items_.push_back(std::move(alarm));
+    return *items_.back();
 }
 
-void Talarms::Delete(std::size_t index) { RemoveAt(index); }
+void AlarmList::Delete(std::size_t index) { RemoveAt(index); }
 
-void Talarms::Clear() {
-    for (Walk* w = walks; w; w = w->nextWalk) w->position = 0;
+void AlarmList::Clear() {
+    for (Walk* w = walks_; w; w = w->nextWalk_) w->position = 0;
     // Destroy back to front, each alarm leaving the list before it dies, so the
     // list never holds a dead alarm.
-    while (!items.empty()) {
-        std::unique_ptr<Talarm> last = std::move(items.back());
-        items.pop_back();
+    while (!items_.empty()) {
+        std::unique_ptr<Alarm> last = std::move(items_.back());
+        items_.pop_back();
     }
 }
 
-std::optional<std::size_t> Talarms::IndexOf(const Talarm& alarm) const {
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i].get() == &alarm) return i;
+std::optional<std::size_t> AlarmList::IndexOf(const Alarm& alarm) const {
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i].get() == &alarm) return i;
     return std::nullopt;
 }
 
-void Talarms::RemoveAt(std::size_t index) {
+void AlarmList::RemoveAt(std::size_t index) {
     // Walks past the removed place move back with the alarms behind it.
-    for (Walk* w = walks; w; w = w->nextWalk)
+    for (Walk* w = walks_; w; w = w->nextWalk_)
         if (index < w->position) --w->position;
-    std::unique_ptr<Talarm> removed = std::move(items[index]);
-    items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
+    std::unique_ptr<Alarm> removed = std::move(items_[index]);
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void Talarms::NotifyRefresh() const {
-    if (RefreshIfVisible) RefreshIfVisible();
+void AlarmList::NotifyRefresh() const {
+    if (refreshIfVisible) refreshIfVisible();
 }
 
-// ---- Talarms::Walk ---------------------------------------------------------
+// ---- AlarmList::Walk ---------------------------------------------------------
 
-Talarms::Walk::Walk(Talarms& owner) : list(owner), nextWalk(owner.walks) { owner.walks = this; }
+AlarmList::Walk::Walk(AlarmList& owner) : list(owner), nextWalk_(owner.walks_) { owner.walks_ = this; }
 
-Talarms::Walk::~Walk() {
-    for (Walk** link = &list.walks; *link; link = &(*link)->nextWalk) {
+AlarmList::Walk::~Walk() {
+    for (Walk** link = &list.walks_; *link; link = &(*link)->nextWalk_) {
         if (*link == this) {
-            *link = nextWalk;
+            *link = nextWalk_;
             break;
         }
     }
 }
 
-Talarm* Talarms::Walk::Next() {
-    if (position >= list.items.size()) return nullptr;
-    return list.items[position++].get();
+Alarm* AlarmList::Walk::Next() {
+    if (position >= list.items_.size()) return nullptr;
+    return list.items_[position++].get();
 }
 
 }  // namespace quorvel

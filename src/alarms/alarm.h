@@ -18,61 +18,61 @@ namespace quorvel {
 
 // What happens to an alarm after it has fired. The value is also the index of
 // its caption in the editor's repeat list. Stored data may carry any byte, so a
-// variable of this type can hold values above rkAnnually.
-enum class TRepeatKind : std::uint8_t {
-    rkNoRepeat = 0,
-    rkDeleteAfterTrigger = 1,
-    rkEach5Minutes = 2,
-    rkEach10Minutes = 3,
-    rkEach30Minutes = 4,
-    rkHourly = 5,
-    rkDaily = 6,
-    rkWeekly = 7,
-    rkMonthly = 8,
-    rkAnnually = 9,
+// variable of this type can hold values above Annually.
+enum class RepeatKind : std::uint8_t {
+    NoRepeat = 0,
+    DeleteAfterTrigger = 1,
+    Each5Minutes = 2,
+    Each10Minutes = 3,
+    Each30Minutes = 4,
+    Hourly = 5,
+    Daily = 6,
+    Weekly = 7,
+    Monthly = 8,
+    Annually = 9,
 };
 
 inline constexpr int kRepeatKindCount = 10;
 
-// "No repeat" ... "Annualy" (sic: the caption users know); empty above rkAnnually.
-std::string_view RepeatKindCaption(TRepeatKind kind);
+// "No repeat" ... "Annualy" (sic: the caption users know); empty above Annually.
+std::string_view RepeatKindCaption(RepeatKind kind);
 
 // What an alarm knows of the reminder window open for its current trigger.
 class ReminderLink {
 public:
     // Closes the window exactly as the user's OK does; its close processing ends
-    // the trigger (Talarm::EndTrigger), which may destroy the alarm.
+    // the trigger (Alarm::EndTrigger), which may destroy the alarm.
     virtual void PressOk() = 0;
 
 protected:
     ~ReminderLink() = default;
 };
 
-class Talarms;
+class AlarmList;
 
-// One alarm. Created only by Talarms::AddAlarm and owned by that list.
-class Talarm {
+// One alarm. Created only by AlarmList::AddAlarm and owned by that list.
+class Alarm {
 public:
-    Talarm(const Talarm&) = delete;
-    Talarm& operator=(const Talarm&) = delete;
+    Alarm(const Alarm&) = delete;
+    Alarm& operator=(const Alarm&) = delete;
 
     // Run-time only: true from firing until the reminder window has closed.
-    bool Triggered = false;
-    std::string Name = "Noname";  // UTF-8
-    bool Enabled = true;
-    TDateTime DateTime = 0.0;     // set by AddAlarm to now + 1 minute
-    std::string Sound;            // full path of the sound file, UTF-8; empty: none
-    std::string Reminder;         // lines separated by CR LF, UTF-8; empty: none
-    TRepeatKind Repeat = TRepeatKind::rkNoRepeat;
+    bool triggered = false;
+    std::string name = "Noname";  // UTF-8
+    bool enabled = true;
+    DateTime dateTime = 0.0;     // set by AddAlarm to now + 1 minute
+    std::string sound;            // full path of the sound file, UTF-8; empty: none
+    std::string reminder;         // lines separated by CR LF, UTF-8; empty: none
+    RepeatKind repeat = RepeatKind::NoRepeat;
     // Run-time only, not owned: the window of the current trigger.
-    ReminderLink* ReminderWindow = nullptr;
+    ReminderLink* reminderWindow = nullptr;
 
-    Talarms& Collection() const { return *collection; }
+    AlarmList& Collection() const { return *collection_; }
     // Position in the list, 0-based.
     std::size_t Index() const;
 
     // Moves the alarm on after a trigger that ended without Snooze, by its
-    // repeat kind, then asks the list's window to refresh. rkDeleteAfterTrigger
+    // repeat kind, then asks the list's window to refresh. DeleteAfterTrigger
     // destroys the alarm: nothing may touch it after this call.
     void Rearm();
 
@@ -89,49 +89,49 @@ public:
     void Destroy();
 
 private:
-    friend class Talarms;
-    friend struct std::default_delete<Talarm>;
+    friend class AlarmList;
+    friend struct std::default_delete<Alarm>;
 
-    explicit Talarm(Talarms& owner) : collection(&owner) {}
-    ~Talarm() = default;
+    explicit Alarm(AlarmList& owner) : collection_(&owner) {}
+    ~Alarm() = default;
 
     // Adds an interval in extended precision, stored as a double.
     void Advance(long double days);
     void AdvanceOneYear();
 
-    Talarms* collection;
+    AlarmList* collection_;
 };
 
 // The ordered list of all alarms; it owns them.
-class Talarms {
+class AlarmList {
 public:
-    Talarms() = default;
-    Talarms(const Talarms&) = delete;
-    Talarms& operator=(const Talarms&) = delete;
-    ~Talarms();
+    AlarmList() = default;
+    AlarmList(const AlarmList&) = delete;
+    AlarmList& operator=(const AlarmList&) = delete;
+    ~AlarmList();
 
     // Alarm checking does nothing while this is false.
-    bool Armed = false;
+    bool armed = false;
 
     // Called after re-arming or snoozing changed the list, so that the alarms
     // window can rebuild its table when it is visible.
-    std::function<void()> RefreshIfVisible;
+    std::function<void()> refreshIfVisible;
 
-    std::size_t Count() const { return items.size(); }
-    Talarm& operator[](std::size_t index) const { return *items[index]; }
+    std::size_t Count() const { return items_.size(); }
+    Alarm& operator[](std::size_t index) const { return *items_[index]; }
 
     // Appends an alarm with the values of a new alarm: "Noname", enabled, due
     // one minute from now, no sound, no reminder text, "No repeat".
-    Talarm& AddAlarm();
+    Alarm& AddAlarm();
     // The same with "now" read once by the caller, for a loader that creates
     // many alarms in one go.
-    Talarm& AddAlarm(TDateTime now);
+    Alarm& AddAlarm(DateTime now);
 
     // Destroys the alarm at the index; the alarms behind it move up one place.
     void Delete(std::size_t index);
     void Clear();
 
-    std::optional<std::size_t> IndexOf(const Talarm& alarm) const;
+    std::optional<std::size_t> IndexOf(const Alarm& alarm) const;
 
     // Visits the alarms in list order while they may be destroyed on the way
     // (firing can re-arm and delete alarms): an alarm removed during the walk
@@ -139,29 +139,29 @@ public:
     // none is skipped or visited twice. Allocates nothing.
     class Walk {
     public:
-        explicit Walk(Talarms& list);
+        explicit Walk(AlarmList& list);
         ~Walk();
         Walk(const Walk&) = delete;
         Walk& operator=(const Walk&) = delete;
 
         // The next alarm, or nullptr at the end.
-        Talarm* Next();
+        Alarm* Next();
 
     private:
-        friend class Talarms;
-        Talarms& list;
+        friend class AlarmList;
+        AlarmList& list;
         std::size_t position = 0;  // index of the alarm Next hands out
-        Walk* nextWalk = nullptr;  // intrusive chain of the list's open walks
+        Walk* nextWalk_ = nullptr;  // intrusive chain of the list's open walks_
     };
 
 private:
-    friend class Talarm;
+    friend class Alarm;
 
     void RemoveAt(std::size_t index);
     void NotifyRefresh() const;
 
-    std::vector<std::unique_ptr<Talarm>> items;
-    Walk* walks = nullptr;
+    std::vector<std::unique_ptr<Alarm>> items_;
+    Walk* walks_ = nullptr;
 };
 
 }  // namespace quorvel

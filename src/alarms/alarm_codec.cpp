@@ -183,44 +183,44 @@ private:
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeAlarms(const Talarms& list) {
+std::vector<std::uint8_t> EncodeAlarms(const AlarmList& list) {
     // At most: 5 for N; per alarm three strings with 5-byte heads, 11 for the
     // date-time, 3 for the repeat kind, 1 for Enabled and 2 reserved.
     std::size_t size = 5;
     for (std::size_t i = 0; i < list.Count(); ++i)
-        size += list[i].Name.size() + list[i].Sound.size() + list[i].Reminder.size() + 32;
+        size += list[i].name.size() + list[i].sound.size() + list[i].reminder.size() + 32;
     std::vector<std::uint8_t> out;
     out.reserve(size);
     Writer w(out);
     w.Integer(static_cast<std::int32_t>(list.Count()));
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        const Talarm& alarm = list[i];
-        w.String(alarm.Name);
-        w.String(alarm.Sound);
-        w.String(alarm.Reminder);
-        w.Float(alarm.DateTime);
-        w.Integer(static_cast<std::uint8_t>(alarm.Repeat));
-        w.Boolean(alarm.Enabled);
+        const Alarm& alarm = list[i];
+        w.String(alarm.name);
+        w.String(alarm.sound);
+        w.String(alarm.reminder);
+        w.Float(alarm.dateTime);
+        w.Integer(static_cast<std::uint8_t>(alarm.repeat));
+        w.Boolean(alarm.enabled);
         w.String({});  // reserved
     }
     return out;
 }
 
-void DecodeAlarms(std::span<const std::uint8_t> bytes, Talarms& list) {
+void DecodeAlarms(std::span<const std::uint8_t> bytes, AlarmList& list) {
     Reader in(bytes);
     const std::int32_t count = in.Integer();
     // One reading of the clock serves every alarm of the load.
-    const TDateTime now = count > 0 ? Now() : 0.0;
+    const DateTime now = count > 0 ? Now() : 0.0;
     // Each record takes at least 13 bytes, so a damaged count ends at the first
     // record that runs out of bytes: the alarms made stay in proportion to the input.
     for (std::int32_t i = 0; i < count; ++i) {
-        Talarm& alarm = list.AddAlarm(now);
-        alarm.Name = in.String();
-        alarm.Sound = in.String();
-        alarm.Reminder = in.String();
-        alarm.DateTime = in.Float();
-        alarm.Repeat = static_cast<TRepeatKind>(static_cast<std::uint8_t>(in.Integer()));
-        alarm.Enabled = in.Boolean();
+        Alarm& alarm = list.AddAlarm(now);
+        alarm.name = in.String();
+        alarm.sound = in.String();
+        alarm.reminder = in.String();
+        alarm.dateTime = in.Float();
+        alarm.repeat = static_cast<RepeatKind>(static_cast<std::uint8_t>(in.Integer()));
+        alarm.enabled = in.Boolean();
         in.SkipString();
     }
 }

@@ -23,13 +23,13 @@ public:
 
 // The whole list, each value in its smallest form; ASCII text as short or long
 // strings, other text as UTF-8 strings.
-std::vector<std::uint8_t> EncodeAlarms(const Talarms& list);
+std::vector<std::uint8_t> EncodeAlarms(const AlarmList& list);
 
 // Appends the stored alarms to the list, each created by AddAlarm and read
 // over. On damaged bytes throws AlarmDataError and leaves the list as far as it
 // was read: complete alarms, the one being read with the fields read so far
 // and new-alarm values for the rest, nothing after. Allocates in proportion to
 // the bytes given, whatever lengths or count they declare.
-void DecodeAlarms(std::span<const std::uint8_t> bytes, Talarms& list);
+void DecodeAlarms(std::span<const std::uint8_t> bytes, AlarmList& list);
 
 }  // namespace quorvel

@@ -1,13 +1,10 @@
 #include "alarms/alarm_registry.h"
 
-#include <exception>
-
 #include "alarms/alarm_codec.h"
-#include "ui/message_box.h"
 
 namespace quorvel {
 
-bool SaveToRegistry(const Talarms& list, SettingsRegistry& registry) {
+bool SaveToRegistry(const AlarmList& list, SettingsRegistry& registry) {
     const std::vector<std::uint8_t> bytes = EncodeAlarms(list);
     if (!registry.OpenKey(kSettingsKey, true)) return false;
     registry.WriteBinary(kAlarmsValue, bytes);
@@ -15,7 +12,7 @@ bool SaveToRegistry(const Talarms& list, SettingsRegistry& registry) {
     return true;
 }
 
-bool LoadFromRegistry(Talarms& list, SettingsRegistry& registry) {
+bool LoadFromRegistry(AlarmList& list, SettingsRegistry& registry) {
     if (!registry.OpenKey(kSettingsKey, false)) return registry.KeyWasMissing();
     if (!registry.ValueExists(kAlarmsValue)) {
         registry.CloseKey();
@@ -25,16 +22,6 @@ bool LoadFromRegistry(Talarms& list, SettingsRegistry& registry) {
     registry.CloseKey();
     DecodeAlarms(bytes, list);
     return true;
-}
-
-void LoadAlarmsAtStart(Talarms& list, SettingsRegistry& registry, HWND owner) {
-    try {
-        LoadFromRegistry(list, registry);
-    } catch (const std::exception& e) {
-        registry.CloseKey();
-        ui::ShowMessageBox(owner, e.what(), "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
-    }
-    list.Armed = true;
 }
 
 }  // namespace quorvel

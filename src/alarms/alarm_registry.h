@@ -2,10 +2,8 @@
 // settings, holding the bytes of EncodeAlarms.
 #pragma once
 
-#include <windows.h>
-
 #include "alarms/alarm.h"
-#include "app/settings_registry.h"
+#include "platform/settings_registry.h"
 
 namespace quorvel {
 
@@ -14,18 +12,13 @@ inline constexpr char kAlarmsValue[] = "Alarms";
 // Replaces the stored value with the whole list. A key that cannot be opened
 // or created stores nothing and raises nothing (the result is then false); a
 // refused write throws RegistryError ("Failed to set data for 'Alarms'").
-bool SaveToRegistry(const Talarms& list, SettingsRegistry& registry);
+bool SaveToRegistry(const AlarmList& list, SettingsRegistry& registry);
 
 // Appends the stored alarms to the list. A missing key or value loads nothing,
 // and so does a key that cannot be opened (the result is false only then).
 // Throws RegistryError for a value of a string or integer type or a failed
 // read, and AlarmDataError for damaged bytes, with the list as far as it was
 // read (see DecodeAlarms).
-bool LoadFromRegistry(Talarms& list, SettingsRegistry& registry);
-
-// The load at program start: any failure is shown in a box captioned
-// "ERROR loading data from the registry" and the program goes on with the list
-// as it stands. Alarm checking is armed afterwards, failure or not.
-void LoadAlarmsAtStart(Talarms& list, SettingsRegistry& registry, HWND owner);
+bool LoadFromRegistry(AlarmList& list, SettingsRegistry& registry);
 
 }  // namespace quorvel

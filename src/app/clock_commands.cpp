@@ -1,5 +1,5 @@
 // The clock window's commands: dragging it by its text, sizing the text with the
-// wheel, the pop-up menu `pm` and its shortcuts, hiding to and showing from the
+// wheel, the pop-up menu `menu_` and its shortcuts, hiding to and showing from the
 // tray icon, and Exit.
 #include <windowsx.h>
 
@@ -19,14 +19,14 @@ POINT ClientPoint(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPAR
 
 // The topmost visible label under a client point; the window's background
 // between the labels takes no pointer input.
-ClockLabel* TForm1::LabelAt(POINT client) {
-    for (ClockLabel* label : {&lblOutline, &Label1, &lblShadow}) {
+ClockLabel* ClockWindow::LabelAt(POINT client) {
+    for (ClockLabel* label : {&outline_, &text_, &shadow_}) {
         if (label->Visible() && label->Contains(client)) return label;
     }
     return nullptr;
 }
 
-bool TForm1::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
+bool ClockWindow::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -44,14 +44,14 @@ bool TForm1::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
                 pressed_ = label;
                 SetCapture(Handle());
             }
-            Label1MouseDown(*label, button, at.x - label->Left(), at.y - label->Top());
-            if (msg == WM_LBUTTONDBLCLK) Label1DblClick(*label);
+            OnFaceMouseDown(*label, button, at.x - label->Left(), at.y - label->Top());
+            if (msg == WM_LBUTTONDBLCLK) OnFaceDoubleClick(*label);
             return true;
         }
         case WM_MOUSEMOVE: {
             const POINT at = ClientPoint(lParam);
             if (ClockLabel* label = pressed_ ? pressed_ : LabelAt(at)) {
-                Label1MouseMove(*label, at.x - label->Left(), at.y - label->Top());
+                OnFaceMouseMove(*label, at.x - label->Left(), at.y - label->Top());
             }
             return true;
         }
@@ -68,7 +68,7 @@ bool TForm1::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
                 const MouseButton button = msg == WM_RBUTTONUP   ? MouseButton::Right
                                            : msg == WM_MBUTTONUP ? MouseButton::Middle
                                                                  : MouseButton::Left;
-                Label1MouseUp(*label, button, at.x - label->Left(), at.y - label->Top());
+                OnFaceMouseUp(*label, button, at.x - label->Left(), at.y - label->Top());
             }
             // A right button release goes on to the platform, which asks for the
             // context menu (WM_CONTEXTMENU).
@@ -79,7 +79,7 @@ bool TForm1::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
             // will not come here, so the drag ends now.
             if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
                 pressed_ = nullptr;
-                Dragging = false;
+                dragging_ = false;
             }
             return true;
         case WM_MOUSEWHEEL:
@@ -99,123 +99,123 @@ bool TForm1::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TForm1::Label1MouseDown(const ClockLabel&, MouseButton button, int x, int y) {
+void ClockWindow::OnFaceMouseDown(const ClockLabel&, MouseButton button, int x, int y) {
     // Only the left button drags; the right one opens the menu on release.
     if (button != MouseButton::Left) return;
-    Dragging = true;
-    DragStartX = x;
-    DragStartY = y;
+    dragging_ = true;
+    dragStartX_ = x;
+    dragStartY_ = y;
 }
 
-void TForm1::Label1MouseMove(const ClockLabel&, int x, int y) {
-    if (!Dragging) return;
+void ClockWindow::OnFaceMouseMove(const ClockLabel&, int x, int y) {
+    if (!dragging_) return;
     // The label moves with the window, so the grabbed point stays under the pointer.
     RECT r{};
     GetWindowRect(Handle(), &r);
-    SetWindowPos(Handle(), nullptr, r.left + x - DragStartX, r.top + y - DragStartY, 0, 0,
+    SetWindowPos(Handle(), nullptr, r.left + x - dragStartX_, r.top + y - dragStartY_, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm1::Label1MouseUp(const ClockLabel&, MouseButton, int, int) { Dragging = false; }
+void ClockWindow::OnFaceMouseUp(const ClockLabel&, MouseButton, int, int) { dragging_ = false; }
 
-void TForm1::Label1DblClick(const ClockLabel&) {
+void ClockWindow::OnFaceDoubleClick(const ClockLabel&) {
     // Shows the settings window without waiting (brought to the front when it
     // is already shown), once the settings window has landed.
 }
 
 // Whole notches of 120 units each run one step; the rest waits for more
 // movement in the same direction, and movement the other way takes from it.
-void TForm1::Wheel(int delta) {
+void ClockWindow::Wheel(int delta) {
     wheelDelta_ += delta;
     while (wheelDelta_ >= WHEEL_DELTA) {
         wheelDelta_ -= WHEEL_DELTA;
-        FormMouseWheelUp();
+        OnMouseWheelUp();
     }
     while (wheelDelta_ <= -WHEEL_DELTA) {
         wheelDelta_ += WHEEL_DELTA;
-        FormMouseWheelDown();
+        OnMouseWheelDown();
     }
 }
 
 // A size outside 3 to 200 points (from the registry) only moves towards the range.
-void TForm1::FormMouseWheelUp() {
-    if (Label1.Font().size < kLargestSize) Label1.SetFontSize(Label1.Font().size + 1);
-    lblShadow.SetFontSize(Label1.Font().size);
-    lblOutline.SetFontSize(Label1.Font().size);
+void ClockWindow::OnMouseWheelUp() {
+    if (text_.Font().size < kLargestSize) text_.SetFontSize(text_.Font().size + 1);
+    shadow_.SetFontSize(text_.Font().size);
+    outline_.SetFontSize(text_.Font().size);
 }
 
-void TForm1::FormMouseWheelDown() {
-    if (Label1.Font().size > kSmallestSize) Label1.SetFontSize(Label1.Font().size - 1);
-    lblShadow.SetFontSize(Label1.Font().size);
-    lblOutline.SetFontSize(Label1.Font().size);
+void ClockWindow::OnMouseWheelDown() {
+    if (text_.Font().size > kSmallestSize) text_.SetFontSize(text_.Font().size - 1);
+    shadow_.SetFontSize(text_.Font().size);
+    outline_.SetFontSize(text_.Font().size);
 }
 
-bool TForm1::PreTranslateMessage(MSG& msg) {
+bool ClockWindow::PreTranslateMessage(MSG& msg) {
     // The menu's shortcuts, while the clock has the keyboard focus.
-    if (msg.hwnd == Handle() && TranslateAcceleratorW(Handle(), pm.Accelerators(), &msg)) return true;
+    if (msg.hwnd == Handle() && TranslateAcceleratorW(Handle(), menu_.Accelerators(), &msg)) return true;
     return Window::PreTranslateMessage(msg);
 }
 
-void TForm1::OnCommand(int id, int, HWND) {
+void ClockWindow::OnCommand(int id, int, HWND) {
     switch (id) {
-        case kAlarmsandreminders1: Alarmsandreminders1Click(); break;
-        case kShowcalendar1: Showcalendar1Click(); break;
-        case kHide1: Hide1Click(); break;
-        case kAbout1: About1Click(); break;
-        case kExit1: Exit1Click(); break;
-        case kSetup1: Setup1Click(); break;
+        case kAlarmsCommand: OnAlarmsCommand(); break;
+        case kCalendarCommand: OnCalendarCommand(); break;
+        case kHideCommand: OnHideCommand(); break;
+        case kAboutCommand: OnAboutCommand(); break;
+        case kExitCommand: OnExitCommand(); break;
+        case kPropertiesCommand: OnPropertiesCommand(); break;
         default: break;
     }
 }
 
-void TForm1::Alarmsandreminders1Click() {
+void ClockWindow::OnAlarmsCommand() {
     // Shows the alarms window without waiting, once the alarms window has landed.
 }
 
-void TForm1::Showcalendar1Click() {
+void ClockWindow::OnCalendarCommand() {
     // Sets the calendar to today and shows it, once the calendar window has landed.
 }
 
-void TForm1::About1Click() { ShowAbout(); }
+void ClockWindow::OnAboutCommand() { ShowAbout(); }
 
-void TForm1::ShowAbout() {
+void ClockWindow::ShowAbout() {
     // Creates a new about window and shows it without waiting, once the about
     // window has landed.
 }
 
-void TForm1::Setup1Click() {
+void ClockWindow::OnPropertiesCommand() {
     // Shows the settings window without waiting, once the settings window has landed.
 }
 
-void TForm1::Exit1Click() {
+void ClockWindow::OnExitCommand() {
     // Closing saves the settings and the alarm list and ends the program.
     SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void TForm1::Hide1Click() {
+void ClockWindow::OnHideCommand() {
     if (IsWindowVisible(Handle())) {
-        ti.SetActive(true);
-        if (!ti.Active()) return;  // no tray icon to come back from: stay visible
+        trayIcon_.SetActive(true);
+        if (!trayIcon_.Active()) return;  // no tray icon to come back from: stay visible
         ShowWindow(Handle(), SW_HIDE);
-        pm.SetCaption(kHide1, "&Show");
+        menu_.SetCaption(kHideCommand, "&Show");
     } else {
-        tiDblClick(ti);
+        OnTrayDoubleClick(trayIcon_);
     }
 }
 
-void TForm1::tiDblClick(TTaskIcon&) {
+void ClockWindow::OnTrayDoubleClick(TrayIcon&) {
     // The first showing runs FormShow, which starts the clock.
     Show();
     SetForegroundWindow(Handle());
-    ti.SetActive(false);
-    pm.SetCaption(kHide1, "&Hide");
+    trayIcon_.SetActive(false);
+    menu_.SetCaption(kHideCommand, "&Hide");
 }
 
 // The menu opens at the pointer of the click, but only when no double-click
 // follows: the shell reports a double-click as click, double-click, click, and a
 // menu opened at the first click would take the second one, so a double-click
 // could never show the clock.
-void TForm1::tiClick(TTaskIcon&) {
+void ClockWindow::OnTrayClick(TrayIcon&) {
     // The release ending a double-click comes at once; a click after the
     // double-click time is a new one (that release went elsewhere).
     if (std::exchange(trayClickAfterDoubleClick_, false) &&
@@ -225,21 +225,21 @@ void TForm1::tiClick(TTaskIcon&) {
     SetTimer(Handle(), kTrayClickTimer, GetDoubleClickTime(), nullptr);
 }
 
-void TForm1::OpenTrayClickMenu() {
+void ClockWindow::OpenTrayClickMenu() {
     KillTimer(Handle(), kTrayClickTimer);
     PopupMenuAt(trayClickAt_.x, trayClickAt_.y);
 }
 
 // A double-click is no click: the menu of its first click stays closed, and so
 // does that of the release that follows it.
-void TForm1::ForgetTrayClick() {
+void ClockWindow::ForgetTrayClick() {
     KillTimer(Handle(), kTrayClickTimer);
     trayClickAfterDoubleClick_ = true;
     trayDoubleClickTime_ = GetTickCount();
 }
 
-void TForm1::tiRightClick(TTaskIcon&, int x, int y) { PopupMenuAt(x, y); }
+void ClockWindow::OnTrayRightClick(TrayIcon&, int x, int y) { PopupMenuAt(x, y); }
 
-void TForm1::PopupMenuAt(int x, int y) { pm.Popup(Handle(), x, y); }
+void ClockWindow::PopupMenuAt(int x, int y) { menu_.Popup(Handle(), x, y); }
 
 }  // namespace quorvel

@@ -4,7 +4,7 @@
 
 #include "ui/dc.h"
 #include "ui/display.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {
@@ -34,7 +34,7 @@ void ClockLabel::SetRendering(UINT dpi, ui::GlyphEdges edges) {
 void ClockLabel::SetCaption(std::string_view caption) {
     if (caption == caption_) return;
     caption_.assign(caption);
-    text_ = Wide(caption_);
+    timeText_ = Wide(caption_);
     Measure();
 }
 
@@ -55,9 +55,9 @@ void ClockLabel::SetFontSize(int points) {
     SetFont(font);
 }
 
-void ClockLabel::SetFontColour(TColor colour) {
-    if (colour == font_.color) return;
-    font_.color = colour;
+void ClockLabel::SetFontColour(Colour colour) {
+    if (colour == font_.colour) return;
+    font_.colour = colour;
     if (visible_) Repaint();
 }
 
@@ -87,10 +87,10 @@ void ClockLabel::SetVisible(bool visible) {
 void ClockLabel::Draw(HDC dc) const {
     if (!visible_ || !gdiFont_) return;
     ui::SelectGuard font(dc, gdiFont_.Get());
-    SetTextColor(dc, ui::ToColorRef(font_.color));
+    SetTextColor(dc, ui::ToColourRef(font_.colour));
     SetBkMode(dc, TRANSPARENT);
     RECT bounds = Bounds();
-    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &bounds, kTextFlags);
+    DrawTextW(dc, timeText_.c_str(), static_cast<int>(timeText_.size()), &bounds, kTextFlags);
 }
 
 void ClockLabel::RealizeFont() {
@@ -102,9 +102,9 @@ void ClockLabel::RealizeFont() {
 void ClockLabel::Measure() {
     if (!gdiFont_) return;
     // An empty text, or a lone "&" that draws nothing, is as tall as a space.
-    const bool blank = text_.empty() || text_ == L"&";
-    const wchar_t* text = blank ? L" " : text_.c_str();
-    const int length = blank ? 1 : static_cast<int>(text_.size());
+    const bool blank = timeText_.empty() || timeText_ == L"&";
+    const wchar_t* text = blank ? L" " : timeText_.c_str();
+    const int length = blank ? 1 : static_cast<int>(timeText_.size());
     const HDC dc = ui::MeasuringDc();
     ui::SelectGuard font(dc, gdiFont_.Get());
     RECT r{0, 0, 0, 0};

@@ -35,7 +35,7 @@ public:
     const FontSpec& Font() const { return font_; }
     void SetFont(const FontSpec& font);
     void SetFontSize(int points);
-    void SetFontColour(TColor colour);
+    void SetFontColour(Colour colour);
     // The GDI font the label is measured and drawn with (null until attached).
     HFONT GdiFont() const { return gdiFont_.Get(); }
 
@@ -61,7 +61,7 @@ private:
     void Repaint() const;
 
     std::string caption_ = "wait...";
-    std::wstring text_ = L"wait...";  // the caption as GDI takes it
+    std::wstring timeText_ = L"wait...";  // the caption as GDI takes it
     FontSpec font_;
     int left_;
     int top_;

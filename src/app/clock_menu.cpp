@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {
@@ -13,13 +13,13 @@ namespace {
 constexpr WORD kCtrl = 16384;
 
 constexpr ClockMenuItem kItems[] = {
-    {kAlarmsandreminders1, "Alarms/reminders", VK_F10},
-    {kShowcalendar1, "Show calendar", VK_F5},
-    {kHide1, "Hide", kCtrl + 'S'},
-    {kAbout1, "About", kCtrl + 'A'},
-    {kExit1, "Exit", kCtrl + VK_F4},
-    {kN1, "-", 0},
-    {kSetup1, "Properties", kCtrl + 'P'},
+    {kAlarmsCommand, "Alarms/reminders", VK_F10},
+    {kCalendarCommand, "Show calendar", VK_F5},
+    {kHideCommand, "Hide", kCtrl + 'S'},
+    {kAboutCommand, "About", kCtrl + 'A'},
+    {kExitCommand, "Exit", kCtrl + VK_F4},
+    {kSeparator, "-", 0},
+    {kPropertiesCommand, "Properties", kCtrl + 'P'},
 };
 
 std::wstring ItemText(const std::string& caption, WORD shortcut) {
@@ -47,7 +47,7 @@ ClockMenu::ClockMenu() : menu_(CreatePopupMenu()) {
     if (!menu_) throw std::runtime_error("Cannot create the pop-up menu");
     std::vector<ACCEL> accelerators;
     for (const ClockMenuItem& item : kItems) {
-        std::string& caption = captions_[item.id - kAlarmsandreminders1];
+        std::string& caption = captions_[item.id - kAlarmsCommand];
         caption = item.caption;
         if (caption == "-") {
             AppendMenuW(menu_.Get(), MF_SEPARATOR, item.id, nullptr);
@@ -62,10 +62,10 @@ ClockMenu::ClockMenu() : menu_(CreatePopupMenu()) {
     accelerators_.Reset(CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size())));
 }
 
-const std::string& ClockMenu::Caption(ClockCommand id) const { return captions_[id - kAlarmsandreminders1]; }
+const std::string& ClockMenu::Caption(ClockCommand id) const { return captions_[id - kAlarmsCommand]; }
 
 void ClockMenu::SetCaption(ClockCommand id, std::string caption) {
-    std::string& stored = captions_[id - kAlarmsandreminders1];
+    std::string& stored = captions_[id - kAlarmsCommand];
     if (caption == stored) return;
     stored = std::move(caption);
     WORD shortcut = 0;

@@ -1,4 +1,4 @@
-// `pm`, the clock window's pop-up menu, with the keyboard shortcuts of its items.
+// `menu_`, the clock window's pop-up menu, with the keyboard shortcuts of its items.
 // Each item's shortcut is shown beside its caption, and the same shortcuts form
 // an accelerator table that the clock window applies while it has the focus.
 #pragma once
@@ -14,13 +14,13 @@ namespace quorvel {
 
 // Command identifiers of the menu items (WM_COMMAND).
 enum ClockCommand : UINT {
-    kAlarmsandreminders1 = 101,
-    kShowcalendar1,
-    kHide1,
-    kAbout1,
-    kExit1,
-    kN1,
-    kSetup1,
+    kAlarmsCommand = 101,
+    kCalendarCommand,
+    kHideCommand,
+    kAboutCommand,
+    kExitCommand,
+    kSeparator,
+    kPropertiesCommand,
 };
 
 struct ClockMenuItem {
@@ -53,7 +53,7 @@ public:
 private:
     ui::Menu menu_;
     ui::Accelerators accelerators_;
-    std::string captions_[kSetup1 - kAlarmsandreminders1 + 1];
+    std::string captions_[kPropertiesCommand - kAlarmsCommand + 1];
 };
 
 }  // namespace quorvel

@@ -5,18 +5,16 @@
 #include <vector>
 
 #include "app/clock_window.h"
-#include "app/screen_placement.h"
+#include "core/screen_placement.h"
 #include "core/text.h"
 #include "alarms/alarm_registry.h"
 #include "ui/message_box.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {
 
 // Relative, and so taken from the root: no key is open when it is used.
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kStartupValue[] = "Quorvel";
 
 void Report(const char* text) { ui::ShowMessageBox(nullptr, text, ui::ApplicationTitle(), MB_OK); }
 
@@ -44,7 +42,7 @@ ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.botto
 
 }  // namespace
 
-void TForm1::LoadSettings() {
+void ClockWindow::LoadSettings() {
     SettingsRegistry& reg = registry_;
     try {
         if (reg.OpenKey(kSettingsKey, false)) {
@@ -54,37 +52,37 @@ void TForm1::LoadSettings() {
             SetWindowPos(Handle(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             const int top = reg.ReadInteger("WinTop");
             SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            TimeFormat = reg.ReadString("TimeFormat");
+            timeFormat_ = reg.ReadString("TimeFormat");
 
-            FontSpec font = Label1.Font();
+            FontSpec font = text_.Font();
             const std::string name = reg.ReadString("Font");
             if (!name.empty()) font.name = std::string(Utf8Prefix(name, kMaxFontNameChars));
-            Label1.SetFont(font);
+            text_.SetFont(font);
             font.size = reg.ReadInteger("FontSize");
-            Label1.SetFont(font);
-            font.color = static_cast<TColor>(reg.ReadInteger("FontColor"));
-            Label1.SetFont(font);
+            text_.SetFont(font);
+            font.colour = static_cast<Colour>(reg.ReadInteger("FontColor"));
+            text_.SetFont(font);
             font.style = static_cast<std::uint8_t>(reg.ReadInteger("FontStyle") & 0xFF);
-            Label1.SetFont(font);
-            lblShadow.SetFont(Label1.Font());
-            lblOutline.SetFont(Label1.Font());
+            text_.SetFont(font);
+            shadow_.SetFont(text_.Font());
+            outline_.SetFont(text_.Font());
 
             SetAlphaBlendValue(static_cast<std::uint8_t>(reg.ReadInteger("Alpha") & 0xFF));
-            SetColor(static_cast<TColor>(reg.ReadInteger("BackColor")));
-            SetTransparentColorValue(Color());
-            SetTransparentColor(!reg.ReadBool("Background"));
-            lblShadow.SetFontColour(static_cast<TColor>(reg.ReadInteger("ShadowColor")));
-            lblShadow.SetVisible(reg.ReadBool("Shadow"));
-            if (reg.ValueExists("ShadowDepth")) ShadowDepth = reg.ReadInteger("ShadowDepth");
-            if (reg.ValueExists("Outline") && reg.ReadBool("Outline")) lblOutline.SetVisible(true);
+            SetBackgroundColour(static_cast<Colour>(reg.ReadInteger("BackColor")));
+            SetTransparentColourValue(BackgroundColour());
+            SetTransparentColour(!reg.ReadBool("Background"));
+            shadow_.SetFontColour(static_cast<Colour>(reg.ReadInteger("ShadowColor")));
+            shadow_.SetVisible(reg.ReadBool("Shadow"));
+            if (reg.ValueExists("ShadowDepth")) shadowDepth_ = reg.ReadInteger("ShadowDepth");
+            if (reg.ValueExists("Outline") && reg.ReadBool("Outline")) outline_.SetVisible(true);
             PlaceShadow();
             if (reg.ReadBool("Hidden")) {
                 // Hidden only with its tray icon: a clock hidden without one
                 // (the shell refused it) could never be brought back.
-                ti.SetActive(true);
-                if (ti.Active()) {
-                    pm.SetCaption(kHide1, "&Show");
-                    showOnStart = false;
+                trayIcon_.SetActive(true);
+                if (trayIcon_.Active()) {
+                    menu_.SetCaption(kHideCommand, "&Show");
+                    showOnStart_ = false;
                 }
             }
             reg.CloseKey();
@@ -98,7 +96,7 @@ void TForm1::LoadSettings() {
     }
 }
 
-void TForm1::SaveSettings() {
+void ClockWindow::SaveSettings() {
     SettingsRegistry& reg = registry_;
     if (!reg.OpenKey(kSettingsKey, true)) {
         Report("Error writing config to the registry");
@@ -106,22 +104,22 @@ void TForm1::SaveSettings() {
     }
     try {
         const RECT r = WindowRect(Handle());
-        const FontSpec& font = Label1.Font();
-        reg.WriteString("TimeFormat", TimeFormat);
+        const FontSpec& font = text_.Font();
+        reg.WriteString("TimeFormat", timeFormat_);
         reg.WriteInteger("WinLeft", r.left);
         reg.WriteInteger("WinTop", r.top);
         reg.WriteString("Font", font.name);
         reg.WriteInteger("FontSize", font.size);
-        reg.WriteInteger("FontColor", static_cast<std::int32_t>(font.color));
+        reg.WriteInteger("FontColor", static_cast<std::int32_t>(font.colour));
         reg.WriteInteger("FontStyle", font.style);
         reg.WriteInteger("Alpha", AlphaBlendValue());
-        reg.WriteInteger("BackColor", static_cast<std::int32_t>(Color()));
-        reg.WriteBool("Background", !TransparentColor());
-        reg.WriteBool("Shadow", lblShadow.Visible());
-        reg.WriteInteger("ShadowColor", static_cast<std::int32_t>(lblShadow.Font().color));
+        reg.WriteInteger("BackColor", static_cast<std::int32_t>(BackgroundColour()));
+        reg.WriteBool("Background", !TransparentColour());
+        reg.WriteBool("Shadow", shadow_.Visible());
+        reg.WriteInteger("ShadowColor", static_cast<std::int32_t>(shadow_.Font().colour));
         reg.WriteBool("Hidden", !IsWindowVisible(Handle()));
-        reg.WriteInteger("ShadowDepth", ShadowDepth);
-        reg.WriteBool("Outline", lblOutline.Visible());
+        reg.WriteInteger("ShadowDepth", shadowDepth_);
+        reg.WriteBool("Outline", outline_.Visible());
         reg.CloseKey();
         if (alarmList_) SaveToRegistry(*alarmList_, reg);
     } catch (const std::exception&) {
@@ -129,29 +127,29 @@ void TForm1::SaveSettings() {
     }
 }
 
-void TForm1::SetStartupEntry(bool enabled) {
+void ClockWindow::SetStartupEntry(bool enabled) {
     SettingsRegistry& reg = registry_;
     try {
         if (!reg.OpenKey(kRunKey, false)) return;
         if (enabled) {
-            reg.WriteString(kStartupValue, "\"" + ExecutablePath() + "\"");
+            reg.WriteString(kStartupValueName, "\"" + ExecutablePath() + "\"");
             reg.CloseKey();
         } else {
             // Whether it was there does not matter; the key stays open until
             // the next registry operation closes it.
-            reg.DeleteValue(kStartupValue);
+            reg.DeleteValue(kStartupValueName);
         }
     } catch (const std::exception&) {
         Report("Error setting registry data");
     }
 }
 
-bool TForm1::StartupEntryExists() {
+bool ClockWindow::StartupEntryExists() {
     SettingsRegistry& reg = registry_;
     bool exists = false;
     try {
         if (reg.OpenKey(kRunKey, false)) {
-            exists = reg.ValueExists(kStartupValue);
+            exists = reg.ValueExists(kStartupValueName);
             reg.CloseKey();
         }
     } catch (const std::exception&) {
@@ -161,7 +159,7 @@ bool TForm1::StartupEntryExists() {
     return exists;
 }
 
-void TForm1::KeepOnScreen() {
+void ClockWindow::KeepOnScreen() {
     std::vector<ScreenRect> monitors;
     EnumDisplayMonitors(
         nullptr, nullptr,

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "../../res/resource_ids.h"
-#include "app/user_locale.h"
+#include "platform/user_locale.h"
 #include "core/clock.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
@@ -21,11 +21,11 @@ constexpr int kTop = 174;
 constexpr int kClientWidth = 172;
 constexpr int kClientHeight = 34;
 
-const FontSpec kTextFont{"Verdana", 16, clNavy, fsBold | fsItalic};
-const FontSpec kShadowFont{"Verdana", 16, clSilver, fsBold | fsItalic};
-const FontSpec kOutlineFont{"Verdana", 16, clBlack, fsBold | fsItalic};
+const FontSpec kTextFont{"Verdana", 16, kNavy, kBold | kItalic};
+const FontSpec kShadowFont{"Verdana", 16, kSilver, kBold | kItalic};
+const FontSpec kOutlineFont{"Verdana", 16, kBlack, kBold | kItalic};
 
-constexpr TDateTime kSavePeriod = 1.0 / 720;  // 2 minutes
+constexpr DateTime kSavePeriod = 1.0 / 720;  // 2 minutes
 
 // Marks the updates of one tick, so its label changes make a single repaint.
 class BatchRepaints {
@@ -48,22 +48,22 @@ UINT TaskbarCreatedMessage() {
 
 }  // namespace
 
-TForm1::TForm1()
-    : lblShadow(2, 2, kShadowFont, true),
-      Label1(0, 0, kTextFont, true),
-      lblOutline(1, 1, kOutlineFont, false),
-      tmr(kTickTimer, kTickMs) {}
+ClockWindow::ClockWindow()
+    : shadow_(2, 2, kShadowFont, true),
+      text_(0, 0, kTextFont, true),
+      outline_(1, 1, kOutlineFont, false),
+      tickTimer_(kTickTimer, kTickMs) {}
 
-TForm1::~TForm1() { Destroy(); }
+ClockWindow::~ClockWindow() { Destroy(); }
 
-void TForm1::Create() {
+void ClockWindow::Create() {
     ReadLocale();
     CreateParams params;
     params.className = kClockWindowClass;
     params.classStyle = CS_DBLCLKS;
     params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL));
     params.background = nullptr;  // the face paints every pixel
-    params.title = L"Quorvel";
+    params.title = kProductNameWide;
     // Borderless. A tool window has no taskbar button and no task-switcher
     // entry, from the start and at every later showing.
     params.style = WS_POPUP;
@@ -76,22 +76,22 @@ void TForm1::Create() {
     FormCreate();
 }
 
-void TForm1::Show() { ShowWindow(Handle(), SW_SHOW); }
+void ClockWindow::Show() { ShowWindow(Handle(), SW_SHOW); }
 
-void TForm1::OnCreate() {
+void ClockWindow::OnCreate() {
     // The design's pixel lengths at the monitor's resolution.
     if (Dpi() != USER_DEFAULT_SCREEN_DPI) {
         SetWindowPos(Handle(), nullptr, 0, 0, Scale(kClientWidth), Scale(kClientHeight),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        lblShadow.SetLeft(Scale(2));
-        lblShadow.SetTop(Scale(2));
-        lblOutline.SetLeft(Scale(1));
-        lblOutline.SetTop(Scale(1));
+        shadow_.SetLeft(Scale(2));
+        shadow_.SetTop(Scale(2));
+        outline_.SetLeft(Scale(1));
+        outline_.SetTop(Scale(1));
     }
-    for (ClockLabel* label : {&lblShadow, &Label1, &lblOutline}) {
+    for (ClockLabel* label : {&shadow_, &text_, &outline_}) {
         label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
     }
-    tmr.Attach(Handle());
+    tickTimer_.Attach(Handle());
     ConfigureTrayIcon();
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -102,39 +102,39 @@ void TForm1::OnCreate() {
 
 // The tray icon stands in for the hidden clock: the program's icon at the small
 // icon size, the tool tip "Quorvel", and the clock's handlers for its events.
-void TForm1::ConfigureTrayIcon() {
+void ClockWindow::ConfigureTrayIcon() {
     ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL), IMAGE_ICON,
                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    ti.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
-    ti.SetToolTip("Quorvel");
-    ti.SetTaskIconID(0);
-    ti.OnClick = [this](TTaskIcon& sender) { tiClick(sender); };
-    ti.OnDblClick = [this](TTaskIcon& sender) {
+    trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
+    trayIcon_.SetToolTip(kProductName);
+    trayIcon_.SetTaskIconID(0);
+    trayIcon_.OnClick = [this](TrayIcon& sender) { OnTrayClick(sender); };
+    trayIcon_.OnDblClick = [this](TrayIcon& sender) {
         ForgetTrayClick();
-        tiDblClick(sender);
+        OnTrayDoubleClick(sender);
         // The release that ends the double-click may come while the clock is
         // being shown (the shell's requests let it in) or wait until after it,
         // which can take a while: it counts from either moment.
         trayDoubleClickTime_ = GetTickCount();
     };
-    ti.OnRightClick = [this](TTaskIcon& sender, int x, int y) { tiRightClick(sender, x, y); };
+    trayIcon_.OnRightClick = [this](TrayIcon& sender, int x, int y) { OnTrayRightClick(sender, x, y); };
 }
 
-void TForm1::FormCreate() {
+void ClockWindow::FormCreate() {
     // The registry object exists with the window; it holds no key until used.
     LoadSettings();
     KeepOnScreen();
     // An existing entry is rewritten with this executable's path; a missing one stays missing.
     SetStartupEntry(StartupEntryExists());
-    NextSaveTime = Now() + kSavePeriod;
+    nextSaveTime_ = Now() + kSavePeriod;
 }
 
-void TForm1::FormShow() {
+void ClockWindow::FormShow() {
     // No taskbar button to remove: the tool-window style keeps the clock out of
     // the taskbar and the task switcher.
     ui::WindowDc dc(Handle());
     if (ui::ColourDepth(dc.Dc()) > 15) {
-        tmr.SetEnabled(true);
+        tickTimer_.SetEnabled(true);
         return;
     }
     ui::ShowMessageBox(Handle(),
@@ -147,17 +147,17 @@ void TForm1::FormShow() {
 
 // Every orderly end saves the settings (and with them the alarm list); the
 // window is then destroyed, which ends the program.
-void TForm1::FormClose() { SaveSettings(); }
+void ClockWindow::FormClose() { SaveSettings(); }
 
-void TForm1::tmrTimer() {
+void ClockWindow::OnTick() {
     {
         const BatchRepaints batch(inTick_);
-        const TDateTime now = Now();
-        FormatDateTime(text_, TimeFormat, now, locale_);
-        Label1.SetCaption(text_);
-        lblShadow.SetCaption(Label1.Caption());
-        lblOutline.SetCaption(Label1.Caption());
-        lblOutline.SetFontColour(color_);
+        const DateTime now = Now();
+        FormatDateTime(timeText_, timeFormat_, now, locale_);
+        text_.SetCaption(timeText_);
+        shadow_.SetCaption(text_.Caption());
+        outline_.SetCaption(text_.Caption());
+        outline_.SetFontColour(backgroundColour_);
         FitWindowToText();
     }
     if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
@@ -168,47 +168,47 @@ void TForm1::tmrTimer() {
 // Every 2 minutes, counted from the end of the last save. Ticks keep arriving
 // while a failed save's message box waits for the user; they do not start
 // another save (and another box) until that one has returned.
-void TForm1::PeriodicSave() {
-    if (saving_ || Now() < NextSaveTime) return;
+void ClockWindow::PeriodicSave() {
+    if (saving_ || Now() < nextSaveTime_) return;
     saving_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{saving_};
     SaveSettings();
-    NextSaveTime = Now() + kSavePeriod;
+    nextSaveTime_ = Now() + kSavePeriod;
 }
 
-// ShadowDepth is kept and saved as stored, but positions use it only within
+// shadowDepth_ is kept and saved as stored, but positions use it only within
 // what any screen can show, so a hand-edited extreme cannot overflow them.
-int TForm1::ShadowOffset() const {
+int ClockWindow::ShadowOffset() const {
     constexpr std::int32_t kLimit = 30000;
-    return std::clamp(ShadowDepth, -kLimit, kLimit);
+    return std::clamp(shadowDepth_, -kLimit, kLimit);
 }
 
-void TForm1::PlaceShadow() {
-    lblShadow.SetLeft(Label1.Left() + ShadowOffset());
-    lblShadow.SetTop(Label1.Top() + ShadowOffset());
+void ClockWindow::PlaceShadow() {
+    shadow_.SetLeft(text_.Left() + ShadowOffset());
+    shadow_.SetTop(text_.Top() + ShadowOffset());
 }
 
 // The window grows and shrinks to the right and downwards; its top-left stays.
-void TForm1::FitWindowToText() {
-    const int width = std::max(0, Label1.Width() + ShadowOffset() + 6);
-    const int height = std::max(0, Label1.Height() + ShadowOffset() + 2);
+void ClockWindow::FitWindowToText() {
+    const int width = std::max(0, text_.Width() + ShadowOffset() + 6);
+    const int height = std::max(0, text_.Height() + ShadowOffset() + 2);
     if (width == clientWidth_ && height == clientHeight_) return;
     SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm1::SetColor(TColor colour) {
-    if (colour == color_) return;
-    color_ = colour;
+void ClockWindow::SetBackgroundColour(Colour colour) {
+    if (colour == backgroundColour_) return;
+    backgroundColour_ = colour;
     RequestRepaint();
 }
 
 // Italic glyphs reach beyond their measured boxes and an old text may have been
 // wider, so any change repaints the whole (small) face; it is drawn off-screen,
 // so this does not flicker. Within a tick the three labels' changes make one.
-void TForm1::RequestRepaint() {
+void ClockWindow::RequestRepaint() {
     if (inTick_) {
         repaintPending_ = true;
     } else if (Handle()) {
@@ -216,58 +216,58 @@ void TForm1::RequestRepaint() {
     }
 }
 
-void TForm1::SetAlphaBlend(bool on) {
+void ClockWindow::SetAlphaBlend(bool on) {
     if (on == alphaBlend_) return;
     alphaBlend_ = on;
     ApplyLayeredAttributes();
 }
 
-void TForm1::SetAlphaBlendValue(std::uint8_t alpha) {
+void ClockWindow::SetAlphaBlendValue(std::uint8_t alpha) {
     if (alpha == alphaBlendValue_) return;
     alphaBlendValue_ = alpha;
     ApplyLayeredAttributes();
 }
 
-void TForm1::SetTransparentColor(bool on) {
-    if (on == transparentColor_) return;
-    transparentColor_ = on;
+void ClockWindow::SetTransparentColour(bool on) {
+    if (on == transparentColour_) return;
+    transparentColour_ = on;
     ApplyLayeredAttributes();
-    lblShadow.SetRendering(Dpi(), Edges());
-    Label1.SetRendering(Dpi(), Edges());
-    lblOutline.SetRendering(Dpi(), Edges());
+    shadow_.SetRendering(Dpi(), Edges());
+    text_.SetRendering(Dpi(), Edges());
+    outline_.SetRendering(Dpi(), Edges());
 }
 
-void TForm1::SetTransparentColorValue(TColor key) {
-    if (key == transparentColorValue_) return;
-    transparentColorValue_ = key;
+void ClockWindow::SetTransparentColourValue(Colour key) {
+    if (key == transparentColourValue_) return;
+    transparentColourValue_ = key;
     ApplyLayeredAttributes();
 }
 
 // Anti-aliased glyph edges would blend the text into the key colour, leaving
 // a dark rim of almost-key pixels that stay opaque; with the key on, glyphs are
 // drawn without anti-aliasing so every pixel is either text or see-through.
-ui::GlyphEdges TForm1::Edges() const {
-    return transparentColor_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
+ui::GlyphEdges ClockWindow::Edges() const {
+    return transparentColour_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
 }
 
-void TForm1::ApplyLayeredAttributes() {
+void ClockWindow::ApplyLayeredAttributes() {
     const HWND hwnd = Handle();
     if (!hwnd) return;
     const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    if (alphaBlend_ || transparentColor_) {
+    if (alphaBlend_ || transparentColour_) {
         if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-        const DWORD flags = (alphaBlend_ ? LWA_ALPHA : 0u) | (transparentColor_ ? LWA_COLORKEY : 0u);
+        const DWORD flags = (alphaBlend_ ? LWA_ALPHA : 0u) | (transparentColour_ ? LWA_COLORKEY : 0u);
         // The key goes to the platform as stored, without resolving system colours.
-        SetLayeredWindowAttributes(hwnd, static_cast<COLORREF>(transparentColorValue_), alphaBlendValue_, flags);
+        SetLayeredWindowAttributes(hwnd, static_cast<COLORREF>(transparentColourValue_), alphaBlendValue_, flags);
     } else {
         SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
         RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     }
 }
 
-void TForm1::ReadLocale() { locale_ = ReadUserFormatSettings(); }
+void ClockWindow::ReadLocale() { locale_ = ReadUserFormatSettings(); }
 
-LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT ClockWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SETTINGCHANGE) {
         ReadLocale();
         return DefaultHandling(msg, wParam, lParam);
@@ -286,7 +286,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return Window::HandleMessage(msg, wParam, lParam);
 }
 
-void TForm1::OnPaint(HDC dc, const RECT& dirty) {
+void ClockWindow::OnPaint(HDC dc, const RECT& dirty) {
     RECT client{};
     GetClientRect(Handle(), &client);
     if (HDC buffer = backBuffer_.Begin(dc, client.right, client.bottom)) {
@@ -298,46 +298,46 @@ void TForm1::OnPaint(HDC dc, const RECT& dirty) {
 }
 
 // Background in the window colour, then shadow, text and outline.
-void TForm1::PaintFace(HDC dc, const RECT& client) const {
-    SetDCBrushColor(dc, ui::ToColorRef(color_));
+void ClockWindow::PaintFace(HDC dc, const RECT& client) const {
+    SetDCBrushColor(dc, ui::ToColourRef(backgroundColour_));
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    lblShadow.Draw(dc);
-    Label1.Draw(dc);
-    lblOutline.Draw(dc);
+    shadow_.Draw(dc);
+    text_.Draw(dc);
+    outline_.Draw(dc);
 }
 
-void TForm1::OnTimer(UINT_PTR id) {
-    if (id == tmr.Id()) tmrTimer();
+void ClockWindow::OnTimer(UINT_PTR id) {
+    if (id == tickTimer_.Id()) OnTick();
     if (id == kTrayClickTimer) OpenTrayClickMenu();
 }
 
-void TForm1::OnClose() {
+void ClockWindow::OnClose() {
     FormClose();
     Destroy();
 }
 
-void TForm1::OnDestroy() {
-    tmr.SetEnabled(false);
+void ClockWindow::OnDestroy() {
+    tickTimer_.SetEnabled(false);
     PostQuitMessage(0);  // the main window is gone: the program ends
 }
 
-void TForm1::OnSize(int width, int height) {
+void ClockWindow::OnSize(int width, int height) {
     clientWidth_ = width;
     clientHeight_ = height;
 }
 
-void TForm1::OnShowWindow(bool shown) {
+void ClockWindow::OnShowWindow(bool shown) {
     if (!shown || formShowDone_) return;
     formShowDone_ = true;  // later showings (Hide, then Show) do not run FormShow again
     FormShow();
 }
 
-void TForm1::OnDpiChanged(UINT dpi) {
-    lblOutline.SetLeft(Scale(1));
-    lblOutline.SetTop(Scale(1));
-    lblShadow.SetRendering(dpi, Edges());
-    Label1.SetRendering(dpi, Edges());
-    lblOutline.SetRendering(dpi, Edges());
+void ClockWindow::OnDpiChanged(UINT dpi) {
+    outline_.SetLeft(Scale(1));
+    outline_.SetTop(Scale(1));
+    shadow_.SetRendering(dpi, Edges());
+    text_.SetRendering(dpi, Edges());
+    outline_.SetRendering(dpi, Edges());
     FitWindowToText();
 }
 

@@ -1,4 +1,4 @@
-// TForm1, the clock window and the program's main window: a borderless,
+// ClockWindow, the clock window and the program's main window: a borderless,
 // top-most, layered window that paints the clock text with its shadow and
 // outline, and ticks every 250 ms once it has been shown. Closing it ends the
 // program.
@@ -10,11 +10,12 @@
 #include "alarms/alarm.h"
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
-#include "app/settings_registry.h"
-#include "app/time_format.h"
+#include "platform/settings_registry.h"
+#include "core/format/time_format.h"
 #include "core/colour.h"
+#include "core/product.h"
 #include "core/date_time.h"
-#include "trayicon/task_icon.h"
+#include "trayicon/tray_icon.h"
 #include "ui/dc.h"
 #include "ui/timer.h"
 #include "ui/window.h"
@@ -23,12 +24,11 @@ namespace quorvel {
 
 // The clock window's class; with its caption "Quorvel" it tells whether the
 // program is running.
-inline constexpr wchar_t kClockWindowClass[] = L"TForm1";
 
-class TForm1 : public ui::Window {
+class ClockWindow : public ui::Window {
 public:
-    TForm1();
-    ~TForm1() override;
+    ClockWindow();
+    ~ClockWindow() override;
 
     // Creates the window, hidden, with its creation properties, then runs FormCreate.
     void Create();
@@ -36,39 +36,39 @@ public:
     void Show();
 
     // Components, in creation order; the labels are painted in this order.
-    ClockLabel lblShadow;
-    ClockLabel Label1;
-    ClockLabel lblOutline;
-    TTaskIcon ti;
-    ui::Timer tmr;
-    ClockMenu pm;
+    ClockLabel shadow_;
+    ClockLabel text_;
+    ClockLabel outline_;
+    TrayIcon trayIcon_;
+    ui::Timer tickTimer_;
+    ClockMenu menu_;
 
     // The clock face's settings, owned by this window.
-    std::string TimeFormat = "hh:mm:ss";
-    std::int32_t ShadowDepth = 2;
-    TDateTime NextSaveTime = 0;
+    std::string timeFormat_ = "hh:mm:ss";
+    std::int32_t shadowDepth_ = 2;
+    DateTime nextSaveTime_ = 0;
 
     // Drag to move: the left button went down on a label at this label-relative point.
-    bool Dragging = false;
-    std::int32_t DragStartX = 0;
-    std::int32_t DragStartY = 0;
+    bool dragging_ = false;
+    std::int32_t dragStartX_ = 0;
+    std::int32_t dragStartY_ = 0;
 
     // Whether the message loop shows this window at start; loading the stored
     // Hidden setting clears it.
-    bool showOnStart = true;
+    bool showOnStart_ = true;
 
     // Window colour, opacity and colour key. Setting a value different from the
     // current one takes effect at once; the same value does nothing.
-    TColor Color() const { return color_; }
-    void SetColor(TColor colour);
+    Colour BackgroundColour() const { return backgroundColour_; }
+    void SetBackgroundColour(Colour colour);
     bool AlphaBlend() const { return alphaBlend_; }
     void SetAlphaBlend(bool on);
     std::uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
     void SetAlphaBlendValue(std::uint8_t alpha);
-    bool TransparentColor() const { return transparentColor_; }
-    void SetTransparentColor(bool on);
-    TColor TransparentColorValue() const { return transparentColorValue_; }
-    void SetTransparentColorValue(TColor key);
+    bool TransparentColour() const { return transparentColour_; }
+    void SetTransparentColour(bool on);
+    Colour TransparentColourValue() const { return transparentColourValue_; }
+    void SetTransparentColourValue(Colour key);
 
     // The user's regional settings the clock text is formatted with.
     const FormatSettings& Locale() const { return locale_; }
@@ -76,7 +76,7 @@ public:
     void FormCreate();
     void FormShow();
     void FormClose();
-    void tmrTimer();
+    void OnTick();
     void PlaceShadow();
 
     // Settings storage: the registry key of the clock's settings and the
@@ -89,25 +89,25 @@ public:
     SettingsRegistry& Registry() { return registry_; }
     // The alarm list SaveSettings saves after the settings; not owned, and it
     // must outlive the window. Without one, SaveSettings saves the settings only.
-    void SetAlarmList(Talarms* list) { alarmList_ = list; }
+    void SetAlarmList(AlarmList* list) { alarmList_ = list; }
 
     // Commands. Pointer positions are relative to the label that was pressed.
     enum class MouseButton { Left, Right, Middle };
-    void Label1MouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
-    void Label1MouseMove(const ClockLabel& sender, int x, int y);
-    void Label1MouseUp(const ClockLabel& sender, MouseButton button, int x, int y);
-    void Label1DblClick(const ClockLabel& sender);
-    void FormMouseWheelUp();
-    void FormMouseWheelDown();
-    void Alarmsandreminders1Click();
-    void Showcalendar1Click();
-    void Hide1Click();
-    void About1Click();
-    void Exit1Click();
-    void Setup1Click();
-    void tiClick(TTaskIcon& sender);
-    void tiDblClick(TTaskIcon& sender);
-    void tiRightClick(TTaskIcon& sender, int x, int y);
+    void OnFaceMouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
+    void OnFaceMouseMove(const ClockLabel& sender, int x, int y);
+    void OnFaceMouseUp(const ClockLabel& sender, MouseButton button, int x, int y);
+    void OnFaceDoubleClick(const ClockLabel& sender);
+    void OnMouseWheelUp();
+    void OnMouseWheelDown();
+    void OnAlarmsCommand();
+    void OnCalendarCommand();
+    void OnHideCommand();
+    void OnAboutCommand();
+    void OnExitCommand();
+    void OnPropertiesCommand();
+    void OnTrayClick(TrayIcon& sender);
+    void OnTrayDoubleClick(TrayIcon& sender);
+    void OnTrayRightClick(TrayIcon& sender, int x, int y);
     void ShowAbout();
 
     bool PreTranslateMessage(MSG& msg) override;
@@ -146,20 +146,20 @@ private:
     ui::GlyphEdges Edges() const;
     void PaintFace(HDC dc, const RECT& client) const;
 
-    TColor color_ = clBlack;
+    Colour backgroundColour_ = kBlack;
     bool alphaBlend_ = true;
     std::uint8_t alphaBlendValue_ = 128;
-    bool transparentColor_ = true;
-    TColor transparentColorValue_ = clBlack;
+    bool transparentColour_ = true;
+    Colour transparentColourValue_ = kBlack;
 
     bool formShowDone_ = false;
     SettingsRegistry registry_;
-    Talarms* alarmList_ = nullptr;
+    AlarmList* alarmList_ = nullptr;
     bool saving_ = false;            // a periodic save (and its message box) is under way
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch
     // A left click on the tray icon opens the menu only once the double-click
-    // time has passed without a second click (see tiClick).
+    // time has passed without a second click (see OnTrayClick).
     POINT trayClickAt_{};
     bool trayClickAfterDoubleClick_ = false;
     DWORD trayDoubleClickTime_ = 0;
@@ -167,7 +167,7 @@ private:
     bool repaintPending_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
-    std::string text_;  // the formatted time, its buffer reused at every tick
+    std::string timeText_;  // the formatted time, its buffer reused at every tick
     FormatSettings locale_;
     ui::BackBuffer backBuffer_;
 };

@@ -8,6 +8,7 @@
 
 #include "alarms/alarm.h"
 #include "alarms/alarm_registry.h"
+#include "app/alarm_loading.h"
 #include "app/clock_window.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
@@ -22,8 +23,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // 2. The clock window, the main window; its FormCreate runs before any
         //    other window exists. Closing it ends the program.
         // The alarm list outlives the clock window, whose every close saves it.
-        Talarms alarms;
-        TForm1 form1;
+        AlarmList alarms;
+        ClockWindow form1;
         form1.Create();
         form1.SetAlarmList(&alarms);
 
@@ -35,7 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // 6. The calendar window TfmCalendar is created here, hidden.
 
         // 7. The message loop, showing the clock first unless it starts hidden.
-        if (form1.showOnStart) form1.Show();
+        if (form1.showOnStart_) form1.Show();
         return ui::RunMessageLoop();
         // 8. The process ends; the windows still open are destroyed on the way out.
     } catch (const std::exception& e) {

@@ -28,7 +28,7 @@ struct UsageRequest {};
 int Decode(const std::vector<std::string>& args) {
     if (args.size() > 1) throw UsageRequest{};
     const std::string data = ReadBytes(args.empty() ? "-" : args[0]);
-    Talarms list;
+    AlarmList list;
     try {
         DecodeAlarms({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()}, list);
     } catch (const AlarmDataError& e) {
@@ -39,7 +39,7 @@ int Decode(const std::vector<std::string>& args) {
 
 int Encode(const std::vector<std::string>& args) {
     if (args.size() > 1) throw UsageRequest{};
-    Talarms list;
+    AlarmList list;
     AlarmsFromJson(ReadBytes(args.empty() ? "-" : args[0]), list);
     const std::vector<std::uint8_t> bytes = EncodeAlarms(list);
     WriteStdout({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
@@ -52,7 +52,7 @@ void Complain(std::string_view message) {
     WriteStandard(StandardStream::Error, "quorvel-cli: alarms: " + std::string(message) + "\n");
 }
 
-int PrintAlarms(const Talarms& list, std::string_view failure) {
+int PrintAlarms(const AlarmList& list, std::string_view failure) {
     WriteStdout(AlarmsToJson(list));
     if (failure.empty()) return 0;
     Complain(failure);

@@ -35,6 +35,6 @@ void Complain(std::string_view message);
 
 // Prints the list as JSON to standard output and a failure met while reading it
 // (when not empty) to standard error. Returns 0, or kExitFailed after a failure.
-int PrintAlarms(const Talarms& list, std::string_view failure);
+int PrintAlarms(const AlarmList& list, std::string_view failure);
 
 }  // namespace quorvel::cli

@@ -18,7 +18,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::optional<std::string> FormatWhen(TDateTime value) {
+std::optional<std::string> FormatWhen(DateTime value) {
     const auto p = DecodeDateTime(value);
     if (!p) return std::nullopt;
     char text[32];
@@ -28,7 +28,7 @@ std::optional<std::string> FormatWhen(TDateTime value) {
 }
 
 // When as the format command reads it: local ISO time (or a day count).
-std::optional<TDateTime> WhenOrNothing(std::string_view s) {
+std::optional<DateTime> WhenOrNothing(std::string_view s) {
     try {
         return ParseWhen(s);
     } catch (const BadInput&) {
@@ -36,29 +36,29 @@ std::optional<TDateTime> WhenOrNothing(std::string_view s) {
     }
 }
 
-Json DateTimeJson(TDateTime value) {
+Json DateTimeJson(DateTime value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
     return value;
 }
 
-Json ToJson(const Talarms& list) {
+Json ToJson(const AlarmList& list) {
     Json out = Json::array();
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        const Talarm& a = list[i];
-        const auto when = FormatWhen(a.DateTime);
-        out.push_back({{"Name", a.Name},
-                       {"Sound", a.Sound},
-                       {"Reminder", a.Reminder},
-                       {"DateTime", DateTimeJson(a.DateTime)},
+        const Alarm& a = list[i];
+        const auto when = FormatWhen(a.dateTime);
+        out.push_back({{"Name", a.name},
+                       {"Sound", a.sound},
+                       {"Reminder", a.reminder},
+                       {"DateTime", DateTimeJson(a.dateTime)},
                        {"When", when ? Json(*when) : Json(nullptr)},
-                       {"Repeat", static_cast<int>(a.Repeat)},
-                       {"Enabled", a.Enabled}});
+                       {"Repeat", static_cast<int>(a.repeat)},
+                       {"Enabled", a.enabled}});
     }
     return out;
 }
 
-TDateTime DateTimeFromJson(const Json& value, const std::string& where) {
+DateTime DateTimeFromJson(const Json& value, const std::string& where) {
     if (value.is_number()) return value.get<double>();
     if (value.is_string()) {
         const auto& s = value.get_ref<const std::string&>();
@@ -69,27 +69,27 @@ TDateTime DateTimeFromJson(const Json& value, const std::string& where) {
     throw BadInput(where + ": DateTime must be a number");
 }
 
-void ReadAlarm(const Json& item, Talarm& alarm, const std::string& where) {
+void ReadAlarm(const Json& item, Alarm& alarm, const std::string& where) {
     if (!item.is_object()) throw BadInput(where + ": not an object");
     for (const auto& [key, value] : item.items()) {
         if (key == "Name" || key == "Sound" || key == "Reminder") {
             if (!value.is_string()) throw BadInput(where + ": " + key + " must be a string");
-            std::string& field = key == "Name" ? alarm.Name : key == "Sound" ? alarm.Sound : alarm.Reminder;
+            std::string& field = key == "Name" ? alarm.name : key == "Sound" ? alarm.sound : alarm.reminder;
             field = value.get<std::string>();
         } else if (key == "DateTime") {
-            alarm.DateTime = DateTimeFromJson(value, where);
+            alarm.dateTime = DateTimeFromJson(value, where);
         } else if (key == "When") {
             if (item.contains("DateTime") || value.is_null()) continue;
             const auto when = value.is_string() ? WhenOrNothing(value.get_ref<const std::string&>()) : std::nullopt;
             if (!when) throw BadInput(where + ": When must be a local time YYYY-MM-DDTHH:MM:SS.mmm");
-            alarm.DateTime = *when;
+            alarm.dateTime = *when;
         } else if (key == "Repeat") {
             if (!value.is_number_integer() || value.get<std::int64_t>() < 0 || value.get<std::int64_t>() > 255)
                 throw BadInput(where + ": Repeat must be an integer 0-255");
-            alarm.Repeat = static_cast<TRepeatKind>(value.get<std::uint8_t>());
+            alarm.repeat = static_cast<RepeatKind>(value.get<std::uint8_t>());
         } else if (key == "Enabled") {
             if (!value.is_boolean()) throw BadInput(where + ": Enabled must be true or false");
-            alarm.Enabled = value.get<bool>();
+            alarm.enabled = value.get<bool>();
         } else {
             throw BadInput(where + ": unknown field " + key);
         }
@@ -98,11 +98,11 @@ void ReadAlarm(const Json& item, Talarm& alarm, const std::string& where) {
 
 }  // namespace
 
-std::string AlarmsToJson(const Talarms& list) {
+std::string AlarmsToJson(const AlarmList& list) {
     return ToJson(list).dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
-void AlarmsFromJson(std::string_view text, Talarms& list) {
+void AlarmsFromJson(std::string_view text, AlarmList& list) {
     Json document;
     try {
         document = Json::parse(text);

@@ -13,12 +13,12 @@ namespace quorvel::cli {
 
 // Indented JSON ending in a line end. Text that is not valid UTF-8 is written
 // with U+FFFD in place of the bad bytes.
-std::string AlarmsToJson(const Talarms& list);
+std::string AlarmsToJson(const AlarmList& list);
 
 // Appends the alarms of the JSON to the list; a field left out keeps the value
 // of a new alarm, and When counts only without DateTime. Throws BadInput with a
 // one-line message naming the alarm for anything else (the list may then hold
 // some of the alarms).
-void AlarmsFromJson(std::string_view text, Talarms& list);
+void AlarmsFromJson(std::string_view text, AlarmList& list);
 
 }  // namespace quorvel::cli

@@ -7,7 +7,7 @@
 
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
-#include "app/clock_window.h"
+#include "core/product.h"
 #include "cli/alarms_json.h"
 #include "cli/bad_input.h"
 #include "cli/byte_streams.h"
@@ -16,7 +16,7 @@
 namespace quorvel::cli {
 namespace {
 
-constexpr char kKeyName[] = "HKEY_CURRENT_USER\\Software\\Quorvel1.1";
+const std::string kKeyName = std::string("HKEY_CURRENT_USER") + kSettingsKey;
 
 int Fail(std::string_view message) {
     Complain(message);
@@ -26,7 +26,7 @@ int Fail(std::string_view message) {
 int Export(const std::vector<std::string>& args) {
     if (args.size() > 1) throw BadInput("export takes one FILE at most");
     SettingsRegistry registry;
-    Talarms list;
+    AlarmList list;
     std::string failure;
     try {
         // An empty list written over a good backup because the key was refused
@@ -43,9 +43,9 @@ int Export(const std::vector<std::string>& args) {
 
 int Import(const std::vector<std::string>& args) {
     if (args.size() != 1) throw BadInput("import takes one FILE (- for standard input)");
-    Talarms list;
+    AlarmList list;
     AlarmsFromJson(ReadBytes(args[0]), list);
-    if (FindWindowW(kClockWindowClass, L"Quorvel"))
+    if (FindWindowW(kClockWindowClass, kProductNameWide))
         return Fail("Quorvel is running and would save its own alarms over these; exit it first");
     SettingsRegistry registry;
     // Alarms alone under a new key would make the clock's next start report its

@@ -16,7 +16,7 @@ FormatSettings SettingsFor(const std::string& locale, const std::function<Format
     return LoadJsonLocale(locale);
 }
 
-TDateTime WhenOrNow(std::string_view when) { return when.empty() ? Now() : ParseWhen(when); }
+DateTime WhenOrNow(std::string_view when) { return when.empty() ? Now() : ParseWhen(when); }
 
 // Every line is read and checked before anything is written, so bad input
 // anywhere leaves standard output empty.
@@ -27,7 +27,7 @@ void RunBatch(std::istream& in, const FormatSettings& settings, std::string& out
         try {
             const std::size_t tab = line.find('\t');
             if (tab == std::string::npos) throw BadInput("expected WHEN<TAB>FORMAT");
-            const TDateTime value = WhenOrNow(Unescape(std::string_view(line).substr(0, tab)));
+            const DateTime value = WhenOrNow(Unescape(std::string_view(line).substr(0, tab)));
             FormatDateTime(text, Unescape(std::string_view(line).substr(tab + 1)), value, settings);
         } catch (const BadInput& e) {
             throw BadInput("line " + std::to_string(number) + ": " + e.what());
@@ -60,7 +60,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::string& 
         if (options.batch) {
             RunBatch(in, settings, out);
         } else {
-            const TDateTime value = options.at ? ParseWhen(*options.at) : Now();
+            const DateTime value = options.at ? ParseWhen(*options.at) : Now();
             out = FormatDateTime(options.format, value, settings);
             out += '\n';
         }

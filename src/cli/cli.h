@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/time_format.h"
+#include "core/format/time_format.h"
 
 namespace quorvel::cli {
 

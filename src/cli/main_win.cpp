@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/user_locale.h"
+#include "platform/user_locale.h"
 #include "cli/alarms_command.h"
 #include "cli/alarms_registry_commands.h"
 #include "cli/cli.h"
 #include "cli/standard_output.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;

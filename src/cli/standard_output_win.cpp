@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "cli/standard_output.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::cli {
 

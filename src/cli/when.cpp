@@ -59,7 +59,7 @@ std::optional<DateTimeParts> ParseIso(std::string_view text) {
 
 }  // namespace
 
-TDateTime ParseWhen(std::string_view text) {
+DateTime ParseWhen(std::string_view text) {
     const std::string shown = "'" + std::string(text) + "'";
     if (text.size() > 4 && text[4] == '-') {
         const auto parts = ParseIso(text);

@@ -9,6 +9,6 @@
 namespace quorvel::cli {
 
 // Throws BadInput for anything else and for dates outside years 1-9999.
-TDateTime ParseWhen(std::string_view text);
+DateTime ParseWhen(std::string_view text);
 
 }  // namespace quorvel::cli

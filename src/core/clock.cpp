@@ -4,22 +4,22 @@
 
 namespace quorvel {
 namespace {
-std::function<TDateTime()>& Override() {
-    static std::function<TDateTime()> source;
+std::function<DateTime()>& Override() {
+    static std::function<DateTime()> source;
     return source;
 }
 }  // namespace
 
-TDateTime Now() {
+DateTime Now() {
     const auto& source = Override();
     return source ? source() : SystemNow();
 }
 
-void SetClock(TDateTime fixedNow) {
+void SetClock(DateTime fixedNow) {
     Override() = [fixedNow] { return fixedNow; };
 }
 
-void SetClock(std::function<TDateTime()> source) { Override() = std::move(source); }
+void SetClock(std::function<DateTime()> source) { Override() = std::move(source); }
 
 void ResetClock() { Override() = nullptr; }
 

@@ -9,14 +9,14 @@
 namespace quorvel {
 
 // The current local date and time, from the test's setting when one is made.
-TDateTime Now();
+DateTime Now();
 
 // The system's local time to the millisecond (defined per platform).
-TDateTime SystemNow();
+DateTime SystemNow();
 
 // Test seam: a fixed "now" (or a function giving it); clear with ResetClock().
-void SetClock(TDateTime fixedNow);
-void SetClock(std::function<TDateTime()> source);
+void SetClock(DateTime fixedNow);
+void SetClock(std::function<DateTime()> source);
 void ResetClock();
 
 }  // namespace quorvel

@@ -6,16 +6,16 @@
 
 namespace quorvel {
 
-using TColor = std::uint32_t;
+using Colour = std::uint32_t;
 
-inline constexpr TColor clBlack = 0x00000000;
-inline constexpr TColor clNavy = 0x00800000;
-inline constexpr TColor clSilver = 0x00C0C0C0;
-inline constexpr TColor clWhite = 0x00FFFFFF;
-inline constexpr TColor clWindowText = 0x80000008;
-inline constexpr TColor clHighlight = 0x8000000D;
+inline constexpr Colour kBlack = 0x00000000;
+inline constexpr Colour kNavy = 0x00800000;
+inline constexpr Colour kSilver = 0x00C0C0C0;
+inline constexpr Colour kWhite = 0x00FFFFFF;
+inline constexpr Colour kWindowTextColour = 0x80000008;
+inline constexpr Colour kHighlightColour = 0x8000000D;
 
-constexpr bool IsSystemColour(TColor c) { return (c & 0x80000000u) != 0; }
-constexpr int SystemColourIndex(TColor c) { return static_cast<int>(c & 0xFFu); }
+constexpr bool IsSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
+constexpr int SystemColourIndex(Colour c) { return static_cast<int>(c & 0xFFu); }
 
 }  // namespace quorvel

@@ -52,13 +52,13 @@ int DaysInMonth(int year, int month) {
     return cumulative[month] - cumulative[month - 1];
 }
 
-std::optional<TDateTime> EncodeDate(int year, int month, int day) {
+std::optional<DateTime> EncodeDate(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
         return std::nullopt;
     return static_cast<double>(Ordinal(year, month, day) - kEpochOrdinal);
 }
 
-std::optional<TDateTime> EncodeTime(int hour, int minute, int second, int millisecond) {
+std::optional<DateTime> EncodeTime(int hour, int minute, int second, int millisecond) {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
         millisecond > 999)
         return std::nullopt;
@@ -66,14 +66,14 @@ std::optional<TDateTime> EncodeTime(int hour, int minute, int second, int millis
     return static_cast<double>(ms) / static_cast<double>(kMsPerDay);
 }
 
-std::optional<TDateTime> EncodeDateTime(const DateTimeParts& parts) {
+std::optional<DateTime> EncodeDateTime(const DateTimeParts& parts) {
     const auto date = EncodeDate(parts.year, parts.month, parts.day);
     const auto time = EncodeTime(parts.hour, parts.minute, parts.second, parts.millisecond);
     if (!date || !time) return std::nullopt;
     return *date < 0 ? *date - *time : *date + *time;
 }
 
-std::optional<DateTimeParts> DecodeDateTime(TDateTime value) {
+std::optional<DateTimeParts> DecodeDateTime(DateTime value) {
     if (!std::isfinite(value) || value <= kMinDay - 1.0 || value >= kMaxDay) return std::nullopt;
     const double whole = std::trunc(value);
     std::int64_t ms = std::llround(std::fabs(value - whole) * static_cast<double>(kMsPerDay));
@@ -93,7 +93,7 @@ std::optional<DateTimeParts> DecodeDateTime(TDateTime value) {
     return parts;
 }
 
-int DayOfWeek(TDateTime value) {
+int DayOfWeek(DateTime value) {
     const auto parts = DecodeDateTime(value);
     return parts ? parts->dayOfWeek : 1;
 }

@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-using TDateTime = double;
+using DateTime = double;
 
 inline constexpr double kMinutesPerDay = 1440.0;
 inline constexpr std::int64_t kMsPerDay = 86'400'000;
@@ -31,18 +31,18 @@ bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 
 // Day number of a calendar date (years 1-9999); nothing for an invalid date.
-std::optional<TDateTime> EncodeDate(int year, int month, int day);
+std::optional<DateTime> EncodeDate(int year, int month, int day);
 // Fraction of a day; nothing for fields out of range (24:00:00.000 is out).
-std::optional<TDateTime> EncodeTime(int hour, int minute, int second, int millisecond);
+std::optional<DateTime> EncodeTime(int hour, int minute, int second, int millisecond);
 // Date and time together, with the fraction running forward also before the epoch.
-std::optional<TDateTime> EncodeDateTime(const DateTimeParts& parts);
+std::optional<DateTime> EncodeDateTime(const DateTimeParts& parts);
 
 // Calendar fields of a day count, rounded to the nearest millisecond; a time
 // that rounds up to midnight moves to the next day. Values outside years
 // 1-9999 (or not finite) give nothing.
-std::optional<DateTimeParts> DecodeDateTime(TDateTime value);
+std::optional<DateTimeParts> DecodeDateTime(DateTime value);
 
 // 1 = Sunday ... 7 = Saturday, for the day the value falls on.
-int DayOfWeek(TDateTime value);
+int DayOfWeek(DateTime value);
 
 }  // namespace quorvel

@@ -8,15 +8,15 @@
 
 namespace quorvel {
 
-enum FontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+enum FontStyle : std::uint8_t { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8 };
 
 inline constexpr std::size_t kMaxFontNameChars = 31;
 
 struct FontSpec {
     std::string name = "Verdana";  // UTF-8, at most 31 characters kept
     int size = 16;                 // points
-    TColor color = clNavy;
-    std::uint8_t style = fsBold | fsItalic;
+    Colour colour = kNavy;
+    std::uint8_t style = kBold | kItalic;
 
     bool operator==(const FontSpec&) const = default;
 };

@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-TDateTime SystemNow() {
+DateTime SystemNow() {
     const auto now = std::chrono::system_clock::now();
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
     const std::time_t seconds = static_cast<std::time_t>(ms / 1000);

@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-TDateTime SystemNow() {
+DateTime SystemNow() {
     SYSTEMTIME st{};
     GetLocalTime(&st);
     DateTimeParts parts;

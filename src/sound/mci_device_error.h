@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-class EMCIDeviceError : public std::runtime_error {
+class MciDeviceError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

@@ -2,17 +2,17 @@
 
 namespace quorvel {
 
-TMPModes ModeFromMciStatus(std::uint32_t status) {
-    if (status < mci::kModeNotReady || status > mci::kModeOpen) return TMPModes::mpNotReady;
-    return static_cast<TMPModes>(status - mci::kModeNotReady);
+PlayerMode ModeFromMciStatus(std::uint32_t status) {
+    if (status < mci::kModeNotReady || status > mci::kModeOpen) return PlayerMode::NotReady;
+    return static_cast<PlayerMode>(status - mci::kModeNotReady);
 }
 
-std::optional<TMPNotifyValues> NotifyValueFromOutcome(std::uint32_t outcome) {
+std::optional<NotifyResult> NotifyValueFromOutcome(std::uint32_t outcome) {
     switch (outcome) {
-        case mci::kNotifySuccessful: return TMPNotifyValues::nvSuccessful;
-        case mci::kNotifySuperseded: return TMPNotifyValues::nvSuperseded;
-        case mci::kNotifyAborted: return TMPNotifyValues::nvAborted;
-        case mci::kNotifyFailure: return TMPNotifyValues::nvFailure;
+        case mci::kNotifySuccessful: return NotifyResult::Successful;
+        case mci::kNotifySuperseded: return NotifyResult::Superseded;
+        case mci::kNotifyAborted: return NotifyResult::Aborted;
+        case mci::kNotifyFailure: return NotifyResult::Failure;
         default: return std::nullopt;
     }
 }

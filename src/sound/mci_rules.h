@@ -9,15 +9,15 @@
 
 namespace quorvel {
 
-enum class TMPModes { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaused, mpOpen };
+enum class PlayerMode { NotReady, Stopped, Playing, Recording, Seeking, Paused, Open };
 
-enum class TMPNotifyValues { nvSuccessful, nvSuperseded, nvAborted, nvFailure };
+enum class NotifyResult { Successful, Superseded, Aborted, Failure };
 
 // The kind of device to open. The player always lets the platform choose the
 // device from the file's type; the named kinds exist on the platform but are not used.
-enum class TMPDeviceTypes {
-    dtAutoSelect, dtAVIVideo, dtCDAudio, dtDAT, dtDigitalVideo, dtMMMovie, dtOther,
-    dtOverlay, dtScanner, dtSequencer, dtVCR, dtVideodisc, dtWaveAudio
+enum class DeviceType {
+    AutoSelect, AviVideo, CdAudio, Dat, DigitalVideo, MmMovie, Other,
+    Overlay, Scanner, Sequencer, Vcr, Videodisc, WaveAudio
 };
 
 namespace mci {
@@ -37,10 +37,10 @@ inline constexpr std::uint32_t kNotifyFailure = 8;
 
 // A device's mode as MCI_STATUS reports it (524 not ready ... 530 open). A value
 // outside that range (a failed query answers 0) is not ready: never "playing".
-TMPModes ModeFromMciStatus(std::uint32_t status);
+PlayerMode ModeFromMciStatus(std::uint32_t status);
 
-// The NotifyValue of an MM_MCINOTIFY outcome; nothing for an outcome MCI does not define.
-std::optional<TMPNotifyValues> NotifyValueFromOutcome(std::uint32_t outcome);
+// The NotifyResult of an MM_MCINOTIFY outcome; nothing for an outcome MCI does not define.
+std::optional<NotifyResult> NotifyValueFromOutcome(std::uint32_t outcome);
 
 // A value the owner requests for the next command only. Setting it stores the value
 // and marks it requested (again, even when the value is the same); the next command

@@ -4,14 +4,14 @@
 #include <stdexcept>
 #include <utility>
 
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 
 static_assert(mci::kNotify == MCI_NOTIFY && mci::kWait == MCI_WAIT);
 static_assert(mci::kOpenShareable == MCI_OPEN_SHAREABLE && mci::kOpenElement == MCI_OPEN_ELEMENT);
 static_assert(mci::kModeNotReady == MCI_MODE_NOT_READY && mci::kModeOpen == MCI_MODE_OPEN);
-static_assert(MCI_MODE_PLAY - MCI_MODE_NOT_READY == static_cast<int>(TMPModes::mpPlaying));
+static_assert(MCI_MODE_PLAY - MCI_MODE_NOT_READY == static_cast<int>(PlayerMode::Playing));
 static_assert(mci::kNotifySuccessful == MCI_NOTIFY_SUCCESSFUL && mci::kNotifySuperseded == MCI_NOTIFY_SUPERSEDED);
 static_assert(mci::kNotifyAborted == MCI_NOTIFY_ABORTED && mci::kNotifyFailure == MCI_NOTIFY_FAILURE);
 
@@ -46,7 +46,7 @@ void SetMciRequestObserver(std::function<void(const MciRequest&)> observer) {
 
 // ---- the report window ----
 
-TMediaPlayer::ReportWindow::ReportWindow(TMediaPlayer& player) {
+MediaPlayer::ReportWindow::ReportWindow(MediaPlayer& player) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     static const ATOM registered = [instance] {
         WNDCLASSEXW wc{};
@@ -62,14 +62,14 @@ TMediaPlayer::ReportWindow::ReportWindow(TMediaPlayer& player) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&player));
 }
 
-TMediaPlayer::ReportWindow::~ReportWindow() {
+MediaPlayer::ReportWindow::~ReportWindow() {
     // Reports still queued for the window are dropped with it: no handler hears of them.
     DestroyWindow(hwnd_);
 }
 
-LRESULT CALLBACK TMediaPlayer::ReportWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MediaPlayer::ReportWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != MM_MCINOTIFY) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    auto* player = reinterpret_cast<TMediaPlayer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* player = reinterpret_cast<MediaPlayer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     try {
         // The handler may destroy the player and this window: nothing is touched after it.
         if (player) player->ReceiveReport(wParam);
@@ -82,7 +82,7 @@ LRESULT CALLBACK TMediaPlayer::ReportWindow::Proc(HWND hwnd, UINT msg, WPARAM wP
 
 // ---- the device ----
 
-TMediaPlayer::Device::~Device() {
+MediaPlayer::Device::~Device() {
     if (id_ == 0) return;
     MCI_GENERIC_PARMS parms{};
     Send(id_, MCI_CLOSE, MCI_WAIT, parms);
@@ -90,24 +90,24 @@ TMediaPlayer::Device::~Device() {
 
 // ---- the player ----
 
-TMediaPlayer::TMediaPlayer() : window_(*this) {}
+MediaPlayer::MediaPlayer() : window_(*this) {}
 
-TMediaPlayer::~TMediaPlayer() = default;  // device_ closes, then window_ goes
+MediaPlayer::~MediaPlayer() = default;  // device_ closes, then window_ goes
 
-DWORD_PTR TMediaPlayer::Callback() const {
+DWORD_PTR MediaPlayer::Callback() const {
     return reinterpret_cast<DWORD_PTR>(window_.Handle());
 }
 
-void TMediaPlayer::RequireDevice() const {
-    if (!IsOpen()) throw EMCIDeviceError(kNoDevice);
+void MediaPlayer::RequireDevice() const {
+    if (!IsOpen()) throw MciDeviceError(kNoDevice);
 }
 
-void TMediaPlayer::Open() {
+void MediaPlayer::Open() {
     MCI_OPEN_PARMSW parms{};
     if (IsOpen()) {
         Close();
         // Opening over a device that would not close would lose it for good.
-        if (IsOpen()) throw EMCIDeviceError(MciErrorText(errorCode_));
+        if (IsOpen()) throw MciDeviceError(MciErrorText(errorCode_));
     }
     const std::wstring element = Wide(FileName);
     parms.dwCallback = Callback();
@@ -115,11 +115,11 @@ void TMediaPlayer::Open() {
     parms.lpstrElementName = element.c_str();
     const DWORD flags = OpenFlags(notify_.Take(), wait_.Take(), Shareable);
     errorCode_ = Send(0, MCI_OPEN, flags, parms);
-    if (errorCode_ != 0) throw EMCIDeviceError(MciErrorText(errorCode_));
+    if (errorCode_ != 0) throw MciDeviceError(MciErrorText(errorCode_));
     device_.Take(parms.wDeviceID);
 }
 
-MCIERROR TMediaPlayer::Status(DWORD item, DWORD_PTR& value) {
+MCIERROR MediaPlayer::Status(DWORD item, DWORD_PTR& value) {
     MCI_STATUS_PARMS parms{};
     parms.dwCallback = Callback();
     parms.dwItem = item;
@@ -128,14 +128,14 @@ MCIERROR TMediaPlayer::Status(DWORD item, DWORD_PTR& value) {
     return errorCode_;
 }
 
-bool TMediaPlayer::AtEnd() {
+bool MediaPlayer::AtEnd() {
     DWORD_PTR position = 0;
     DWORD_PTR length = 0;
     return Status(MCI_STATUS_POSITION, position) == 0 && Status(MCI_STATUS_LENGTH, length) == 0 &&
            position == length;
 }
 
-void TMediaPlayer::Play() {
+void MediaPlayer::Play() {
     RequireDevice();
     if (AutoRewind && AtEnd()) {
         MCI_SEEK_PARMS seek{};
@@ -149,14 +149,14 @@ void TMediaPlayer::Play() {
     errorCode_ = Send(device_.Id(), MCI_PLAY, flags, parms);
 }
 
-TMPModes TMediaPlayer::Mode() {
-    if (!IsOpen()) return TMPModes::mpNotReady;
+PlayerMode MediaPlayer::Mode() {
+    if (!IsOpen()) return PlayerMode::NotReady;
     DWORD_PTR mode = 0;
-    if (Status(MCI_STATUS_MODE, mode) != 0) return TMPModes::mpNotReady;
+    if (Status(MCI_STATUS_MODE, mode) != 0) return PlayerMode::NotReady;
     return ModeFromMciStatus(static_cast<std::uint32_t>(mode));
 }
 
-void TMediaPlayer::Stop() {
+void MediaPlayer::Stop() {
     RequireDevice();
     MCI_GENERIC_PARMS parms{};
     parms.dwCallback = Callback();
@@ -164,7 +164,7 @@ void TMediaPlayer::Stop() {
     errorCode_ = Send(device_.Id(), MCI_STOP, flags, parms);
 }
 
-void TMediaPlayer::Close() {
+void MediaPlayer::Close() {
     if (!IsOpen()) return;
     MCI_GENERIC_PARMS parms{};
     parms.dwCallback = Callback();
@@ -174,7 +174,7 @@ void TMediaPlayer::Close() {
     if (errorCode_ == 0) device_.Release();
 }
 
-void TMediaPlayer::ReceiveReport(WPARAM outcome) {
+void MediaPlayer::ReceiveReport(WPARAM outcome) {
     if (const auto value = NotifyValueFromOutcome(static_cast<std::uint32_t>(outcome))) notifyValue_ = *value;
     // A copy, so that a handler that destroys this player does not destroy itself mid-call.
     const auto handler = OnNotify;

@@ -1,11 +1,11 @@
-// TMediaPlayer: opens a sound file on the device the Media Control Interface picks
+// MediaPlayer: opens a sound file on the device the Media Control Interface picks
 // for its type, plays it without waiting, and reports the end of playback to its
 // owner through OnNotify, raised from the GUI thread's message loop.
 //
-//   TMediaPlayer player;
-//   player.OnNotify = [](TMediaPlayer&) { /* the sound is over */ };
+//   MediaPlayer player;
+//   player.OnNotify = [](MediaPlayer&) { /* the sound is over */ };
 //   player.FileName = path;
-//   player.Open();            // throws EMCIDeviceError
+//   player.Open();            // throws MciDeviceError
 //   player.Play();            // one OnNotify later, unless SetNotify(false) came first
 //
 // Each player owns a message-only window that receives its MM_MCINOTIFY reports and
@@ -39,26 +39,26 @@ struct MciRequest {
 // go to the platform. An empty observer stops the watching.
 void SetMciRequestObserver(std::function<void(const MciRequest&)> observer);
 
-class TMediaPlayer {
+class MediaPlayer {
 public:
-    TMediaPlayer();
-    ~TMediaPlayer();
-    TMediaPlayer(const TMediaPlayer&) = delete;
-    TMediaPlayer& operator=(const TMediaPlayer&) = delete;
+    MediaPlayer();
+    ~MediaPlayer();
+    MediaPlayer(const MediaPlayer&) = delete;
+    MediaPlayer& operator=(const MediaPlayer&) = delete;
 
     std::string FileName;  // UTF-8 full path; set before Open
-    static constexpr TMPDeviceTypes DeviceType = TMPDeviceTypes::dtAutoSelect;
+    static constexpr DeviceType DeviceType = DeviceType::AutoSelect;
     static constexpr bool AutoOpen = false;  // nothing opens until Open
     bool AutoRewind = true;                  // Play at the end starts again from the start
     bool Shareable = false;                  // the device is this player's alone
 
     // Called with this player for every report that reaches its window, including
     // one of a device the player has closed since. It may destroy the player.
-    std::function<void(TMediaPlayer& sender)> OnNotify;
+    std::function<void(MediaPlayer& sender)> OnNotify;
 
     void Open();
     void Play();
-    TMPModes Mode();
+    PlayerMode Mode();
     void Stop();
     void Close();
 
@@ -71,13 +71,13 @@ public:
     MCIDEVICEID DeviceID() const { return device_.Id(); }
     bool IsOpen() const { return device_.Id() != 0; }
     MCIERROR ErrorCode() const { return errorCode_; }
-    TMPNotifyValues NotifyValue() const { return notifyValue_; }
+    NotifyResult NotifyValue() const { return notifyValue_; }
 
 private:
     // The message-only window named as the report window of every request.
     class ReportWindow {
     public:
-        explicit ReportWindow(TMediaPlayer& player);
+        explicit ReportWindow(MediaPlayer& player);
         ~ReportWindow();
         ReportWindow(const ReportWindow&) = delete;
         ReportWindow& operator=(const ReportWindow&) = delete;
@@ -115,7 +115,7 @@ private:
     OneShotRequest notify_;
     OneShotRequest wait_;
     MCIERROR errorCode_ = 0;
-    TMPNotifyValues notifyValue_ = TMPNotifyValues::nvSuccessful;
+    NotifyResult notifyValue_ = NotifyResult::Successful;
 };
 
 }  // namespace quorvel

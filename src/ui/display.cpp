@@ -15,7 +15,7 @@ int ColourDepth(HDC dc) {
 
 void OverrideColourDepth(std::optional<int> depth) { Override() = depth; }
 
-COLORREF ToColorRef(TColor colour) {
+COLORREF ToColourRef(Colour colour) {
     if (IsSystemColour(colour)) return GetSysColor(SystemColourIndex(colour));
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);
 }

@@ -18,6 +18,6 @@ void OverrideColourDepth(std::optional<int> depth);
 
 // The RGB value GDI paints for a stored colour; system colours (top bit set) are
 // looked up in the current scheme.
-COLORREF ToColorRef(TColor colour);
+COLORREF ToColourRef(Colour colour);
 
 }  // namespace quorvel::ui

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 namespace {
@@ -18,10 +18,10 @@ Font CreateFontFor(const FontSpec& font, UINT dpi, GlyphEdges edges) {
     // Clamped so that a hand-edited extreme size cannot overflow the negation.
     const int pixels = std::clamp(PointsToPixels(font.size, static_cast<int>(dpi)), -kMaxFontPixels, kMaxFontPixels);
     lf.lfHeight = -pixels;
-    lf.lfWeight = (font.style & fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (font.style & fsItalic) ? TRUE : FALSE;
-    lf.lfUnderline = (font.style & fsUnderline) ? TRUE : FALSE;
-    lf.lfStrikeOut = (font.style & fsStrikeOut) ? TRUE : FALSE;
+    lf.lfWeight = (font.style & kBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (font.style & kItalic) ? TRUE : FALSE;
+    lf.lfUnderline = (font.style & kUnderline) ? TRUE : FALSE;
+    lf.lfStrikeOut = (font.style & kStrikeOut) ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;

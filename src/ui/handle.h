@@ -1,49 +1,11 @@
-// Owning wrappers for Win32 handles. Every handle the program creates lives in
-// one of these, so it is released exactly once on every path, exceptions included.
-//
-//   ui::Font font(CreateFontIndirectW(&lf));   // DeleteObject when font goes
-//   if (!font) throw ...;
-//   SelectObject(dc, font.Get());
-//
-// A Unique is move-only: copying would release the handle twice.
+// Owning wrappers for the window system's handles (see core/unique.h).
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "core/unique.h"
 
 namespace quorvel::ui {
-
-template <typename Handle, typename Deleter>
-class Unique {
-public:
-    Unique() = default;
-    explicit Unique(Handle handle) : handle_(handle) {}
-    ~Unique() { Reset(); }
-
-    Unique(const Unique&) = delete;
-    Unique& operator=(const Unique&) = delete;
-    Unique(Unique&& other) noexcept : handle_(other.Release()) {}
-    Unique& operator=(Unique&& other) noexcept {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Handle{}; }
-
-    // Gives up ownership without releasing.
-    Handle Release() { return std::exchange(handle_, Handle{}); }
-
-    // Releases the held handle (if any) and takes the new one.
-    void Reset(Handle handle = Handle{}) {
-        const Handle old = std::exchange(handle_, handle);
-        if (old != Handle{}) Deleter{}(old);
-    }
-
-private:
-    Handle handle_{};
-};
 
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ h) const { DeleteObject(h); }
@@ -57,9 +19,6 @@ struct MenuDeleter {
 struct DcDeleter {  // for DCs made by CreateCompatibleDC / CreateDC, not GetDC
     void operator()(HDC h) const { DeleteDC(h); }
 };
-struct RegKeyDeleter {
-    void operator()(HKEY h) const { RegCloseKey(h); }
-};
 struct AcceleratorDeleter {
     void operator()(HACCEL h) const { DestroyAcceleratorTable(h); }
 };
@@ -72,7 +31,6 @@ using Region = Unique<HRGN, GdiObjectDeleter>;
 using Icon = Unique<HICON, IconDeleter>;
 using Menu = Unique<HMENU, MenuDeleter>;
 using MemoryDc = Unique<HDC, DcDeleter>;
-using RegKey = Unique<HKEY, RegKeyDeleter>;
 using Accelerators = Unique<HACCEL, AcceleratorDeleter>;
 
 }  // namespace quorvel::ui

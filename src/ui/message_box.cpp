@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "ui/wide.h"
+#include "core/product.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 namespace {
@@ -12,7 +13,7 @@ MessageBoxAnswer& Answer() {
 }
 }  // namespace
 
-std::string_view ApplicationTitle() { return "Quorvel"; }
+std::string_view ApplicationTitle() { return kProductName; }
 
 int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
     if (const MessageBoxAnswer& answer = Answer()) {

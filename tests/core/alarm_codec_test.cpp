@@ -18,7 +18,7 @@ namespace quorvel {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using enum TRepeatKind;
+using enum RepeatKind;
 
 Bytes Cat(std::initializer_list<Bytes> parts) {
     Bytes out;
@@ -28,8 +28,8 @@ Bytes Cat(std::initializer_list<Bytes> parts) {
 
 Bytes Text(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
-const TDateTime kStart = 46095.5;  // 2026-03-14 12:00, the clock of these tests
-const TDateTime kNewAlarmDue = kStart + 1.0 / 1440;
+const DateTime kStart = 46095.5;  // 2026-03-14 12:00, the clock of these tests
+const DateTime kNewAlarmDue = kStart + 1.0 / 1440;
 
 // The worked example: one alarm "Tea", due 1 March 2024 08:30, daily, enabled.
 const Bytes kTea = Cat({{0x02, 0x01},
@@ -65,29 +65,29 @@ protected:
         return "";
     }
 
-    Talarms list;
+    AlarmList list;
 };
 
 TEST_F(AlarmCodecTest, WorkedExampleBothWays) {
     ASSERT_EQ(kTea.size(), 57u);
-    Talarm& tea = list.AddAlarm();
-    tea.Name = "Tea";
-    tea.Sound = "C:\\Sounds\\bell.wav";
-    tea.Reminder = "Tea is ready";
-    tea.DateTime = EncodeDateTime({2024, 3, 1, 8, 30}).value();
-    EXPECT_EQ(tea.DateTime, 45352.354166666664);
-    tea.Repeat = rkDaily;
+    Alarm& tea = list.AddAlarm();
+    tea.name = "Tea";
+    tea.sound = "C:\\Sounds\\bell.wav";
+    tea.reminder = "Tea is ready";
+    tea.dateTime = EncodeDateTime({2024, 3, 1, 8, 30}).value();
+    EXPECT_EQ(tea.dateTime, 45352.354166666664);
+    tea.repeat = Daily;
     EXPECT_EQ(EncodeAlarms(list), kTea);
 
     ASSERT_EQ(Decode(kTea), "");
     ASSERT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list[0].Name, "Tea");
-    EXPECT_EQ(list[0].Sound, "C:\\Sounds\\bell.wav");
-    EXPECT_EQ(list[0].Reminder, "Tea is ready");
-    EXPECT_EQ(list[0].DateTime, 45352.354166666664);
-    EXPECT_EQ(list[0].Repeat, rkDaily);
-    EXPECT_TRUE(list[0].Enabled);
-    EXPECT_FALSE(list[0].Triggered);
+    EXPECT_EQ(list[0].name, "Tea");
+    EXPECT_EQ(list[0].sound, "C:\\Sounds\\bell.wav");
+    EXPECT_EQ(list[0].reminder, "Tea is ready");
+    EXPECT_EQ(list[0].dateTime, 45352.354166666664);
+    EXPECT_EQ(list[0].repeat, Daily);
+    EXPECT_TRUE(list[0].enabled);
+    EXPECT_FALSE(list[0].triggered);
     // Bytes after the last record are ignored.
     EXPECT_EQ(Decode(Cat({kTea, {0xFF, 0x00}})), "");
     EXPECT_EQ(list.Count(), 1u);
@@ -99,7 +99,7 @@ TEST_F(AlarmCodecTest, CountUsesTheSmallestIntegerForm) {
     EXPECT_EQ(list.Count(), 0u);
     for (auto [count, head] : {std::pair{127, Bytes{0x02, 0x7F}}, std::pair{128, Bytes{0x03, 0x80, 0x00}},
                                std::pair{40000, Bytes{0x04, 0x40, 0x9C, 0x00, 0x00}}}) {
-        Talarms many;
+        AlarmList many;
         for (int i = 0; i < count; ++i) many.AddAlarm();
         const Bytes bytes = EncodeAlarms(many);
         EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(head.size())), head) << count;
@@ -129,15 +129,15 @@ TEST_F(AlarmCodecTest, StringForms) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Talarms one;
-        one.AddAlarm().Name = c.text;
+        AlarmList one;
+        one.AddAlarm().name = c.text;
         const Bytes bytes = EncodeAlarms(one);
         EXPECT_EQ(Bytes(bytes.begin() + 2, bytes.begin() + 2 + static_cast<long>(c.head.size())), c.head);
         EXPECT_EQ(Bytes(bytes.begin() + 2 + static_cast<long>(c.head.size()),
                         bytes.begin() + 2 + static_cast<long>(c.head.size() + c.text.size())),
                   Text(c.text));
         ASSERT_EQ(Decode(bytes), "");
-        EXPECT_EQ(list[0].Name, c.text);
+        EXPECT_EQ(list[0].name, c.text);
     }
 }
 
@@ -161,7 +161,7 @@ TEST_F(AlarmCodecTest, ReadsEveryStringTag) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_EQ(Decode(Cat({{0x02, 0x01}, c.name, {0x06, 0x00, 0x06, 0x00}, kDue, kRepeatEnabledReserved})), "");
-        EXPECT_EQ(list[0].Name, c.text);
+        EXPECT_EQ(list[0].name, c.text);
     }
 }
 
@@ -169,7 +169,7 @@ TEST_F(AlarmCodecTest, DateTimeAsIntegerOrWrongTag) {
     struct Case {
         Bytes due;
         std::string error;
-        TDateTime value;
+        DateTime value;
     };
     const std::vector<Case> cases = {
         {{0x02, 0x05}, "", 5.0},  // 4 January 1900 00:00
@@ -182,8 +182,8 @@ TEST_F(AlarmCodecTest, DateTimeAsIntegerOrWrongTag) {
     for (const Case& c : cases) {
         EXPECT_EQ(Decode(Cat({{0x02, 0x01}, kNameEtc, c.due, kRepeatEnabledReserved})), c.error);
         ASSERT_EQ(list.Count(), 1u);
-        EXPECT_EQ(list[0].Name, "n");
-        EXPECT_EQ(list[0].DateTime, c.value);
+        EXPECT_EQ(list[0].name, "n");
+        EXPECT_EQ(list[0].dateTime, c.value);
     }
     const auto parts = DecodeDateTime(5.0).value();
     EXPECT_EQ(parts.year * 10000 + parts.month * 100 + parts.day, 19000104);
@@ -193,27 +193,27 @@ TEST_F(AlarmCodecTest, RepeatAndEnabledBytes) {
     struct Case {
         Bytes repeat;
         Bytes enabled;
-        TRepeatKind kind;
+        RepeatKind kind;
         bool isEnabled;
     };
     const std::vector<Case> cases = {
-        {{0x02, 0x06}, {0x09}, rkDaily, true},
-        {{0x02, 0x06}, {0x08}, rkDaily, false},
-        {{0x02, 0x06}, {0x00}, rkDaily, false},
-        {{0x02, 0x06}, {0x06}, rkDaily, false},  // any byte but 0x09 is false, and only one is taken
-        {{0x03, 0xC8, 0x00}, {0x09}, static_cast<TRepeatKind>(200), true},
-        {{0x03, 0x2C, 0x01}, {0x09}, static_cast<TRepeatKind>(44), true},  // 300: low 8 bits
-        {{0x02, 0xFF}, {0x09}, static_cast<TRepeatKind>(255), true},
+        {{0x02, 0x06}, {0x09}, Daily, true},
+        {{0x02, 0x06}, {0x08}, Daily, false},
+        {{0x02, 0x06}, {0x00}, Daily, false},
+        {{0x02, 0x06}, {0x06}, Daily, false},  // any byte but 0x09 is false, and only one is taken
+        {{0x03, 0xC8, 0x00}, {0x09}, static_cast<RepeatKind>(200), true},
+        {{0x03, 0x2C, 0x01}, {0x09}, static_cast<RepeatKind>(44), true},  // 300: low 8 bits
+        {{0x02, 0xFF}, {0x09}, static_cast<RepeatKind>(255), true},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(Decode(Cat({{0x02, 0x01}, kNameEtc, kDue, c.repeat, c.enabled, {0x06, 0x00}})), "");
-        EXPECT_EQ(list[0].Repeat, c.kind);
-        EXPECT_EQ(list[0].Enabled, c.isEnabled);
+        EXPECT_EQ(list[0].repeat, c.kind);
+        EXPECT_EQ(list[0].enabled, c.isEnabled);
     }
     // A repeat kind is written as its unsigned value; 200 takes the 16-bit form.
-    Talarms one;
-    one.AddAlarm().Repeat = static_cast<TRepeatKind>(200);
-    one[0].Enabled = false;
+    AlarmList one;
+    one.AddAlarm().repeat = static_cast<RepeatKind>(200);
+    one[0].enabled = false;
     const Bytes bytes = EncodeAlarms(one);
     EXPECT_EQ(Bytes(bytes.end() - 6, bytes.end()), (Bytes{0x03, 0xC8, 0x00, 0x08, 0x06, 0x00}));
 }
@@ -252,12 +252,12 @@ TEST_F(AlarmCodecTest, DamagedValuesKeepWhatWasRead) {
         ASSERT_EQ(list.Count(), c.count);
         if (c.count == 0) continue;
         // The alarm being read keeps the values of a new alarm for the rest.
-        const Talarm& last = list[c.count - 1];
-        EXPECT_EQ(last.Name, c.lastName);
-        EXPECT_EQ(last.Sound, "");
-        EXPECT_EQ(last.Repeat, rkNoRepeat);
-        EXPECT_TRUE(last.Enabled);
-        if (c.count == 2) EXPECT_EQ(list[0].Name, "n");
+        const Alarm& last = list[c.count - 1];
+        EXPECT_EQ(last.name, c.lastName);
+        EXPECT_EQ(last.sound, "");
+        EXPECT_EQ(last.repeat, NoRepeat);
+        EXPECT_TRUE(last.enabled);
+        if (c.count == 2) EXPECT_EQ(list[0].name, "n");
     }
 }
 
@@ -269,13 +269,13 @@ TEST_F(AlarmCodecTest, TruncationAtEveryOffset) {
         EXPECT_EQ(Decode(Bytes(kTea.begin(), kTea.begin() + static_cast<long>(size))), kStreamReadError);
         ASSERT_EQ(list.Count(), size < 2 ? 0u : 1u);
         if (size < 2) continue;
-        const Talarm& a = list[0];
-        EXPECT_EQ(a.Name, size >= 7 ? "Tea" : "Noname");
-        EXPECT_EQ(a.Sound, size >= 27 ? "C:\\Sounds\\bell.wav" : "");
-        EXPECT_EQ(a.Reminder, size >= 41 ? "Tea is ready" : "");
-        EXPECT_EQ(a.DateTime, size >= 52 ? 45352.354166666664 : kNewAlarmDue);
-        EXPECT_EQ(a.Repeat, size >= 54 ? rkDaily : rkNoRepeat);
-        EXPECT_TRUE(a.Enabled);
+        const Alarm& a = list[0];
+        EXPECT_EQ(a.name, size >= 7 ? "Tea" : "Noname");
+        EXPECT_EQ(a.sound, size >= 27 ? "C:\\Sounds\\bell.wav" : "");
+        EXPECT_EQ(a.reminder, size >= 41 ? "Tea is ready" : "");
+        EXPECT_EQ(a.dateTime, size >= 52 ? 45352.354166666664 : kNewAlarmDue);
+        EXPECT_EQ(a.repeat, size >= 54 ? Daily : NoRepeat);
+        EXPECT_TRUE(a.enabled);
     }
 }
 

@@ -13,13 +13,13 @@
 namespace quorvel {
 namespace {
 
-using enum TRepeatKind;
+using enum RepeatKind;
 
-TDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0) {
+DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0) {
     return EncodeDateTime({year, month, day, hour, minute, second, ms}).value();
 }
 
-std::string Show(TDateTime value) {
+std::string Show(DateTime value) {
     const auto p = DecodeDateTime(value);
     if (!p) return "invalid";
     char text[32];
@@ -33,33 +33,33 @@ protected:
     void SetUp() override { SetClock(At(2026, 3, 14, 12, 0)); }
     void TearDown() override { ResetClock(); }
 
-    Talarm& Add(const std::string& name, TRepeatKind repeat = rkNoRepeat) {
-        Talarm& a = list.AddAlarm();
-        a.Name = name;
-        a.Repeat = repeat;
+    Alarm& Add(const std::string& name, RepeatKind repeat = NoRepeat) {
+        Alarm& a = list.AddAlarm();
+        a.name = name;
+        a.repeat = repeat;
         return a;
     }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (std::size_t i = 0; i < list.Count(); ++i) names.push_back(list[i].Name);
+        for (std::size_t i = 0; i < list.Count(); ++i) names.push_back(list[i].name);
         return names;
     }
 
-    Talarms list;
+    AlarmList list;
 };
 
 TEST_F(AlarmTest, NewAlarmHasTheDefaults) {
     SetClock(At(2026, 3, 14, 23, 59, 30, 250));
-    EXPECT_FALSE(list.Armed);
-    Talarm& a = list.AddAlarm();
-    EXPECT_EQ(a.Name, "Noname");
-    EXPECT_TRUE(a.Enabled);
-    EXPECT_EQ(Show(a.DateTime), "2026-03-15 00:00:30.250");
-    EXPECT_EQ(a.Sound, "");
-    EXPECT_EQ(a.Reminder, "");
-    EXPECT_EQ(a.Repeat, rkNoRepeat);
-    EXPECT_FALSE(a.Triggered);
-    EXPECT_EQ(a.ReminderWindow, nullptr);
+    EXPECT_FALSE(list.armed);
+    Alarm& a = list.AddAlarm();
+    EXPECT_EQ(a.name, "Noname");
+    EXPECT_TRUE(a.enabled);
+    EXPECT_EQ(Show(a.dateTime), "2026-03-15 00:00:30.250");
+    EXPECT_EQ(a.sound, "");
+    EXPECT_EQ(a.reminder, "");
+    EXPECT_EQ(a.repeat, NoRepeat);
+    EXPECT_FALSE(a.triggered);
+    EXPECT_EQ(a.reminderWindow, nullptr);
     EXPECT_EQ(&a.Collection(), &list);
 }
 
@@ -75,10 +75,10 @@ TEST_F(AlarmTest, DestroyingAnAlarmRemovesItFromItsList) {
 }
 
 TEST_F(AlarmTest, RepeatCaptions) {
-    EXPECT_EQ(RepeatKindCaption(rkNoRepeat), "No repeat");
-    EXPECT_EQ(RepeatKindCaption(rkEach30Minutes), "Each 30 minutes");
-    EXPECT_EQ(RepeatKindCaption(rkAnnually), "Annualy");
-    EXPECT_EQ(RepeatKindCaption(static_cast<TRepeatKind>(10)), "");
+    EXPECT_EQ(RepeatKindCaption(NoRepeat), "No repeat");
+    EXPECT_EQ(RepeatKindCaption(Each30Minutes), "Each 30 minutes");
+    EXPECT_EQ(RepeatKindCaption(Annually), "Annualy");
+    EXPECT_EQ(RepeatKindCaption(static_cast<RepeatKind>(10)), "");
 }
 
 // The walk of the alarm check: removals during it (the visited alarm, one
@@ -105,13 +105,13 @@ TEST_F(AlarmTest, WalkSurvivesRemovalsDuringIt) {
         list.Clear();
         for (const char* n : {"a", "b", "c", "d", "e"}) Add(n);
         std::vector<std::string> visited;
-        Talarms::Walk walk(list);
-        while (Talarm* a = walk.Next()) {
-            visited.push_back(a->Name);
-            if (a->Name != c.removeWhenAt) continue;
+        AlarmList::Walk walk(list);
+        while (Alarm* a = walk.Next()) {
+            visited.push_back(a->name);
+            if (a->name != c.removeWhenAt) continue;
             for (const std::string& name : c.removed)
                 for (std::size_t i = 0; i < list.Count(); ++i)
-                    if (list[i].Name == name) {
+                    if (list[i].name == name) {
                         list[i].Destroy();
                         break;
                     }
@@ -121,23 +121,23 @@ TEST_F(AlarmTest, WalkSurvivesRemovalsDuringIt) {
 }
 
 TEST_F(AlarmTest, WalkSurvivesReArmingThatDeletesAndANestedWalk) {
-    Add("once", rkDeleteAfterTrigger);
-    Add("daily", rkDaily);
-    Add("gone too", rkDeleteAfterTrigger);
+    Add("once", DeleteAfterTrigger);
+    Add("daily", Daily);
+    Add("gone too", DeleteAfterTrigger);
     Add("last");
     // The window's refresh walks the list itself while the outer walk is open.
     int refreshes = 0;
-    list.RefreshIfVisible = [&] {
-        Talarms::Walk inner(list);
+    list.refreshIfVisible = [&] {
+        AlarmList::Walk inner(list);
         while (inner.Next()) {
         }
         ++refreshes;
     };
     std::vector<std::string> visited;
     {
-        Talarms::Walk walk(list);
-        while (Talarm* a = walk.Next()) {
-            visited.push_back(a->Name);
+        AlarmList::Walk walk(list);
+        while (Alarm* a = walk.Next()) {
+            visited.push_back(a->name);
             a->Rearm();
         }
     }
@@ -146,7 +146,7 @@ TEST_F(AlarmTest, WalkSurvivesReArmingThatDeletesAndANestedWalk) {
     EXPECT_EQ(refreshes, 4);
     // The ended walks left the list's chain: a removal now adjusts only the open
     // one (a stale entry would be touched here, and caught by the sanitizer).
-    Talarms::Walk again(list);
+    AlarmList::Walk again(list);
     list.Delete(0);
     ASSERT_EQ(Names(), (std::vector<std::string>{"last"}));
     EXPECT_EQ(again.Next(), &list[0]);
@@ -155,67 +155,67 @@ TEST_F(AlarmTest, WalkSurvivesReArmingThatDeletesAndANestedWalk) {
 
 TEST_F(AlarmTest, RearmByKind) {
     struct Case {
-        TRepeatKind kind;
-        TDateTime due;
+        RepeatKind kind;
+        DateTime due;
         std::string next;  // "" when the alarm is disabled and keeps its moment
     };
     SetClock(At(2026, 3, 14, 12, 0));  // a 31-day month
     const std::vector<Case> cases = {
-        {rkNoRepeat, At(2026, 3, 14, 11, 0), ""},
-        {rkEach5Minutes, At(2026, 3, 14, 11, 58), "2026-03-14 12:03:00.000"},
-        {rkEach10Minutes, At(2026, 3, 14, 23, 55), "2026-03-15 00:05:00.000"},
-        {rkEach30Minutes, At(2026, 3, 14, 11, 45, 30, 500), "2026-03-14 12:15:30.500"},
-        {rkHourly, At(2026, 3, 14, 8, 30), "2026-03-14 09:30:00.000"},
+        {NoRepeat, At(2026, 3, 14, 11, 0), ""},
+        {Each5Minutes, At(2026, 3, 14, 11, 58), "2026-03-14 12:03:00.000"},
+        {Each10Minutes, At(2026, 3, 14, 23, 55), "2026-03-15 00:05:00.000"},
+        {Each30Minutes, At(2026, 3, 14, 11, 45, 30, 500), "2026-03-14 12:15:30.500"},
+        {Hourly, At(2026, 3, 14, 8, 30), "2026-03-14 09:30:00.000"},
         // Wall-clock time: no daylight-saving correction (29 March is a change in Europe).
-        {rkDaily, At(2026, 3, 28, 23, 30), "2026-03-29 23:30:00.000"},
-        {rkWeekly, At(2026, 12, 29, 7, 0), "2027-01-05 07:00:00.000"},
-        {rkMonthly, At(2026, 1, 10, 9, 0), "2026-02-10 09:00:00.000"},  // March has 31 days
-        {rkAnnually, At(2026, 5, 5, 10, 0), "2027-05-05 10:00:00.000"},
-        {rkAnnually, At(2024, 2, 29, 7, 15, 42, 123), "2025-02-28 07:15:42.123"},
-        {rkAnnually, At(2096, 2, 29, 6, 0), "2097-02-28 06:00:00.000"},
-        {rkAnnually, At(2023, 2, 28, 6, 0), "2024-02-28 06:00:00.000"},
-        {rkAnnually, At(1899, 12, 29, 6, 0), "1900-12-29 06:00:00.000"},  // before the epoch
-        {rkAnnually, At(1899, 1, 5, 18, 0), "1900-01-05 18:00:00.000"},   // across it
-        {rkAnnually, At(9999, 6, 1, 0, 0), ""},  // no year 10000
+        {Daily, At(2026, 3, 28, 23, 30), "2026-03-29 23:30:00.000"},
+        {Weekly, At(2026, 12, 29, 7, 0), "2027-01-05 07:00:00.000"},
+        {Monthly, At(2026, 1, 10, 9, 0), "2026-02-10 09:00:00.000"},  // March has 31 days
+        {Annually, At(2026, 5, 5, 10, 0), "2027-05-05 10:00:00.000"},
+        {Annually, At(2024, 2, 29, 7, 15, 42, 123), "2025-02-28 07:15:42.123"},
+        {Annually, At(2096, 2, 29, 6, 0), "2097-02-28 06:00:00.000"},
+        {Annually, At(2023, 2, 28, 6, 0), "2024-02-28 06:00:00.000"},
+        {Annually, At(1899, 12, 29, 6, 0), "1900-12-29 06:00:00.000"},  // before the epoch
+        {Annually, At(1899, 1, 5, 18, 0), "1900-01-05 18:00:00.000"},   // across it
+        {Annually, At(9999, 6, 1, 0, 0), ""},  // no year 10000
         // Damaged data only: a kind above 9 retires the alarm instead of
         // leaving it due at every check.
-        {static_cast<TRepeatKind>(10), At(2026, 3, 14, 11, 0), ""},
-        {static_cast<TRepeatKind>(200), At(2026, 3, 14, 11, 0), ""},
+        {static_cast<RepeatKind>(10), At(2026, 3, 14, 11, 0), ""},
+        {static_cast<RepeatKind>(200), At(2026, 3, 14, 11, 0), ""},
         // An interval too small to move the value, or a NaN.
-        {rkEach5Minutes, 1e300, ""},
-        {rkDaily, std::numeric_limits<double>::quiet_NaN(), ""},
+        {Each5Minutes, 1e300, ""},
+        {Daily, std::numeric_limits<double>::quiet_NaN(), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(RepeatKindCaption(c.kind)) + " " + Show(c.due));
         list.Clear();
         int refreshes = 0;
-        list.RefreshIfVisible = [&] { ++refreshes; };
-        Talarm& a = Add("x", c.kind);
-        a.DateTime = c.due;
+        list.refreshIfVisible = [&] { ++refreshes; };
+        Alarm& a = Add("x", c.kind);
+        a.dateTime = c.due;
         a.Rearm();
         ASSERT_EQ(list.Count(), 1u);
-        EXPECT_EQ(a.Repeat, c.kind);
+        EXPECT_EQ(a.repeat, c.kind);
         EXPECT_EQ(refreshes, 1);
         if (c.next.empty()) {
-            EXPECT_FALSE(a.Enabled);
-            EXPECT_TRUE(a.DateTime == c.due || (std::isnan(a.DateTime) && std::isnan(c.due)));
+            EXPECT_FALSE(a.enabled);
+            EXPECT_TRUE(a.dateTime == c.due || (std::isnan(a.dateTime) && std::isnan(c.due)));
         } else {
-            EXPECT_TRUE(a.Enabled);
-            EXPECT_EQ(Show(a.DateTime), c.next);
+            EXPECT_TRUE(a.enabled);
+            EXPECT_EQ(Show(a.dateTime), c.next);
         }
     }
 }
 
 TEST_F(AlarmTest, IntervalsAreAddedInExtendedPrecision) {
     // Close to the epoch a double sum of the rounded interval is one unit off.
-    Talarm& a = Add("x", rkEach5Minutes);
-    a.DateTime = 0x1.9853736f8e585p-9;
+    Alarm& a = Add("x", Each5Minutes);
+    a.dateTime = 0x1.9853736f8e585p-9;
     a.Rearm();
-    EXPECT_EQ(a.DateTime, 0x1.afb7f29b55651p-8);
-    a.Repeat = rkEach30Minutes;
-    a.DateTime = 0x1.b07de1ad2ea1ep-8;
+    EXPECT_EQ(a.dateTime, 0x1.afb7f29b55651p-8);
+    a.repeat = Each30Minutes;
+    a.dateTime = 0x1.b07de1ad2ea1ep-8;
     a.Rearm();
-    EXPECT_EQ(a.DateTime, 0x1.c174cdc0a0fddp-6);
+    EXPECT_EQ(a.dateTime, 0x1.c174cdc0a0fddp-6);
 }
 
 TEST_F(AlarmTest, MonthlyAdvancesByTheLengthOfTheCurrentMonth) {
@@ -226,47 +226,47 @@ TEST_F(AlarmTest, MonthlyAdvancesByTheLengthOfTheCurrentMonth) {
         for (int month = 1; month <= 12; ++month) {
             SetClock(At(year, month, 1, 0, 0));
             list.Clear();
-            Talarm& a = Add("m", rkMonthly);
-            a.DateTime = At(2000, 1, 1, 10, 0);
+            Alarm& a = Add("m", Monthly);
+            a.dateTime = At(2000, 1, 1, 10, 0);
             a.Rearm();
-            EXPECT_EQ(a.DateTime - At(2000, 1, 1, 10, 0), lengths[year == 2024][month - 1]) << year << "-" << month;
+            EXPECT_EQ(a.dateTime - At(2000, 1, 1, 10, 0), lengths[year == 2024][month - 1]) << year << "-" << month;
         }
     }
     // 31 January re-armed on 31 January: 3 March, or 2 March in a leap year.
     for (auto [year, next] : {std::pair{2026, "2026-03-03 10:00:00.000"}, std::pair{2024, "2024-03-02 10:00:00.000"}}) {
         SetClock(At(year, 1, 31, 10, 0));
-        Talarm& a = Add("j", rkMonthly);
-        a.DateTime = At(year, 1, 31, 10, 0);
+        Alarm& a = Add("j", Monthly);
+        a.dateTime = At(year, 1, 31, 10, 0);
         a.Rearm();
-        EXPECT_EQ(Show(a.DateTime), next);
+        EXPECT_EQ(Show(a.dateTime), next);
     }
 }
 
 TEST_F(AlarmTest, MissedHourlyAlarmCatchesUpOneIntervalPerTrigger) {
-    const TDateTime now = At(2026, 3, 14, 12, 0);
+    const DateTime now = At(2026, 3, 14, 12, 0);
     SetClock(now);
-    Talarm& a = Add("h", rkHourly);
-    a.DateTime = now - 3.5 / 24;
+    Alarm& a = Add("h", Hourly);
+    a.dateTime = now - 3.5 / 24;
     int triggers = 0;
-    while (a.Enabled && Now() >= a.DateTime && triggers < 100) {
+    while (a.enabled && Now() >= a.dateTime && triggers < 100) {
         ++triggers;
         a.Rearm();
     }
     EXPECT_EQ(triggers, 4);
-    EXPECT_EQ(Show(a.DateTime), "2026-03-14 12:30:00.000");
+    EXPECT_EQ(Show(a.dateTime), "2026-03-14 12:30:00.000");
 }
 
 TEST_F(AlarmTest, NoRepeatAndDeleteAfterTrigger) {
-    Talarm& once = Add("once");
-    once.DateTime = At(2026, 1, 1, 8, 0);
+    Alarm& once = Add("once");
+    once.dateTime = At(2026, 1, 1, 8, 0);
     once.Rearm();
-    EXPECT_FALSE(once.Enabled);
-    EXPECT_EQ(Show(once.DateTime), "2026-01-01 08:00:00.000");
+    EXPECT_FALSE(once.enabled);
+    EXPECT_EQ(Show(once.dateTime), "2026-01-01 08:00:00.000");
 
-    Add("gone", rkDeleteAfterTrigger);
+    Add("gone", DeleteAfterTrigger);
     Add("stays");
     int refreshes = 0;
-    list.RefreshIfVisible = [&] { ++refreshes; };
+    list.refreshIfVisible = [&] { ++refreshes; };
     list[1].Rearm();
     EXPECT_EQ(Names(), (std::vector<std::string>{"once", "stays"}));
     EXPECT_EQ(refreshes, 1);
@@ -274,7 +274,7 @@ TEST_F(AlarmTest, NoRepeatAndDeleteAfterTrigger) {
 
 // A stand-in for the reminder window: OK runs the alarm's side of its close.
 struct FakeReminder : ReminderLink {
-    Talarm* alarm = nullptr;
+    Alarm* alarm = nullptr;
     int presses = 0;
     void PressOk() override {
         ++presses;
@@ -285,17 +285,17 @@ struct FakeReminder : ReminderLink {
 TEST_F(AlarmTest, EndTriggerSnoozesOrReArms) {
     SetClock(At(2026, 3, 14, 12, 0, 10));
     FakeReminder window;
-    Talarm& a = Add("s", rkDeleteAfterTrigger);
-    a.DateTime = At(2026, 3, 14, 11, 0);
-    a.Triggered = true;
-    a.ReminderWindow = &window;
+    Alarm& a = Add("s", DeleteAfterTrigger);
+    a.dateTime = At(2026, 3, 14, 11, 0);
+    a.triggered = true;
+    a.reminderWindow = &window;
     int refreshes = 0;
-    list.RefreshIfVisible = [&] { ++refreshes; };
+    list.refreshIfVisible = [&] { ++refreshes; };
     a.EndTrigger(true);
-    EXPECT_FALSE(a.Triggered);
-    EXPECT_EQ(a.ReminderWindow, nullptr);
-    EXPECT_EQ(Show(a.DateTime), "2026-03-14 12:05:10.000");
-    EXPECT_EQ(a.Repeat, rkDeleteAfterTrigger);
+    EXPECT_FALSE(a.triggered);
+    EXPECT_EQ(a.reminderWindow, nullptr);
+    EXPECT_EQ(Show(a.dateTime), "2026-03-14 12:05:10.000");
+    EXPECT_EQ(a.repeat, DeleteAfterTrigger);
     EXPECT_EQ(refreshes, 1);
     a.EndTrigger(false);
     EXPECT_EQ(list.Count(), 0u);
@@ -303,19 +303,19 @@ TEST_F(AlarmTest, EndTriggerSnoozesOrReArms) {
 
 TEST_F(AlarmTest, CloseReminderKeepsOrDeletes) {
     struct Case {
-        TRepeatKind kind;
+        RepeatKind kind;
         bool deleteAlarm;
         bool survives;
-        TRepeatKind kindAfter;
+        RepeatKind kindAfter;
         bool enabledAfter;
         double advance;
     };
     const std::vector<Case> cases = {
-        {rkDeleteAfterTrigger, false, true, rkNoRepeat, false, 0},
-        {rkNoRepeat, false, true, rkNoRepeat, false, 0},
-        {rkDaily, false, true, rkDaily, true, 1},
-        {rkDaily, true, false, rkDaily, false, 0},
-        {rkDeleteAfterTrigger, true, false, rkDaily, false, 0},
+        {DeleteAfterTrigger, false, true, NoRepeat, false, 0},
+        {NoRepeat, false, true, NoRepeat, false, 0},
+        {Daily, false, true, Daily, true, 1},
+        {Daily, true, false, Daily, false, 0},
+        {DeleteAfterTrigger, true, false, Daily, false, 0},
     };
     for (bool withWindow : {true, false}) {
         for (const Case& c : cases) {
@@ -323,14 +323,14 @@ TEST_F(AlarmTest, CloseReminderKeepsOrDeletes) {
                          (withWindow ? "" : " (no window)"));
             list.Clear();
             Add("before");
-            Talarm& a = Add("x", c.kind);
+            Alarm& a = Add("x", c.kind);
             Add("after");
-            const TDateTime due = At(2026, 3, 14, 11, 0);
-            a.DateTime = due;
-            a.Triggered = true;
+            const DateTime due = At(2026, 3, 14, 11, 0);
+            a.dateTime = due;
+            a.triggered = true;
             FakeReminder window;
             window.alarm = &a;
-            if (withWindow) a.ReminderWindow = &window;
+            if (withWindow) a.reminderWindow = &window;
             a.CloseReminder(c.deleteAlarm);
             EXPECT_EQ(window.presses, withWindow ? 1 : 0);
             if (!c.survives) {
@@ -338,11 +338,11 @@ TEST_F(AlarmTest, CloseReminderKeepsOrDeletes) {
                 continue;
             }
             ASSERT_EQ(list.Count(), 3u);
-            EXPECT_FALSE(a.Triggered);
-            EXPECT_EQ(a.ReminderWindow, nullptr);
-            EXPECT_EQ(a.Repeat, c.kindAfter);
-            EXPECT_EQ(a.Enabled, c.enabledAfter);
-            EXPECT_EQ(a.DateTime, due + c.advance);
+            EXPECT_FALSE(a.triggered);
+            EXPECT_EQ(a.reminderWindow, nullptr);
+            EXPECT_EQ(a.repeat, c.kindAfter);
+            EXPECT_EQ(a.enabled, c.enabledAfter);
+            EXPECT_EQ(a.dateTime, due + c.advance);
         }
     }
 }

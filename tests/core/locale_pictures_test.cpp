@@ -1,16 +1,16 @@
-#include "app/locale_pictures.h"
+#include "core/format/locale_pictures.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/time_format.h"
+#include "core/format/time_format.h"
 
 namespace quorvel {
 namespace {
 
-constexpr TDateTime kMonday = 46363.37855613426;  // 2026-12-07 09:05:07.250
+constexpr DateTime kMonday = 46363.37855613426;  // 2026-12-07 09:05:07.250
 
 struct Picture {
     std::string windows;
@@ -59,7 +59,7 @@ TEST(LocalePictures, BuildsTimeFormatsFromTheHourFlags) {
         {false, true, true, "hh:mm", "hh:mm:ss", "14:07:08"},
         {false, false, false, "h:mm", "h:mm:ss", "14:07:08"},
     };
-    const TDateTime afternoon = *EncodeDateTime({2005, 3, 4, 14, 7, 8, 9});
+    const DateTime afternoon = *EncodeDateTime({2005, 3, 4, 14, 7, 8, 9});
     for (const Row& r : rows) {
         SCOPED_TRACE(r.longFormat);
         const TimeFormats formats = BuildTimeFormats(r.twelveHour, r.leadingZero, r.markerFirst);

@@ -10,23 +10,23 @@ namespace {
 TEST(MciRules, ModesFromStatus) {
     const struct {
         std::uint32_t status;
-        TMPModes mode;
+        PlayerMode mode;
     } cases[] = {
-        {524, TMPModes::mpNotReady}, {525, TMPModes::mpStopped}, {526, TMPModes::mpPlaying},
-        {527, TMPModes::mpRecording}, {528, TMPModes::mpSeeking}, {529, TMPModes::mpPaused},
-        {530, TMPModes::mpOpen},
+        {524, PlayerMode::NotReady}, {525, PlayerMode::Stopped}, {526, PlayerMode::Playing},
+        {527, PlayerMode::Recording}, {528, PlayerMode::Seeking}, {529, PlayerMode::Paused},
+        {530, PlayerMode::Open},
         // What a failed query leaves, and values no device answers: never "playing".
-        {0, TMPModes::mpNotReady}, {523, TMPModes::mpNotReady}, {531, TMPModes::mpNotReady},
-        {0xFFFFFFFFu, TMPModes::mpNotReady},
+        {0, PlayerMode::NotReady}, {523, PlayerMode::NotReady}, {531, PlayerMode::NotReady},
+        {0xFFFFFFFFu, PlayerMode::NotReady},
     };
     for (const auto& c : cases) EXPECT_EQ(ModeFromMciStatus(c.status), c.mode) << c.status;
 }
 
 TEST(MciRules, NotifyValuesFromOutcome) {
-    EXPECT_EQ(NotifyValueFromOutcome(1), TMPNotifyValues::nvSuccessful);
-    EXPECT_EQ(NotifyValueFromOutcome(2), TMPNotifyValues::nvSuperseded);
-    EXPECT_EQ(NotifyValueFromOutcome(4), TMPNotifyValues::nvAborted);
-    EXPECT_EQ(NotifyValueFromOutcome(8), TMPNotifyValues::nvFailure);
+    EXPECT_EQ(NotifyValueFromOutcome(1), NotifyResult::Successful);
+    EXPECT_EQ(NotifyValueFromOutcome(2), NotifyResult::Superseded);
+    EXPECT_EQ(NotifyValueFromOutcome(4), NotifyResult::Aborted);
+    EXPECT_EQ(NotifyValueFromOutcome(8), NotifyResult::Failure);
     for (std::uint32_t other : {0u, 3u, 5u, 16u}) EXPECT_EQ(NotifyValueFromOutcome(other), std::nullopt) << other;
 }
 

@@ -1,4 +1,4 @@
-#include "app/time_format.h"
+#include "core/format/time_format.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +12,23 @@ namespace quorvel {
 namespace {
 
 // Monday 2026-12-07 09:05:07.250.
-constexpr TDateTime kMonday = 46363.37855613426;
+constexpr DateTime kMonday = 46363.37855613426;
 
-TDateTime At(int year, int month, int day, int hour, int minute, int second, int ms) {
+DateTime At(int year, int month, int day, int hour, int minute, int second, int ms) {
     const auto value = EncodeDateTime({year, month, day, hour, minute, second, ms});
     EXPECT_TRUE(value);
     return value.value_or(0.0);
 }
 
 // Friday 2005-03-04 14:07:08.009: single digits everywhere and an afternoon hour.
-const TDateTime kFriday = At(2005, 3, 4, 14, 7, 8, 9);
+const DateTime kFriday = At(2005, 3, 4, 14, 7, 8, 9);
 
 struct Case {
     std::string format;
     std::string expected;
 };
 
-void ExpectAll(const std::vector<Case>& cases, TDateTime value, const FormatSettings& settings = EnUsFormatSettings()) {
+void ExpectAll(const std::vector<Case>& cases, DateTime value, const FormatSettings& settings = EnUsFormatSettings()) {
     for (const Case& c : cases) {
         SCOPED_TRACE("format \"" + c.format + "\"");
         EXPECT_EQ(FormatDateTime(c.format, value, settings), c.expected);
@@ -73,7 +73,7 @@ TEST(TimeFormat, LocaleSeparatorsReplaceThoseOfTheFormat) {
 TEST(TimeFormat, TokenCounts) {
     struct Row {
         char letter;
-        TDateTime value;
+        DateTime value;
         std::vector<std::string> byCount;  // counts 1..7
     };
     const std::string fridayShort = "3/4/2005";

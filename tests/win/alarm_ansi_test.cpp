@@ -27,11 +27,11 @@ TEST(AlarmAnsiText, ShortAndLongStringsUseTheAnsiCodePage) {
     const std::vector<std::uint8_t> value = {0x02, 0x01, 0x06, 0x04, 'C', 'a', 'f', 0xE9, 0x0C, 0x01, 0x00,
                                              0x00, 0x00, 0xE9, 0x06, 0x00, 0x02, 0x05, 0x02, 0x00, 0x09,
                                              0x06, 0x00};
-    Talarms list;
+    AlarmList list;
     DecodeAlarms(value, list);
     ASSERT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list[0].Name, AnsiToUtf8("Caf\xE9"));
-    EXPECT_EQ(list[0].Sound, AnsiToUtf8("\xE9"));
+    EXPECT_EQ(list[0].name, AnsiToUtf8("Caf\xE9"));
+    EXPECT_EQ(list[0].sound, AnsiToUtf8("\xE9"));
     EXPECT_EQ(AnsiToUtf8("plain"), "plain");
 }
 

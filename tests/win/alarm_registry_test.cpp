@@ -12,6 +12,7 @@
 
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
+#include "app/alarm_loading.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "harness/registry.h"
@@ -22,7 +23,7 @@ namespace {
 
 using namespace testing_support;
 
-const TDateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
 // One alarm Tea, due 1 March 2024 08:30, daily, enabled: 57 bytes.
 const std::vector<std::uint8_t> kTea = {
@@ -50,7 +51,7 @@ protected:
     }
 
     // The error of a load, or "" when it succeeded.
-    std::string LoadError(Talarms& list) {
+    std::string LoadError(AlarmList& list) {
         try {
             LoadFromRegistry(list, registry);
         } catch (const std::exception& e) {
@@ -66,15 +67,15 @@ protected:
 
 TEST_F(AlarmRegistry, TheStoredExampleLoadsAndSavesAsTheSameBytes) {
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
-    Talarms list;
+    AlarmList list;
     LoadFromRegistry(list, registry);
     ASSERT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list[0].Name, "Tea");
-    EXPECT_EQ(list[0].Sound, "C:\\Sounds\\bell.wav");
-    EXPECT_EQ(list[0].Reminder, "Tea is ready");
-    EXPECT_EQ(list[0].DateTime, 45352.354166666664);
-    EXPECT_EQ(list[0].Repeat, TRepeatKind::rkDaily);
-    EXPECT_TRUE(list[0].Enabled);
+    EXPECT_EQ(list[0].name, "Tea");
+    EXPECT_EQ(list[0].sound, "C:\\Sounds\\bell.wav");
+    EXPECT_EQ(list[0].reminder, "Tea is ready");
+    EXPECT_EQ(list[0].dateTime, 45352.354166666664);
+    EXPECT_EQ(list[0].repeat, RepeatKind::Daily);
+    EXPECT_TRUE(list[0].enabled);
     EXPECT_FALSE(registry.HasOpenKey());
 
     DeleteClockRegistry();
@@ -88,7 +89,7 @@ TEST_F(AlarmRegistry, TheStoredExampleLoadsAndSavesAsTheSameBytes) {
 
 TEST_F(AlarmRegistry, ASaveReplacesTheWholeValueAndTheEmptyListIsTwoBytes) {
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea), Dword(L"WinLeft", 7)}));
-    Talarms list;
+    AlarmList list;
     SaveToRegistry(list, registry);
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, (std::vector<std::uint8_t>{0x02, 0x00}));
     EXPECT_TRUE(Find(kSettingsPath, L"WinLeft")) << "the settings beside it stay";
@@ -97,7 +98,7 @@ TEST_F(AlarmRegistry, ASaveReplacesTheWholeValueAndTheEmptyListIsTwoBytes) {
 }
 
 TEST_F(AlarmRegistry, NoKeyOrNoValueLoadsNothingAndIsNoFailure) {
-    Talarms list;
+    AlarmList list;
     EXPECT_EQ(LoadError(list), "");
     EXPECT_FALSE(KeyExists(kSettingsPath)) << "loading never creates the key";
     ASSERT_TRUE(Plant(kSettingsPath, {Dword(L"WinLeft", 7)}));
@@ -110,16 +111,16 @@ TEST_F(AlarmRegistry, StringAndNumberTypesAreRefusedAndOtherTypesReadAsBytes) {
         const std::vector<std::uint8_t> bytes = type == REG_DWORD ? std::vector<std::uint8_t>{0x02, 0x00, 0x00, 0x00}
                                                                   : std::vector<std::uint8_t>{'x', 0, 0, 0};
         ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(bytes, type)}));
-        Talarms list;
+        AlarmList list;
         EXPECT_EQ(LoadError(list), "Invalid data type for 'Alarms'") << "type " << type;
         EXPECT_EQ(list.Count(), 0u);
     }
     for (const DWORD type : {REG_NONE, REG_MULTI_SZ, REG_QWORD}) {
         ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea, type)}));
-        Talarms list;
+        AlarmList list;
         EXPECT_EQ(LoadError(list), "") << "type " << type;
         ASSERT_EQ(list.Count(), 1u);
-        EXPECT_EQ(list[0].Name, "Tea");
+        EXPECT_EQ(list[0].name, "Tea");
     }
 }
 
@@ -130,27 +131,27 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
                           bytes[1] = 2;
                           return bytes;
                       }())}));
-    Talarms list;
+    AlarmList list;
     LoadAlarmsAtStart(list, registry, nullptr);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Stream read error");
     EXPECT_EQ(boxes[0].caption, "ERROR loading data from the registry");
     EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     ASSERT_EQ(list.Count(), 2u);
-    EXPECT_EQ(list[0].Name, "Tea");
-    EXPECT_EQ(list[1].Name, "Noname");
-    EXPECT_DOUBLE_EQ(list[1].DateTime, kStart + 1.0 / 1440);
-    EXPECT_TRUE(list.Armed) << "checking is armed after a failed load too";
+    EXPECT_EQ(list[0].name, "Tea");
+    EXPECT_EQ(list[1].name, "Noname");
+    EXPECT_DOUBLE_EQ(list[1].dateTime, kStart + 1.0 / 1440);
+    EXPECT_TRUE(list.armed) << "checking is armed after a failed load too";
     EXPECT_FALSE(registry.HasOpenKey());
 
     // A value of zero bytes, and a wrongly typed one, at start.
     boxes.clear();
     for (const Value& value : {AlarmsValue({}), AlarmsValue({'x', 0}, REG_SZ)}) {
         ASSERT_TRUE(Plant(kSettingsPath, {value}));
-        Talarms empty;
+        AlarmList empty;
         LoadAlarmsAtStart(empty, registry, nullptr);
         EXPECT_EQ(empty.Count(), 0u);
-        EXPECT_TRUE(empty.Armed);
+        EXPECT_TRUE(empty.armed);
     }
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, "Stream read error");
@@ -159,7 +160,7 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
     // A good value at start shows nothing.
     boxes.clear();
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
-    Talarms good;
+    AlarmList good;
     LoadAlarmsAtStart(good, registry, nullptr);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(good.Count(), 1u);
@@ -168,7 +169,7 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
 TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising) {
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
     LockedKey locked;
-    Talarms list;
+    AlarmList list;
     EXPECT_FALSE(LoadFromRegistry(list, registry)) << "refused, not missing";
     EXPECT_EQ(list.Count(), 0u);
     list.AddAlarm();
@@ -182,14 +183,14 @@ TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising)
 }
 
 TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {
-    Talarms list;
+    AlarmList list;
     const std::string reminder(250, 'r');
     for (int i = 0; i < 4000; ++i) {
-        Talarm& alarm = list.AddAlarm();
-        alarm.Name = "Alarm " + std::to_string(i);
-        alarm.Reminder = reminder;
-        alarm.DateTime = kStart + i;
-        alarm.Repeat = static_cast<TRepeatKind>(i % 10);
+        Alarm& alarm = list.AddAlarm();
+        alarm.name = "Alarm " + std::to_string(i);
+        alarm.reminder = reminder;
+        alarm.dateTime = kStart + i;
+        alarm.repeat = static_cast<RepeatKind>(i % 10);
     }
     SaveToRegistry(list, registry);
     const auto stored = Find(kSettingsPath, L"Alarms");
@@ -197,22 +198,22 @@ TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {
     EXPECT_GT(stored->bytes.size(), 1'000'000u);
     EXPECT_EQ(stored->bytes, EncodeAlarms(list));
 
-    Talarms loaded;
+    AlarmList loaded;
     EXPECT_EQ(LoadError(loaded), "");
     ASSERT_EQ(loaded.Count(), list.Count());
     for (std::size_t i = 0; i < list.Count(); i += 997) {
-        EXPECT_EQ(loaded[i].Name, list[i].Name);
-        EXPECT_EQ(loaded[i].Reminder, reminder);
-        EXPECT_EQ(loaded[i].DateTime, list[i].DateTime);
-        EXPECT_EQ(loaded[i].Repeat, list[i].Repeat);
+        EXPECT_EQ(loaded[i].name, list[i].name);
+        EXPECT_EQ(loaded[i].reminder, reminder);
+        EXPECT_EQ(loaded[i].dateTime, list[i].dateTime);
+        EXPECT_EQ(loaded[i].repeat, list[i].repeat);
     }
 }
 
 TEST_F(AlarmRegistry, TheClocksSaveStoresTheListAfterItsSettings) {
-    TForm1 form;
+    ClockWindow form;
     form.Create();
-    Talarms list;
-    list.AddAlarm().Name = "Caf\xC3\xA9";
+    AlarmList list;
+    list.AddAlarm().name = "Caf\xC3\xA9";
     form.SetAlarmList(&list);
     form.SaveSettings();
     EXPECT_TRUE(Find(kSettingsPath, L"WinLeft"));

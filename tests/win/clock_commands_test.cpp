@@ -20,7 +20,7 @@
 namespace quorvel {
 namespace {
 
-const TDateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
 RECT WindowRect(HWND hwnd) {
     RECT r{};
@@ -80,7 +80,7 @@ protected:
     void CreateShown() {
         form.Create();
         form.Show();
-        form.tmrTimer();  // the text, and the window sized to it
+        form.OnTick();  // the text, and the window sized to it
     }
     void Wheel(int delta) {
         SendMessageW(form.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
@@ -98,7 +98,7 @@ protected:
     }
     void Send(UINT msg, WPARAM wParam, int x, int y) { SendMessageW(form.Handle(), msg, wParam, Point(x, y)); }
 
-    void ShowTray(LPARAM mouseMessage) { SendMessageW(form.ti.WindowHandle(), WM_USER, 0, mouseMessage); }
+    void ShowTray(LPARAM mouseMessage) { SendMessageW(form.trayIcon_.WindowHandle(), WM_USER, 0, mouseMessage); }
     // A tray click's menu opens once the double-click time has passed.
     OpenedMenu MenuOfTrayClick() {
         return WhileMenuIsOpen([&] {
@@ -108,7 +108,7 @@ protected:
     }
 
     testing_support::CleanRegistry clean;
-    TForm1 form;
+    ClockWindow form;
     std::vector<ui::MessageBoxRequest> boxes;
 };
 
@@ -132,24 +132,24 @@ TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) 
         {1, {-120}, 1},
     };
     for (const auto& c : cases) {
-        for (ClockLabel* label : {&form.Label1, &form.lblShadow, &form.lblOutline}) label->SetFontSize(c.from);
+        for (ClockLabel* label : {&form.text_, &form.shadow_, &form.outline_}) label->SetFontSize(c.from);
         int total = 0;
         for (int d : c.deltas) Wheel(d), total += d;
-        EXPECT_EQ(form.Label1.Font().size, c.expected) << "from " << c.from << ", moved " << total;
-        EXPECT_EQ(form.lblShadow.Font().size, c.expected);
-        EXPECT_EQ(form.lblOutline.Font().size, c.expected);
+        EXPECT_EQ(form.text_.Font().size, c.expected) << "from " << c.from << ", moved " << total;
+        EXPECT_EQ(form.shadow_.Font().size, c.expected);
+        EXPECT_EQ(form.outline_.Font().size, c.expected);
         if (total % 120) Wheel(-(total % 120));  // an empty accumulator for the next case
     }
     // The labels follow at once, the window at the next tick.
-    form.Label1.SetFontSize(16);
-    form.tmrTimer();
-    const int width = form.Label1.Width();
+    form.text_.SetFontSize(16);
+    form.OnTick();
+    const int width = form.text_.Width();
     const RECT before = WindowRect(form.Handle());
     Wheel(120);
-    EXPECT_GT(form.Label1.Width(), width);
+    EXPECT_GT(form.text_.Width(), width);
     EXPECT_EQ(WindowRect(form.Handle()).right, before.right);
-    form.tmrTimer();
-    EXPECT_EQ(WindowRect(form.Handle()).right - before.left, form.Label1.Width() + form.ShadowDepth + 6);
+    form.OnTick();
+    EXPECT_EQ(WindowRect(form.Handle()).right - before.left, form.text_.Width() + form.shadowDepth_ + 6);
 }
 
 TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
@@ -157,7 +157,7 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     const HWND hwnd = form.Handle();
     const RECT start = WindowRect(hwnd);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
-    EXPECT_TRUE(form.Dragging);
+    EXPECT_TRUE(form.dragging_);
     EXPECT_EQ(GetCapture(), hwnd) << "the pressed label keeps the pointer";
     Send(WM_MOUSEMOVE, MK_LBUTTON, 110, 60);
     EXPECT_EQ(WindowRect(hwnd).left, start.left + 100);
@@ -167,15 +167,15 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     Send(WM_MOUSEMOVE, MK_LBUTTON, -290, 10);  // far outside: the capture still drags
     EXPECT_EQ(WindowRect(hwnd).left, start.left - 200);
     Send(WM_LBUTTONUP, 0, 10, 10);
-    EXPECT_FALSE(form.Dragging);
+    EXPECT_FALSE(form.dragging_);
     EXPECT_EQ(GetCapture(), nullptr);
 
     // On the shadow label the point is relative to that label.
     const RECT here = WindowRect(hwnd);
-    const int x = form.lblShadow.Left() + form.lblShadow.Width() - 1;
-    const int y = form.lblShadow.Top() + form.lblShadow.Height() - 1;
+    const int x = form.shadow_.Left() + form.shadow_.Width() - 1;
+    const int y = form.shadow_.Top() + form.shadow_.Height() - 1;
     Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
-    EXPECT_EQ(form.DragStartX, form.lblShadow.Width() - 1);
+    EXPECT_EQ(form.dragStartX_, form.shadow_.Width() - 1);
     Send(WM_MOUSEMOVE, MK_LBUTTON, x + 7, y - 3);
     Send(WM_LBUTTONUP, 0, x + 7, y - 3);
     EXPECT_EQ(WindowRect(hwnd).left, here.left + 7);
@@ -184,7 +184,7 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     // Neither the right nor the middle button drags, nor a press on the background;
     // and a drag whose capture is taken away ends there.
     const RECT fixed = WindowRect(hwnd);
-    const int gapX = form.Label1.Width() + 4;  // right of the text, above the shadow
+    const int gapX = form.text_.Width() + 4;  // right of the text, above the shadow
     const std::vector<std::pair<UINT, POINT>> presses = {
         {WM_RBUTTONDOWN, {10, 10}}, {WM_MBUTTONDOWN, {10, 10}}, {WM_LBUTTONDOWN, {gapX, 1}}};
     const OpenedMenu menu = WhileMenuIsOpen([&] {
@@ -197,7 +197,7 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     EXPECT_TRUE(menu.seen) << "the right button's release opens the menu";
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
     ReleaseCapture();
-    EXPECT_FALSE(form.Dragging);
+    EXPECT_FALSE(form.dragging_);
     Send(WM_MOUSEMOVE, 0, 80, 80);
     EXPECT_EQ(WindowRect(hwnd).left, fixed.left);
     EXPECT_EQ(WindowRect(hwnd).top, fixed.top);
@@ -205,10 +205,10 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
 
 TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     CreateShown();
-    const HMENU pm = form.pm.Handle();
+    const HMENU menu_ = form.menu_.Handle();
     const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"Show calendar\tF5", L"Hide\tCtrl+S",
                                                 L"About\tCtrl+A", L"Exit\tCtrl+F4", L"", L"Properties\tCtrl+P"};
-    ASSERT_EQ(GetMenuItemCount(pm), 7);
+    ASSERT_EQ(GetMenuItemCount(menu_), 7);
     for (UINT i = 0; i < 7; ++i) {
         wchar_t text[64] = {};
         MENUITEMINFOW info{};
@@ -216,14 +216,14 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
         info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID;
         info.dwTypeData = text;
         info.cch = 64;
-        ASSERT_TRUE(GetMenuItemInfoW(pm, i, TRUE, &info));
+        ASSERT_TRUE(GetMenuItemInfoW(menu_, i, TRUE, &info));
         EXPECT_EQ(text, expected[i]);
         EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 5);
-        EXPECT_EQ(info.wID, kAlarmsandreminders1 + i);
+        EXPECT_EQ(info.wID, kAlarmsCommand + i);
     }
     // The accelerators as the stored shortcut values: key code, +16384 for Ctrl.
     ACCEL accelerators[8] = {};
-    const int count = CopyAcceleratorTableW(form.pm.Accelerators(), accelerators, 8);
+    const int count = CopyAcceleratorTableW(form.menu_.Accelerators(), accelerators, 8);
     std::vector<int> stored;
     std::vector<UINT> commands;
     for (int i = 0; i < count; ++i) {
@@ -231,7 +231,7 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
         commands.push_back(accelerators[i].cmd);
     }
     EXPECT_EQ(stored, (std::vector<int>{121, 116, 16467, 16449, 16499, 16464}));
-    EXPECT_EQ(commands, (std::vector<UINT>{kAlarmsandreminders1, kShowcalendar1, kHide1, kAbout1, kExit1, kSetup1}));
+    EXPECT_EQ(commands, (std::vector<UINT>{kAlarmsCommand, kCalendarCommand, kHideCommand, kAboutCommand, kExitCommand, kPropertiesCommand}));
 
     // Ctrl+S as the keyboard delivers it to the focused clock hides it.
     BYTE keys[256] = {};
@@ -250,19 +250,19 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
 TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
     CreateShown();
     const HWND hwnd = form.Handle();
-    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
-    SendMessageW(hwnd, WM_COMMAND, kHide1, 0);
+    EXPECT_EQ(form.menu_.Caption(kHideCommand), "Hide");
+    SendMessageW(hwnd, WM_COMMAND, kHideCommand, 0);
     EXPECT_FALSE(IsWindowVisible(hwnd));
-    EXPECT_TRUE(form.ti.Active());
+    EXPECT_TRUE(form.trayIcon_.Active());
     wchar_t text[32] = {};
-    GetMenuStringW(form.pm.Handle(), kHide1, text, 32, MF_BYCOMMAND);
+    GetMenuStringW(form.menu_.Handle(), kHideCommand, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"&Show\tCtrl+S");
-    EXPECT_TRUE(form.tmr.Enabled()) << "the tick goes on while hidden";
+    EXPECT_TRUE(form.tickTimer_.Enabled()) << "the tick goes on while hidden";
 
-    form.Hide1Click();  // now Show
+    form.OnHideCommand();  // now Show
     EXPECT_TRUE(IsWindowVisible(hwnd));
-    EXPECT_FALSE(form.ti.Active());
-    EXPECT_EQ(form.pm.Caption(kHide1), "&Hide");
+    EXPECT_FALSE(form.trayIcon_.Active());
+    EXPECT_EQ(form.menu_.Caption(kHideCommand), "&Hide");
 }
 
 // Hiding without a tray icon would leave no way back: when the shell refuses the
@@ -270,46 +270,46 @@ TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
 TEST_F(ClockCommands, TheClockNeverHidesWithoutItsTrayIcon) {
     NOTIFYICONDATAW taken{};
     taken.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    taken.hWnd = form.ti.WindowHandle();  // the icon's place, already held
+    taken.hWnd = form.trayIcon_.WindowHandle();  // the icon's place, already held
     ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &taken));
     {
-        TForm1 saver;  // the settings of a clock saved while hidden
+        ClockWindow saver;  // the settings of a clock saved while hidden
         saver.Create();
         saver.SaveSettings();
     }
     form.Create();
-    EXPECT_TRUE(form.showOnStart);
-    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    EXPECT_TRUE(form.showOnStart_);
+    EXPECT_EQ(form.menu_.Caption(kHideCommand), "Hide");
     form.Show();
-    form.Hide1Click();
+    form.OnHideCommand();
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(form.ti.Active());
-    EXPECT_EQ(form.pm.Caption(kHide1), "Hide");
+    EXPECT_FALSE(form.trayIcon_.Active());
+    EXPECT_EQ(form.menu_.Caption(kHideCommand), "Hide");
     Shell_NotifyIconW(NIM_DELETE, &taken);
-    form.Hide1Click();
+    form.OnHideCommand();
     EXPECT_FALSE(IsWindowVisible(form.Handle())) << "with the icon free it hides";
 }
 
 TEST_F(ClockCommands, TheFirstShowAfterAHiddenStartStartsTheClock) {
     {
-        TForm1 saver;  // the settings of a clock saved while hidden
+        ClockWindow saver;  // the settings of a clock saved while hidden
         saver.Create();
         saver.SaveSettings();
     }
     form.Create();
-    ASSERT_FALSE(form.showOnStart);
-    ASSERT_TRUE(form.ti.Active());
-    EXPECT_FALSE(form.tmr.Enabled());
+    ASSERT_FALSE(form.showOnStart_);
+    ASSERT_TRUE(form.trayIcon_.Active());
+    EXPECT_FALSE(form.tickTimer_.Enabled());
     ShowTray(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_TRUE(form.tmr.Enabled()) << "the first showing started the clock";
-    EXPECT_FALSE(form.ti.Active());
-    EXPECT_EQ(form.pm.Caption(kHide1), "&Hide");
+    EXPECT_TRUE(form.tickTimer_.Enabled()) << "the first showing started the clock";
+    EXPECT_FALSE(form.trayIcon_.Active());
+    EXPECT_EQ(form.menu_.Caption(kHideCommand), "&Hide");
 }
 
 TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     CreateShown();
-    form.Hide1Click();
+    form.OnHideCommand();
     Pump(300);  // let the window system settle the activation that hiding moved away
     ASSERT_TRUE(SetCursorPos(400, 300));
 
@@ -332,7 +332,7 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     EXPECT_EQ(opened.rect.top, 400);
 
     // A right click on the clock itself (the platform's context-menu request).
-    form.Hide1Click();
+    form.OnHideCommand();
     opened = WhileMenuIsOpen([&] { SendMessageW(form.Handle(), WM_CONTEXTMENU, 0, Point(250, 200)); });
     EXPECT_EQ(opened.rect.left, 250);
     EXPECT_EQ(opened.rect.top, 200);
@@ -342,7 +342,7 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
 // double-click, release (a click): it shows the clock and opens no menu.
 TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     CreateShown();
-    form.Hide1Click();
+    form.OnHideCommand();
     Pump(300);
     const OpenedMenu opened = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) ShowTray(m);
@@ -350,21 +350,21 @@ TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     });
     EXPECT_FALSE(opened.seen);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(form.ti.Active());
+    EXPECT_FALSE(form.trayIcon_.Active());
 
     // Single clicks after it open the menu again, also after a Show from the menu.
-    form.Hide1Click();
+    form.OnHideCommand();
     Pump(300);
     EXPECT_TRUE(MenuOfTrayClick().seen);
-    form.Hide1Click();
-    form.Hide1Click();
+    form.OnHideCommand();
+    form.OnHideCommand();
     Pump(300);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A double-click whose last release went elsewhere does not swallow the
     // next click, once the double-click time is over.
     for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
-    form.Hide1Click();
+    form.OnHideCommand();
     Pump(GetDoubleClickTime() + 100);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
@@ -372,14 +372,14 @@ TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     // the icon, while the clock is being shown: it opens no menu either.
     ASSERT_FALSE(IsWindowVisible(form.Handle()));
     Pump(GetDoubleClickTime() + 100);
-    TTaskIcon::ObserveRequests([&](DWORD operation, const NOTIFYICONDATAW&, BOOL) {
+    TrayIcon::ObserveRequests([&](DWORD operation, const NOTIFYICONDATAW&, BOOL) {
         if (operation == NIM_DELETE) ShowTray(WM_LBUTTONUP);
     });
     const OpenedMenu reentered = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
         Pump(GetDoubleClickTime() + 300);
     });
-    TTaskIcon::ObserveRequests(nullptr);
+    TrayIcon::ObserveRequests(nullptr);
     EXPECT_FALSE(reentered.seen);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
 }
@@ -389,7 +389,7 @@ TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
     const HWND hwnd = form.Handle();
     SetWindowPos(hwnd, nullptr, 401, 222, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Wheel(120);
-    SendMessageW(hwnd, WM_COMMAND, kExit1, 0);
+    SendMessageW(hwnd, WM_COMMAND, kExitCommand, 0);
     EXPECT_FALSE(IsWindow(hwnd));
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";

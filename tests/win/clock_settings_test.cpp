@@ -24,12 +24,12 @@ namespace {
 
 using namespace testing_support;
 
-const TDateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
-constexpr TDateTime kSecond = 1.0 / 86400;
-constexpr TDateTime kPeriod = 1.0 / 720;  // 2 minutes
+const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+constexpr DateTime kSecond = 1.0 / 86400;
+constexpr DateTime kPeriod = 1.0 / 720;  // 2 minutes
 
 std::wstring StartupEntry() {
-    const auto v = Find(kRunKey, kStartupValue);
+    const auto v = Find(kRunKeyWide, kStartupValueNameWide);
     return v ? std::wstring(reinterpret_cast<const wchar_t*>(v->bytes.data())) : L"(none)";
 }
 
@@ -80,7 +80,7 @@ protected:
     }
 
     CleanRegistry clean;
-    TForm1 form;
+    ClockWindow form;
     std::vector<std::string> boxes;
     std::function<int()> onBox;
 };
@@ -90,7 +90,7 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
     EXPECT_TRUE(boxes.empty());
     EXPECT_FALSE(KeyExists(kSettingsPath)) << "the settings key is made by the first save";
     EXPECT_EQ(StartupEntry(), QuotedExePath());
-    EXPECT_TRUE(form.showOnStart);
+    EXPECT_TRUE(form.showOnStart_);
 
     form.SaveSettings();
     const std::vector<Value> expected = {
@@ -116,18 +116,18 @@ TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(WindowRect(form.Handle()).left, 200);
     EXPECT_EQ(WindowRect(form.Handle()).top, 300);
-    EXPECT_EQ(form.TimeFormat, "hh:mm");
+    EXPECT_EQ(form.timeFormat_, "hh:mm");
     const FontSpec text{"Tahoma", 20, 0x000000FF, 1};
-    EXPECT_EQ(form.Label1.Font(), text);
-    EXPECT_EQ(form.lblOutline.Font(), text) << "a copy of the text's font";
-    EXPECT_EQ(form.lblShadow.Font(), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
+    EXPECT_EQ(form.text_.Font(), text);
+    EXPECT_EQ(form.outline_.Font(), text) << "a copy of the text's font";
+    EXPECT_EQ(form.shadow_.Font(), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
     EXPECT_EQ(form.AlphaBlendValue(), 200);
-    EXPECT_EQ(form.Color(), 0x0000FF00u);
-    EXPECT_EQ(form.TransparentColorValue(), 0x0000FF00u) << "the key follows the window colour";
-    EXPECT_FALSE(form.TransparentColor());
-    EXPECT_FALSE(form.lblShadow.Visible());
-    EXPECT_EQ(form.lblShadow.Left(), 5) << "placed at the stored depth";
-    EXPECT_TRUE(form.lblOutline.Visible());
+    EXPECT_EQ(form.BackgroundColour(), 0x0000FF00u);
+    EXPECT_EQ(form.TransparentColourValue(), 0x0000FF00u) << "the key follows the window colour";
+    EXPECT_FALSE(form.TransparentColour());
+    EXPECT_FALSE(form.shadow_.Visible());
+    EXPECT_EQ(form.shadow_.Left(), 5) << "placed at the stored depth";
+    EXPECT_TRUE(form.outline_.Visible());
 
     form.Show();
     form.SaveSettings();
@@ -149,50 +149,50 @@ TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRe
     EXPECT_EQ(requests[0].owner, nullptr) << "centred on the screen";
     EXPECT_EQ(WindowRect(form.Handle()).left, 500);
     EXPECT_EQ(WindowRect(form.Handle()).top, 174);
-    EXPECT_EQ(form.TimeFormat, "hh:mm:ss") << "read after WinTop, never reached";
-    EXPECT_EQ(form.Label1.Font(), (FontSpec{"Verdana", 16, clNavy, 3}));
-    EXPECT_TRUE(form.showOnStart) << "starts visible";
+    EXPECT_EQ(form.timeFormat_, "hh:mm:ss") << "read after WinTop, never reached";
+    EXPECT_EQ(form.text_.Font(), (FontSpec{"Verdana", 16, kNavy, 3}));
+    EXPECT_TRUE(form.showOnStart_) << "starts visible";
 }
 
 TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
     struct Case {
         const char* what;
         std::vector<Value> changes;
-        std::function<void(TForm1&)> check;
+        std::function<void(ClockWindow&)> check;
     };
     std::vector<Case> cases = {
-        {"Alpha 300 is 44", {Dword(L"Alpha", 300)}, [](TForm1& f) { EXPECT_EQ(f.AlphaBlendValue(), 44); }},
+        {"Alpha 300 is 44", {Dword(L"Alpha", 300)}, [](ClockWindow& f) { EXPECT_EQ(f.AlphaBlendValue(), 44); }},
         {"FontStyle keeps its low byte", {Dword(L"FontStyle", 0x10B)},
-         [](TForm1& f) { EXPECT_EQ(f.Label1.Font().style, 0x0B); }},
-        {"Background 0: see-through", {Dword(L"Background", 0)}, [](TForm1& f) { EXPECT_TRUE(f.TransparentColor()); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.text_.Font().style, 0x0B); }},
+        {"Background 0: see-through", {Dword(L"Background", 0)}, [](ClockWindow& f) { EXPECT_TRUE(f.TransparentColour()); }},
         {"any non-zero flag is true", {Dword(L"Background", 7), Dword(L"Outline", 2)},
-         [](TForm1& f) { EXPECT_TRUE(!f.TransparentColor() && f.lblOutline.Visible()); }},
-        {"Outline 0 leaves it hidden", {Dword(L"Outline", 0)}, [](TForm1& f) { EXPECT_FALSE(f.lblOutline.Visible()); }},
+         [](ClockWindow& f) { EXPECT_TRUE(!f.TransparentColour() && f.outline_.Visible()); }},
+        {"Outline 0 leaves it hidden", {Dword(L"Outline", 0)}, [](ClockWindow& f) { EXPECT_FALSE(f.outline_.Visible()); }},
         {"a negative depth", {Dword(L"ShadowDepth", static_cast<DWORD>(-3))},
-         [](TForm1& f) { EXPECT_EQ(f.lblShadow.Left(), -3); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.shadow_.Left(), -3); }},
         {"an empty font name keeps Verdana", {Text(L"Font", L"")},
-         [](TForm1& f) { EXPECT_EQ(f.Label1.Font().name, "Verdana"); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.text_.Font().name, "Verdana"); }},
         {"a long font name keeps 31 characters", {Text(L"Font", std::wstring(40, L'x'))},
-         [](TForm1& f) { EXPECT_EQ(f.Label1.Font().name, std::string(31, 'x')); }},
-        {"an empty time format stays empty", {Text(L"TimeFormat", L"")}, [](TForm1& f) { EXPECT_EQ(f.TimeFormat, ""); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.text_.Font().name, std::string(31, 'x')); }},
+        {"an empty time format stays empty", {Text(L"TimeFormat", L"")}, [](ClockWindow& f) { EXPECT_EQ(f.timeFormat_, ""); }},
     };
     // Hand-edited sizes are used as they are, and the clock still ticks with them.
     for (const std::int32_t size : {0, -12, 100000, INT32_MIN, INT32_MAX}) {
-        cases.push_back({"an extreme font size", {Dword(L"FontSize", static_cast<DWORD>(size))}, [size](TForm1& f) {
-                             EXPECT_EQ(f.lblShadow.Font().size, size);
+        cases.push_back({"an extreme font size", {Dword(L"FontSize", static_cast<DWORD>(size))}, [size](ClockWindow& f) {
+                             EXPECT_EQ(f.shadow_.Font().size, size);
                              f.Show();
-                             f.tmrTimer();
-                             EXPECT_EQ(f.Label1.Caption(), "10:05");
+                             f.OnTick();
+                             EXPECT_EQ(f.text_.Caption(), "10:05");
                          }});
     }
     // Extreme depths are kept (and saved) as they are; positions stay within reach.
     for (const std::int32_t depth : {INT32_MAX, INT32_MIN}) {
-        cases.push_back({"an extreme shadow depth", {Dword(L"ShadowDepth", static_cast<DWORD>(depth))}, [depth](TForm1& f) {
-                             EXPECT_EQ(f.ShadowDepth, depth);
+        cases.push_back({"an extreme shadow depth", {Dword(L"ShadowDepth", static_cast<DWORD>(depth))}, [depth](ClockWindow& f) {
+                             EXPECT_EQ(f.shadowDepth_, depth);
                              f.Show();
-                             f.tmrTimer();
-                             EXPECT_EQ(f.Label1.Caption(), "10:05");
-                             EXPECT_EQ(f.lblShadow.Left(), f.Label1.Left() + (depth > 0 ? 30000 : -30000));
+                             f.OnTick();
+                             EXPECT_EQ(f.text_.Caption(), "10:05");
+                             EXPECT_EQ(f.shadow_.Left(), f.text_.Left() + (depth > 0 ? 30000 : -30000));
                          }});
     }
     for (const Case& c : cases) {
@@ -200,21 +200,21 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
         DeleteClockRegistry();
         Plant(kSettingsPath, FullSettings());
         Plant(kSettingsPath, c.changes);
-        TForm1 f;
+        ClockWindow f;
         f.Create();
         c.check(f);
         f.Destroy();
     }
-    // Written by a version without ShadowDepth and Outline.
+    // Written by a version without shadowDepth_ and Outline.
     DeleteClockRegistry();
     std::vector<Value> older = FullSettings();
     older.resize(13);
     Plant(kSettingsPath, older);
-    TForm1 f;
+    ClockWindow f;
     f.Create();
-    EXPECT_EQ(f.ShadowDepth, 2);
-    EXPECT_EQ(f.lblShadow.Left(), 2);
-    EXPECT_FALSE(f.lblOutline.Visible());
+    EXPECT_EQ(f.shadowDepth_, 2);
+    EXPECT_EQ(f.shadow_.Left(), 2);
+    EXPECT_FALSE(f.outline_.Visible());
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -222,10 +222,10 @@ TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
     Plant(kSettingsPath, FullSettings(true));
     form.Create();
     EXPECT_TRUE(boxes.empty());
-    EXPECT_FALSE(form.showOnStart);
-    EXPECT_TRUE(form.ti.Active());
-    EXPECT_EQ(form.pm.Caption(kHide1), "&Show");
-    EXPECT_FALSE(form.tmr.Enabled()) << "no ticks before the first showing";
+    EXPECT_FALSE(form.showOnStart_);
+    EXPECT_TRUE(form.trayIcon_.Active());
+    EXPECT_EQ(form.menu_.Caption(kHideCommand), "&Show");
+    EXPECT_FALSE(form.tickTimer_.Enabled()) << "no ticks before the first showing";
     form.SaveSettings();
     EXPECT_EQ(Stored(L"Hidden"), 1);
 }
@@ -233,21 +233,21 @@ TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
 // A value of the wrong type stops the load there: everything before it stays
 // applied, nothing after it is, and one message says so.
 TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
-    using Applied = bool (*)(TForm1&);
+    using Applied = bool (*)(ClockWindow&);
     const std::pair<const wchar_t*, Applied> steps[] = {  // in reading order
-        {L"WinLeft", [](TForm1& f) { return WindowRect(f.Handle()).left == 200; }},
-        {L"WinTop", [](TForm1& f) { return WindowRect(f.Handle()).top == 300; }},
-        {L"FontSize", [](TForm1& f) { return f.Label1.Font().size == 20; }},
-        {L"FontColor", [](TForm1& f) { return f.Label1.Font().color == 0xFF; }},
-        {L"FontStyle", [](TForm1& f) { return f.Label1.Font().style == 1; }},
-        {L"Alpha", [](TForm1& f) { return f.AlphaBlendValue() == 200; }},
-        {L"BackColor", [](TForm1& f) { return f.Color() == 0xFF00; }},
-        {L"Background", [](TForm1& f) { return !f.TransparentColor(); }},
-        {L"ShadowColor", [](TForm1& f) { return f.lblShadow.Font().color == 0xFF0000; }},
-        {L"Shadow", [](TForm1& f) { return !f.lblShadow.Visible(); }},
-        {L"ShadowDepth", [](TForm1& f) { return f.ShadowDepth == 5; }},
-        {L"Outline", [](TForm1& f) { return f.lblOutline.Visible(); }},
-        {L"Hidden", [](TForm1& f) { return !f.showOnStart && f.ti.Active(); }},
+        {L"WinLeft", [](ClockWindow& f) { return WindowRect(f.Handle()).left == 200; }},
+        {L"WinTop", [](ClockWindow& f) { return WindowRect(f.Handle()).top == 300; }},
+        {L"FontSize", [](ClockWindow& f) { return f.text_.Font().size == 20; }},
+        {L"FontColor", [](ClockWindow& f) { return f.text_.Font().colour == 0xFF; }},
+        {L"FontStyle", [](ClockWindow& f) { return f.text_.Font().style == 1; }},
+        {L"Alpha", [](ClockWindow& f) { return f.AlphaBlendValue() == 200; }},
+        {L"BackColor", [](ClockWindow& f) { return f.BackgroundColour() == 0xFF00; }},
+        {L"Background", [](ClockWindow& f) { return !f.TransparentColour(); }},
+        {L"ShadowColor", [](ClockWindow& f) { return f.shadow_.Font().colour == 0xFF0000; }},
+        {L"Shadow", [](ClockWindow& f) { return !f.shadow_.Visible(); }},
+        {L"ShadowDepth", [](ClockWindow& f) { return f.shadowDepth_ == 5; }},
+        {L"Outline", [](ClockWindow& f) { return f.outline_.Visible(); }},
+        {L"Hidden", [](ClockWindow& f) { return !f.showOnStart_ && f.trayIcon_.Active(); }},
     };
     const std::size_t count = std::size(steps);
     for (std::size_t bad = 0; bad < count; ++bad) {
@@ -257,13 +257,13 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
             Plant(kSettingsPath, FullSettings(true));
             Plant(kSettingsPath, {wrong});
             boxes.clear();
-            TForm1 f;
+            ClockWindow f;
             f.Create();
             EXPECT_EQ(boxes, std::vector<std::string>{"Error reading config"});
             for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(steps[i].second(f), i < bad) << "value " << i;
             // Before the shadow is placed it stays where it was created, even
             // when its depth was read.
-            if (bad < 12) EXPECT_EQ(f.lblShadow.Left(), 2);
+            if (bad < 12) EXPECT_EQ(f.shadow_.Left(), 2);
             f.Destroy();
         }
     }
@@ -271,7 +271,7 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
 
 TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
     Plant(kSettingsPath, FullSettings());  // not a first start
-    Plant(kRunKey, {Text(kStartupValue, L"\"C:\\Old place\\Quorvel.exe\"")});
+    Plant(kRunKeyWide, {Text(kStartupValueNameWide, L"\"C:\\Old place\\Quorvel.exe\"")});
     form.Create();
     EXPECT_EQ(StartupEntry(), QuotedExePath()) << "rewritten with this executable's path";
 
@@ -279,11 +279,11 @@ TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
     EXPECT_EQ(StartupEntry(), L"(none)");
     EXPECT_FALSE(form.StartupEntryExists());
     form.SetStartupEntry(false);  // unticking with no entry: no message
-    TForm1 again;
+    ClockWindow again;
     again.Create();
     EXPECT_EQ(StartupEntry(), L"(none)") << "a missing entry stays missing";
     again.Destroy();
-    Plant(kRunKey, {Dword(kStartupValue, 1)});
+    Plant(kRunKeyWide, {Dword(kStartupValueNameWide, 1)});
     EXPECT_TRUE(form.StartupEntryExists()) << "of any type";
     EXPECT_TRUE(boxes.empty());
 }
@@ -296,13 +296,13 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
     form.Create();
     EXPECT_EQ(WindowRect(form.Handle()).left, 351);
     EXPECT_EQ(WindowRect(form.Handle()).top, 174);
-    EXPECT_EQ(form.Label1.Font().size, 20) << "nothing else changes";
+    EXPECT_EQ(form.text_.Font().size, 20) << "nothing else changes";
     EXPECT_EQ(Stored(L"WinLeft"), 5000) << "stored until the next save";
 
     values[1] = Dword(L"WinLeft", static_cast<DWORD>(-100));  // partly on the screen is on it
     values[2] = Dword(L"WinTop", 20);
     Plant(kSettingsPath, values);
-    TForm1 edge;
+    ClockWindow edge;
     edge.Create();
     EXPECT_EQ(WindowRect(edge.Handle()).left, -100);
     edge.Destroy();
@@ -311,18 +311,18 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
 TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
     form.Create();
     form.Show();
-    EXPECT_DOUBLE_EQ(form.NextSaveTime, kStart + kPeriod);
+    EXPECT_DOUBLE_EQ(form.nextSaveTime_, kStart + kPeriod);
     SetClock(kStart + kPeriod - kSecond);
-    form.tmrTimer();
+    form.OnTick();
     EXPECT_FALSE(KeyExists(kSettingsPath));
-    SetClock(form.NextSaveTime);  // not earlier: due
-    form.tmrTimer();
+    SetClock(form.nextSaveTime_);  // not earlier: due
+    form.OnTick();
     EXPECT_TRUE(KeyExists(kSettingsPath));
-    EXPECT_DOUBLE_EQ(form.NextSaveTime, kStart + 2 * kPeriod);
+    EXPECT_DOUBLE_EQ(form.nextSaveTime_, kStart + 2 * kPeriod);
 
-    form.Hide1Click();  // the tick goes on while hidden
-    SetClock(form.NextSaveTime);
-    form.tmrTimer();
+    form.OnHideCommand();  // the tick goes on while hidden
+    SetClock(form.nextSaveTime_);
+    form.OnTick();
     EXPECT_EQ(Stored(L"Hidden"), 1);
     EXPECT_TRUE(boxes.empty());
 }
@@ -333,21 +333,21 @@ TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
     LockedKey locked;
     ASSERT_FALSE(Plant(kSettingsPath, {})) << "the key is locked";
 
-    const TDateTime due = form.NextSaveTime;
+    const DateTime due = form.nextSaveTime_;
     onBox = [&] {
         for (int i = 1; i <= 8; ++i) {  // the user has not answered yet; the clock ticks on
             SetClock(due + i * kSecond);
-            form.tmrTimer();
+            form.OnTick();
         }
         return IDOK;
     };
     SetClock(due);
-    form.tmrTimer();
+    form.OnTick();
     EXPECT_EQ(boxes, std::vector<std::string>{"Error writing config to the registry"});
-    EXPECT_DOUBLE_EQ(form.NextSaveTime, due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
+    EXPECT_DOUBLE_EQ(form.nextSaveTime_, due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
     onBox = nullptr;
-    SetClock(form.NextSaveTime);
-    form.tmrTimer();
+    SetClock(form.nextSaveTime_);
+    form.OnTick();
     EXPECT_EQ(boxes.size(), 2u) << "tried again 2 minutes later";
 }
 

@@ -34,7 +34,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace quorvel {
 namespace {
 
-const TDateTime kTenFiveSeven = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+const DateTime kTenFiveSeven = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
 // The clock's text measured independently of the window: Verdana bold italic
 // at a character height in pixels, laid out as a label does.
@@ -111,8 +111,8 @@ public:
         DeleteDC(dc);
         DeleteObject(bitmap);
     }
-    // Pixels of exactly this colour (0x00BBGGRR, as TColor stores it).
-    long Count(TColor colour) const {
+    // Pixels of exactly this colour (0x00BBGGRR, as Colour stores it).
+    long Count(Colour colour) const {
         const std::uint32_t rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
         long n = 0;
         for (std::uint32_t px : pixels_) n += (px & 0x00FFFFFF) == rgb;
@@ -124,7 +124,7 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-class ClockWindow : public testing::Test {
+class ClockWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         SetClock(kTenFiveSeven);
@@ -162,16 +162,16 @@ protected:
         MSG msg;
         while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quitSeen = true;
     }
-    void Tick() { form.tmrTimer(); }
+    void Tick() { form.OnTick(); }
 
     // No stored settings: the window keeps its creation properties.
     testing_support::CleanRegistry registry;
-    TForm1 form;
+    ClockWindow form;
     std::vector<ui::MessageBoxRequest> boxes;
     bool quitSeen = false;
 };
 
-TEST_F(ClockWindow, IsCreatedWithItsProperties) {
+TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
     const HWND hwnd = form.Handle();
     ASSERT_NE(hwnd, nullptr);
     wchar_t title[32] = {};
@@ -203,74 +203,74 @@ TEST_F(ClockWindow, IsCreatedWithItsProperties) {
     EXPECT_EQ(key, 0u);
     EXPECT_EQ(alpha, 128);
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA | LWA_COLORKEY));
-    EXPECT_EQ(form.Color(), clBlack);
-    EXPECT_EQ(form.TransparentColorValue(), form.Color());
+    EXPECT_EQ(form.BackgroundColour(), kBlack);
+    EXPECT_EQ(form.TransparentColourValue(), form.BackgroundColour());
 
     struct Expected {
         const ClockLabel& label;
         int left, top;
-        TColor colour;
+        Colour colour;
         bool visible;
     };
     const Expected labels[] = {
-        {form.lblShadow, 2, 2, clSilver, true},
-        {form.Label1, 0, 0, clNavy, true},
-        {form.lblOutline, 1, 1, clBlack, false},
+        {form.shadow_, 2, 2, kSilver, true},
+        {form.text_, 0, 0, kNavy, true},
+        {form.outline_, 1, 1, kBlack, false},
     };
     for (const Expected& e : labels) {
         EXPECT_EQ(e.label.Caption(), "wait...");
         EXPECT_EQ(e.label.Left(), form.Scale(e.left));
         EXPECT_EQ(e.label.Top(), form.Scale(e.top));
-        EXPECT_EQ(e.label.Font().color, e.colour);
+        EXPECT_EQ(e.label.Font().colour, e.colour);
         EXPECT_EQ(e.label.Font().name, "Verdana");
         EXPECT_EQ(e.label.Font().size, 16);
-        EXPECT_EQ(e.label.Font().style, fsBold | fsItalic);
+        EXPECT_EQ(e.label.Font().style, kBold | kItalic);
         EXPECT_EQ(e.label.Visible(), e.visible);
         EXPECT_EQ(RequestedCharacterHeight(e.label.GdiFont()), PointsToPixels(16, static_cast<int>(form.Dpi())));
     }
     // The font the platform gives has that height (Wine's stand-in for Verdana may be
     // a pixel off at other sizes; at this one it is exact).
-    if (form.Dpi() == 96) EXPECT_EQ(CharacterHeight(hwnd, form.Label1.GdiFont()), 21);
+    if (form.Dpi() == 96) EXPECT_EQ(CharacterHeight(hwnd, form.text_.GdiFont()), 21);
 
-    EXPECT_EQ(form.TimeFormat, "hh:mm:ss");
-    EXPECT_EQ(form.ShadowDepth, 2);
-    EXPECT_FALSE(form.tmr.Enabled());
-    EXPECT_EQ(form.tmr.Interval(), 250u);
-    EXPECT_DOUBLE_EQ(form.NextSaveTime, kTenFiveSeven + 1.0 / 720);
+    EXPECT_EQ(form.timeFormat_, "hh:mm:ss");
+    EXPECT_EQ(form.shadowDepth_, 2);
+    EXPECT_FALSE(form.tickTimer_.Enabled());
+    EXPECT_EQ(form.tickTimer_.Interval(), 250u);
+    EXPECT_DOUBLE_EQ(form.nextSaveTime_, kTenFiveSeven + 1.0 / 720);
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(ClockWindow, ReadsWaitUntilTheFirstTickAfterShowing) {
+TEST_F(ClockWindowTest, ReadsWaitUntilTheFirstTickAfterShowing) {
     form.Show();
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_TRUE(form.tmr.Enabled()) << "the first showing starts the clock";
+    EXPECT_TRUE(form.tickTimer_.Enabled()) << "the first showing starts the clock";
     EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(form.Label1.Caption(), "wait...");
+    EXPECT_EQ(form.text_.Caption(), "wait...");
     EXPECT_EQ(ClientSize(form.Handle()).cx, form.Scale(172)) << "the created size until the first tick";
 
     const DWORD start = GetTickCount();
-    PumpUntil([&] { return form.Label1.Caption() != "wait..."; }, 3000);
+    PumpUntil([&] { return form.text_.Caption() != "wait..."; }, 3000);
     const DWORD elapsed = GetTickCount() - start;
-    EXPECT_EQ(form.Label1.Caption(), "10:05:07");
+    EXPECT_EQ(form.text_.Caption(), "10:05:07");
     EXPECT_GE(elapsed, 200u) << "the first tick comes one interval after showing";
     EXPECT_NE(ClientSize(form.Handle()).cx, form.Scale(172));
 }
 
-TEST_F(ClockWindow, ATickWritesTheTimeAndSizesTheWindowToIt) {
+TEST_F(ClockWindowTest, ATickWritesTheTimeAndSizesTheWindowToIt) {
     const HWND hwnd = form.Handle();
     const SIZE text = MeasureText(hwnd, L"10:05:07");
     ASSERT_GT(text.cx, 0);
     for (int depth : {0, 2, 20}) {
-        form.ShadowDepth = depth;
+        form.shadowDepth_ = depth;
         form.PlaceShadow();
         Tick();
-        for (const ClockLabel* label : {&form.Label1, &form.lblShadow, &form.lblOutline}) {
+        for (const ClockLabel* label : {&form.text_, &form.shadow_, &form.outline_}) {
             EXPECT_EQ(label->Caption(), "10:05:07");
             EXPECT_EQ(label->Width(), text.cx);
             EXPECT_EQ(label->Height(), text.cy);
         }
-        EXPECT_EQ(form.lblShadow.Left(), depth);
-        EXPECT_EQ(form.lblShadow.Top(), depth);
+        EXPECT_EQ(form.shadow_.Left(), depth);
+        EXPECT_EQ(form.shadow_.Top(), depth);
         const SIZE client = ClientSize(hwnd);
         EXPECT_EQ(client.cx, text.cx + depth + 6) << "depth " << depth;
         EXPECT_EQ(client.cy, text.cy + depth + 2) << "depth " << depth;
@@ -280,23 +280,23 @@ TEST_F(ClockWindow, ATickWritesTheTimeAndSizesTheWindowToIt) {
     }
 }
 
-TEST_F(ClockWindow, AmpersandsAreAcceleratorMarks) {
+TEST_F(ClockWindowTest, AmpersandsAreAcceleratorMarks) {
     const HWND hwnd = form.Handle();
-    form.TimeFormat = "hh'&'nn";
+    form.timeFormat_ = "hh'&'nn";
     Tick();
-    EXPECT_EQ(form.Label1.Caption(), "10&05");
-    EXPECT_EQ(form.Label1.Width(), MeasureText(hwnd, L"1005", DT_NOPREFIX).cx) << "a single & is not drawn";
-    EXPECT_LT(form.Label1.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx);
+    EXPECT_EQ(form.text_.Caption(), "10&05");
+    EXPECT_EQ(form.text_.Width(), MeasureText(hwnd, L"1005", DT_NOPREFIX).cx) << "a single & is not drawn";
+    EXPECT_LT(form.text_.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx);
 
-    form.TimeFormat = "hh'&&'nn";
+    form.timeFormat_ = "hh'&&'nn";
     Tick();
-    EXPECT_EQ(form.Label1.Caption(), "10&&05");
-    EXPECT_EQ(form.Label1.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx) << "&& draws one &";
+    EXPECT_EQ(form.text_.Caption(), "10&&05");
+    EXPECT_EQ(form.text_.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx) << "&& draws one &";
 }
 
-TEST_F(ClockWindow, LabelsMeasureBlankTextAsASpace) {
+TEST_F(ClockWindowTest, LabelsMeasureBlankTextAsASpace) {
     const HWND hwnd = form.Handle();
-    ClockLabel label(0, 0, FontSpec{"Verdana", 16, clNavy, fsBold | fsItalic}, true);
+    ClockLabel label(0, 0, FontSpec{"Verdana", 16, kNavy, kBold | kItalic}, true);
     int repaints = 0;
     label.Attach([&] { ++repaints; }, 96, ui::GlyphEdges::Crisp);
     struct Case {
@@ -328,43 +328,43 @@ TEST_F(ClockWindow, LabelsMeasureBlankTextAsASpace) {
     EXPECT_GT(label.Height(), MeasureText(hwnd, L"1").cy);
 }
 
-TEST_F(ClockWindow, FontSizeChangesResizeTheLabelsAtOnceAndTheWindowAtTheNextTick) {
+TEST_F(ClockWindowTest, FontSizeChangesResizeTheLabelsAtOnceAndTheWindowAtTheNextTick) {
     const HWND hwnd = form.Handle();
     Tick();
     const SIZE before = ClientSize(hwnd);
-    form.Label1.SetFontSize(17);
-    EXPECT_EQ(RequestedCharacterHeight(form.Label1.GdiFont()), PointsToPixels(17, static_cast<int>(form.Dpi())));
-    EXPECT_EQ(form.Label1.Width(), MeasureText(hwnd, L"10:05:07", 0, PointsToPixels(17, 96)).cx);
+    form.text_.SetFontSize(17);
+    EXPECT_EQ(RequestedCharacterHeight(form.text_.GdiFont()), PointsToPixels(17, static_cast<int>(form.Dpi())));
+    EXPECT_EQ(form.text_.Width(), MeasureText(hwnd, L"10:05:07", 0, PointsToPixels(17, 96)).cx);
     EXPECT_EQ(ClientSize(hwnd).cx, before.cx) << "the window waits for the tick";
     Tick();
-    EXPECT_EQ(ClientSize(hwnd).cx, form.Label1.Width() + form.ShadowDepth + 6);
+    EXPECT_EQ(ClientSize(hwnd).cx, form.text_.Width() + form.shadowDepth_ + 6);
 }
 
-TEST_F(ClockWindow, TheOutlineTakesTheWindowColourAtTheNextTick) {
-    form.lblOutline.SetVisible(true);
+TEST_F(ClockWindowTest, TheOutlineTakesTheWindowColourAtTheNextTick) {
+    form.outline_.SetVisible(true);
     Tick();
-    const long navyWithoutChange = Snapshot(form.Handle()).Count(clNavy);
+    const long navyWithoutChange = Snapshot(form.Handle()).Count(kNavy);
     EXPECT_GT(navyWithoutChange, 0) << "a rim of the text stays visible";
 
-    form.SetColor(clWhite);
-    EXPECT_EQ(form.lblOutline.Font().color, clBlack) << "not before the tick";
+    form.SetBackgroundColour(kWhite);
+    EXPECT_EQ(form.outline_.Font().colour, kBlack) << "not before the tick";
     const Snapshot before(form.Handle());
-    EXPECT_GT(before.Count(clWhite), 0) << "the background is painted in the new colour at once";
-    EXPECT_GT(before.Count(clBlack), 0) << "the outline is still black";
+    EXPECT_GT(before.Count(kWhite), 0) << "the background is painted in the new colour at once";
+    EXPECT_GT(before.Count(kBlack), 0) << "the outline is still black";
 
     Tick();
-    EXPECT_EQ(form.lblOutline.Font().color, clWhite);
+    EXPECT_EQ(form.outline_.Font().colour, kWhite);
     const Snapshot after(form.Handle());
-    EXPECT_EQ(after.Count(clBlack), 0) << "the insides of the strokes are in the window colour";
-    EXPECT_GT(after.Count(clNavy), 0);
-    EXPECT_GT(after.Count(clSilver), 0) << "the shadow shows below and right of the strokes";
+    EXPECT_EQ(after.Count(kBlack), 0) << "the insides of the strokes are in the window colour";
+    EXPECT_GT(after.Count(kNavy), 0);
+    EXPECT_GT(after.Count(kSilver), 0) << "the shadow shows below and right of the strokes";
 
-    form.lblOutline.SetVisible(false);
+    form.outline_.SetVisible(false);
     const Snapshot plain(form.Handle());
-    EXPECT_GT(plain.Count(clNavy), after.Count(clNavy)) << "the outline covers the insides of the strokes";
+    EXPECT_GT(plain.Count(kNavy), after.Count(kNavy)) << "the outline covers the insides of the strokes";
 }
 
-TEST_F(ClockWindow, OpacityAndKeyReachTheWindowSystem) {
+TEST_F(ClockWindowTest, OpacityAndKeyReachTheWindowSystem) {
     const HWND hwnd = form.Handle();
     form.Show();
     struct Case {
@@ -376,9 +376,9 @@ TEST_F(ClockWindow, OpacityAndKeyReachTheWindowSystem) {
     const Case kCases[] = {
         {[&] { form.SetAlphaBlendValue(0); }, 0, 0, LWA_ALPHA | LWA_COLORKEY},
         {[&] { form.SetAlphaBlendValue(255); }, 0, 255, LWA_ALPHA | LWA_COLORKEY},
-        {[&] { form.SetTransparentColorValue(0x00123456); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
-        {[&] { form.SetTransparentColor(false); }, 0x00123456, 255, LWA_ALPHA},
-        {[&] { form.SetTransparentColor(true); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetTransparentColourValue(0x00123456); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetTransparentColour(false); }, 0x00123456, 255, LWA_ALPHA},
+        {[&] { form.SetTransparentColour(true); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
     };
     for (const Case& c : kCases) {
         c.change();
@@ -394,7 +394,7 @@ TEST_F(ClockWindow, OpacityAndKeyReachTheWindowSystem) {
     }
 }
 
-TEST_F(ClockWindow, ATickWithUnchangedTextDoesNothing) {
+TEST_F(ClockWindowTest, ATickWithUnchangedTextDoesNothing) {
     const HWND hwnd = form.Handle();
     form.Show();
     Tick();
@@ -409,23 +409,23 @@ TEST_F(ClockWindow, ATickWithUnchangedTextDoesNothing) {
     SetClock(kTenFiveSeven + 1.0 / 86400);
     Tick();
     EXPECT_GT(allocations, 0) << "the counter sees allocations (a new text is converted for GDI)";
-    EXPECT_EQ(form.Label1.Caption(), "10:05:08");
+    EXPECT_EQ(form.text_.Caption(), "10:05:08");
     EXPECT_TRUE(GetUpdateRect(hwnd, nullptr, FALSE)) << "a new text repaints";
 }
 
-TEST_F(ClockWindow, HidingAndShowingAgainDoesNotRepeatTheColourTest) {
+TEST_F(ClockWindowTest, HidingAndShowingAgainDoesNotRepeatTheColourTest) {
     form.Show();
-    ASSERT_TRUE(form.tmr.Enabled());
+    ASSERT_TRUE(form.tickTimer_.Enabled());
     ShowWindow(form.Handle(), SW_HIDE);
     ui::OverrideColourDepth(8);  // would fail the test now
     form.Show();
     PumpUntil([] { return false; }, 100);
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(IsWindow(form.Handle()));
-    EXPECT_TRUE(form.tmr.Enabled());
+    EXPECT_TRUE(form.tickTimer_.Enabled());
 }
 
-TEST_F(ClockWindow, A256ColourDisplayEndsTheProgramWithAMessage) {
+TEST_F(ClockWindowTest, A256ColourDisplayEndsTheProgramWithAMessage) {
     ui::OverrideColourDepth(8);
     const HWND hwnd = form.Handle();
     form.Show();
@@ -435,21 +435,21 @@ TEST_F(ClockWindow, A256ColourDisplayEndsTheProgramWithAMessage) {
               "Please use your display control panel to change your color settings.");
     EXPECT_EQ(boxes[0].caption, "ERROR");
     EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_FALSE(form.tmr.Enabled()) << "the clock never starts";
+    EXPECT_FALSE(form.tickTimer_.Enabled()) << "the clock never starts";
 
     PumpUntil([&] { return !IsWindow(hwnd); }, 2000);
     EXPECT_FALSE(IsWindow(hwnd)) << "the clock window closed";
     EXPECT_TRUE(quitSeen) << "and the message loop was told to end";
 }
 
-TEST_F(ClockWindow, SixteenBitsPerPixelIsEnough) {
+TEST_F(ClockWindowTest, SixteenBitsPerPixelIsEnough) {
     ui::OverrideColourDepth(16);
     form.Show();
     EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(form.tmr.Enabled());
+    EXPECT_TRUE(form.tickTimer_.Enabled());
 }
 
-TEST_F(ClockWindow, ClosingEndsTheProgram) {
+TEST_F(ClockWindowTest, ClosingEndsTheProgram) {
     const HWND hwnd = form.Handle();
     form.Show();
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -458,36 +458,36 @@ TEST_F(ClockWindow, ClosingEndsTheProgram) {
     EXPECT_TRUE(quitSeen);
 }
 
-TEST_F(ClockWindow, FollowsAChangeOfResolution) {
+TEST_F(ClockWindowTest, FollowsAChangeOfResolution) {
     const HWND hwnd = form.Handle();
     Tick();
     const RECT r = WindowRect(hwnd);
     RECT suggested{r.left, r.top, r.left + (r.right - r.left) * 3 / 2, r.top + (r.bottom - r.top) * 3 / 2};
     SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(RequestedCharacterHeight(form.Label1.GdiFont()), 32) << "16 pt at 144 dpi";
-    EXPECT_EQ(form.Label1.Font().size, 16) << "the size in points stays";
+    EXPECT_EQ(RequestedCharacterHeight(form.text_.GdiFont()), 32) << "16 pt at 144 dpi";
+    EXPECT_EQ(form.text_.Font().size, 16) << "the size in points stays";
     const SIZE text = MeasureText(hwnd, L"10:05:07", 0, 32);
-    EXPECT_EQ(form.Label1.Width(), text.cx);
-    EXPECT_EQ(form.lblOutline.Left(), 2);
-    EXPECT_EQ(ClientSize(hwnd).cx, text.cx + form.ShadowDepth + 6) << "the window follows at once";
-    EXPECT_EQ(ClientSize(hwnd).cy, text.cy + form.ShadowDepth + 2);
+    EXPECT_EQ(form.text_.Width(), text.cx);
+    EXPECT_EQ(form.outline_.Left(), 2);
+    EXPECT_EQ(ClientSize(hwnd).cx, text.cx + form.shadowDepth_ + 6) << "the window follows at once";
+    EXPECT_EQ(ClientSize(hwnd).cy, text.cy + form.shadowDepth_ + 2);
 }
 
-TEST_F(ClockWindow, RereadsTheRegionalSettingsWhenTheyChange) {
+TEST_F(ClockWindowTest, RereadsTheRegionalSettingsWhenTheyChange) {
     wchar_t saved[8] = {};
     ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, saved, 8), 0);
     Tick();
-    EXPECT_EQ(form.Label1.Caption(), "10:05:07");
+    EXPECT_EQ(form.text_.Caption(), "10:05:07");
 
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L"."));
     SendMessageW(form.Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
     Tick();
-    const std::string afterSettingChange = form.Label1.Caption();
+    const std::string afterSettingChange = form.text_.Caption();
 
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, saved);
     SendMessageW(form.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     Tick();
-    const std::string afterTaskbarCreated = form.Label1.Caption();
+    const std::string afterTaskbarCreated = form.text_.Caption();
 
     EXPECT_EQ(afterSettingChange, "10.05.07");
     EXPECT_EQ(afterTaskbarCreated, "10:05:07");

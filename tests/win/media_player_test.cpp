@@ -1,4 +1,4 @@
-// TMediaPlayer against the real Media Control Interface (under Wine with the ALSA
+// MediaPlayer against the real Media Control Interface (under Wine with the ALSA
 // null device here): sound files the tests write themselves, reports received by
 // pumping the message loop against a deadline. Playback runs faster than real time
 // with the null device, so no test measures a duration.
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "sound/media_player.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {
@@ -119,12 +119,12 @@ protected:
     }
     std::string Missing() const { return Narrow(folder_ + L"missing.wav"); }
 
-    void Listen(TMediaPlayer& player) {
-        player.OnNotify = [this](TMediaPlayer& sender) { reports.push_back(sender.NotifyValue()); };
+    void Listen(MediaPlayer& player) {
+        player.OnNotify = [this](MediaPlayer& sender) { reports.push_back(sender.NotifyValue()); };
     }
 
     // Waits until `count` reports came, then listens on so that one too many would show.
-    void ExpectReports(const std::vector<TMPNotifyValues>& expected) {
+    void ExpectReports(const std::vector<NotifyResult>& expected) {
         EXPECT_TRUE(PumpUntil([&] { return reports.size() >= expected.size(); }, kReportDeadline))
             << "no report within the deadline";
         PumpFor(kQuietSpell);
@@ -144,7 +144,7 @@ protected:
     }
 
     std::vector<MciRequest> requests;
-    std::vector<TMPNotifyValues> reports;
+    std::vector<NotifyResult> reports;
 
 private:
     std::wstring folder_;
@@ -155,7 +155,7 @@ using Sent = std::vector<std::pair<UINT, DWORD_PTR>>;
 constexpr DWORD_PTR kStatusFlags = MCI_STATUS_ITEM | MCI_WAIT;
 
 TEST_F(MediaPlayerTest, PlayReportsItsEndExactlyOnce) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Wav(L"short.wav", 250);
     player.Open();
@@ -169,29 +169,29 @@ TEST_F(MediaPlayerTest, PlayReportsItsEndExactlyOnce) {
     EXPECT_EQ(player.ErrorCode(), 0u);
     // At the start, so no rewind; the play returns at once and asks for a report.
     EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags}, {MCI_STATUS, kStatusFlags}, {MCI_PLAY, MCI_NOTIFY}}));
-    ExpectReports({TMPNotifyValues::nvSuccessful});
-    EXPECT_EQ(player.Mode(), TMPModes::mpStopped);
+    ExpectReports({NotifyResult::Successful});
+    EXPECT_EQ(player.Mode(), PlayerMode::Stopped);
 }
 
 TEST_F(MediaPlayerTest, StopDuringPlayReportsAborted) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Wav(L"long.wav", 30000);
     player.Open();
     player.Play();
-    EXPECT_EQ(player.Mode(), TMPModes::mpPlaying);
+    EXPECT_EQ(player.Mode(), PlayerMode::Playing);
 
     const std::size_t mark = requests.size();
     player.Stop();
     EXPECT_EQ(player.ErrorCode(), 0u);
     EXPECT_EQ(SentSince(mark), (Sent{{MCI_STOP, MCI_WAIT}}));
-    ExpectReports({TMPNotifyValues::nvAborted});
-    EXPECT_EQ(player.NotifyValue(), TMPNotifyValues::nvAborted);
-    EXPECT_EQ(player.Mode(), TMPModes::mpStopped);
+    ExpectReports({NotifyResult::Aborted});
+    EXPECT_EQ(player.NotifyValue(), NotifyResult::Aborted);
+    EXPECT_EQ(player.Mode(), PlayerMode::Stopped);
 }
 
 TEST_F(MediaPlayerTest, NotifyFalseSilencesOnlyTheNextPlay) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Wav(L"short.wav", 250);
     player.Open();
@@ -200,23 +200,23 @@ TEST_F(MediaPlayerTest, NotifyFalseSilencesOnlyTheNextPlay) {
     std::size_t mark = requests.size();
     player.Play();
     EXPECT_EQ(SentSince(mark).back(), (std::pair<UINT, DWORD_PTR>{MCI_PLAY, 0}));
-    EXPECT_TRUE(PumpUntil([&] { return player.Mode() != TMPModes::mpPlaying; }, kReportDeadline));
+    EXPECT_TRUE(PumpUntil([&] { return player.Mode() != PlayerMode::Playing; }, kReportDeadline));
     ExpectNoReport();
 
     // The request was used up: the play after it reports again (rewinding first).
     mark = requests.size();
     player.Play();
     EXPECT_EQ(SentSince(mark).back(), (std::pair<UINT, DWORD_PTR>{MCI_PLAY, MCI_NOTIFY}));
-    ExpectReports({TMPNotifyValues::nvSuccessful});
+    ExpectReports({NotifyResult::Successful});
 }
 
 TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Wav(L"short.wav", 250);
     player.Open();
     player.Play();
-    ExpectReports({TMPNotifyValues::nvSuccessful});
+    ExpectReports({NotifyResult::Successful});
 
     const std::size_t mark = requests.size();
     player.Play();
@@ -224,7 +224,7 @@ TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
                                      {MCI_STATUS, kStatusFlags},
                                      {MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT},
                                      {MCI_PLAY, MCI_NOTIFY}}));
-    ExpectReports({TMPNotifyValues::nvSuccessful, TMPNotifyValues::nvSuccessful});
+    ExpectReports({NotifyResult::Successful, NotifyResult::Successful});
 
     player.AutoRewind = false;
     const std::size_t unrewound = requests.size();
@@ -233,7 +233,7 @@ TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
 }
 
 TEST_F(MediaPlayerTest, ZeroLengthWavSeeksToTheStartBeforePlaying) {
-    TMediaPlayer player;
+    MediaPlayer player;
     player.FileName = Wav(L"empty.wav", 0);
     player.Open();
 
@@ -249,7 +249,7 @@ TEST_F(MediaPlayerTest, ZeroLengthWavSeeksToTheStartBeforePlaying) {
 }
 
 TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Wav(L"first.wav", 250);
     player.Open();
@@ -270,11 +270,11 @@ TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
 
     EXPECT_TRUE(player.IsOpen());
     if (player.DeviceID() != first) EXPECT_EQ(StatusOf(first), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
-    ExpectReports({TMPNotifyValues::nvSuccessful});  // the inner close's
+    ExpectReports({NotifyResult::Successful});  // the inner close's
 }
 
 TEST_F(MediaPlayerTest, MissingFileRaisesThePlatformsTextAndLeavesThePlayerClosed) {
-    TMediaPlayer player;
+    MediaPlayer player;
     player.FileName = Wav(L"present.wav", 250);
     player.Open();
     const MCIDEVICEID previous = player.DeviceID();
@@ -284,7 +284,7 @@ TEST_F(MediaPlayerTest, MissingFileRaisesThePlatformsTextAndLeavesThePlayerClose
     try {
         player.Open();
         ADD_FAILURE() << "opening a missing file raised nothing";
-    } catch (const EMCIDeviceError& e) {
+    } catch (const MciDeviceError& e) {
         message = e.what();
     }
     EXPECT_EQ(player.ErrorCode(), static_cast<MCIERROR>(MCIERR_FILE_NOT_FOUND));
@@ -303,23 +303,23 @@ TEST(MciErrorText, CodeWithoutTextIsUnknownErrorCode) {
 }
 
 TEST_F(MediaPlayerTest, WithoutADeviceNothingIsSent) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Missing();
-    EXPECT_THROW(player.Open(), EMCIDeviceError);
+    EXPECT_THROW(player.Open(), MciDeviceError);
     const MCIERROR failedOpen = player.ErrorCode();
     const std::size_t mark = requests.size();
 
-    for (auto command : {&TMediaPlayer::Play, &TMediaPlayer::Stop}) {
+    for (auto command : {&MediaPlayer::Play, &MediaPlayer::Stop}) {
         try {
             (player.*command)();
             ADD_FAILURE() << "a command without a device raised nothing";
-        } catch (const EMCIDeviceError& e) {
+        } catch (const MciDeviceError& e) {
             EXPECT_STREQ(e.what(), "No MCI device open");
         }
     }
     player.Close();
-    EXPECT_EQ(player.Mode(), TMPModes::mpNotReady);
+    EXPECT_EQ(player.Mode(), PlayerMode::NotReady);
 
     EXPECT_EQ(requests.size(), mark) << "a request went out without a device";
     EXPECT_EQ(player.ErrorCode(), failedOpen);
@@ -327,7 +327,7 @@ TEST_F(MediaPlayerTest, WithoutADeviceNothingIsSent) {
 }
 
 TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Wav(L"long.wav", 30000);
     player.Open();
@@ -339,23 +339,23 @@ TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
 
     // Another player takes the freed identifier, so the new device's differs from
     // the one the report names.
-    TMediaPlayer neighbour;
+    MediaPlayer neighbour;
     neighbour.FileName = Wav(L"neighbour.wav", 250);
     neighbour.Open();
     player.FileName = Wav(L"other.wav", 250);
     player.Open();
     EXPECT_NE(player.DeviceID(), closed);
-    ExpectReports({TMPNotifyValues::nvAborted});
+    ExpectReports({NotifyResult::Aborted});
 }
 
 TEST_F(MediaPlayerTest, DestroyingAPlayingPlayerClosesItsDeviceAndReportsNothing) {
-    auto player = std::make_unique<TMediaPlayer>();
+    auto player = std::make_unique<MediaPlayer>();
     Listen(*player);
     player->FileName = Wav(L"long.wav", 30000);
     player->Open();
     player->Play();
     const MCIDEVICEID device = player->DeviceID();
-    ASSERT_EQ(player->Mode(), TMPModes::mpPlaying);
+    ASSERT_EQ(player->Mode(), PlayerMode::Playing);
 
     player.reset();
     ASSERT_FALSE(requests.empty());
@@ -370,9 +370,9 @@ TEST_F(MediaPlayerTest, DestroyingAPlayingPlayerClosesItsDeviceAndReportsNothing
 // A reminder window closes itself when its sound ends, destroying its player
 // from inside that player's report.
 TEST_F(MediaPlayerTest, HandlerMayDestroyThePlayerThatReported) {
-    auto player = std::make_unique<TMediaPlayer>();
+    auto player = std::make_unique<MediaPlayer>();
     int calls = 0;
-    player->OnNotify = [&](TMediaPlayer& sender) {
+    player->OnNotify = [&](MediaPlayer& sender) {
         EXPECT_EQ(&sender, player.get());
         ++calls;
         player.reset();
@@ -390,20 +390,20 @@ TEST_F(MediaPlayerTest, HandlerMayDestroyThePlayerThatReported) {
 }
 
 TEST_F(MediaPlayerTest, Mp3PlaysWhenThePlatformCanOpenIt) {
-    TMediaPlayer player;
+    MediaPlayer player;
     Listen(player);
     player.FileName = Narrow(ExeFolder() + L"test-data\\tone.mp3");
     ASSERT_NE(GetFileAttributesW(Wide(player.FileName).c_str()), INVALID_FILE_ATTRIBUTES)
         << "sample missing: " << player.FileName;
     try {
         player.Open();
-    } catch (const EMCIDeviceError& e) {
+    } catch (const MciDeviceError& e) {
         GTEST_SKIP() << "this platform cannot open MP3 (error " << player.ErrorCode() << ": " << e.what()
                      << "); under Wine it needs GStreamer's base and good plugins";
     }
     player.Play();
     EXPECT_EQ(player.ErrorCode(), 0u);
-    ExpectReports({TMPNotifyValues::nvSuccessful});
+    ExpectReports({NotifyResult::Successful});
 }
 
 }  // namespace

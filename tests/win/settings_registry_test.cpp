@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings_registry.h"
+#include "platform/settings_registry.h"
 #include "harness/registry.h"
 
 namespace quorvel {

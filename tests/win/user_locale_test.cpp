@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/time_format.h"
-#include "app/user_locale.h"
-#include "ui/wide.h"
+#include "core/format/time_format.h"
+#include "platform/user_locale.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {
 
-constexpr TDateTime kMonday = 46363.37855613426;  // 2026-12-07 09:05:07.250
+constexpr DateTime kMonday = 46363.37855613426;  // 2026-12-07 09:05:07.250
 
 struct Shown {
     std::string format;

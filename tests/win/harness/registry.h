@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "core/product.h"
+
 namespace quorvel::testing_support {
 
-inline constexpr wchar_t kSettingsPath[] = L"Software\\Quorvel1.1";
-inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr wchar_t kStartupValue[] = L"Quorvel";
+inline constexpr const wchar_t* kSettingsPath = kSettingsPathWide;
 
 struct Value {
     std::wstring name;
@@ -93,8 +93,8 @@ inline void DeleteKey(const wchar_t* path) {
 inline void DeleteClockRegistry() {
     DeleteKey(kSettingsPath);
     HKEY run = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
-        RegDeleteValueW(run, kStartupValue);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKeyWide, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+        RegDeleteValueW(run, kStartupValueNameWide);
         RegCloseKey(run);
     }
 }
@@ -127,7 +127,7 @@ public:
     }
     // As its owner the test may still set the key's DACL again: open to all.
     void Unlock() {
-        SetNamedSecurityInfoW(const_cast<wchar_t*>(L"CURRENT_USER\\Software\\Quorvel1.1"), SE_REGISTRY_KEY,
+        SetNamedSecurityInfoW(const_cast<wchar_t*>((std::wstring(L"CURRENT_USER\\") + kSettingsPathWide).c_str()), SE_REGISTRY_KEY,
                               DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr);
     }
 };

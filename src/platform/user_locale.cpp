@@ -1,4 +1,4 @@
-#include "app/user_locale.h"
+#include "platform/user_locale.h"
 
 #include <windows.h>
 
@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/locale_pictures.h"
+#include "core/format/locale_pictures.h"
 #include "core/text.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {

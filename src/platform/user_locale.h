@@ -1,7 +1,7 @@
 // The user's regional settings as the time format language needs them.
 #pragma once
 
-#include "app/time_format.h"
+#include "core/format/time_format.h"
 
 namespace quorvel {
 

@@ -21,14 +21,20 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "core/product.h"
 #include <vector>
 
-#include "ui/handle.h"
+#include "core/unique.h"
 
 namespace quorvel {
 
+struct RegKeyDeleter {
+    void operator()(HKEY h) const { RegCloseKey(h); }
+};
+using RegKey = Unique<HKEY, RegKeyDeleter>;
+
 // The key of the clock's settings and the alarm list, under HKEY_CURRENT_USER.
-inline constexpr char kSettingsKey[] = "\\Software\\Quorvel1.1";
 
 // A registry read or write that failed. Its text ("Invalid data type for 'X'",
 // "Failed to get data for 'X'", "Failed to set data for 'X'") names the value.
@@ -87,7 +93,7 @@ private:
     void Write(std::string_view name, DWORD type, const void* data, DWORD size) const;
     HKEY OpenKeyOrThrow(std::string_view name) const;
 
-    ui::RegKey key_;
+    RegKey key_;
     bool keyMissing_ = false;
 };
 

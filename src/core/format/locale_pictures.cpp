@@ -1,4 +1,4 @@
-#include "app/locale_pictures.h"
+#include "core/format/locale_pictures.h"
 
 #include <algorithm>
 

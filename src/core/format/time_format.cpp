@@ -1,4 +1,4 @@
-#include "app/time_format.h"
+#include "core/format/time_format.h"
 
 #include <algorithm>
 
@@ -305,7 +305,7 @@ const FormatSettings& EnUsFormatSettings() {
     return settings;
 }
 
-void FormatDateTime(std::string& out, std::string_view format, TDateTime value, const FormatSettings& settings) {
+void FormatDateTime(std::string& out, std::string_view format, DateTime value, const FormatSettings& settings) {
     out.clear();
     const auto parts = DecodeDateTime(value);
     if (!parts) return;
@@ -315,7 +315,7 @@ void FormatDateTime(std::string& out, std::string_view format, TDateTime value, 
     formatter.Run(format.empty() ? std::string_view("C") : format, 0);
 }
 
-std::string FormatDateTime(std::string_view format, TDateTime value, const FormatSettings& settings) {
+std::string FormatDateTime(std::string_view format, DateTime value, const FormatSettings& settings) {
     std::string out;
     FormatDateTime(out, format, value, settings);
     return out;

@@ -1,10 +1,10 @@
-// TTaskIcon: one icon with a tool tip in the taskbar's notification area while
+// TrayIcon: one icon with a tool tip in the taskbar's notification area while
 // Active is true, and the user's mouse actions on it as three events.
 //
-//   TTaskIcon ti;
+//   TrayIcon ti;
 //   ti.SetIcon(icon);            // copied; the caller keeps its own
 //   ti.SetToolTip("Quorvel");
-//   ti.OnDblClick = [&](TTaskIcon&) { ShowClock(); };
+//   ti.OnDblClick = [&](TrayIcon&) { ShowClock(); };
 //   ti.SetActive(true);          // Active() stays false if the shell refuses
 //
 // The component owns a hidden top-level window of its own, created when a
@@ -31,20 +31,20 @@
 
 namespace quorvel {
 
-class TTaskIcon : public ui::Window {
+class TrayIcon : public ui::Window {
 public:
-    using NotifyEvent = std::function<void(TTaskIcon& sender)>;
+    using NotifyEvent = std::function<void(TrayIcon& sender)>;
     // Right button released on the icon; x, y the cursor in screen coordinates
     // when the notification was handled (the button is the right one, no shift keys).
-    using RightClickEvent = std::function<void(TTaskIcon& sender, int x, int y)>;
+    using RightClickEvent = std::function<void(TrayIcon& sender, int x, int y)>;
 
     // At most this many characters of a tool tip are kept; one fewer reach the
     // shell, whose tip field also holds the terminating zero.
     static constexpr std::size_t kToolTipChars = 64;
 
-    TTaskIcon() = default;
+    TrayIcon() = default;
     // Removes an active icon first.
-    ~TTaskIcon() override;
+    ~TrayIcon() override;
 
     bool Active() const { return active_; }
     void SetActive(bool active);

@@ -1,10 +1,10 @@
-#include "trayicon/task_icon.h"
+#include "trayicon/tray_icon.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "core/text.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 // The notification the shell sends to the component's window.
 constexpr UINT kCallbackMessage = WM_USER;
 
-TTaskIcon::RequestObserver& Observer() {
-    static TTaskIcon::RequestObserver observer;
+TrayIcon::RequestObserver& Observer() {
+    static TrayIcon::RequestObserver observer;
     return observer;
 }
 
@@ -31,16 +31,16 @@ UINT TaskbarCreatedMessage() {
 
 }  // namespace
 
-void TTaskIcon::ObserveRequests(RequestObserver observer) { Observer() = std::move(observer); }
+void TrayIcon::ObserveRequests(RequestObserver observer) { Observer() = std::move(observer); }
 
-TTaskIcon::~TTaskIcon() {
+TrayIcon::~TrayIcon() {
     // A refused removal does not stop the destruction; the shell drops the icon
     // of a destroyed window by itself the next time it looks at it.
     if (active_) SetActive(false);
     Destroy();
 }
 
-HWND TTaskIcon::WindowHandle() {
+HWND TrayIcon::WindowHandle() {
     if (!Handle()) {
         CreateParams params;
         params.className = L"TTaskIcon";
@@ -58,31 +58,31 @@ HWND TTaskIcon::WindowHandle() {
     return Handle();
 }
 
-void TTaskIcon::SetActive(bool active) {
+void TrayIcon::SetActive(bool active) {
     if (active == active_) return;
     if (active ? AddIcon() : DeleteIcon()) active_ = active;
 }
 
-void TTaskIcon::SetIcon(HICON icon) {
+void TrayIcon::SetIcon(HICON icon) {
     if (icon == icon_.Get()) return;  // its own image (or no image, again)
     icon_.Reset(icon ? CopyIcon(icon) : nullptr);
     if (active_) ModifyIcon();
 }
 
-void TTaskIcon::SetToolTip(std::string_view text) {
+void TrayIcon::SetToolTip(std::string_view text) {
     const std::string_view kept = Utf8Prefix(text, kToolTipChars);
     if (kept == toolTip_) return;
     toolTip_.assign(kept);
     if (active_) ModifyIcon();
 }
 
-void TTaskIcon::SetTaskIconID(std::uint32_t id) {
+void TrayIcon::SetTaskIconID(std::uint32_t id) {
     if (id == taskIconId_) return;
     taskIconId_ = id;
     if (active_) ModifyIcon();
 }
 
-void TTaskIcon::FillRecord(NOTIFYICONDATAW& data) {
+void TrayIcon::FillRecord(NOTIFYICONDATAW& data) {
     data = {};
     // The first version of the record: icon, tip of 64 characters, callback.
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
@@ -100,20 +100,20 @@ void TTaskIcon::FillRecord(NOTIFYICONDATAW& data) {
     data.szTip[length] = L'\0';
 }
 
-bool TTaskIcon::AddIcon() {
+bool TrayIcon::AddIcon() {
     FillRecord(iconData_);
     return Request(NIM_ADD, iconData_) != FALSE;
 }
 
-bool TTaskIcon::ModifyIcon() {
+bool TrayIcon::ModifyIcon() {
     NOTIFYICONDATAW data;
     FillRecord(data);
     return Request(NIM_MODIFY, data) != FALSE;
 }
 
-bool TTaskIcon::DeleteIcon() { return Request(NIM_DELETE, iconData_) != FALSE; }
+bool TrayIcon::DeleteIcon() { return Request(NIM_DELETE, iconData_) != FALSE; }
 
-LRESULT TTaskIcon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TrayIcon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == kCallbackMessage) {
         // The identifier is the full unsigned 32-bit value the icon was given.
         if (wParam == static_cast<WPARAM>(taskIconId_)) Notify(lParam);
@@ -130,7 +130,7 @@ LRESULT TTaskIcon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return Window::HandleMessage(msg, wParam, lParam);
 }
 
-void TTaskIcon::Notify(LPARAM mouseMessage) {
+void TrayIcon::Notify(LPARAM mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONUP:
             if (OnClick) OnClick(*this);

@@ -1,4 +1,4 @@
-// TTaskIcon against Wine's real notification area: every request goes to
+// TrayIcon against Wine's real notification area: every request goes to
 // Shell_NotifyIconW and is also recorded, and the shell is asked directly
 // whether it knows an icon. Mouse notifications are sent to the component's
 // window as the shell sends them.
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../../res/resource_ids.h"
-#include "trayicon/task_icon.h"
+#include "trayicon/tray_icon.h"
 
 namespace quorvel {
 namespace {
@@ -37,7 +37,7 @@ bool ShellKnows(HWND hwnd, UINT id) { return Shell(NIM_MODIFY, hwnd, id); }
 class TaskIcon : public ::testing::Test {
 protected:
     void SetUp() override {
-        TTaskIcon::ObserveRequests([this](DWORD op, const NOTIFYICONDATAW& data, BOOL result) {
+        TrayIcon::ObserveRequests([this](DWORD op, const NOTIFYICONDATAW& data, BOOL result) {
             sent.push_back({op, data, result});
         });
         appIcon = static_cast<HICON>(
@@ -45,7 +45,7 @@ protected:
         ASSERT_NE(appIcon, nullptr);
     }
     void TearDown() override {
-        TTaskIcon::ObserveRequests(nullptr);
+        TrayIcon::ObserveRequests(nullptr);
         DestroyIcon(appIcon);
     }
     std::vector<DWORD> Operations() const {
@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(TaskIcon, ActivationAddsTheIconAndDeactivationRemovesIt) {
-    TTaskIcon icon;
+    TrayIcon icon;
     icon.SetIcon(appIcon);
     icon.SetToolTip("Quorvel");
     icon.SetActive(true);
@@ -85,7 +85,7 @@ TEST_F(TaskIcon, ActivationAddsTheIconAndDeactivationRemovesIt) {
 }
 
 TEST_F(TaskIcon, RequestsGoOutOnlyForChangesWhileActive) {
-    TTaskIcon icon;
+    TrayIcon icon;
     icon.SetToolTip("first");
     icon.SetToolTip("second");
     icon.SetIcon(appIcon);
@@ -132,7 +132,7 @@ TEST_F(TaskIcon, KeepsSixtyFourCharactersOfAToolTipAndSendsSixtyThree) {
         {clock, clock, std::wstring(62, L'd')},  // a surrogate pair is never cut in half
     };
     for (const auto& c : cases) {
-        TTaskIcon icon;
+        TrayIcon icon;
         icon.SetToolTip(c.text);
         EXPECT_EQ(icon.ToolTip(), c.kept);
         sent.clear();
@@ -143,7 +143,7 @@ TEST_F(TaskIcon, KeepsSixtyFourCharactersOfAToolTipAndSendsSixtyThree) {
 }
 
 TEST_F(TaskIcon, RefusedRequestsLeaveActiveAsItWas) {
-    TTaskIcon icon;
+    TrayIcon icon;
     const HWND hwnd = icon.WindowHandle();
     ASSERT_TRUE(Shell(NIM_ADD, hwnd, 0));  // someone else holds this window and identifier
     icon.SetActive(true);
@@ -157,13 +157,13 @@ TEST_F(TaskIcon, RefusedRequestsLeaveActiveAsItWas) {
 }
 
 TEST_F(TaskIcon, MouseNotificationsRaiseTheirEvents) {
-    TTaskIcon icon;
+    TrayIcon icon;
     icon.SetTaskIconID(3);
     std::vector<std::string> events;
     POINT rightAt{};
-    icon.OnClick = [&](TTaskIcon& sender) { events.push_back(&sender == &icon ? "click" : "?"); };
-    icon.OnDblClick = [&](TTaskIcon& sender) { events.push_back(&sender == &icon ? "dblclick" : "?"); };
-    icon.OnRightClick = [&](TTaskIcon& sender, int x, int y) {
+    icon.OnClick = [&](TrayIcon& sender) { events.push_back(&sender == &icon ? "click" : "?"); };
+    icon.OnDblClick = [&](TrayIcon& sender) { events.push_back(&sender == &icon ? "dblclick" : "?"); };
+    icon.OnRightClick = [&](TrayIcon& sender, int x, int y) {
         events.push_back(&sender == &icon ? "right" : "?");
         rightAt = {x, y};
     };
@@ -200,7 +200,7 @@ TEST_F(TaskIcon, MouseNotificationsRaiseTheirEvents) {
 
 TEST_F(TaskIcon, ARecreatedTaskbarGetsTheActiveIconBack) {
     const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    TTaskIcon icon;
+    TrayIcon icon;
     icon.SetIcon(appIcon);
     icon.SetActive(true);
     ASSERT_TRUE(Shell(NIM_DELETE, icon.WindowHandle(), 0));  // the old taskbar took it along
@@ -223,7 +223,7 @@ TEST_F(TaskIcon, ARecreatedTaskbarGetsTheActiveIconBack) {
 TEST_F(TaskIcon, DestroyingAnActiveIconRemovesIt) {
     HWND hwnd = nullptr;
     {
-        TTaskIcon icon;
+        TrayIcon icon;
         icon.SetIcon(appIcon);
         icon.SetTaskIconID(9);
         icon.SetActive(true);

@@ -1,8 +1,8 @@
-#include "app/settings_registry.h"
+#include "platform/settings_registry.h"
 
 #include <algorithm>
 
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel {
 namespace {

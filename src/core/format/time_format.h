@@ -52,7 +52,7 @@ inline constexpr std::size_t kMaxFormattedChars = 256;
 // a caller that keeps the string allocates nothing per call). The output is
 // valid UTF-8: a malformed byte in the format or the settings is written as
 // U+FFFD. A value outside years 1-9999 (or not finite) gives empty text.
-void FormatDateTime(std::string& out, std::string_view format, TDateTime value, const FormatSettings& settings);
-std::string FormatDateTime(std::string_view format, TDateTime value, const FormatSettings& settings);
+void FormatDateTime(std::string& out, std::string_view format, DateTime value, const FormatSettings& settings);
+std::string FormatDateTime(std::string_view format, DateTime value, const FormatSettings& settings);
 
 }  // namespace quorvel

@@ -1,4 +1,4 @@
-#include "app/screen_placement.h"
+#include "core/screen_placement.h"
 
 #include <algorithm>
 
