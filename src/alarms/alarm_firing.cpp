@@ -5,6 +5,10 @@
 
 namespace quorvel {
 
+AlarmFiring::~AlarmFiring() {
+    if (alarm_ && alarm_->reminderWindow == this) alarm_->reminderWindow = nullptr;
+}
+
 void AlarmFiring::ShowAlarm(Alarm& alarm) {
     alarm_ = &alarm;
     const bool hasText = !alarm.reminder.empty();
@@ -20,7 +24,7 @@ void AlarmFiring::ShowAlarm(Alarm& alarm) {
     bool failed = false;
     std::string reason;
     try {
-        reason = PlaySound(alarm.sound, !hasText);
+        reason = StartSound(alarm.sound, !hasText);
         // A refused play sends no end report, so a text-less firing would stay
         // triggered with nothing on screen; with text the window is there anyway.
         failed = !hasText && !reason.empty();

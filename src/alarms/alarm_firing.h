@@ -33,7 +33,9 @@ public:
 
 protected:
     AlarmFiring() = default;
-    ~AlarmFiring() = default;
+    // A window that goes before its firing has ended (the program ends) leaves
+    // the alarm triggered, as stored before it fired, and no longer linked to it.
+    ~AlarmFiring();
 
     // Puts the text into the text box, replacing what it held.
     virtual void SetText(const std::string& text) = 0;
@@ -45,7 +47,7 @@ protected:
     // (std::exception with the platform's text) when the file cannot be
     // opened; returns the platform's text for a play the device refused,
     // empty when it plays.
-    virtual std::string PlaySound(const std::string& path, bool reportEnd) = 0;
+    virtual std::string StartSound(const std::string& path, bool reportEnd) = 0;
     // The platform's default alert sound.
     virtual void Beep() = 0;
     // Stops the sound if it is playing, then closes the player.

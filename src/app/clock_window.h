@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "alarms/alarm.h"
 #include "app/clock_label.h"
@@ -90,6 +92,9 @@ public:
     // The alarm list SaveSettings saves after the settings; not owned, and it
     // must outlive the window. Without one, SaveSettings saves the settings only.
     void SetAlarmList(AlarmList* list) { alarmList_ = list; }
+    // The alarm check, run on every tick after the clock text has been updated
+    // and before the periodic save; whoever owns the alarm list sets it.
+    void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
 
     // Commands. Pointer positions are relative to the label that was pressed.
     enum class MouseButton { Left, Right, Middle };
@@ -155,6 +160,7 @@ private:
     bool formShowDone_ = false;
     SettingsRegistry registry_;
     AlarmList* alarmList_ = nullptr;
+    std::function<void()> alarmCheck_;
     bool saving_ = false;            // a periodic save (and its message box) is under way
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch

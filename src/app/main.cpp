@@ -12,6 +12,7 @@
 #include "app/clock_window.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "windows/reminder/reminder_windows.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
@@ -32,6 +33,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // 4. The alarms window TfmAlarms is created here, hidden. Until it
         //    exists the program holds the list and loads it here.
         LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
+        // Alarm checking, on every tick of the clock: firing alarms get their
+        // reminder windows centred on the clock's monitor. The windows go
+        // before the list, their triggers left open (nothing stored changes).
+        ReminderWindows reminders(form1.Handle());
+        form1.SetAlarmCheck([&alarms, &reminders] { alarms.CheckAlarms(reminders); });
         // 5. The alarm editor TfmEditAlarm is created here, hidden.
         // 6. The calendar window TfmCalendar is created here, hidden.
 

@@ -54,7 +54,7 @@ protected:
         shown = true;
         Note("show");
     }
-    std::string PlaySound(const std::string& path, bool reportEnd) override {
+    std::string StartSound(const std::string& path, bool reportEnd) override {
         Note("play " + path + (reportEnd ? " with report" : " silently"));
         if (sound_ == SoundOutcome::OpenFails) throw std::runtime_error("no such file");
         return sound_ == SoundOutcome::PlayRefused ? "device refused" : "";
@@ -272,12 +272,19 @@ TEST_F(AlarmCheckTest, CloseProcessingRunsOnceInOrder) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(AlarmCheckTest, AWindowOutlivingItsListNeverTouchesTheAlarm) {
+TEST_F(AlarmCheckTest, AWindowAndItsAlarmMayGoInEitherOrder) {
     Add("a", At(11, 0), Daily);
     list.CheckAlarms(*this);
     list.Clear();  // the program ends with the reminder open
     Window(0).Close();
     EXPECT_EQ(log.back(), "w1: release");
+
+    Alarm& b = Add("b", At(11, 0), Daily);  // and the other way round
+    list.CheckAlarms(*this);
+    windows.clear();
+    EXPECT_EQ(b.reminderWindow, nullptr);
+    EXPECT_TRUE(b.triggered);
+    list.Clear();
 }
 
 // Snooze moves the alarm to now + 5 minutes and keeps a repeating alarm's own
