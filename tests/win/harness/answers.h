@@ -79,6 +79,50 @@ public:
     int busyNow = 0;      // open now
 };
 
+// For tests of the real dialogs (no Answers alive): while it lives, every
+// dialog box (#32770) that opens on this thread gets WM_COMMAND `button`
+// (IDOK, IDCANCEL) as soon as it runs, as if the user clicked it at once, and
+// its caption is recorded. It takes those dialogs from the harness's guard
+// against unexpected dialogs (test_main.cpp).
+class PressOnDialogs {
+public:
+    explicit PressOnDialogs(int button) : previous_(current) {
+        current = this;
+        button_ = button;
+        hook_ = SetWindowsHookExW(WH_CBT, &PressOnDialogs::Hook, nullptr, GetCurrentThreadId());
+    }
+    ~PressOnDialogs() {
+        UnhookWindowsHookEx(hook_);
+        current = previous_;
+    }
+    PressOnDialogs(const PressOnDialogs&) = delete;
+    PressOnDialogs& operator=(const PressOnDialogs&) = delete;
+
+    std::vector<std::wstring> captions;  // of the dialogs pressed
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_ACTIVATE && current) {
+            const HWND hwnd = reinterpret_cast<HWND>(wParam);
+            wchar_t cls[16] = {};
+            GetClassNameW(hwnd, cls, 16);
+            if (lstrcmpW(cls, L"#32770") == 0) {
+                wchar_t caption[128] = {};
+                GetWindowTextW(hwnd, caption, 128);
+                current->captions.emplace_back(caption);
+                PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(current->button_), 0);
+                return 0;  // not passed on: this dialog was expected
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline PressOnDialogs* current = nullptr;
+    PressOnDialogs* previous_;  // an outer guard, back in charge when this one goes
+    HHOOK hook_ = nullptr;
+    int button_ = IDOK;
+};
+
 // A GoogleTest fixture holding an Answers for each test.
 class AnsweredTest : public ::testing::Test {
 protected:
