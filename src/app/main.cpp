@@ -12,6 +12,8 @@
 #include "app/clock_window.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "windows/calendar/calendar_window.h"
+#include "windows/settings/settings_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
@@ -28,12 +30,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         form1.Create();
         form1.SetAlarmList(&alarms);
 
-        // 3. The settings window TfmSettings is created here, hidden.
+        // 3. The settings window, hidden.
+        SettingsWindow settings(form1);
+        settings.Create();
+        form1.SetSettingsWindow(&settings);
         // 4. The alarms window TfmAlarms is created here, hidden. Until it
         //    exists the program holds the list and loads it here.
         LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
         // 5. The alarm editor TfmEditAlarm is created here, hidden.
-        // 6. The calendar window TfmCalendar is created here, hidden.
+        // 6. The calendar window, hidden.
+        CalendarWindow calendar;
+        calendar.Create();
+        form1.SetCalendarWindow(&calendar);
 
         // 7. The message loop, showing the clock first unless it starts hidden.
         if (form1.showOnStart_) form1.Show();
