@@ -20,9 +20,9 @@
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "core/wide.h"
+#include "harness/answers.h"
 #include "harness/registry.h"
 #include "ui/common_dialogs.h"
-#include "ui/message_box.h"
 #include "ui/modal.h"
 #include "windows/calendar/calendar_window.h"
 #include "windows/settings/settings_window.h"
@@ -95,31 +95,13 @@ struct Clock {
     }
 };
 
-class SettingsWindowTest : public testing::Test {
+class SettingsWindowTest : public testing_support::AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r.text);
-            return IDOK;
-        });
-    }
+    void SetUp() override { SetClock(kStart); }
     void TearDown() override {
-        ui::AnswerFontDialogs(nullptr);
-        ui::AnswerColourDialogs(nullptr);
-        ui::AnswerMessageBoxes(nullptr);
         ResetClock();
-        EXPECT_TRUE(boxes.empty()) << boxes.front();
+        for (const auto& box : answers.boxes) ADD_FAILURE() << "message box: " << box.text;
     }
-    // Every "Color ..." answers with `colour`; the initial colours asked with are kept.
-    void AnswerColours(std::optional<Colour> colour) {
-        ui::AnswerColourDialogs([this, colour](HWND, COLORREF initial, ui::CustomColourSet&) -> std::optional<COLORREF> {
-            colourAsked.push_back(initial);
-            return colour;
-        });
-    }
-    std::vector<std::string> boxes;
-    std::vector<COLORREF> colourAsked;
 };
 
 // What the first showing reads back, in the cases that move the clock or the
@@ -212,36 +194,32 @@ TEST_F(SettingsWindowTest, TheFontDialogStartsFromTheTextFontAndTheShadowKeepsIt
     Clock c;
     c.settings.ShowSettings();
     const FontSpec chosen{"Tahoma", 30, kRed, kUnderline | kStrikeOut};
-    std::optional<FontSpec> asked;
-    ui::AnswerFontDialogs([&](HWND, const ui::FontChoice& initial) -> std::optional<ui::FontChoice> {
-        asked = initial.font;
-        return ui::FontChoice{chosen};
-    });
+    answers.font = ui::FontChoice{chosen};
     c.Click(kFontButton);
-    ASSERT_TRUE(asked);
-    EXPECT_EQ(*asked, (FontSpec{"Verdana", 16, kNavy, kBold | kItalic}));
+    ASSERT_EQ(answers.fonts.size(), 1u);
+    EXPECT_EQ(answers.fonts[0].font, (FontSpec{"Verdana", 16, kNavy, kBold | kItalic}));
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Text), chosen);
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Shadow), (FontSpec{"Tahoma", 30, kSilver, kUnderline | kStrikeOut}));
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Outline), (FontSpec{"Tahoma", 30, kBlack, kUnderline | kStrikeOut}));
     EXPECT_EQ(c.SliderAt(kSizeSlider), 16) << "the size slider waits for the next showing";
 
     // Cancelling changes nothing; the text colour has its own dialog.
-    ui::AnswerFontDialogs([](HWND, const ui::FontChoice&) { return std::optional<ui::FontChoice>(); });
+    answers.font = std::nullopt;
     c.Click(kFontButton);
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Text), chosen);
-    AnswerColours(kGreen);
+    answers.colour = kGreen;
     c.Click(kTextColourButton);
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Text).colour, kGreen);
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Shadow).colour, kSilver);
     c.Click(kShadowColourButton);
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Shadow).colour, kGreen);
-    EXPECT_EQ(colourAsked, (std::vector<COLORREF>{kRed, kSilver}));
+    EXPECT_EQ(answers.colours, (std::vector<COLORREF>{kRed, kSilver}));
 }
 
 TEST_F(SettingsWindowTest, BackgroundOffMakesTheWindowBlackAndSeeThroughAndOnPaintsIt) {
     Clock c;
     c.settings.ShowSettings();
-    AnswerColours(kGreen);
+    answers.colour = kGreen;
     c.Click(kBackgroundBox);
     EXPECT_TRUE(c.Enabled(kBackgroundColourButton));
     EXPECT_FALSE(c.form.TransparentColour());
