@@ -36,7 +36,7 @@ constexpr ui::ControlSpec kControls[] = {
     {kSizeCaption, L"STATIC", L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
     {kSizeSlider, TRACKBAR_CLASSW, L"", {2, 99, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kTimeFormatCaption, L"STATIC", L"Time format:", {8, 184, 61, 13}, ui::Anchor::Left | ui::Anchor::Top,
-     SS_LEFT | SS_NOPREFIX},
+     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
     {kTimeFormatBox, L"COMBOBOX", L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP},
     {kShadowBox, L"BUTTON", L"Shadow", {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
