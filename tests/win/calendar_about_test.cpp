@@ -44,7 +44,7 @@ int AboutWindowsOfThisThread() {
         [](HWND hwnd, LPARAM counter) -> BOOL {
             wchar_t cls[32] = {};
             GetClassNameW(hwnd, cls, 32);
-            if (lstrcmpW(cls, L"TfmAbout") == 0) ++*reinterpret_cast<int*>(counter);
+            if (lstrcmpW(cls, L"QuorvelAbout") == 0) ++*reinterpret_cast<int*>(counter);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&count));

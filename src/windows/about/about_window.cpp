@@ -18,7 +18,7 @@
 namespace quorvel {
 namespace {
 
-constexpr wchar_t kClassName[] = L"TfmAbout";
+constexpr wchar_t kClassName[] = L"QuorvelAbout";
 constexpr SIZE kClient{465, 337};
 constexpr SIZE kMinimumOuter{200, 100};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;  // resizable, close box only

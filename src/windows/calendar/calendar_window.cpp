@@ -8,7 +8,7 @@
 namespace quorvel {
 namespace {
 
-constexpr wchar_t kClassName[] = L"TfmCalendar";
+constexpr wchar_t kClassName[] = L"QuorvelCalendar";
 constexpr SIZE kClient{191, 154};
 constexpr POINT kPlace{363, 302};  // screen pixels, not centred
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only

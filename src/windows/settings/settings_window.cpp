@@ -14,7 +14,7 @@
 namespace quorvel {
 namespace {
 
-constexpr wchar_t kClassName[] = L"TfmSettings";
+constexpr wchar_t kClassName[] = L"QuorvelSettings";
 constexpr SIZE kClient{250, 328};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
