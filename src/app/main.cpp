@@ -13,6 +13,8 @@
 #include "ui/message_box.h"
 #include "ui/modal.h"
 #include "windows/reminder/reminder_windows.h"
+#include "windows/calendar/calendar_window.h"
+#include "windows/settings/settings_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
@@ -29,7 +31,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         form1.Create();
         form1.SetAlarmList(&alarms);
 
-        // 3. The settings window TfmSettings is created here, hidden.
+        // 3. The settings window, hidden.
+        SettingsWindow settings(form1);
+        settings.Create();
+        form1.SetSettingsWindow(&settings);
         // 4. The alarms window TfmAlarms is created here, hidden. Until it
         //    exists the program holds the list and loads it here.
         LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
@@ -39,7 +44,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         ReminderWindows reminders(form1.Handle());
         form1.SetAlarmCheck([&alarms, &reminders] { alarms.CheckAlarms(reminders); });
         // 5. The alarm editor TfmEditAlarm is created here, hidden.
-        // 6. The calendar window TfmCalendar is created here, hidden.
+        // 6. The calendar window, hidden.
+        CalendarWindow calendar;
+        calendar.Create();
+        form1.SetCalendarWindow(&calendar);
 
         // 7. The message loop, showing the clock first unless it starts hidden.
         if (form1.showOnStart_) form1.Show();
