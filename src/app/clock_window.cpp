@@ -14,6 +14,7 @@ namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 250;
+constexpr UINT_PTR kTrayClickTimer = 2;
 
 // Creation properties (96-dpi design; the position is in screen pixels).
 constexpr int kLeft = 351;
@@ -52,7 +53,8 @@ ClockWindow::ClockWindow()
     : shadow_(2, 2, kShadowFont, true),
       text_(0, 0, kTextFont, true),
       outline_(1, 1, kOutlineFont, false),
-      tickTimer_(kTickTimer, kTickMs) {}
+      tickTimer_(kTickTimer, kTickMs),
+      trayClicks_(kTrayClickTimer, [this](POINT at) { PopupMenuAt(at.x, at.y); }) {}
 
 ClockWindow::~ClockWindow() { Destroy(); }
 
@@ -73,7 +75,12 @@ void ClockWindow::Create() {
     params.width = kClientWidth;
     params.height = kClientHeight;
     CreateHandle(params);
-    FormCreate();
+    // The registry object exists with the window; it holds no key until used.
+    LoadSettings();
+    KeepOnScreen();
+    // An existing entry is rewritten with this executable's path; a missing one stays missing.
+    SetStartupEntry(StartupEntryExists());
+    nextSaveTime_ = Now() + kSavePeriod;
 }
 
 void ClockWindow::Show() { ShowWindow(Handle(), SW_SHOW); }
@@ -92,6 +99,7 @@ void ClockWindow::OnCreate() {
         label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
     }
     tickTimer_.Attach(Handle());
+    trayClicks_.Attach(Handle());
     ConfigureTrayIcon();
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -108,28 +116,19 @@ void ClockWindow::ConfigureTrayIcon() {
     trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
     trayIcon_.SetToolTip(kProductName);
     trayIcon_.SetTaskIconID(0);
-    trayIcon_.OnClick = [this](TrayIcon& sender) { OnTrayClick(sender); };
-    trayIcon_.OnDblClick = [this](TrayIcon& sender) {
-        ForgetTrayClick();
-        OnTrayDoubleClick(sender);
+    trayIcon_.OnClick = [this](TrayIcon&) { trayClicks_.Click(); };
+    trayIcon_.OnDblClick = [this](TrayIcon&) {
+        trayClicks_.DoubleClick();
+        ShowFromTray();
         // The release that ends the double-click may come while the clock is
         // being shown (the shell's requests let it in) or wait until after it,
         // which can take a while: it counts from either moment.
-        trayDoubleClickTime_ = GetTickCount();
+        trayClicks_.DoubleClickHandled();
     };
-    trayIcon_.OnRightClick = [this](TrayIcon& sender, int x, int y) { OnTrayRightClick(sender, x, y); };
+    trayIcon_.OnRightClick = [this](TrayIcon&, int x, int y) { PopupMenuAt(x, y); };
 }
 
-void ClockWindow::FormCreate() {
-    // The registry object exists with the window; it holds no key until used.
-    LoadSettings();
-    KeepOnScreen();
-    // An existing entry is rewritten with this executable's path; a missing one stays missing.
-    SetStartupEntry(StartupEntryExists());
-    nextSaveTime_ = Now() + kSavePeriod;
-}
-
-void ClockWindow::FormShow() {
+void ClockWindow::OnFirstShowing() {
     // No taskbar button to remove: the tool-window style keeps the clock out of
     // the taskbar and the task switcher.
     ui::WindowDc dc(Handle());
@@ -144,10 +143,6 @@ void ClockWindow::FormShow() {
     // Closed once the showing has finished, not from inside it.
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
-
-// Every orderly end saves the settings (and with them the alarm list); the
-// window is then destroyed, which ends the program.
-void ClockWindow::FormClose() { SaveSettings(); }
 
 void ClockWindow::OnTick() {
     {
@@ -186,6 +181,15 @@ int ClockWindow::ShadowOffset() const {
     return std::clamp(shadowDepth_, -kLimit, kLimit);
 }
 
+const ClockLabel& ClockWindow::Label(Layer layer) const {
+    switch (layer) {
+        case Layer::Shadow: return shadow_;
+        case Layer::Outline: return outline_;
+        case Layer::Text: break;
+    }
+    return text_;
+}
+
 void ClockWindow::PlaceShadow() {
     shadow_.SetLeft(text_.Left() + ShadowOffset());
     shadow_.SetTop(text_.Top() + ShadowOffset());
@@ -216,30 +220,24 @@ void ClockWindow::RequestRepaint() {
     }
 }
 
-void ClockWindow::SetAlphaBlend(bool on) {
-    if (on == alphaBlend_) return;
-    alphaBlend_ = on;
+void ClockWindow::SetOpacity(std::uint8_t opacity) {
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
     ApplyLayeredAttributes();
 }
 
-void ClockWindow::SetAlphaBlendValue(std::uint8_t alpha) {
-    if (alpha == alphaBlendValue_) return;
-    alphaBlendValue_ = alpha;
-    ApplyLayeredAttributes();
-}
-
-void ClockWindow::SetTransparentColour(bool on) {
-    if (on == transparentColour_) return;
-    transparentColour_ = on;
+void ClockWindow::SetColourKeyOn(bool on) {
+    if (on == colourKeyOn_) return;
+    colourKeyOn_ = on;
     ApplyLayeredAttributes();
     shadow_.SetRendering(Dpi(), Edges());
     text_.SetRendering(Dpi(), Edges());
     outline_.SetRendering(Dpi(), Edges());
 }
 
-void ClockWindow::SetTransparentColourValue(Colour key) {
-    if (key == transparentColourValue_) return;
-    transparentColourValue_ = key;
+void ClockWindow::SetColourKey(Colour key) {
+    if (key == colourKey_) return;
+    colourKey_ = key;
     ApplyLayeredAttributes();
 }
 
@@ -247,22 +245,15 @@ void ClockWindow::SetTransparentColourValue(Colour key) {
 // a dark rim of almost-key pixels that stay opaque; with the key on, glyphs are
 // drawn without anti-aliasing so every pixel is either text or see-through.
 ui::GlyphEdges ClockWindow::Edges() const {
-    return transparentColour_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
+    return colourKeyOn_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
 }
 
 void ClockWindow::ApplyLayeredAttributes() {
-    const HWND hwnd = Handle();
-    if (!hwnd) return;
-    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    if (alphaBlend_ || transparentColour_) {
-        if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-        const DWORD flags = (alphaBlend_ ? LWA_ALPHA : 0u) | (transparentColour_ ? LWA_COLORKEY : 0u);
-        // The key goes to the platform as stored, without resolving system colours.
-        SetLayeredWindowAttributes(hwnd, static_cast<COLORREF>(transparentColourValue_), alphaBlendValue_, flags);
-    } else {
-        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-    }
+    // The window is layered from its creation: it always has an opacity.
+    if (!Handle()) return;
+    const DWORD flags = LWA_ALPHA | (colourKeyOn_ ? LWA_COLORKEY : 0u);
+    // The key goes to the platform as stored, without resolving system colours.
+    SetLayeredWindowAttributes(Handle(), static_cast<COLORREF>(colourKey_), opacity_, flags);
 }
 
 void ClockWindow::ReadLocale() { locale_ = ReadUserFormatSettings(); }
@@ -308,11 +299,13 @@ void ClockWindow::PaintFace(HDC dc, const RECT& client) const {
 
 void ClockWindow::OnTimer(UINT_PTR id) {
     if (id == tickTimer_.Id()) OnTick();
-    if (id == kTrayClickTimer) OpenTrayClickMenu();
+    if (id == trayClicks_.TimerId()) trayClicks_.OnTimer();
 }
 
+// Every orderly end saves the settings (and with them the alarm list); the
+// window is then destroyed, which ends the program.
 void ClockWindow::OnClose() {
-    FormClose();
+    SaveSettings();
     Destroy();
 }
 
@@ -327,9 +320,9 @@ void ClockWindow::OnSize(int width, int height) {
 }
 
 void ClockWindow::OnShowWindow(bool shown) {
-    if (!shown || formShowDone_) return;
-    formShowDone_ = true;  // later showings (Hide, then Show) do not run FormShow again
-    FormShow();
+    if (!shown || firstShowingDone_) return;
+    firstShowingDone_ = true;  // later showings (Hide, then Show) do not check again
+    OnFirstShowing();
 }
 
 void ClockWindow::OnDpiChanged(UINT dpi) {

@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "alarms/alarm.h"
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
+#include "app/tray_click_timing.h"
 #include "platform/settings_registry.h"
 #include "core/format/time_format.h"
 #include "core/colour.h"
@@ -22,95 +24,87 @@
 
 namespace quorvel {
 
-// The clock window's class; with its caption "Quorvel" it tells whether the
-// program is running.
-
 class ClockWindow : public ui::Window {
 public:
     ClockWindow();
     ~ClockWindow() override;
 
-    // Creates the window, hidden, with its creation properties, then runs FormCreate.
+    // Creates the window, hidden, at its creation properties, then applies the
+    // stored settings.
     void Create();
-    // Shows the window; its first showing runs FormShow.
+    // Shows the window; its first showing starts the clock.
     void Show();
+    // Whether the message loop shows the window at start: false when the stored
+    // settings say hidden and the tray icon is there to come back from.
+    bool ShowOnStart() const { return showOnStart_; }
 
-    // Components, in creation order; the labels are painted in this order.
-    ClockLabel shadow_;
-    ClockLabel text_;
-    ClockLabel outline_;
-    TrayIcon trayIcon_;
-    ui::Timer tickTimer_;
-    ClockMenu menu_;
-
-    // The clock face's settings, owned by this window.
-    std::string timeFormat_ = "hh:mm:ss";
-    std::int32_t shadowDepth_ = 2;
-    DateTime nextSaveTime_ = 0;
-
-    // Drag to move: the left button went down on a label at this label-relative point.
-    bool dragging_ = false;
-    std::int32_t dragStartX_ = 0;
-    std::int32_t dragStartY_ = 0;
-
-    // Whether the message loop shows this window at start; loading the stored
-    // Hidden setting clears it.
-    bool showOnStart_ = true;
-
-    // Window colour, opacity and colour key. Setting a value different from the
-    // current one takes effect at once; the same value does nothing.
-    Colour BackgroundColour() const { return backgroundColour_; }
-    void SetBackgroundColour(Colour colour);
-    bool AlphaBlend() const { return alphaBlend_; }
-    void SetAlphaBlend(bool on);
-    std::uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
-    void SetAlphaBlendValue(std::uint8_t alpha);
-    bool TransparentColour() const { return transparentColour_; }
-    void SetTransparentColour(bool on);
-    Colour TransparentColourValue() const { return transparentColourValue_; }
-    void SetTransparentColourValue(Colour key);
-
-    // The user's regional settings the clock text is formatted with.
-    const FormatSettings& Locale() const { return locale_; }
-
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void OnTick();
-    void PlaceShadow();
-
-    // Settings storage: the registry key of the clock's settings and the
-    // start-up entry. Failures are reported here, in a message box.
-    void LoadSettings();
-    void SaveSettings();
-    void SetStartupEntry(bool enabled);
-    bool StartupEntryExists();
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
     // The alarm list SaveSettings saves after the settings; not owned, and it
     // must outlive the window. Without one, SaveSettings saves the settings only.
     void SetAlarmList(AlarmList* list) { alarmList_ = list; }
 
-    // Commands. Pointer positions are relative to the label that was pressed.
-    enum class MouseButton { Left, Right, Middle };
-    void OnFaceMouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
-    void OnFaceMouseMove(const ClockLabel& sender, int x, int y);
-    void OnFaceMouseUp(const ClockLabel& sender, MouseButton button, int x, int y);
-    void OnFaceDoubleClick(const ClockLabel& sender);
-    void OnMouseWheelUp();
-    void OnMouseWheelDown();
-    void OnAlarmsCommand();
-    void OnCalendarCommand();
-    void OnHideCommand();
-    void OnAboutCommand();
-    void OnExitCommand();
-    void OnPropertiesCommand();
-    void OnTrayClick(TrayIcon& sender);
-    void OnTrayDoubleClick(TrayIcon& sender);
-    void OnTrayRightClick(TrayIcon& sender, int x, int y);
+    // The clock's appearance, acted on live (the settings window works through
+    // these). Setting a value equal to the current one does nothing; a change
+    // repaints at once, and the window fits itself to the text at the next tick.
+    const FontSpec& TextFont() const { return text_.Font(); }
+    void SetTextFont(const FontSpec& font) { text_.SetFont(font); }
+    const FontSpec& ShadowFont() const { return shadow_.Font(); }
+    void SetShadowFont(const FontSpec& font) { shadow_.SetFont(font); }
+    // The outline's colour is the background's, set at every tick.
+    const FontSpec& OutlineFont() const { return outline_.Font(); }
+    void SetOutlineFont(const FontSpec& font) { outline_.SetFont(font); }
+    // The size in points of the text, then of the shadow and the outline.
+    void SetFontSize(int points);
+    Colour ShadowColour() const { return shadow_.Font().colour; }
+    void SetShadowColour(Colour colour) { shadow_.SetFontColour(colour); }
+    bool ShadowVisible() const { return shadow_.Visible(); }
+    void SetShadowVisible(bool visible) { shadow_.SetVisible(visible); }
+    bool OutlineVisible() const { return outline_.Visible(); }
+    void SetOutlineVisible(bool visible) { outline_.SetVisible(visible); }
+
+    // The window colour behind the text; with the colour key on, pixels of the
+    // key colour are see-through.
+    Colour BackgroundColour() const { return backgroundColour_; }
+    void SetBackgroundColour(Colour colour);
+    bool ColourKeyOn() const { return colourKeyOn_; }
+    void SetColourKeyOn(bool on);
+    Colour ColourKey() const { return colourKey_; }
+    void SetColourKey(Colour key);
+    // 0 (invisible) to 255 (opaque).
+    std::uint8_t Opacity() const { return opacity_; }
+    void SetOpacity(std::uint8_t opacity);
+
+    // The time format language's text (core/format); used from the next tick on.
+    const std::string& TimeFormat() const { return timeFormat_; }
+    void SetTimeFormat(std::string format) { timeFormat_ = std::move(format); }
+    // Pixels right of and below the text; kept as given, PlaceShadow applies it.
+    std::int32_t ShadowDepth() const { return shadowDepth_; }
+    void SetShadowDepth(std::int32_t depth) { shadowDepth_ = depth; }
+    void PlaceShadow();
+
+    // Hidden to the tray icon (not visible).
+    bool Hidden() const { return !IsWindowVisible(Handle()); }
+    // The menu's Hide/Show command: hides the clock to the tray icon, or shows it.
+    void ToggleHidden();
     void ShowAbout();
 
+    // Settings storage: the registry key of the clock's settings and the
+    // start-up entry. Failures are reported here, in a message box.
+    void SaveSettings();
+    void SetStartupEntry(bool enabled);
+    bool StartupEntryExists();
+
     bool PreTranslateMessage(MSG& msg) override;
+
+    // For tests: what no message shows from outside.
+    enum class Layer { Shadow, Text, Outline };
+    const ClockLabel& Label(Layer layer) const;
+    void Tick() { OnTick(); }  // one tick now, as the tick timer runs it
+    bool Ticking() const { return tickTimer_.Enabled(); }
+    DateTime NextSaveTime() const { return nextSaveTime_; }
+    TrayIcon& Tray() { return trayIcon_; }
+    const ClockMenu& Menu() const { return menu_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -125,17 +119,34 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
+    enum class MouseButton { Left, Right, Middle };
+
+    void LoadSettings();
+    // The first showing: checks the display's colours and starts the tick.
+    void OnFirstShowing();
+    void OnTick();
+    void PeriodicSave();
+
     // Pointer input on the face, routed to the labels' handlers; false when the
-    // message is not pointer input.
+    // message is not pointer input. Positions are relative to the pressed label.
     bool HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam);
     ClockLabel* LabelAt(POINT client);
+    void OnFaceMouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
+    void OnFaceMouseMove(const ClockLabel& sender, int x, int y);
+    void OnFaceMouseUp();
+    void OnFaceDoubleClick();
     void Wheel(int delta);
+    void OnMouseWheelUp();
+    void OnMouseWheelDown();
+
+    void OnAlarmsCommand();
+    void OnCalendarCommand();
+    void OnPropertiesCommand();
+    void OnExitCommand();
+    void ShowFromTray();
     void PopupMenuAt(int x, int y);
-    void OpenTrayClickMenu();
-    void ForgetTrayClick();
-    static constexpr UINT_PTR kTrayClickTimer = 2;
-    void PeriodicSave();
     void ConfigureTrayIcon();
+
     // A stored position on a monitor that is gone: back onto the primary monitor.
     void KeepOnScreen();
     void ReadLocale();
@@ -146,23 +157,36 @@ private:
     ui::GlyphEdges Edges() const;
     void PaintFace(HDC dc, const RECT& client) const;
 
-    Colour backgroundColour_ = kBlack;
-    bool alphaBlend_ = true;
-    std::uint8_t alphaBlendValue_ = 128;
-    bool transparentColour_ = true;
-    Colour transparentColourValue_ = kBlack;
+    // Components, in creation order; the labels are painted in this order.
+    ClockLabel shadow_;
+    ClockLabel text_;
+    ClockLabel outline_;
+    TrayIcon trayIcon_;
+    ui::Timer tickTimer_;
+    ClockMenu menu_;
+    TrayClickTiming trayClicks_;
 
-    bool formShowDone_ = false;
+    std::string timeFormat_ = "hh:mm:ss";
+    std::int32_t shadowDepth_ = 2;
+    Colour backgroundColour_ = kBlack;
+    std::uint8_t opacity_ = 128;
+    bool colourKeyOn_ = true;
+    Colour colourKey_ = kBlack;
+
+    DateTime nextSaveTime_ = 0;
+    bool showOnStart_ = true;
+    bool firstShowingDone_ = false;
     SettingsRegistry registry_;
     AlarmList* alarmList_ = nullptr;
     bool saving_ = false;            // a periodic save (and its message box) is under way
+
+    // Drag to move: the left button went down on a label at this label-relative point.
+    bool dragging_ = false;
+    int dragStartX_ = 0;
+    int dragStartY_ = 0;
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch
-    // A left click on the tray icon opens the menu only once the double-click
-    // time has passed without a second click (see OnTrayClick).
-    POINT trayClickAt_{};
-    bool trayClickAfterDoubleClick_ = false;
-    DWORD trayDoubleClickTime_ = 0;
+
     bool inTick_ = false;  // repaints asked for during a tick are made once, at its end
     bool repaintPending_ = false;
     int clientWidth_ = 0;

@@ -20,23 +20,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     try {
-        // 2. The clock window, the main window; its FormCreate runs before any
+        // 2. The clock window, the main window; its stored settings are applied before any
         //    other window exists. Closing it ends the program.
         // The alarm list outlives the clock window, whose every close saves it.
         AlarmList alarms;
-        ClockWindow form1;
-        form1.Create();
-        form1.SetAlarmList(&alarms);
+        ClockWindow clock;
+        clock.Create();
+        clock.SetAlarmList(&alarms);
 
         // 3. The settings window TfmSettings is created here, hidden.
         // 4. The alarms window TfmAlarms is created here, hidden. Until it
         //    exists the program holds the list and loads it here.
-        LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
+        LoadAlarmsAtStart(alarms, clock.Registry(), clock.Handle());
         // 5. The alarm editor TfmEditAlarm is created here, hidden.
         // 6. The calendar window TfmCalendar is created here, hidden.
 
         // 7. The message loop, showing the clock first unless it starts hidden.
-        if (form1.showOnStart_) form1.Show();
+        if (clock.ShowOnStart()) clock.Show();
         return ui::RunMessageLoop();
         // 8. The process ends; the windows still open are destroyed on the way out.
     } catch (const std::exception& e) {
