@@ -6,9 +6,11 @@
 // ctest: RUN_SERIAL (uses the program's own registry key and shows windows)
 #include <windows.h>
 #include <aclapi.h>
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -52,6 +54,26 @@ long long Stored(const wchar_t* name) {
     const auto v = Find(kSettingsPath, name);
     if (!v || v->type != REG_DWORD) return -1;
     return *reinterpret_cast<const DWORD*>(v->bytes.data());
+}
+
+// The process's committed memory.
+SIZE_T CommittedBytes() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    return counters.PrivateUsage;
+}
+
+int LargestMonitorHeight() {
+    int tallest = 0;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT r, LPARAM data) {
+            *reinterpret_cast<int*>(data) = std::max<int>(*reinterpret_cast<int*>(data), r->bottom - r->top);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tallest));
+    return tallest;
 }
 
 // A complete, valid set of stored settings, none at its creation value.
@@ -178,13 +200,21 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
          [](ClockWindow& f) { EXPECT_EQ(f.TextFont().name, std::string(31, 'x')); }},
         {"an empty time format stays empty", {Text(L"TimeFormat", L"")}, [](ClockWindow& f) { EXPECT_EQ(f.TimeFormat(), ""); }},
     };
-    // Hand-edited sizes are used as they are, and the clock still ticks with them.
-    for (const std::int32_t size : {0, -12, 100000, INT32_MIN, INT32_MAX}) {
+    // Hand-edited sizes are kept as they are, and the clock still ticks with them;
+    // the text is never drawn taller than the tallest monitor, so a huge size
+    // costs no more memory than a text that fills the screen.
+    for (const std::int32_t size : {0, -12, 5000, 100000, INT32_MIN, INT32_MAX}) {
         cases.push_back({"an extreme font size", {Dword(L"FontSize", static_cast<DWORD>(size))}, [size](ClockWindow& f) {
                              EXPECT_EQ(f.ShadowFont().size, size);
+                             const SIZE_T before = CommittedBytes();
                              f.Show();
                              f.Tick();
+                             UpdateWindow(f.Handle());
                              EXPECT_EQ(f.Label(Layer::Text).Caption(), "10:05");
+                             for (const Layer layer : {Layer::Shadow, Layer::Text, Layer::Outline}) {
+                                 EXPECT_LE(f.Label(layer).Height(), LargestMonitorHeight());
+                             }
+                             EXPECT_LT(CommittedBytes() - std::min(before, CommittedBytes()), 100u << 20);
                          }});
     }
     // Extreme depths are kept (and saved) as they are; positions stay within reach.
