@@ -8,18 +8,21 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
 
+using namespace std::chrono_literals;
 using Layer = ClockWindow::Layer;
 
 const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
@@ -61,23 +64,14 @@ OpenedMenu WhileMenuIsOpen(const std::function<void()>& open) {
     return opened;
 }
 
-class ClockCommands : public testing::Test {
+class ClockCommands : public testing_support::AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
-    }
+    void SetUp() override { SetClock(kStart); }
     void TearDown() override {
         form.Destroy();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        ui::AnswerMessageBoxes(nullptr);
+        testing_support::PumpPending();
         ResetClock();
-        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(answers.boxes.empty());
     }
     void CreateShown() {
         form.Create();
@@ -87,17 +81,7 @@ protected:
     void Wheel(int delta) {
         SendMessageW(form.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
     }
-    void Pump(DWORD ms, const std::function<bool()>& done = [] { return false; }) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) continue;
-                DispatchMessageW(&msg);
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
+    static std::chrono::milliseconds DoubleClickTime() { return std::chrono::milliseconds(GetDoubleClickTime()); }
     void Send(UINT msg, WPARAM wParam, int x, int y) { SendMessageW(form.Handle(), msg, wParam, Point(x, y)); }
 
     void ShowTray(LPARAM mouseMessage) { SendMessageW(form.Tray().WindowHandle(), WM_USER, 0, mouseMessage); }
@@ -105,13 +89,12 @@ protected:
     OpenedMenu MenuOfTrayClick() {
         return WhileMenuIsOpen([&] {
             ShowTray(WM_LBUTTONUP);
-            Pump(GetDoubleClickTime() + 1000, [] { return watching->seen; });
+            testing_support::PumpUntil([] { return watching->seen; }, DoubleClickTime() + 5s);
         });
     }
 
     testing_support::CleanRegistry clean;
     ClockWindow form;
-    std::vector<ui::MessageBoxRequest> boxes;
 };
 
 TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) {
@@ -310,17 +293,17 @@ TEST_F(ClockCommands, TheFirstShowAfterAHiddenStartStartsTheClock) {
 TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     CreateShown();
     form.ToggleHidden();
-    Pump(300);  // let the window system settle the activation that hiding moved away
+    testing_support::PumpFor(300ms);  // let the window system settle the activation that hiding moved away
     ASSERT_TRUE(SetCursorPos(400, 300));
 
     // A left click on the tray icon: where the pointer was at the click, once no
     // double-click has followed.
     OpenedMenu opened = WhileMenuIsOpen([&] {
-        const DWORD clicked = GetTickCount();
         ShowTray(WM_LBUTTONUP);
         SetCursorPos(500, 400);
-        Pump(GetDoubleClickTime() + 1000, [] { return watching->seen; });
-        EXPECT_GE(GetTickCount() - clicked, GetDoubleClickTime() - 20);
+        testing_support::PumpPending();
+        EXPECT_FALSE(watching->seen) << "the click waits for a double-click that may follow";
+        testing_support::PumpUntil([] { return watching->seen; }, DoubleClickTime() + 5s);
     });
     EXPECT_TRUE(opened.seen);
     EXPECT_EQ(opened.rect.left, 400);
@@ -343,10 +326,10 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
 TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     CreateShown();
     form.ToggleHidden();
-    Pump(300);
+    testing_support::PumpFor(300ms);
     const OpenedMenu opened = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) ShowTray(m);
-        Pump(GetDoubleClickTime() + 300);
+        testing_support::PumpFor(DoubleClickTime() + 300ms);
     });
     EXPECT_FALSE(opened.seen);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
@@ -354,30 +337,30 @@ TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
 
     // Single clicks after it open the menu again, also after a Show from the menu.
     form.ToggleHidden();
-    Pump(300);
+    testing_support::PumpFor(300ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
     form.ToggleHidden();
     form.ToggleHidden();
-    Pump(300);
+    testing_support::PumpFor(300ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A double-click whose last release went elsewhere does not swallow the
     // next click, once the double-click time is over.
     for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
     form.ToggleHidden();
-    Pump(GetDoubleClickTime() + 100);
+    testing_support::PumpFor(DoubleClickTime() + 100ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A real shell may deliver that release inside the request that removes
     // the icon, while the clock is being shown: it opens no menu either.
     ASSERT_FALSE(IsWindowVisible(form.Handle()));
-    Pump(GetDoubleClickTime() + 100);
+    testing_support::PumpFor(DoubleClickTime() + 100ms);
     TrayIcon::ObserveRequests([&](DWORD operation, const NOTIFYICONDATAW&, BOOL) {
         if (operation == NIM_DELETE) ShowTray(WM_LBUTTONUP);
     });
     const OpenedMenu reentered = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
-        Pump(GetDoubleClickTime() + 300);
+        testing_support::PumpFor(DoubleClickTime() + 300ms);
     });
     TrayIcon::ObserveRequests(nullptr);
     EXPECT_FALSE(reentered.seen);
@@ -391,8 +374,9 @@ TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
     Wheel(120);
     SendMessageW(hwnd, WM_COMMAND, kExitCommand, 0);
     EXPECT_FALSE(IsWindow(hwnd));
-    MSG msg;
-    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+    testing_support::quitCode.reset();
+    testing_support::PumpPending();
+    EXPECT_TRUE(testing_support::quitCode) << "the program ends";
     const auto dword = [](const wchar_t* name) {
         const auto v = testing_support::Find(testing_support::kSettingsPath, name);
         return v ? *reinterpret_cast<const DWORD*>(v->bytes.data()) : 0u;

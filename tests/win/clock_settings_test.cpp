@@ -12,14 +12,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
@@ -85,33 +85,28 @@ std::vector<Value> FullSettings(bool hidden = false) {
             Dword(L"Hidden", hidden),      Dword(L"ShadowDepth", 5),      Dword(L"Outline", 1)};
 }
 
-class ClockSettings : public testing::Test {
+class ClockSettings : public testing_support::AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r.text);
-            return onBox ? onBox() : IDOK;
-        });
-    }
+    void SetUp() override { SetClock(kStart); }
     void TearDown() override {
         form.Destroy();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        ui::AnswerMessageBoxes(nullptr);
+        testing_support::PumpPending();
         ResetClock();
+    }
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> texts;
+        for (const ui::MessageBoxRequest& r : answers.boxes) texts.push_back(r.text);
+        return texts;
     }
 
     CleanRegistry clean;
     ClockWindow form;
-    std::vector<std::string> boxes;
-    std::function<int()> onBox;
 };
 
 TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverything) {
     form.Create();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_FALSE(KeyExists(kSettingsPath)) << "the settings key is made by the first save";
     EXPECT_EQ(StartupEntry(), QuotedExePath());
     EXPECT_TRUE(form.ShowOnStart());
@@ -130,14 +125,14 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
         EXPECT_EQ(found->type, e.type);
         EXPECT_EQ(found->bytes, e.bytes);
     }
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
     const std::vector<Value> values = FullSettings();
     Plant(kSettingsPath, values);
     form.Create();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_EQ(WindowRect(form.Handle()).left, 200);
     EXPECT_EQ(WindowRect(form.Handle()).top, 300);
     EXPECT_EQ(form.TimeFormat(), "hh:mm");
@@ -160,12 +155,8 @@ TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
 
 TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRest) {
     Plant(kSettingsPath, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
-    std::vector<ui::MessageBoxRequest> requests;
-    ui::AnswerMessageBoxes([&](const ui::MessageBoxRequest& r) {
-        requests.push_back(r);
-        return IDOK;
-    });
     form.Create();
+    const std::vector<ui::MessageBoxRequest>& requests = answers.boxes;
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].text, "Error reading config");
     EXPECT_EQ(requests[0].caption, "Quorvel");
@@ -247,13 +238,13 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
     EXPECT_EQ(f.ShadowDepth(), 2);
     EXPECT_EQ(f.Label(Layer::Shadow).Left(), 2);
     EXPECT_FALSE(f.OutlineVisible());
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
     Plant(kSettingsPath, FullSettings(true));
     form.Create();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_FALSE(form.ShowOnStart());
     EXPECT_TRUE(form.Tray().Active());
     EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Show");
@@ -288,10 +279,10 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
             DeleteClockRegistry();
             Plant(kSettingsPath, FullSettings(true));
             Plant(kSettingsPath, {wrong});
-            boxes.clear();
+            answers.boxes.clear();
             ClockWindow f;
             f.Create();
-            EXPECT_EQ(boxes, std::vector<std::string>{"Error reading config"});
+            EXPECT_EQ(Boxes(), std::vector<std::string>{"Error reading config"});
             for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(steps[i].second(f), i < bad) << "value " << i;
             // Before the shadow is placed it stays where it was created, even
             // when its depth was read.
@@ -317,7 +308,7 @@ TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
     again.Destroy();
     Plant(kRunKeyWide, {Dword(kStartupValueNameWide, 1)});
     EXPECT_TRUE(form.StartupEntryExists()) << "of any type";
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
@@ -356,7 +347,7 @@ TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
     SetClock(form.NextSaveTime());
     form.Tick();
     EXPECT_EQ(Stored(L"Hidden"), 1);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
@@ -366,21 +357,20 @@ TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
     ASSERT_FALSE(Plant(kSettingsPath, {})) << "the key is locked";
 
     const DateTime due = form.NextSaveTime();
-    onBox = [&] {
+    answers.whileBoxIsOpen = [&](const ui::MessageBoxRequest&) {
         for (int i = 1; i <= 8; ++i) {  // the user has not answered yet; the clock ticks on
             SetClock(due + i * kSecond);
             form.Tick();
         }
-        return IDOK;
     };
     SetClock(due);
     form.Tick();
-    EXPECT_EQ(boxes, std::vector<std::string>{"Error writing config to the registry"});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Error writing config to the registry"});
     EXPECT_DOUBLE_EQ(form.NextSaveTime(), due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
-    onBox = nullptr;
+    answers.whileBoxIsOpen = nullptr;
     SetClock(form.NextSaveTime());
     form.Tick();
-    EXPECT_EQ(boxes.size(), 2u) << "tried again 2 minutes later";
+    EXPECT_EQ(answers.boxes.size(), 2u) << "tried again 2 minutes later";
 }
 
 TEST_F(ClockSettings, LogOffAndClosingSave) {
@@ -398,7 +388,7 @@ TEST_F(ClockSettings, LogOffAndClosingSave) {
     EXPECT_EQ(Stored(L"WinLeft"), 430);
     EXPECT_EQ(Stored(L"WinTop"), 250);
     EXPECT_EQ(Stored(L"Hidden"), 0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 }  // namespace

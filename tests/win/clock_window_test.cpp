@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <chrono>
 #include <functional>
 #include <new>
 #include <string>
@@ -16,6 +17,8 @@
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "ui/display.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
 #include "ui/message_box.h"
 
@@ -34,6 +37,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace quorvel {
 namespace {
 
+using namespace std::chrono_literals;
 using Layer = ClockWindow::Layer;
 
 const DateTime kTenFiveSeven = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
@@ -126,51 +130,24 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-class ClockWindowTest : public testing::Test {
+class ClockWindowTest : public testing_support::AnsweredTest {
 protected:
     void SetUp() override {
         SetClock(kTenFiveSeven);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
+        testing_support::quitCode.reset();
         form.Create();
     }
     void TearDown() override {
         form.Destroy();
-        DrainQuit();
-        ui::AnswerMessageBoxes(nullptr);
+        testing_support::PumpPending();
         ui::OverrideColourDepth(std::nullopt);
         ResetClock();
-    }
-
-    // Dispatches messages until done() or the time is up; remembers a WM_QUIT.
-    void PumpUntil(const std::function<bool()>& done, DWORD ms) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
-                    quitSeen = true;
-                    continue;
-                }
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
-    void DrainQuit() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quitSeen = true;
     }
     void Tick() { form.Tick(); }
 
     // No stored settings: the window keeps its creation properties.
     testing_support::CleanRegistry registry;
     ClockWindow form;
-    std::vector<ui::MessageBoxRequest> boxes;
-    bool quitSeen = false;
 };
 
 TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
@@ -238,22 +215,24 @@ TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
     EXPECT_EQ(form.ShadowDepth(), 2);
     EXPECT_FALSE(form.Ticking());
     EXPECT_DOUBLE_EQ(form.NextSaveTime(), kTenFiveSeven + 1.0 / 720);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
+// In order: created, shown, then ticked by its timer; never by a wall-clock margin.
 TEST_F(ClockWindowTest, ReadsWaitUntilTheFirstTickAfterShowing) {
+    testing_support::PumpFor(300ms);  // longer than a tick: the hidden clock is not ticking
+    EXPECT_FALSE(form.Ticking());
+    EXPECT_EQ(form.Label(Layer::Text).Caption(), "wait...");
+
     form.Show();
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
     EXPECT_TRUE(form.Ticking()) << "the first showing starts the clock";
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(form.Label(Layer::Text).Caption(), "wait...");
+    EXPECT_TRUE(answers.boxes.empty());
+    EXPECT_EQ(form.Label(Layer::Text).Caption(), "wait...") << "until a tick has been dispatched";
     EXPECT_EQ(ClientSize(form.Handle()).cx, form.Scale(172)) << "the created size until the first tick";
 
-    const DWORD start = GetTickCount();
-    PumpUntil([&] { return form.Label(Layer::Text).Caption() != "wait..."; }, 3000);
-    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return form.Label(Layer::Text).Caption() != "wait..."; }, 10s));
     EXPECT_EQ(form.Label(Layer::Text).Caption(), "10:05:07");
-    EXPECT_GE(elapsed, 200u) << "the first tick comes one interval after showing";
     EXPECT_NE(ClientSize(form.Handle()).cx, form.Scale(172));
 }
 
@@ -420,8 +399,8 @@ TEST_F(ClockWindowTest, HidingAndShowingAgainDoesNotRepeatTheColourTest) {
     ShowWindow(form.Handle(), SW_HIDE);
     ui::OverrideColourDepth(8);  // would fail the test now
     form.Show();
-    PumpUntil([] { return false; }, 100);
-    EXPECT_TRUE(boxes.empty());
+    testing_support::PumpFor(100ms);
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_TRUE(IsWindow(form.Handle()));
     EXPECT_TRUE(form.Ticking());
 }
@@ -430,23 +409,23 @@ TEST_F(ClockWindowTest, A256ColourDisplayEndsTheProgramWithAMessage) {
     ui::OverrideColourDepth(8);
     const HWND hwnd = form.Handle();
     form.Show();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text,
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].text,
               "A high color or true color mode is required to run this program.\r\n"
               "Please use your display control panel to change your color settings.");
-    EXPECT_EQ(boxes[0].caption, "ERROR");
-    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(answers.boxes[0].caption, "ERROR");
+    EXPECT_EQ(answers.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
     EXPECT_FALSE(form.Ticking()) << "the clock never starts";
 
-    PumpUntil([&] { return !IsWindow(hwnd); }, 2000);
+    testing_support::PumpUntil([&] { return !IsWindow(hwnd); }, 5s);
     EXPECT_FALSE(IsWindow(hwnd)) << "the clock window closed";
-    EXPECT_TRUE(quitSeen) << "and the message loop was told to end";
+    EXPECT_TRUE(testing_support::quitCode) << "and the message loop was told to end";
 }
 
 TEST_F(ClockWindowTest, SixteenBitsPerPixelIsEnough) {
     ui::OverrideColourDepth(16);
     form.Show();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_TRUE(form.Ticking());
 }
 
@@ -455,8 +434,8 @@ TEST_F(ClockWindowTest, ClosingEndsTheProgram) {
     form.Show();
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(hwnd));
-    DrainQuit();
-    EXPECT_TRUE(quitSeen);
+    testing_support::PumpPending();
+    EXPECT_TRUE(testing_support::quitCode);
 }
 
 TEST_F(ClockWindowTest, FollowsAChangeOfResolution) {
