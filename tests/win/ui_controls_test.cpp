@@ -214,7 +214,7 @@ TEST(Controls, TrackBarAndCheckBoxRunTheirHandlerOnlyOnRealChanges) {
 }
 
 TEST(Controls, PickersAndCalendarHoldTheProgramsDateTime) {
-    const TDateTime leapDay = *EncodeDateTime({2024, 2, 29, 13, 45, 7});
+    const DateTime leapDay = *EncodeDateTime({2024, 2, 29, 13, 45, 7});
     const std::optional<SYSTEMTIME> st = ToSystemTime(leapDay);
     ASSERT_TRUE(st);
     EXPECT_EQ(st->wYear, 2024);

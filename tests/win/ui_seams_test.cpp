@@ -16,7 +16,7 @@
 #include "ui/common_dialogs.h"
 #include "ui/feedback.h"
 #include "ui/message_box.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 namespace {
@@ -25,7 +25,7 @@ using testing_support::Answers;
 using testing_support::PressOnDialogs;
 
 TEST(Seams, AnswersRecordEveryRequestAndTheRealOnesComeBack) {
-    FontChoice courier{{"Courier New", 12, clNavy, fsBold | fsUnderline}, ANSI_CHARSET};
+    FontChoice courier{{"Courier New", 12, kNavy, kBold | kUnderline}, ANSI_CHARSET};
     {
         Answers answers;
         answers.messageBox = IDNO;
@@ -86,15 +86,15 @@ TEST(Seams, AnswersRecordEveryRequestAndTheRealOnesComeBack) {
 
 TEST(Seams, TheRealFontDialogTakesAndGivesTheFontDescription) {
     PressOnDialogs ok(IDOK);
-    const FontChoice initial{{"DejaVu Sans", 14, RGB(0, 128, 0), fsItalic | fsUnderline | fsStrikeOut},
+    const FontChoice initial{{"DejaVu Sans", 14, RGB(0, 128, 0), kItalic | kUnderline | kStrikeOut},
                              DEFAULT_CHARSET};
     const std::optional<FontChoice> chosen = ChooseFontFor(nullptr, initial);
     ASSERT_TRUE(chosen) << "OK pressed";
     EXPECT_EQ(ok.captions.size(), 1u);
     EXPECT_EQ(chosen->font.name, "DejaVu Sans");
     EXPECT_EQ(chosen->font.size, 14);
-    EXPECT_EQ(chosen->font.style, fsItalic | fsUnderline | fsStrikeOut) << "effects included";
-    EXPECT_EQ(chosen->font.color, RGB(0, 128, 0));
+    EXPECT_EQ(chosen->font.style, kItalic | kUnderline | kStrikeOut) << "effects included";
+    EXPECT_EQ(chosen->font.colour, RGB(0, 128, 0));
 
     PressOnDialogs cancel(IDCANCEL);
     EXPECT_FALSE(ChooseFontFor(nullptr, initial));
