@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "../../res/resource_ids.h"
+#include "platform/shell.h"
 #include "platform/user_locale.h"
 #include "core/clock.h"
+#include "core/screen_placement.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
 
@@ -16,9 +18,7 @@ constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 250;
 constexpr UINT_PTR kTrayClickTimer = 2;
 
-// Creation properties (96-dpi design; the position is in screen pixels).
-constexpr int kLeft = 351;
-constexpr int kTop = 174;
+// Creation properties (96-dpi design; the position, kHomePosition, is in screen pixels).
 constexpr int kClientWidth = 172;
 constexpr int kClientHeight = 34;
 
@@ -39,13 +39,6 @@ public:
 private:
     bool& inBatch_;
 };
-
-// Sent by the shell when the taskbar is (re)created, e.g. after Explorer restarts.
-// The tray icon hears it on its own window and adds itself again.
-UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-    return message;
-}
 
 }  // namespace
 
@@ -70,8 +63,8 @@ void ClockWindow::Create() {
     // entry, from the start and at every later showing.
     params.style = WS_POPUP;
     params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-    params.x = kLeft;
-    params.y = kTop;
+    params.x = kHomePosition.x;
+    params.y = kHomePosition.y;
     params.width = kClientWidth;
     params.height = kClientHeight;
     CreateHandle(params);

@@ -38,10 +38,8 @@ Font CreateFontFor(const FontSpec& font, UINT dpi, GlyphEdges edges, int maxCell
     lf.lfQuality = edges == GlyphEdges::Crisp ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     const std::wstring face = Wide(Utf8Prefix(font.name, kMaxFontNameChars));
-    // LOGFONT holds 31 UTF-16 units and a terminator; never cut a surrogate pair.
-    std::size_t units = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-    if (units > 0 && units < face.size() && IS_HIGH_SURROGATE(face[units - 1])) --units;
-    face.copy(lf.lfFaceName, units);
+    // LOGFONT holds 31 UTF-16 units and a terminator.
+    Utf16Prefix(face, LF_FACESIZE - 1).copy(lf.lfFaceName, LF_FACESIZE - 1);
     Font made(CreateFontIndirectW(&lf));
     if (lf.lfHeight > 0 && made) {
         // The font mapper may round a cell height up by a pixel or two: ask again
