@@ -189,7 +189,7 @@ void ClockWindow::OnExitCommand() {
 
 void ClockWindow::ToggleHidden() {
     if (IsWindowVisible(Handle())) {
-        trayIcon_.SetActive(true);
+        ActivateTrayIcon();
         if (!trayIcon_.Active()) return;  // no tray icon to come back from: stay visible
         ShowWindow(Handle(), SW_HIDE);
         menu_.SetCaption(kHideCommand, "&Show");

@@ -79,7 +79,7 @@ void ClockWindow::LoadSettings() {
             if (reg.ReadBool("Hidden")) {
                 // Hidden only with its tray icon: a clock hidden without one
                 // (the shell refused it) could never be brought back.
-                trayIcon_.SetActive(true);
+                ActivateTrayIcon();
                 if (trayIcon_.Active()) {
                     menu_.SetCaption(kHideCommand, "&Show");
                     showOnStart_ = false;

@@ -76,7 +76,10 @@ void ClockWindow::Create() {
     nextSaveTime_ = Now() + kSavePeriod;
 }
 
-void ClockWindow::Show() { ShowWindow(Handle(), SW_SHOW); }
+void ClockWindow::Show() {
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
 
 void ClockWindow::OnCreate() {
     // The design's pixel lengths at the monitor's resolution.
@@ -104,10 +107,6 @@ void ClockWindow::OnCreate() {
 // The tray icon stands in for the hidden clock: the program's icon at the small
 // icon size, the tool tip "Quorvel", and the clock's handlers for its events.
 void ClockWindow::ConfigureTrayIcon() {
-    ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL), IMAGE_ICON,
-                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
-    trayIcon_.SetToolTip(kProductName);
     trayIcon_.SetTaskIconID(0);
     trayIcon_.OnClick = [this](TrayIcon&) { trayClicks_.Click(); };
     trayIcon_.OnDblClick = [this](TrayIcon&) {
@@ -119,6 +118,19 @@ void ClockWindow::ConfigureTrayIcon() {
         trayClicks_.DoubleClickHandled();
     };
     trayIcon_.OnRightClick = [this](TrayIcon&, int x, int y) { PopupMenuAt(x, y); };
+}
+
+// The icon's image is loaded at its first activation, not before the clock is
+// first shown: a clock that starts visible may never need it.
+void ClockWindow::ActivateTrayIcon() {
+    if (!trayIcon_.Icon()) {
+        const ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), 0)));
+        trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
+        trayIcon_.SetToolTip(kProductName);
+    }
+    trayIcon_.SetActive(true);
 }
 
 void ClockWindow::OnFirstShowing() {

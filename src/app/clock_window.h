@@ -146,6 +146,7 @@ private:
     void ShowFromTray();
     void PopupMenuAt(int x, int y);
     void ConfigureTrayIcon();
+    void ActivateTrayIcon();
 
     // A stored position on a monitor that is gone: back onto the primary monitor.
     void KeepOnScreen();
