@@ -3,8 +3,6 @@
 // tray icon, and Exit.
 #include <windowsx.h>
 
-#include <utility>
-
 #include "app/clock_window.h"
 #include "windows/calendar/calendar_window.h"
 #include "windows/settings/settings_window.h"
@@ -47,7 +45,7 @@ bool ClockWindow::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
                 SetCapture(Handle());
             }
             OnFaceMouseDown(*label, button, at.x - label->Left(), at.y - label->Top());
-            if (msg == WM_LBUTTONDBLCLK) OnFaceDoubleClick(*label);
+            if (msg == WM_LBUTTONDBLCLK) OnFaceDoubleClick();
             return true;
         }
         case WM_MOUSEMOVE: {
@@ -60,18 +58,13 @@ bool ClockWindow::HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const POINT at = ClientPoint(lParam);
-            ClockLabel* label = pressed_ ? pressed_ : LabelAt(at);
+            // Any button's release on a label (or the pressed one) ends a drag.
+            const bool onLabel = pressed_ || LabelAt(ClientPoint(lParam));
             if (msg == WM_LBUTTONUP && pressed_) {
                 pressed_ = nullptr;
                 ReleaseCapture();
             }
-            if (label) {
-                const MouseButton button = msg == WM_RBUTTONUP   ? MouseButton::Right
-                                           : msg == WM_MBUTTONUP ? MouseButton::Middle
-                                                                 : MouseButton::Left;
-                OnFaceMouseUp(*label, button, at.x - label->Left(), at.y - label->Top());
-            }
+            if (onLabel) OnFaceMouseUp();
             // A right button release goes on to the platform, which asks for the
             // context menu (WM_CONTEXTMENU).
             return msg != WM_RBUTTONUP;
@@ -118,9 +111,9 @@ void ClockWindow::OnFaceMouseMove(const ClockLabel&, int x, int y) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ClockWindow::OnFaceMouseUp(const ClockLabel&, MouseButton, int, int) { dragging_ = false; }
+void ClockWindow::OnFaceMouseUp() { dragging_ = false; }
 
-void ClockWindow::OnFaceDoubleClick(const ClockLabel&) { OnPropertiesCommand(); }
+void ClockWindow::OnFaceDoubleClick() { OnPropertiesCommand(); }
 
 // Whole notches of 120 units each run one step; the rest waits for more
 // movement in the same direction, and movement the other way takes from it.
@@ -138,15 +131,19 @@ void ClockWindow::Wheel(int delta) {
 
 // A size outside 3 to 200 points (from the registry) only moves towards the range.
 void ClockWindow::OnMouseWheelUp() {
-    if (text_.Font().size < kLargestSize) text_.SetFontSize(text_.Font().size + 1);
-    shadow_.SetFontSize(text_.Font().size);
-    outline_.SetFontSize(text_.Font().size);
+    const int size = text_.Font().size;
+    SetFontSize(size < kLargestSize ? size + 1 : size);
 }
 
 void ClockWindow::OnMouseWheelDown() {
-    if (text_.Font().size > kSmallestSize) text_.SetFontSize(text_.Font().size - 1);
-    shadow_.SetFontSize(text_.Font().size);
-    outline_.SetFontSize(text_.Font().size);
+    const int size = text_.Font().size;
+    SetFontSize(size > kSmallestSize ? size - 1 : size);
+}
+
+void ClockWindow::SetFontSize(int points) {
+    text_.SetFontSize(points);
+    shadow_.SetFontSize(points);
+    outline_.SetFontSize(points);
 }
 
 bool ClockWindow::PreTranslateMessage(MSG& msg) {
@@ -159,8 +156,8 @@ void ClockWindow::OnCommand(int id, int, HWND) {
     switch (id) {
         case kAlarmsCommand: OnAlarmsCommand(); break;
         case kCalendarCommand: OnCalendarCommand(); break;
-        case kHideCommand: OnHideCommand(); break;
-        case kAboutCommand: OnAboutCommand(); break;
+        case kHideCommand: ToggleHidden(); break;
+        case kAboutCommand: ShowAbout(); break;
         case kExitCommand: OnExitCommand(); break;
         case kPropertiesCommand: OnPropertiesCommand(); break;
         default: break;
@@ -175,8 +172,6 @@ void ClockWindow::OnCalendarCommand() {
     if (calendarWindow_) calendarWindow_->ShowToday();
 }
 
-void ClockWindow::OnAboutCommand() { ShowAbout(); }
-
 // Another about window each time; those still open stay open.
 void ClockWindow::ShowAbout() { aboutWindows_.ShowNew(); }
 
@@ -190,53 +185,24 @@ void ClockWindow::OnExitCommand() {
     SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void ClockWindow::OnHideCommand() {
+void ClockWindow::ToggleHidden() {
     if (IsWindowVisible(Handle())) {
-        trayIcon_.SetActive(true);
+        ActivateTrayIcon();
         if (!trayIcon_.Active()) return;  // no tray icon to come back from: stay visible
         ShowWindow(Handle(), SW_HIDE);
         menu_.SetCaption(kHideCommand, "&Show");
     } else {
-        OnTrayDoubleClick(trayIcon_);
+        ShowFromTray();
     }
 }
 
-void ClockWindow::OnTrayDoubleClick(TrayIcon&) {
-    // The first showing runs FormShow, which starts the clock.
+void ClockWindow::ShowFromTray() {
+    // The first showing starts the clock.
     Show();
     SetForegroundWindow(Handle());
     trayIcon_.SetActive(false);
     menu_.SetCaption(kHideCommand, "&Hide");
 }
-
-// The menu opens at the pointer of the click, but only when no double-click
-// follows: the shell reports a double-click as click, double-click, click, and a
-// menu opened at the first click would take the second one, so a double-click
-// could never show the clock.
-void ClockWindow::OnTrayClick(TrayIcon&) {
-    // The release ending a double-click comes at once; a click after the
-    // double-click time is a new one (that release went elsewhere).
-    if (std::exchange(trayClickAfterDoubleClick_, false) &&
-        GetTickCount() - trayDoubleClickTime_ <= GetDoubleClickTime())
-        return;
-    GetCursorPos(&trayClickAt_);
-    SetTimer(Handle(), kTrayClickTimer, GetDoubleClickTime(), nullptr);
-}
-
-void ClockWindow::OpenTrayClickMenu() {
-    KillTimer(Handle(), kTrayClickTimer);
-    PopupMenuAt(trayClickAt_.x, trayClickAt_.y);
-}
-
-// A double-click is no click: the menu of its first click stays closed, and so
-// does that of the release that follows it.
-void ClockWindow::ForgetTrayClick() {
-    KillTimer(Handle(), kTrayClickTimer);
-    trayClickAfterDoubleClick_ = true;
-    trayDoubleClickTime_ = GetTickCount();
-}
-
-void ClockWindow::OnTrayRightClick(TrayIcon&, int x, int y) { PopupMenuAt(x, y); }
 
 void ClockWindow::PopupMenuAt(int x, int y) { menu_.Popup(Handle(), x, y); }
 

@@ -95,7 +95,8 @@ void ClockLabel::Draw(HDC dc) const {
 
 void ClockLabel::RealizeFont() {
     if (!repaint_) return;
-    gdiFont_ = ui::CreateFontFor(font_, dpi_, edges_);
+    // Never taller than the tallest monitor, whatever size is stored.
+    gdiFont_ = ui::CreateFontFor(font_, dpi_, edges_, ui::LargestMonitorHeight());
     Measure();
 }
 

@@ -67,10 +67,10 @@ void ClockWindow::LoadSettings() {
             shadow_.SetFont(text_.Font());
             outline_.SetFont(text_.Font());
 
-            SetAlphaBlendValue(static_cast<std::uint8_t>(reg.ReadInteger("Alpha") & 0xFF));
+            SetOpacity(static_cast<std::uint8_t>(reg.ReadInteger("Alpha") & 0xFF));
             SetBackgroundColour(static_cast<Colour>(reg.ReadInteger("BackColor")));
-            SetTransparentColourValue(BackgroundColour());
-            SetTransparentColour(!reg.ReadBool("Background"));
+            SetColourKey(BackgroundColour());
+            SetColourKeyOn(!reg.ReadBool("Background"));
             shadow_.SetFontColour(static_cast<Colour>(reg.ReadInteger("ShadowColor")));
             shadow_.SetVisible(reg.ReadBool("Shadow"));
             if (reg.ValueExists("ShadowDepth")) shadowDepth_ = reg.ReadInteger("ShadowDepth");
@@ -79,7 +79,7 @@ void ClockWindow::LoadSettings() {
             if (reg.ReadBool("Hidden")) {
                 // Hidden only with its tray icon: a clock hidden without one
                 // (the shell refused it) could never be brought back.
-                trayIcon_.SetActive(true);
+                ActivateTrayIcon();
                 if (trayIcon_.Active()) {
                     menu_.SetCaption(kHideCommand, "&Show");
                     showOnStart_ = false;
@@ -112,9 +112,9 @@ void ClockWindow::SaveSettings() {
         reg.WriteInteger("FontSize", font.size);
         reg.WriteInteger("FontColor", static_cast<std::int32_t>(font.colour));
         reg.WriteInteger("FontStyle", font.style);
-        reg.WriteInteger("Alpha", AlphaBlendValue());
+        reg.WriteInteger("Alpha", Opacity());
         reg.WriteInteger("BackColor", static_cast<std::int32_t>(BackgroundColour()));
-        reg.WriteBool("Background", !TransparentColour());
+        reg.WriteBool("Background", !ColourKeyOn());
         reg.WriteBool("Shadow", shadow_.Visible());
         reg.WriteInteger("ShadowColor", static_cast<std::int32_t>(shadow_.Font().colour));
         reg.WriteBool("Hidden", !IsWindowVisible(Handle()));

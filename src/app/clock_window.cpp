@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "../../res/resource_ids.h"
+#include "platform/shell.h"
 #include "platform/user_locale.h"
 #include "core/clock.h"
+#include "core/screen_placement.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
 
@@ -14,10 +16,9 @@ namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 250;
+constexpr UINT_PTR kTrayClickTimer = 2;
 
-// Creation properties (96-dpi design; the position is in screen pixels).
-constexpr int kLeft = 351;
-constexpr int kTop = 174;
+// Creation properties (96-dpi design; the position, kHomePosition, is in screen pixels).
 constexpr int kClientWidth = 172;
 constexpr int kClientHeight = 34;
 
@@ -39,20 +40,14 @@ private:
     bool& inBatch_;
 };
 
-// Sent by the shell when the taskbar is (re)created, e.g. after Explorer restarts.
-// The tray icon hears it on its own window and adds itself again.
-UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-    return message;
-}
-
 }  // namespace
 
 ClockWindow::ClockWindow()
     : shadow_(2, 2, kShadowFont, true),
       text_(0, 0, kTextFont, true),
       outline_(1, 1, kOutlineFont, false),
-      tickTimer_(kTickTimer, kTickMs) {}
+      tickTimer_(kTickTimer, kTickMs),
+      trayClicks_(kTrayClickTimer, [this](POINT at) { PopupMenuAt(at.x, at.y); }) {}
 
 ClockWindow::~ClockWindow() { Destroy(); }
 
@@ -68,15 +63,23 @@ void ClockWindow::Create() {
     // entry, from the start and at every later showing.
     params.style = WS_POPUP;
     params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-    params.x = kLeft;
-    params.y = kTop;
+    params.x = kHomePosition.x;
+    params.y = kHomePosition.y;
     params.width = kClientWidth;
     params.height = kClientHeight;
     CreateHandle(params);
-    FormCreate();
+    // The registry object exists with the window; it holds no key until used.
+    LoadSettings();
+    KeepOnScreen();
+    // An existing entry is rewritten with this executable's path; a missing one stays missing.
+    SetStartupEntry(StartupEntryExists());
+    nextSaveTime_ = Now() + kSavePeriod;
 }
 
-void ClockWindow::Show() { ShowWindow(Handle(), SW_SHOW); }
+void ClockWindow::Show() {
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
 
 void ClockWindow::OnCreate() {
     // The design's pixel lengths at the monitor's resolution.
@@ -92,6 +95,7 @@ void ClockWindow::OnCreate() {
         label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
     }
     tickTimer_.Attach(Handle());
+    trayClicks_.Attach(Handle());
     ConfigureTrayIcon();
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -103,33 +107,33 @@ void ClockWindow::OnCreate() {
 // The tray icon stands in for the hidden clock: the program's icon at the small
 // icon size, the tool tip "Quorvel", and the clock's handlers for its events.
 void ClockWindow::ConfigureTrayIcon() {
-    ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL), IMAGE_ICON,
-                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
-    trayIcon_.SetToolTip(kProductName);
     trayIcon_.SetTaskIconID(0);
-    trayIcon_.OnClick = [this](TrayIcon& sender) { OnTrayClick(sender); };
-    trayIcon_.OnDblClick = [this](TrayIcon& sender) {
-        ForgetTrayClick();
-        OnTrayDoubleClick(sender);
+    trayIcon_.OnClick = [this](TrayIcon&) { trayClicks_.Click(); };
+    trayIcon_.OnDblClick = [this](TrayIcon&) {
+        trayClicks_.DoubleClick();
+        ShowFromTray();
         // The release that ends the double-click may come while the clock is
         // being shown (the shell's requests let it in) or wait until after it,
         // which can take a while: it counts from either moment.
-        trayDoubleClickTime_ = GetTickCount();
+        trayClicks_.DoubleClickHandled();
     };
-    trayIcon_.OnRightClick = [this](TrayIcon& sender, int x, int y) { OnTrayRightClick(sender, x, y); };
+    trayIcon_.OnRightClick = [this](TrayIcon&, int x, int y) { PopupMenuAt(x, y); };
 }
 
-void ClockWindow::FormCreate() {
-    // The registry object exists with the window; it holds no key until used.
-    LoadSettings();
-    KeepOnScreen();
-    // An existing entry is rewritten with this executable's path; a missing one stays missing.
-    SetStartupEntry(StartupEntryExists());
-    nextSaveTime_ = Now() + kSavePeriod;
+// The icon's image is loaded at its first activation, not before the clock is
+// first shown: a clock that starts visible may never need it.
+void ClockWindow::ActivateTrayIcon() {
+    if (!trayIcon_.Icon()) {
+        const ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL),
+                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), 0)));
+        trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
+        trayIcon_.SetToolTip(kProductName);
+    }
+    trayIcon_.SetActive(true);
 }
 
-void ClockWindow::FormShow() {
+void ClockWindow::OnFirstShowing() {
     // No taskbar button to remove: the tool-window style keeps the clock out of
     // the taskbar and the task switcher.
     ui::WindowDc dc(Handle());
@@ -144,10 +148,6 @@ void ClockWindow::FormShow() {
     // Closed once the showing has finished, not from inside it.
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
-
-// Every orderly end saves the settings (and with them the alarm list); the
-// window is then destroyed, which ends the program.
-void ClockWindow::FormClose() { SaveSettings(); }
 
 void ClockWindow::OnTick() {
     {
@@ -186,21 +186,18 @@ int ClockWindow::ShadowOffset() const {
     return std::clamp(shadowDepth_, -kLimit, kLimit);
 }
 
-ClockLabel& ClockWindow::Label(FaceLabel label) {
-    return label == FaceLabel::Text ? text_ : label == FaceLabel::Shadow ? shadow_ : outline_;
-}
-
 const ClockLabel& ClockWindow::Label(FaceLabel label) const {
-    return label == FaceLabel::Text ? text_ : label == FaceLabel::Shadow ? shadow_ : outline_;
+    switch (label) {
+        case FaceLabel::Shadow: return shadow_;
+        case FaceLabel::Outline: return outline_;
+        case FaceLabel::Text: break;
+    }
+    return text_;
 }
 
-const FontSpec& ClockWindow::LabelFont(FaceLabel label) const { return Label(label).Font(); }
-
-void ClockWindow::SetLabelFont(FaceLabel label, const FontSpec& font) { Label(label).SetFont(font); }
-
-bool ClockWindow::LabelVisible(FaceLabel label) const { return Label(label).Visible(); }
-
-void ClockWindow::SetLabelVisible(FaceLabel label, bool visible) { Label(label).SetVisible(visible); }
+ClockLabel& ClockWindow::MutableLabel(FaceLabel label) {
+    return const_cast<ClockLabel&>(std::as_const(*this).Label(label));
+}
 
 void ClockWindow::PlaceShadow() {
     shadow_.SetLeft(text_.Left() + ShadowOffset());
@@ -232,30 +229,24 @@ void ClockWindow::RequestRepaint() {
     }
 }
 
-void ClockWindow::SetAlphaBlend(bool on) {
-    if (on == alphaBlend_) return;
-    alphaBlend_ = on;
+void ClockWindow::SetOpacity(std::uint8_t opacity) {
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
     ApplyLayeredAttributes();
 }
 
-void ClockWindow::SetAlphaBlendValue(std::uint8_t alpha) {
-    if (alpha == alphaBlendValue_) return;
-    alphaBlendValue_ = alpha;
-    ApplyLayeredAttributes();
-}
-
-void ClockWindow::SetTransparentColour(bool on) {
-    if (on == transparentColour_) return;
-    transparentColour_ = on;
+void ClockWindow::SetColourKeyOn(bool on) {
+    if (on == colourKeyOn_) return;
+    colourKeyOn_ = on;
     ApplyLayeredAttributes();
     shadow_.SetRendering(Dpi(), Edges());
     text_.SetRendering(Dpi(), Edges());
     outline_.SetRendering(Dpi(), Edges());
 }
 
-void ClockWindow::SetTransparentColourValue(Colour key) {
-    if (key == transparentColourValue_) return;
-    transparentColourValue_ = key;
+void ClockWindow::SetColourKey(Colour key) {
+    if (key == colourKey_) return;
+    colourKey_ = key;
     ApplyLayeredAttributes();
 }
 
@@ -263,22 +254,15 @@ void ClockWindow::SetTransparentColourValue(Colour key) {
 // a dark rim of almost-key pixels that stay opaque; with the key on, glyphs are
 // drawn without anti-aliasing so every pixel is either text or see-through.
 ui::GlyphEdges ClockWindow::Edges() const {
-    return transparentColour_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
+    return colourKeyOn_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
 }
 
 void ClockWindow::ApplyLayeredAttributes() {
-    const HWND hwnd = Handle();
-    if (!hwnd) return;
-    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    if (alphaBlend_ || transparentColour_) {
-        if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-        const DWORD flags = (alphaBlend_ ? LWA_ALPHA : 0u) | (transparentColour_ ? LWA_COLORKEY : 0u);
-        // The key goes to the platform as stored, without resolving system colours.
-        SetLayeredWindowAttributes(hwnd, static_cast<COLORREF>(transparentColourValue_), alphaBlendValue_, flags);
-    } else {
-        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-    }
+    // The window is layered from its creation: it always has an opacity.
+    if (!Handle()) return;
+    const DWORD flags = LWA_ALPHA | (colourKeyOn_ ? LWA_COLORKEY : 0u);
+    // The key goes to the platform as stored, without resolving system colours.
+    SetLayeredWindowAttributes(Handle(), static_cast<COLORREF>(colourKey_), opacity_, flags);
 }
 
 void ClockWindow::ReadLocale() { locale_ = ReadUserFormatSettings(); }
@@ -324,11 +308,13 @@ void ClockWindow::PaintFace(HDC dc, const RECT& client) const {
 
 void ClockWindow::OnTimer(UINT_PTR id) {
     if (id == tickTimer_.Id()) OnTick();
-    if (id == kTrayClickTimer) OpenTrayClickMenu();
+    if (id == trayClicks_.TimerId()) trayClicks_.OnTimer();
 }
 
+// Every orderly end saves the settings (and with them the alarm list); the
+// window is then destroyed, which ends the program.
 void ClockWindow::OnClose() {
-    FormClose();
+    SaveSettings();
     Destroy();
 }
 
@@ -343,9 +329,9 @@ void ClockWindow::OnSize(int width, int height) {
 }
 
 void ClockWindow::OnShowWindow(bool shown) {
-    if (!shown || formShowDone_) return;
-    formShowDone_ = true;  // later showings (Hide, then Show) do not run FormShow again
-    FormShow();
+    if (!shown || firstShowingDone_) return;
+    firstShowingDone_ = true;  // later showings (Hide, then Show) do not check again
+    OnFirstShowing();
 }
 
 void ClockWindow::OnDpiChanged(UINT dpi) {

@@ -12,6 +12,7 @@
 #include "alarms/alarm.h"
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
+#include "app/tray_click_timing.h"
 #include "platform/settings_registry.h"
 #include "core/format/time_format.h"
 #include "core/colour.h"
@@ -29,117 +30,91 @@ namespace quorvel {
 class CalendarWindow;
 class SettingsWindow;
 
-// The clock window's class; with its caption "Quorvel" it tells whether the
-// program is running.
-
 class ClockWindow : public ui::Window, public TunableClock {
 public:
     ClockWindow();
     ~ClockWindow() override;
 
-    // Creates the window, hidden, with its creation properties, then runs FormCreate.
+    // Creates the window, hidden, at its creation properties, then applies the
+    // stored settings.
     void Create();
-    // Shows the window; its first showing runs FormShow.
+    // Shows the window; its first showing starts the clock.
     void Show();
+    // Whether the message loop shows the window at start: false when the stored
+    // settings say hidden and the tray icon is there to come back from.
+    bool ShowOnStart() const { return showOnStart_; }
 
-    // Components, in creation order; the labels are painted in this order.
-    ClockLabel shadow_;
-    ClockLabel text_;
-    ClockLabel outline_;
-    TrayIcon trayIcon_;
-    ui::Timer tickTimer_;
-    ClockMenu menu_;
-
-    // The clock face's settings, owned by this window.
-    std::string timeFormat_ = "hh:mm:ss";
-    std::int32_t shadowDepth_ = 2;
-    DateTime nextSaveTime_ = 0;
-
-    // Drag to move: the left button went down on a label at this label-relative point.
-    bool dragging_ = false;
-    std::int32_t dragStartX_ = 0;
-    std::int32_t dragStartY_ = 0;
-
-    // Whether the message loop shows this window at start; loading the stored
-    // Hidden setting clears it.
-    bool showOnStart_ = true;
-
-    // Window colour, opacity and colour key. Setting a value different from the
-    // current one takes effect at once; the same value does nothing.
-    Colour BackgroundColour() const override { return backgroundColour_; }
-    void SetBackgroundColour(Colour colour) override;
-    bool AlphaBlend() const { return alphaBlend_; }
-    void SetAlphaBlend(bool on);
-    std::uint8_t AlphaBlendValue() const override { return alphaBlendValue_; }
-    void SetAlphaBlendValue(std::uint8_t alpha) override;
-    bool TransparentColour() const override { return transparentColour_; }
-    void SetTransparentColour(bool on) override;
-    Colour TransparentColourValue() const { return transparentColourValue_; }
-    void SetTransparentColourValue(Colour key) override;
-
-    // The user's regional settings the clock text is formatted with.
-    const FormatSettings& Locale() const { return locale_; }
-
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void OnTick();
-    void PlaceShadow() override;
-
-    // The clock face as the settings window changes it.
-    const FontSpec& LabelFont(FaceLabel label) const override;
-    void SetLabelFont(FaceLabel label, const FontSpec& font) override;
-    bool LabelVisible(FaceLabel label) const override;
-    void SetLabelVisible(FaceLabel label, bool visible) override;
-    const std::string& TimeFormat() const override { return timeFormat_; }
-    void SetTimeFormat(const std::string& format) override { timeFormat_ = format; }
-    std::int32_t ShadowDepth() const override { return shadowDepth_; }
-    void SetShadowDepth(std::int32_t depth) override { shadowDepth_ = depth; }
-    bool IsClockVisible() const override { return IsWindowVisible(Handle()) != FALSE; }
-    void CloseClock() override { OnExitCommand(); }
-
-    // The windows the commands open; not owned, and they must outlive this
-    // window's messages. Without them the commands do nothing.
-    void SetSettingsWindow(SettingsWindow* window) { settingsWindow_ = window; }
-    void SetCalendarWindow(CalendarWindow* window) { calendarWindow_ = window; }
-    // The about windows opened by ShowAbout.
-    const AboutWindows& OpenedAboutWindows() const { return aboutWindows_; }
-
-    // Settings storage: the registry key of the clock's settings and the
-    // start-up entry. Failures are reported here, in a message box.
-    void LoadSettings();
-    void SaveSettings() override;
-    void SetStartupEntry(bool enabled) override;
-    bool StartupEntryExists() override;
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
     // The alarm list SaveSettings saves after the settings; not owned, and it
     // must outlive the window. Without one, SaveSettings saves the settings only.
     void SetAlarmList(AlarmList* list) { alarmList_ = list; }
+
     // The alarm check, run on every tick after the clock text has been updated
     // and before the periodic save; whoever owns the alarm list sets it.
     void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
+    // The windows the commands open; not owned, and they must outlive this
+    // window's messages. Without them the commands do nothing.
+    void SetSettingsWindow(SettingsWindow* window) { settingsWindow_ = window; }
+    void SetCalendarWindow(CalendarWindow* window) { calendarWindow_ = window; }
+    // The about windows opened by ShowAbout and not yet closed.
+    const AboutWindows& OpenedAboutWindows() const { return aboutWindows_; }
 
-    // Commands. Pointer positions are relative to the label that was pressed.
-    enum class MouseButton { Left, Right, Middle };
-    void OnFaceMouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
-    void OnFaceMouseMove(const ClockLabel& sender, int x, int y);
-    void OnFaceMouseUp(const ClockLabel& sender, MouseButton button, int x, int y);
-    void OnFaceDoubleClick(const ClockLabel& sender);
-    void OnMouseWheelUp();
-    void OnMouseWheelDown();
-    void OnAlarmsCommand() override;
-    void OnCalendarCommand();
-    void OnHideCommand() override;
-    void OnAboutCommand();
-    void OnExitCommand();
-    void OnPropertiesCommand();
-    void OnTrayClick(TrayIcon& sender);
-    void OnTrayDoubleClick(TrayIcon& sender);
-    void OnTrayRightClick(TrayIcon& sender, int x, int y);
+    // The clock's appearance, acted on live (the settings window works through
+    // these). Setting a value equal to the current one does nothing; a change
+    // repaints at once, and the window fits itself to the text at the next tick.
+    // The outline's colour is the background's, set at every tick.
+    const FontSpec& LabelFont(FaceLabel label) const override { return Label(label).Font(); }
+    void SetLabelFont(FaceLabel label, const FontSpec& font) override { MutableLabel(label).SetFont(font); }
+    bool LabelVisible(FaceLabel label) const override { return Label(label).Visible(); }
+    void SetLabelVisible(FaceLabel label, bool visible) override { MutableLabel(label).SetVisible(visible); }
+    // The size in points of the text, then of the shadow and the outline.
+    void SetFontSize(int points);
+
+    // The window colour behind the text; with the colour key on, pixels of the
+    // key colour are see-through.
+    Colour BackgroundColour() const override { return backgroundColour_; }
+    void SetBackgroundColour(Colour colour) override;
+    bool ColourKeyOn() const override { return colourKeyOn_; }
+    void SetColourKeyOn(bool on) override;
+    Colour ColourKey() const { return colourKey_; }
+    void SetColourKey(Colour key) override;
+    // 0 (invisible) to 255 (opaque).
+    std::uint8_t Opacity() const override { return opacity_; }
+    void SetOpacity(std::uint8_t opacity) override;
+
+    // The time format language's text (core/format); used from the next tick on.
+    const std::string& TimeFormat() const override { return timeFormat_; }
+    void SetTimeFormat(const std::string& format) override { timeFormat_ = format; }
+    // Pixels right of and below the text; kept as given, PlaceShadow applies it.
+    std::int32_t ShadowDepth() const override { return shadowDepth_; }
+    void SetShadowDepth(std::int32_t depth) override { shadowDepth_ = depth; }
+    void PlaceShadow() override;
+
+    // Hidden to the tray icon (not visible).
+    bool Hidden() const override { return !IsWindowVisible(Handle()); }
+    // The menu's Hide/Show command: hides the clock to the tray icon, or shows it.
+    void ToggleHidden() override;
     void ShowAbout() override;
+    void OnAlarmsCommand() override;
+    // Closes the clock window, which saves everything and ends the program.
+    void CloseClock() override { OnExitCommand(); }
+
+    // Settings storage: the registry key of the clock's settings and the
+    // start-up entry. Failures are reported here, in a message box.
+    void SaveSettings() override;
+    void SetStartupEntry(bool enabled) override;
+    bool StartupEntryExists() override;
 
     bool PreTranslateMessage(MSG& msg) override;
+
+    // For tests: what no message shows from outside.
+    const ClockLabel& Label(FaceLabel label) const;
+    void Tick() { OnTick(); }  // one tick now, as the tick timer runs it
+    bool Ticking() const { return tickTimer_.Enabled(); }
+    DateTime NextSaveTime() const { return nextSaveTime_; }
+    TrayIcon& Tray() { return trayIcon_; }
+    const ClockMenu& Menu() const { return menu_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -154,19 +129,35 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
+    enum class MouseButton { Left, Right, Middle };
+
+    void LoadSettings();
+    // The first showing: checks the display's colours and starts the tick.
+    void OnFirstShowing();
+    void OnTick();
+    void PeriodicSave();
+
     // Pointer input on the face, routed to the labels' handlers; false when the
-    // message is not pointer input.
+    // message is not pointer input. Positions are relative to the pressed label.
     bool HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam);
     ClockLabel* LabelAt(POINT client);
-    ClockLabel& Label(FaceLabel label);
-    const ClockLabel& Label(FaceLabel label) const;
+    ClockLabel& MutableLabel(FaceLabel label);
+    void OnFaceMouseDown(const ClockLabel& sender, MouseButton button, int x, int y);
+    void OnFaceMouseMove(const ClockLabel& sender, int x, int y);
+    void OnFaceMouseUp();
+    void OnFaceDoubleClick();
     void Wheel(int delta);
+    void OnMouseWheelUp();
+    void OnMouseWheelDown();
+
+    void OnCalendarCommand();
+    void OnPropertiesCommand();
+    void OnExitCommand();
+    void ShowFromTray();
     void PopupMenuAt(int x, int y);
-    void OpenTrayClickMenu();
-    void ForgetTrayClick();
-    static constexpr UINT_PTR kTrayClickTimer = 2;
-    void PeriodicSave();
     void ConfigureTrayIcon();
+    void ActivateTrayIcon();
+
     // A stored position on a monitor that is gone: back onto the primary monitor.
     void KeepOnScreen();
     void ReadLocale();
@@ -177,13 +168,25 @@ private:
     ui::GlyphEdges Edges() const;
     void PaintFace(HDC dc, const RECT& client) const;
 
-    Colour backgroundColour_ = kBlack;
-    bool alphaBlend_ = true;
-    std::uint8_t alphaBlendValue_ = 128;
-    bool transparentColour_ = true;
-    Colour transparentColourValue_ = kBlack;
+    // Components, in creation order; the labels are painted in this order.
+    ClockLabel shadow_;
+    ClockLabel text_;
+    ClockLabel outline_;
+    TrayIcon trayIcon_;
+    ui::Timer tickTimer_;
+    ClockMenu menu_;
+    TrayClickTiming trayClicks_;
 
-    bool formShowDone_ = false;
+    std::string timeFormat_ = "hh:mm:ss";
+    std::int32_t shadowDepth_ = 2;
+    Colour backgroundColour_ = kBlack;
+    std::uint8_t opacity_ = 128;
+    bool colourKeyOn_ = true;
+    Colour colourKey_ = kBlack;
+
+    DateTime nextSaveTime_ = 0;
+    bool showOnStart_ = true;
+    bool firstShowingDone_ = false;
     SettingsRegistry registry_;
     AlarmList* alarmList_ = nullptr;
     std::function<void()> alarmCheck_;
@@ -191,13 +194,14 @@ private:
     CalendarWindow* calendarWindow_ = nullptr;
     AboutWindows aboutWindows_;
     bool saving_ = false;            // a periodic save (and its message box) is under way
+
+    // Drag to move: the left button went down on a label at this label-relative point.
+    bool dragging_ = false;
+    int dragStartX_ = 0;
+    int dragStartY_ = 0;
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch
-    // A left click on the tray icon opens the menu only once the double-click
-    // time has passed without a second click (see OnTrayClick).
-    POINT trayClickAt_{};
-    bool trayClickAfterDoubleClick_ = false;
-    DWORD trayDoubleClickTime_ = 0;
+
     bool inTick_ = false;  // repaints asked for during a tick are made once, at its end
     bool repaintPending_ = false;
     int clientWidth_ = 0;

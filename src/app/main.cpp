@@ -23,34 +23,34 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     try {
-        // 2. The clock window, the main window; its FormCreate runs before any
+        // 2. The clock window, the main window; its stored settings are applied before any
         //    other window exists. Closing it ends the program.
         // The alarm list outlives the clock window, whose every close saves it.
         AlarmList alarms;
-        ClockWindow form1;
-        form1.Create();
-        form1.SetAlarmList(&alarms);
+        ClockWindow clock;
+        clock.Create();
+        clock.SetAlarmList(&alarms);
 
         // 3. The settings window, hidden.
-        SettingsWindow settings(form1);
+        SettingsWindow settings(clock);
         settings.Create();
-        form1.SetSettingsWindow(&settings);
+        clock.SetSettingsWindow(&settings);
         // 4. The alarms window TfmAlarms is created here, hidden. Until it
         //    exists the program holds the list and loads it here.
-        LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
+        LoadAlarmsAtStart(alarms, clock.Registry(), clock.Handle());
         // Alarm checking, on every tick of the clock: firing alarms get their
         // reminder windows centred on the clock's monitor. The windows go
         // before the list, their triggers left open (nothing stored changes).
-        ReminderWindows reminders(form1.Handle());
-        form1.SetAlarmCheck([&alarms, &reminders] { alarms.CheckAlarms(reminders); });
+        ReminderWindows reminders(clock.Handle());
+        clock.SetAlarmCheck([&alarms, &reminders] { alarms.CheckAlarms(reminders); });
         // 5. The alarm editor TfmEditAlarm is created here, hidden.
         // 6. The calendar window, hidden.
         CalendarWindow calendar;
         calendar.Create();
-        form1.SetCalendarWindow(&calendar);
+        clock.SetCalendarWindow(&calendar);
 
         // 7. The message loop, showing the clock first unless it starts hidden.
-        if (form1.showOnStart_) form1.Show();
+        if (clock.ShowOnStart()) clock.Show();
         return ui::RunMessageLoop();
         // 8. The process ends; the windows still open are destroyed on the way out.
     } catch (const std::exception& e) {

@@ -27,7 +27,7 @@ struct UsageRequest {};
 
 int Decode(const std::vector<std::string>& args) {
     if (args.size() > 1) throw UsageRequest{};
-    const std::string data = ReadBytes(args.empty() ? "-" : args[0]);
+    const std::string data = ReadBytes(args.empty() ? "-" : args[0], kMaxStoredValueBytes);
     AlarmList list;
     try {
         DecodeAlarms({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()}, list);
@@ -40,7 +40,7 @@ int Decode(const std::vector<std::string>& args) {
 int Encode(const std::vector<std::string>& args) {
     if (args.size() > 1) throw UsageRequest{};
     AlarmList list;
-    AlarmsFromJson(ReadBytes(args.empty() ? "-" : args[0]), list);
+    AlarmsFromJson(ReadBytes(args.empty() ? "-" : args[0], kMaxJsonBytes), list);
     const std::vector<std::uint8_t> bytes = EncodeAlarms(list);
     WriteStdout({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     return 0;

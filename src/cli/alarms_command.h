@@ -26,10 +26,6 @@ struct AlarmsSubcommand {
 // printed), 2 a usage, input or JSON error (one line on standard error).
 int RunAlarmsCommand(const std::vector<std::string>& args, std::span<const AlarmsSubcommand> more = {});
 
-// Exit code of a command that could not do its work (damaged or unreadable
-// stored alarms, a refused registry write).
-inline constexpr int kExitFailed = 1;
-
 // One line "quorvel-cli: alarms: MESSAGE" on standard error.
 void Complain(std::string_view message);
 

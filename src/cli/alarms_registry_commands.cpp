@@ -44,7 +44,7 @@ int Export(const std::vector<std::string>& args) {
 int Import(const std::vector<std::string>& args) {
     if (args.size() != 1) throw BadInput("import takes one FILE (- for standard input)");
     AlarmList list;
-    AlarmsFromJson(ReadBytes(args[0]), list);
+    AlarmsFromJson(ReadBytes(args[0], kMaxJsonBytes), list);
     if (FindWindowW(kClockWindowClass, kProductNameWide))
         return Fail("Quorvel is running and would save its own alarms over these; exit it first");
     SettingsRegistry registry;

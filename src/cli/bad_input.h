@@ -8,6 +8,9 @@
 namespace quorvel::cli {
 
 inline constexpr int kExitBadInput = 2;
+// Exit code of a command that could not do all its work (damaged or unreadable
+// stored alarms, a refused registry write, batch lines that could not be read).
+inline constexpr int kExitFailed = 1;
 
 class BadInput : public std::runtime_error {
 public:

@@ -18,10 +18,19 @@ FormatSettings SettingsFor(const std::string& locale, const std::function<Format
 
 DateTime WhenOrNow(std::string_view when) { return when.empty() ? Now() : ParseWhen(when); }
 
-// Every line is read and checked before anything is written, so bad input
-// anywhere leaves standard output empty.
-void RunBatch(std::istream& in, const FormatSettings& settings, std::string& out) {
+// Control characters (a line break inside a quoted value, say) would break the one line.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return text;
+}
+
+// One output line per input line, so outputs stay aligned with their inputs: a
+// line that cannot be read gives an empty line here and its message on
+// standard error, and the batch goes on. Returns whether every line was read.
+bool RunBatch(std::istream& in, const FormatSettings& settings, std::string& out, std::string& err) {
     std::string line, text;
+    bool allRead = true;
     for (std::size_t number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
         try {
@@ -29,20 +38,15 @@ void RunBatch(std::istream& in, const FormatSettings& settings, std::string& out
             if (tab == std::string::npos) throw BadInput("expected WHEN<TAB>FORMAT");
             const DateTime value = WhenOrNow(Unescape(std::string_view(line).substr(0, tab)));
             FormatDateTime(text, Unescape(std::string_view(line).substr(tab + 1)), value, settings);
+            out += Escape(text);
         } catch (const BadInput& e) {
-            throw BadInput("line " + std::to_string(number) + ": " + e.what());
+            err += "quorvel-cli: line " + std::to_string(number) + ": " + OneLine(e.what()) + "\n";
+            allRead = false;
         }
-        out += Escape(text);
         out += '\n';
     }
     if (in.bad()) throw BadInput("cannot read standard input");
-}
-
-// Control characters (a line break inside a quoted value, say) would break the one line.
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    return text;
+    return allRead;
 }
 
 }  // namespace
@@ -58,7 +62,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::string& 
         const FormatOptions& options = command.format;
         const FormatSettings settings = SettingsFor(options.locale, userSettings);
         if (options.batch) {
-            RunBatch(in, settings, out);
+            return RunBatch(in, settings, out, err) ? 0 : kExitFailed;
         } else {
             const DateTime value = options.at ? ParseWhen(*options.at) : Now();
             out = FormatDateTime(options.format, value, settings);
@@ -67,7 +71,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::string& 
         return 0;
     } catch (const BadInput& e) {
         out.clear();
-        err = "quorvel-cli: " + OneLine(e.what()) + "\n";
+        err += "quorvel-cli: " + OneLine(e.what()) + "\n";
         return kExitBadInput;
     }
 }

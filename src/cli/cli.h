@@ -12,7 +12,8 @@
 namespace quorvel::cli {
 
 // userSettings gives the settings of --locale user. On bad input out stays empty,
-// err holds one line and the result is 2.
+// err holds one line and the result is 2. A batch with lines that could not be
+// read gives an empty output line and a message for each, and the result 1.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err,
            const std::function<FormatSettings()>& userSettings);
 

@@ -35,8 +35,4 @@ constexpr int RoundedQuotient(long long numerator, long long denominator) {
 // asks for it with lfHeight = -PointsToPixels(...).
 constexpr int PointsToPixels(int points, int dpi) { return RoundedQuotient(1LL * points * dpi, 72); }
 
-// The size in points that a character height in pixels reads back as at `dpi`:
-// round(pixels * 72 / dpi). At 72 dpi and above it inverts PointsToPixels exactly.
-constexpr int PixelsToPoints(int pixels, int dpi) { return dpi == 0 ? 0 : RoundedQuotient(72LL * pixels, dpi); }
-
 }  // namespace quorvel

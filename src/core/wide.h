@@ -19,4 +19,13 @@ inline std::string Narrow(std::wstring_view wide) {
     return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
 }
 
+// The first `maxUnits` UTF-16 units of `text` at most, one fewer when the cut
+// would split a surrogate pair (for fixed-size W fields: a face name, a tool tip).
+inline std::wstring_view Utf16Prefix(std::wstring_view text, std::size_t maxUnits) {
+    std::size_t units = text.size() < maxUnits ? text.size() : maxUnits;
+    const auto highSurrogate = [](wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    if (units > 0 && units < text.size() && highSurrogate(text[units - 1])) --units;
+    return text.substr(0, units);
+}
+
 }  // namespace quorvel

@@ -1,7 +1,6 @@
 #include "sound/media_player.h"
 
 #include <iterator>
-#include <stdexcept>
 #include <utility>
 
 #include "core/wide.h"
@@ -17,7 +16,6 @@ static_assert(mci::kNotifyAborted == MCI_NOTIFY_ABORTED && mci::kNotifyFailure =
 
 namespace {
 
-constexpr wchar_t kReportClass[] = L"QuorvelMediaPlayerReports";
 constexpr char kNoDevice[] = "No MCI device open";
 
 std::function<void(const MciRequest&)>& Observer() {
@@ -44,42 +42,6 @@ void SetMciRequestObserver(std::function<void(const MciRequest&)> observer) {
     Observer() = std::move(observer);
 }
 
-// ---- the report window ----
-
-MediaPlayer::ReportWindow::ReportWindow(MediaPlayer& player) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    static const ATOM registered = [instance] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kReportClass;
-        return RegisterClassExW(&wc);
-    }();
-    if (registered == 0) throw std::runtime_error("Cannot register the media player's report window");
-    hwnd_ = CreateWindowExW(0, kReportClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-    if (!hwnd_) throw std::runtime_error("Cannot create the media player's report window");
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&player));
-}
-
-MediaPlayer::ReportWindow::~ReportWindow() {
-    // Reports still queued for the window are dropped with it: no handler hears of them.
-    DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK MediaPlayer::ReportWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != MM_MCINOTIFY) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    auto* player = reinterpret_cast<MediaPlayer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    try {
-        // The handler may destroy the player and this window: nothing is touched after it.
-        if (player) player->ReceiveReport(wParam);
-    } catch (...) {
-        // An owner's handler reports its own failures; one it lets escape must not
-        // cross the window procedure, and the player has nowhere to show it.
-    }
-    return 0;
-}
-
 // ---- the device ----
 
 MediaPlayer::Device::~Device() {
@@ -90,7 +52,16 @@ MediaPlayer::Device::~Device() {
 
 // ---- the player ----
 
-MediaPlayer::MediaPlayer() : window_(*this) {}
+MediaPlayer::MediaPlayer()
+    : window_([this](UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+          if (msg != MM_MCINOTIFY) return false;
+          // An owner's handler reports its own failures; one it lets escape stops at
+          // the message window, since the player has nowhere to show it. The
+          // handler may destroy the player: nothing is touched after it.
+          result = 0;
+          ReceiveReport(wParam);
+          return true;
+      }) {}
 
 MediaPlayer::~MediaPlayer() = default;  // device_ closes, then window_ goes
 

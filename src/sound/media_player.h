@@ -21,6 +21,7 @@
 
 #include "sound/mci_device_error.h"
 #include "sound/mci_rules.h"
+#include "ui/message_window.h"
 
 namespace quorvel {
 
@@ -74,20 +75,6 @@ public:
     NotifyResult NotifyValue() const { return notifyValue_; }
 
 private:
-    // The message-only window named as the report window of every request.
-    class ReportWindow {
-    public:
-        explicit ReportWindow(MediaPlayer& player);
-        ~ReportWindow();
-        ReportWindow(const ReportWindow&) = delete;
-        ReportWindow& operator=(const ReportWindow&) = delete;
-        HWND Handle() const { return hwnd_; }
-
-    private:
-        static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-        HWND hwnd_ = nullptr;
-    };
-
     // An open MCI device; closes it (waiting) when it goes unless released first.
     class Device {
     public:
@@ -110,7 +97,7 @@ private:
     void RequireDevice() const;
 
     // The window goes last: a report posted while the device closes then finds no window.
-    ReportWindow window_;
+    ui::MessageWindow window_;
     Device device_;
     OneShotRequest notify_;
     OneShotRequest wait_;

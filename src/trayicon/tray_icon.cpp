@@ -5,6 +5,7 @@
 
 #include "core/text.h"
 #include "core/wide.h"
+#include "platform/shell.h"
 
 namespace quorvel {
 namespace {
@@ -21,12 +22,6 @@ BOOL Request(DWORD operation, NOTIFYICONDATAW& data) {
     const BOOL result = Shell_NotifyIconW(operation, &data);
     if (const auto& observer = Observer()) observer(operation, data, result);
     return result;
-}
-
-// Broadcast by the shell to top-level windows when the taskbar is (re)created.
-UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-    return message;
 }
 
 }  // namespace
@@ -93,10 +88,7 @@ void TrayIcon::FillRecord(NOTIFYICONDATAW& data) {
     data.hIcon = icon_.Get();
     const std::wstring tip = Wide(toolTip_);
     // The first version's tip field holds 64 characters with the terminating zero.
-    std::size_t length = std::min(tip.size(), kToolTipChars - 1);
-    // Never end on the first half of a surrogate pair.
-    if (length > 0 && length < tip.size() && IS_HIGH_SURROGATE(tip[length - 1])) --length;
-    std::copy_n(tip.begin(), length, data.szTip);
+    const std::size_t length = Utf16Prefix(tip, kToolTipChars - 1).copy(data.szTip, kToolTipChars - 1);
     data.szTip[length] = L'\0';
 }
 

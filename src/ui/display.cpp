@@ -15,6 +15,19 @@ int ColourDepth(HDC dc) {
 
 void OverrideColourDepth(std::optional<int> depth) { Override() = depth; }
 
+int LargestMonitorHeight() {
+    int tallest = 0;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT area, LPARAM data) -> BOOL {
+            int& height = *reinterpret_cast<int*>(data);
+            if (area->bottom - area->top > height) height = area->bottom - area->top;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tallest));
+    return tallest > 0 ? tallest : GetSystemMetrics(SM_CYSCREEN);
+}
+
 COLORREF ToColourRef(Colour colour) {
     if (IsSystemColour(colour)) return GetSysColor(SystemColourIndex(colour));
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);

@@ -16,6 +16,10 @@ int ColourDepth(HDC dc);
 // device (a test cannot switch the screen to 256 colours). Clear with nullopt.
 void OverrideColourDepth(std::optional<int> depth);
 
+// The height in pixels of the tallest monitor attached (the primary screen's
+// when none can be enumerated).
+int LargestMonitorHeight();
+
 // The RGB value GDI paints for a stored colour; system colours (top bit set) are
 // looked up in the current scheme.
 COLORREF ToColourRef(Colour colour);

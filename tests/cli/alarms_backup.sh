@@ -83,6 +83,26 @@ for cmd in decode encode; do
   [ $? -eq 2 ] && grep -q "cannot open" "$work/err" || fail "$cmd of a missing file: $(cat "$work/err")"
 done
 
+# Input over the registry's own bound for a value (1 MB) is refused without reading
+# it all: an endless stream ends with exit 2 and one line, not with memory running out.
+# Exactly 1 MB is still read (and, being no alarm list, reported as damaged).
+check_too_large() {
+  local what=$1
+  shift
+  "$@" >"$work/out" 2>"$work/err"
+  local rc=$?
+  [ $rc -eq 2 ] && grep -q "holds more than 1048576 bytes" "$work/err" && [ "$(wc -l <"$work/err")" -eq 1 ] &&
+    [ ! -s "$work/out" ] || fail "$what: rc=$rc err=$(head -c 300 "$work/err")"
+}
+check_too_large "decode of /dev/zero" timeout 60 "${cli[@]}" alarms decode /dev/zero
+check_too_large "decode of an endless standard input" timeout 60 "${cli[@]}" alarms decode - </dev/zero
+head -c 1048577 /dev/zero >"$work/big.bin"
+check_too_large "decode of 1 MB and a byte" "${cli[@]}" alarms decode "$work/big.bin"
+head -c 1048576 /dev/zero | "${cli[@]}" alarms decode >/dev/null 2>"$work/err"
+[ $? -eq 1 ] || fail "1 MB of zeros is not read as a (damaged) value: $(cat "$work/err")"
+timeout 60 "${cli[@]}" alarms encode - </dev/zero >"$work/out" 2>"$work/err"
+[ $? -eq 2 ] && grep -q "holds more than" "$work/err" || fail "encode of an endless stream: $(head -c 300 "$work/err")"
+
 # JSON errors: exit 2, one line, nothing on standard output.
 check_json_error() {
   printf '%s' "$1" | "${cli[@]}" alarms encode >"$work/out" 2>"$work/err"

@@ -42,4 +42,47 @@ $monday${tab}hh:nn
 09:05
 " --locale "$scratch/dashes.json"
 
+# A line that cannot be read gives an empty output line and its message with its
+# number; the batch goes on and exits 1 at the end. Output stays aligned with input.
+bad() { expect_bad_lines "$1" "$2" "$3" format --batch; }
+bad "$monday${tab}hh
+soon${tab}ss
+$monday${tab}nn
+no tab here
+0000-01-01${tab}yyyy
+1e9${tab}yyyy
+-700000${tab}yyyy
+$monday${tab}h\\q
+$monday${tab}h\\x4
+2026-02-29${tab}dd
+$monday${tab}ss
+" "09
+
+05
+
+
+
+
+
+
+
+07
+" "line 2: not a day count or ISO time (2026-12-07T09:05:07.250): 'soon'
+line 4: expected WHEN<TAB>FORMAT
+line 5: not a valid date and time: '0000-01-01'
+line 6: day count outside years 1-9999: '1e9'
+line 7: day count outside years 1-9999: '-700000'
+line 8: unknown escape \\q
+line 9: \\x needs two hexadecimal digits
+line 10: not a valid date and time: '2026-02-29'
+"
+# A bad first line with a CR LF end, and a bad last line without a line end.
+bad "bad${tab}hh"$'\r\n'"$monday${tab}hh
+$monday${tab}h\\" "
+09
+
+" "line 1: not a day count or ISO time (2026-12-07T09:05:07.250): 'bad'
+line 3: a backslash ends the text; write \\\\ for a backslash
+"
+
 finish

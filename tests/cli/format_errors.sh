@@ -25,20 +25,4 @@ done
 expect_error "outside years 1-9999" format --at 1e9 hh
 expect_error "outside years 1-9999" format --at -700000 hh
 
-# Batch: a bad line anywhere means no output at all.
-monday=46363.37855613426
-tab=$'\t'
-expect_error "line 2: expected WHEN<TAB>FORMAT" --stdin "$monday${tab}hh
-no tab here
-" format --batch
-expect_error "line 3: not a day count or ISO time" --stdin "$monday${tab}hh
-$monday${tab}nn
-soon${tab}ss
-" format --batch
-expect_error "line 1: unknown escape \\q" --stdin "$monday${tab}h\\q
-" format --batch
-expect_error "line 1: \\x needs two hexadecimal digits" --stdin "$monday${tab}h\\x4
-" format --batch
-expect_error "line 1: a backslash ends the text" --stdin "$monday${tab}h\\" format --batch
-
 finish

@@ -28,32 +28,5 @@ TEST(Font, PointsToPixelsRoundsHalvesAwayFromZero) {
     }
 }
 
-TEST(Font, PixelsReadBackAsPoints) {
-    struct Case {
-        int pixels, dpi, points;
-    };
-    constexpr Case kCases[] = {
-        {21, 96, 16},  // 15.75
-        {23, 96, 17},  // 17.25
-        {22, 96, 17},  // 16.5 rounds up
-        {2, 96, 2},    // 1.5 rounds up
-        {32, 144, 16},
-        {0, 96, 0},
-        {-21, 96, -16},
-        {21, 0, 0},  // no resolution known: no size rather than a division by zero
-    };
-    for (const Case& c : kCases) {
-        EXPECT_EQ(PixelsToPoints(c.pixels, c.dpi), c.points) << c.pixels << " px at " << c.dpi << " dpi";
-    }
-}
-
-TEST(Font, SizesRoundTripAtCommonResolutions) {
-    for (int dpi : {72, 96, 120, 144, 168, 192, 240, 288}) {
-        for (int points = 1; points <= 400; ++points) {
-            ASSERT_EQ(PixelsToPoints(PointsToPixels(points, dpi), dpi), points) << points << " pt at " << dpi;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace quorvel

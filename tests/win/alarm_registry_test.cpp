@@ -15,6 +15,8 @@
 #include "app/alarm_loading.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
 #include "ui/message_box.h"
 
@@ -36,19 +38,10 @@ Value AlarmsValue(const std::vector<std::uint8_t>& bytes, DWORD type = REG_BINAR
     return {L"Alarms", type, bytes};
 }
 
-class AlarmRegistry : public testing::Test {
+class AlarmRegistry : public testing_support::AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
-    }
-    void TearDown() override {
-        ui::AnswerMessageBoxes(nullptr);
-        ResetClock();
-    }
+    void SetUp() override { SetClock(kStart); }
+    void TearDown() override { ResetClock(); }
 
     // The error of a load, or "" when it succeeded.
     std::string LoadError(AlarmList& list) {
@@ -62,7 +55,6 @@ protected:
 
     CleanRegistry clean;
     SettingsRegistry registry;
-    std::vector<ui::MessageBoxRequest> boxes;
 };
 
 TEST_F(AlarmRegistry, TheStoredExampleLoadsAndSavesAsTheSameBytes) {
@@ -133,10 +125,10 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
                       }())}));
     AlarmList list;
     LoadAlarmsAtStart(list, registry, nullptr);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Stream read error");
-    EXPECT_EQ(boxes[0].caption, "ERROR loading data from the registry");
-    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].text, "Stream read error");
+    EXPECT_EQ(answers.boxes[0].caption, "ERROR loading data from the registry");
+    EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     ASSERT_EQ(list.Count(), 2u);
     EXPECT_EQ(list[0].name, "Tea");
     EXPECT_EQ(list[1].name, "Noname");
@@ -145,7 +137,7 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
     EXPECT_FALSE(registry.HasOpenKey());
 
     // A value of zero bytes, and a wrongly typed one, at start.
-    boxes.clear();
+    answers.boxes.clear();
     for (const Value& value : {AlarmsValue({}), AlarmsValue({'x', 0}, REG_SZ)}) {
         ASSERT_TRUE(Plant(kSettingsPath, {value}));
         AlarmList empty;
@@ -153,16 +145,16 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
         EXPECT_EQ(empty.Count(), 0u);
         EXPECT_TRUE(empty.armed);
     }
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Stream read error");
-    EXPECT_EQ(boxes[1].text, "Invalid data type for 'Alarms'");
+    ASSERT_EQ(answers.boxes.size(), 2u);
+    EXPECT_EQ(answers.boxes[0].text, "Stream read error");
+    EXPECT_EQ(answers.boxes[1].text, "Invalid data type for 'Alarms'");
 
     // A good value at start shows nothing.
-    boxes.clear();
+    answers.boxes.clear();
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
     AlarmList good;
     LoadAlarmsAtStart(good, registry, nullptr);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_EQ(good.Count(), 1u);
 }
 
@@ -225,11 +217,9 @@ TEST_F(AlarmRegistry, TheClocksSaveStoresTheListAfterItsSettings) {
     list.AddAlarm();
     SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(list));
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     form.Destroy();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    testing_support::PumpPending();
 }
 
 }  // namespace

@@ -8,17 +8,22 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
+
+using namespace std::chrono_literals;
+using Layer = FaceLabel;
 
 const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
@@ -59,57 +64,37 @@ OpenedMenu WhileMenuIsOpen(const std::function<void()>& open) {
     return opened;
 }
 
-class ClockCommands : public testing::Test {
+class ClockCommands : public testing_support::AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
-    }
+    void SetUp() override { SetClock(kStart); }
     void TearDown() override {
         form.Destroy();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        ui::AnswerMessageBoxes(nullptr);
+        testing_support::PumpPending();
         ResetClock();
-        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(answers.boxes.empty());
     }
     void CreateShown() {
         form.Create();
         form.Show();
-        form.OnTick();  // the text, and the window sized to it
+        form.Tick();  // the text, and the window sized to it
     }
     void Wheel(int delta) {
         SendMessageW(form.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
     }
-    void Pump(DWORD ms, const std::function<bool()>& done = [] { return false; }) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) continue;
-                DispatchMessageW(&msg);
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
+    static std::chrono::milliseconds DoubleClickTime() { return std::chrono::milliseconds(GetDoubleClickTime()); }
     void Send(UINT msg, WPARAM wParam, int x, int y) { SendMessageW(form.Handle(), msg, wParam, Point(x, y)); }
 
-    void ShowTray(LPARAM mouseMessage) { SendMessageW(form.trayIcon_.WindowHandle(), WM_USER, 0, mouseMessage); }
+    void ShowTray(LPARAM mouseMessage) { SendMessageW(form.Tray().WindowHandle(), WM_USER, 0, mouseMessage); }
     // A tray click's menu opens once the double-click time has passed.
     OpenedMenu MenuOfTrayClick() {
         return WhileMenuIsOpen([&] {
             ShowTray(WM_LBUTTONUP);
-            Pump(GetDoubleClickTime() + 1000, [] { return watching->seen; });
+            testing_support::PumpUntil([] { return watching->seen; }, DoubleClickTime() + 5s);
         });
     }
 
     testing_support::CleanRegistry clean;
     ClockWindow form;
-    std::vector<ui::MessageBoxRequest> boxes;
 };
 
 TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) {
@@ -132,24 +117,24 @@ TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) 
         {1, {-120}, 1},
     };
     for (const auto& c : cases) {
-        for (ClockLabel* label : {&form.text_, &form.shadow_, &form.outline_}) label->SetFontSize(c.from);
+        form.SetFontSize(c.from);
         int total = 0;
         for (int d : c.deltas) Wheel(d), total += d;
-        EXPECT_EQ(form.text_.Font().size, c.expected) << "from " << c.from << ", moved " << total;
-        EXPECT_EQ(form.shadow_.Font().size, c.expected);
-        EXPECT_EQ(form.outline_.Font().size, c.expected);
+        EXPECT_EQ(form.LabelFont(FaceLabel::Text).size, c.expected) << "from " << c.from << ", moved " << total;
+        EXPECT_EQ(form.LabelFont(FaceLabel::Shadow).size, c.expected);
+        EXPECT_EQ(form.LabelFont(FaceLabel::Outline).size, c.expected);
         if (total % 120) Wheel(-(total % 120));  // an empty accumulator for the next case
     }
     // The labels follow at once, the window at the next tick.
-    form.text_.SetFontSize(16);
-    form.OnTick();
-    const int width = form.text_.Width();
+    form.SetFontSize(16);
+    form.Tick();
+    const int width = form.Label(FaceLabel::Text).Width();
     const RECT before = WindowRect(form.Handle());
     Wheel(120);
-    EXPECT_GT(form.text_.Width(), width);
+    EXPECT_GT(form.Label(FaceLabel::Text).Width(), width);
     EXPECT_EQ(WindowRect(form.Handle()).right, before.right);
-    form.OnTick();
-    EXPECT_EQ(WindowRect(form.Handle()).right - before.left, form.text_.Width() + form.shadowDepth_ + 6);
+    form.Tick();
+    EXPECT_EQ(WindowRect(form.Handle()).right - before.left, form.Label(FaceLabel::Text).Width() + form.ShadowDepth() + 6);
 }
 
 TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
@@ -157,7 +142,6 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     const HWND hwnd = form.Handle();
     const RECT start = WindowRect(hwnd);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
-    EXPECT_TRUE(form.dragging_);
     EXPECT_EQ(GetCapture(), hwnd) << "the pressed label keeps the pointer";
     Send(WM_MOUSEMOVE, MK_LBUTTON, 110, 60);
     EXPECT_EQ(WindowRect(hwnd).left, start.left + 100);
@@ -167,15 +151,15 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     Send(WM_MOUSEMOVE, MK_LBUTTON, -290, 10);  // far outside: the capture still drags
     EXPECT_EQ(WindowRect(hwnd).left, start.left - 200);
     Send(WM_LBUTTONUP, 0, 10, 10);
-    EXPECT_FALSE(form.dragging_);
     EXPECT_EQ(GetCapture(), nullptr);
+    Send(WM_MOUSEMOVE, 0, 60, 60);
+    EXPECT_EQ(WindowRect(hwnd).left, start.left - 200) << "the release ended the drag";
 
     // On the shadow label the point is relative to that label.
     const RECT here = WindowRect(hwnd);
-    const int x = form.shadow_.Left() + form.shadow_.Width() - 1;
-    const int y = form.shadow_.Top() + form.shadow_.Height() - 1;
+    const int x = form.Label(FaceLabel::Shadow).Left() + form.Label(FaceLabel::Shadow).Width() - 1;
+    const int y = form.Label(FaceLabel::Shadow).Top() + form.Label(FaceLabel::Shadow).Height() - 1;
     Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
-    EXPECT_EQ(form.dragStartX_, form.shadow_.Width() - 1);
     Send(WM_MOUSEMOVE, MK_LBUTTON, x + 7, y - 3);
     Send(WM_LBUTTONUP, 0, x + 7, y - 3);
     EXPECT_EQ(WindowRect(hwnd).left, here.left + 7);
@@ -184,7 +168,7 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     // Neither the right nor the middle button drags, nor a press on the background;
     // and a drag whose capture is taken away ends there.
     const RECT fixed = WindowRect(hwnd);
-    const int gapX = form.text_.Width() + 4;  // right of the text, above the shadow
+    const int gapX = form.Label(FaceLabel::Text).Width() + 4;  // right of the text, above the shadow
     const std::vector<std::pair<UINT, POINT>> presses = {
         {WM_RBUTTONDOWN, {10, 10}}, {WM_MBUTTONDOWN, {10, 10}}, {WM_LBUTTONDOWN, {gapX, 1}}};
     const OpenedMenu menu = WhileMenuIsOpen([&] {
@@ -197,7 +181,6 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
     EXPECT_TRUE(menu.seen) << "the right button's release opens the menu";
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
     ReleaseCapture();
-    EXPECT_FALSE(form.dragging_);
     Send(WM_MOUSEMOVE, 0, 80, 80);
     EXPECT_EQ(WindowRect(hwnd).left, fixed.left);
     EXPECT_EQ(WindowRect(hwnd).top, fixed.top);
@@ -205,7 +188,7 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
 
 TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     CreateShown();
-    const HMENU menu_ = form.menu_.Handle();
+    const HMENU menu_ = form.Menu().Handle();
     const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"Show calendar\tF5", L"Hide\tCtrl+S",
                                                 L"About\tCtrl+A", L"Exit\tCtrl+F4", L"", L"Properties\tCtrl+P"};
     ASSERT_EQ(GetMenuItemCount(menu_), 7);
@@ -223,7 +206,7 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     }
     // The accelerators as the stored shortcut values: key code, +16384 for Ctrl.
     ACCEL accelerators[8] = {};
-    const int count = CopyAcceleratorTableW(form.menu_.Accelerators(), accelerators, 8);
+    const int count = CopyAcceleratorTableW(form.Menu().Accelerators(), accelerators, 8);
     std::vector<int> stored;
     std::vector<UINT> commands;
     for (int i = 0; i < count; ++i) {
@@ -250,19 +233,19 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
 TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
     CreateShown();
     const HWND hwnd = form.Handle();
-    EXPECT_EQ(form.menu_.Caption(kHideCommand), "Hide");
+    EXPECT_EQ(form.Menu().Caption(kHideCommand), "Hide");
     SendMessageW(hwnd, WM_COMMAND, kHideCommand, 0);
     EXPECT_FALSE(IsWindowVisible(hwnd));
-    EXPECT_TRUE(form.trayIcon_.Active());
+    EXPECT_TRUE(form.Tray().Active());
     wchar_t text[32] = {};
-    GetMenuStringW(form.menu_.Handle(), kHideCommand, text, 32, MF_BYCOMMAND);
+    GetMenuStringW(form.Menu().Handle(), kHideCommand, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"&Show\tCtrl+S");
-    EXPECT_TRUE(form.tickTimer_.Enabled()) << "the tick goes on while hidden";
+    EXPECT_TRUE(form.Ticking()) << "the tick goes on while hidden";
 
-    form.OnHideCommand();  // now Show
+    form.ToggleHidden();  // now Show
     EXPECT_TRUE(IsWindowVisible(hwnd));
-    EXPECT_FALSE(form.trayIcon_.Active());
-    EXPECT_EQ(form.menu_.Caption(kHideCommand), "&Hide");
+    EXPECT_FALSE(form.Tray().Active());
+    EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Hide");
 }
 
 // Hiding without a tray icon would leave no way back: when the shell refuses the
@@ -270,7 +253,7 @@ TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
 TEST_F(ClockCommands, TheClockNeverHidesWithoutItsTrayIcon) {
     NOTIFYICONDATAW taken{};
     taken.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    taken.hWnd = form.trayIcon_.WindowHandle();  // the icon's place, already held
+    taken.hWnd = form.Tray().WindowHandle();  // the icon's place, already held
     ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &taken));
     {
         ClockWindow saver;  // the settings of a clock saved while hidden
@@ -278,15 +261,15 @@ TEST_F(ClockCommands, TheClockNeverHidesWithoutItsTrayIcon) {
         saver.SaveSettings();
     }
     form.Create();
-    EXPECT_TRUE(form.showOnStart_);
-    EXPECT_EQ(form.menu_.Caption(kHideCommand), "Hide");
+    EXPECT_TRUE(form.ShowOnStart());
+    EXPECT_EQ(form.Menu().Caption(kHideCommand), "Hide");
     form.Show();
-    form.OnHideCommand();
+    form.ToggleHidden();
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(form.trayIcon_.Active());
-    EXPECT_EQ(form.menu_.Caption(kHideCommand), "Hide");
+    EXPECT_FALSE(form.Tray().Active());
+    EXPECT_EQ(form.Menu().Caption(kHideCommand), "Hide");
     Shell_NotifyIconW(NIM_DELETE, &taken);
-    form.OnHideCommand();
+    form.ToggleHidden();
     EXPECT_FALSE(IsWindowVisible(form.Handle())) << "with the icon free it hides";
 }
 
@@ -297,30 +280,30 @@ TEST_F(ClockCommands, TheFirstShowAfterAHiddenStartStartsTheClock) {
         saver.SaveSettings();
     }
     form.Create();
-    ASSERT_FALSE(form.showOnStart_);
-    ASSERT_TRUE(form.trayIcon_.Active());
-    EXPECT_FALSE(form.tickTimer_.Enabled());
+    ASSERT_FALSE(form.ShowOnStart());
+    ASSERT_TRUE(form.Tray().Active());
+    EXPECT_FALSE(form.Ticking());
     ShowTray(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_TRUE(form.tickTimer_.Enabled()) << "the first showing started the clock";
-    EXPECT_FALSE(form.trayIcon_.Active());
-    EXPECT_EQ(form.menu_.Caption(kHideCommand), "&Hide");
+    EXPECT_TRUE(form.Ticking()) << "the first showing started the clock";
+    EXPECT_FALSE(form.Tray().Active());
+    EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Hide");
 }
 
 TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     CreateShown();
-    form.OnHideCommand();
-    Pump(300);  // let the window system settle the activation that hiding moved away
+    form.ToggleHidden();
+    testing_support::PumpFor(300ms);  // let the window system settle the activation that hiding moved away
     ASSERT_TRUE(SetCursorPos(400, 300));
 
     // A left click on the tray icon: where the pointer was at the click, once no
     // double-click has followed.
     OpenedMenu opened = WhileMenuIsOpen([&] {
-        const DWORD clicked = GetTickCount();
         ShowTray(WM_LBUTTONUP);
         SetCursorPos(500, 400);
-        Pump(GetDoubleClickTime() + 1000, [] { return watching->seen; });
-        EXPECT_GE(GetTickCount() - clicked, GetDoubleClickTime() - 20);
+        testing_support::PumpPending();
+        EXPECT_FALSE(watching->seen) << "the click waits for a double-click that may follow";
+        testing_support::PumpUntil([] { return watching->seen; }, DoubleClickTime() + 5s);
     });
     EXPECT_TRUE(opened.seen);
     EXPECT_EQ(opened.rect.left, 400);
@@ -332,7 +315,7 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     EXPECT_EQ(opened.rect.top, 400);
 
     // A right click on the clock itself (the platform's context-menu request).
-    form.OnHideCommand();
+    form.ToggleHidden();
     opened = WhileMenuIsOpen([&] { SendMessageW(form.Handle(), WM_CONTEXTMENU, 0, Point(250, 200)); });
     EXPECT_EQ(opened.rect.left, 250);
     EXPECT_EQ(opened.rect.top, 200);
@@ -342,42 +325,42 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
 // double-click, release (a click): it shows the clock and opens no menu.
 TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     CreateShown();
-    form.OnHideCommand();
-    Pump(300);
+    form.ToggleHidden();
+    testing_support::PumpFor(300ms);
     const OpenedMenu opened = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) ShowTray(m);
-        Pump(GetDoubleClickTime() + 300);
+        testing_support::PumpFor(DoubleClickTime() + 300ms);
     });
     EXPECT_FALSE(opened.seen);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(form.trayIcon_.Active());
+    EXPECT_FALSE(form.Tray().Active());
 
     // Single clicks after it open the menu again, also after a Show from the menu.
-    form.OnHideCommand();
-    Pump(300);
+    form.ToggleHidden();
+    testing_support::PumpFor(300ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
-    form.OnHideCommand();
-    form.OnHideCommand();
-    Pump(300);
+    form.ToggleHidden();
+    form.ToggleHidden();
+    testing_support::PumpFor(300ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A double-click whose last release went elsewhere does not swallow the
     // next click, once the double-click time is over.
     for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
-    form.OnHideCommand();
-    Pump(GetDoubleClickTime() + 100);
+    form.ToggleHidden();
+    testing_support::PumpFor(DoubleClickTime() + 100ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A real shell may deliver that release inside the request that removes
     // the icon, while the clock is being shown: it opens no menu either.
     ASSERT_FALSE(IsWindowVisible(form.Handle()));
-    Pump(GetDoubleClickTime() + 100);
+    testing_support::PumpFor(DoubleClickTime() + 100ms);
     TrayIcon::ObserveRequests([&](DWORD operation, const NOTIFYICONDATAW&, BOOL) {
         if (operation == NIM_DELETE) ShowTray(WM_LBUTTONUP);
     });
     const OpenedMenu reentered = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
-        Pump(GetDoubleClickTime() + 300);
+        testing_support::PumpFor(DoubleClickTime() + 300ms);
     });
     TrayIcon::ObserveRequests(nullptr);
     EXPECT_FALSE(reentered.seen);
@@ -391,8 +374,9 @@ TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
     Wheel(120);
     SendMessageW(hwnd, WM_COMMAND, kExitCommand, 0);
     EXPECT_FALSE(IsWindow(hwnd));
-    MSG msg;
-    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+    testing_support::quitCode.reset();
+    testing_support::PumpPending();
+    EXPECT_TRUE(testing_support::quitCode) << "the program ends";
     const auto dword = [](const wchar_t* name) {
         const auto v = testing_support::Find(testing_support::kSettingsPath, name);
         return v ? *reinterpret_cast<const DWORD*>(v->bytes.data()) : 0u;

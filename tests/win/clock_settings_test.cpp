@@ -6,21 +6,25 @@
 // ctest: RUN_SERIAL (uses the program's own registry key and shows windows)
 #include <windows.h>
 #include <aclapi.h>
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
+
+using Layer = FaceLabel;
 
 using namespace testing_support;
 
@@ -52,6 +56,26 @@ long long Stored(const wchar_t* name) {
     return *reinterpret_cast<const DWORD*>(v->bytes.data());
 }
 
+// The process's committed memory.
+SIZE_T CommittedBytes() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    return counters.PrivateUsage;
+}
+
+int LargestMonitorHeight() {
+    int tallest = 0;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT r, LPARAM data) {
+            *reinterpret_cast<int*>(data) = std::max<int>(*reinterpret_cast<int*>(data), r->bottom - r->top);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tallest));
+    return tallest;
+}
+
 // A complete, valid set of stored settings, none at its creation value.
 std::vector<Value> FullSettings(bool hidden = false) {
     return {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 200),        Dword(L"WinTop", 300),
@@ -61,36 +85,31 @@ std::vector<Value> FullSettings(bool hidden = false) {
             Dword(L"Hidden", hidden),      Dword(L"ShadowDepth", 5),      Dword(L"Outline", 1)};
 }
 
-class ClockSettings : public testing::Test {
+class ClockSettings : public testing_support::AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r.text);
-            return onBox ? onBox() : IDOK;
-        });
-    }
+    void SetUp() override { SetClock(kStart); }
     void TearDown() override {
         form.Destroy();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        ui::AnswerMessageBoxes(nullptr);
+        testing_support::PumpPending();
         ResetClock();
+    }
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> texts;
+        for (const ui::MessageBoxRequest& r : answers.boxes) texts.push_back(r.text);
+        return texts;
     }
 
     CleanRegistry clean;
     ClockWindow form;
-    std::vector<std::string> boxes;
-    std::function<int()> onBox;
 };
 
 TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverything) {
     form.Create();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_FALSE(KeyExists(kSettingsPath)) << "the settings key is made by the first save";
     EXPECT_EQ(StartupEntry(), QuotedExePath());
-    EXPECT_TRUE(form.showOnStart_);
+    EXPECT_TRUE(form.ShowOnStart());
 
     form.SaveSettings();
     const std::vector<Value> expected = {
@@ -106,28 +125,28 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
         EXPECT_EQ(found->type, e.type);
         EXPECT_EQ(found->bytes, e.bytes);
     }
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
     const std::vector<Value> values = FullSettings();
     Plant(kSettingsPath, values);
     form.Create();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_EQ(WindowRect(form.Handle()).left, 200);
     EXPECT_EQ(WindowRect(form.Handle()).top, 300);
-    EXPECT_EQ(form.timeFormat_, "hh:mm");
+    EXPECT_EQ(form.TimeFormat(), "hh:mm");
     const FontSpec text{"Tahoma", 20, 0x000000FF, 1};
-    EXPECT_EQ(form.text_.Font(), text);
-    EXPECT_EQ(form.outline_.Font(), text) << "a copy of the text's font";
-    EXPECT_EQ(form.shadow_.Font(), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
-    EXPECT_EQ(form.AlphaBlendValue(), 200);
+    EXPECT_EQ(form.LabelFont(FaceLabel::Text), text);
+    EXPECT_EQ(form.LabelFont(FaceLabel::Outline), text) << "a copy of the text's font";
+    EXPECT_EQ(form.LabelFont(FaceLabel::Shadow), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
+    EXPECT_EQ(form.Opacity(), 200);
     EXPECT_EQ(form.BackgroundColour(), 0x0000FF00u);
-    EXPECT_EQ(form.TransparentColourValue(), 0x0000FF00u) << "the key follows the window colour";
-    EXPECT_FALSE(form.TransparentColour());
-    EXPECT_FALSE(form.shadow_.Visible());
-    EXPECT_EQ(form.shadow_.Left(), 5) << "placed at the stored depth";
-    EXPECT_TRUE(form.outline_.Visible());
+    EXPECT_EQ(form.ColourKey(), 0x0000FF00u) << "the key follows the window colour";
+    EXPECT_FALSE(form.ColourKeyOn());
+    EXPECT_FALSE(form.LabelVisible(FaceLabel::Shadow));
+    EXPECT_EQ(form.Label(FaceLabel::Shadow).Left(), 5) << "placed at the stored depth";
+    EXPECT_TRUE(form.LabelVisible(FaceLabel::Outline));
 
     form.Show();
     form.SaveSettings();
@@ -136,12 +155,8 @@ TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
 
 TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRest) {
     Plant(kSettingsPath, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
-    std::vector<ui::MessageBoxRequest> requests;
-    ui::AnswerMessageBoxes([&](const ui::MessageBoxRequest& r) {
-        requests.push_back(r);
-        return IDOK;
-    });
     form.Create();
+    const std::vector<ui::MessageBoxRequest>& requests = answers.boxes;
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].text, "Error reading config");
     EXPECT_EQ(requests[0].caption, "Quorvel");
@@ -149,9 +164,9 @@ TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRe
     EXPECT_EQ(requests[0].owner, nullptr) << "centred on the screen";
     EXPECT_EQ(WindowRect(form.Handle()).left, 500);
     EXPECT_EQ(WindowRect(form.Handle()).top, 174);
-    EXPECT_EQ(form.timeFormat_, "hh:mm:ss") << "read after WinTop, never reached";
-    EXPECT_EQ(form.text_.Font(), (FontSpec{"Verdana", 16, kNavy, 3}));
-    EXPECT_TRUE(form.showOnStart_) << "starts visible";
+    EXPECT_EQ(form.TimeFormat(), "hh:mm:ss") << "read after WinTop, never reached";
+    EXPECT_EQ(form.LabelFont(FaceLabel::Text), (FontSpec{"Verdana", 16, kNavy, 3}));
+    EXPECT_TRUE(form.ShowOnStart()) << "starts visible";
 }
 
 TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
@@ -161,38 +176,46 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
         std::function<void(ClockWindow&)> check;
     };
     std::vector<Case> cases = {
-        {"Alpha 300 is 44", {Dword(L"Alpha", 300)}, [](ClockWindow& f) { EXPECT_EQ(f.AlphaBlendValue(), 44); }},
+        {"Alpha 300 is 44", {Dword(L"Alpha", 300)}, [](ClockWindow& f) { EXPECT_EQ(f.Opacity(), 44); }},
         {"FontStyle keeps its low byte", {Dword(L"FontStyle", 0x10B)},
-         [](ClockWindow& f) { EXPECT_EQ(f.text_.Font().style, 0x0B); }},
-        {"Background 0: see-through", {Dword(L"Background", 0)}, [](ClockWindow& f) { EXPECT_TRUE(f.TransparentColour()); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.LabelFont(FaceLabel::Text).style, 0x0B); }},
+        {"Background 0: see-through", {Dword(L"Background", 0)}, [](ClockWindow& f) { EXPECT_TRUE(f.ColourKeyOn()); }},
         {"any non-zero flag is true", {Dword(L"Background", 7), Dword(L"Outline", 2)},
-         [](ClockWindow& f) { EXPECT_TRUE(!f.TransparentColour() && f.outline_.Visible()); }},
-        {"Outline 0 leaves it hidden", {Dword(L"Outline", 0)}, [](ClockWindow& f) { EXPECT_FALSE(f.outline_.Visible()); }},
+         [](ClockWindow& f) { EXPECT_TRUE(!f.ColourKeyOn() && f.LabelVisible(FaceLabel::Outline)); }},
+        {"Outline 0 leaves it hidden", {Dword(L"Outline", 0)}, [](ClockWindow& f) { EXPECT_FALSE(f.LabelVisible(FaceLabel::Outline)); }},
         {"a negative depth", {Dword(L"ShadowDepth", static_cast<DWORD>(-3))},
-         [](ClockWindow& f) { EXPECT_EQ(f.shadow_.Left(), -3); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.Label(FaceLabel::Shadow).Left(), -3); }},
         {"an empty font name keeps Verdana", {Text(L"Font", L"")},
-         [](ClockWindow& f) { EXPECT_EQ(f.text_.Font().name, "Verdana"); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.LabelFont(FaceLabel::Text).name, "Verdana"); }},
         {"a long font name keeps 31 characters", {Text(L"Font", std::wstring(40, L'x'))},
-         [](ClockWindow& f) { EXPECT_EQ(f.text_.Font().name, std::string(31, 'x')); }},
-        {"an empty time format stays empty", {Text(L"TimeFormat", L"")}, [](ClockWindow& f) { EXPECT_EQ(f.timeFormat_, ""); }},
+         [](ClockWindow& f) { EXPECT_EQ(f.LabelFont(FaceLabel::Text).name, std::string(31, 'x')); }},
+        {"an empty time format stays empty", {Text(L"TimeFormat", L"")}, [](ClockWindow& f) { EXPECT_EQ(f.TimeFormat(), ""); }},
     };
-    // Hand-edited sizes are used as they are, and the clock still ticks with them.
-    for (const std::int32_t size : {0, -12, 100000, INT32_MIN, INT32_MAX}) {
+    // Hand-edited sizes are kept as they are, and the clock still ticks with them;
+    // the text is never drawn taller than the tallest monitor, so a huge size
+    // costs no more memory than a text that fills the screen.
+    for (const std::int32_t size : {0, -12, 5000, 100000, INT32_MIN, INT32_MAX}) {
         cases.push_back({"an extreme font size", {Dword(L"FontSize", static_cast<DWORD>(size))}, [size](ClockWindow& f) {
-                             EXPECT_EQ(f.shadow_.Font().size, size);
+                             EXPECT_EQ(f.LabelFont(FaceLabel::Shadow).size, size);
+                             const SIZE_T before = CommittedBytes();
                              f.Show();
-                             f.OnTick();
-                             EXPECT_EQ(f.text_.Caption(), "10:05");
+                             f.Tick();
+                             UpdateWindow(f.Handle());
+                             EXPECT_EQ(f.Label(FaceLabel::Text).Caption(), "10:05");
+                             for (const FaceLabel layer : {FaceLabel::Shadow, FaceLabel::Text, FaceLabel::Outline}) {
+                                 EXPECT_LE(f.Label(layer).Height(), LargestMonitorHeight());
+                             }
+                             EXPECT_LT(CommittedBytes() - std::min(before, CommittedBytes()), 100u << 20);
                          }});
     }
     // Extreme depths are kept (and saved) as they are; positions stay within reach.
     for (const std::int32_t depth : {INT32_MAX, INT32_MIN}) {
         cases.push_back({"an extreme shadow depth", {Dword(L"ShadowDepth", static_cast<DWORD>(depth))}, [depth](ClockWindow& f) {
-                             EXPECT_EQ(f.shadowDepth_, depth);
+                             EXPECT_EQ(f.ShadowDepth(), depth);
                              f.Show();
-                             f.OnTick();
-                             EXPECT_EQ(f.text_.Caption(), "10:05");
-                             EXPECT_EQ(f.shadow_.Left(), f.text_.Left() + (depth > 0 ? 30000 : -30000));
+                             f.Tick();
+                             EXPECT_EQ(f.Label(FaceLabel::Text).Caption(), "10:05");
+                             EXPECT_EQ(f.Label(FaceLabel::Shadow).Left(), f.Label(FaceLabel::Text).Left() + (depth > 0 ? 30000 : -30000));
                          }});
     }
     for (const Case& c : cases) {
@@ -212,20 +235,20 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
     Plant(kSettingsPath, older);
     ClockWindow f;
     f.Create();
-    EXPECT_EQ(f.shadowDepth_, 2);
-    EXPECT_EQ(f.shadow_.Left(), 2);
-    EXPECT_FALSE(f.outline_.Visible());
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(f.ShadowDepth(), 2);
+    EXPECT_EQ(f.Label(FaceLabel::Shadow).Left(), 2);
+    EXPECT_FALSE(f.LabelVisible(FaceLabel::Outline));
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
     Plant(kSettingsPath, FullSettings(true));
     form.Create();
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_FALSE(form.showOnStart_);
-    EXPECT_TRUE(form.trayIcon_.Active());
-    EXPECT_EQ(form.menu_.Caption(kHideCommand), "&Show");
-    EXPECT_FALSE(form.tickTimer_.Enabled()) << "no ticks before the first showing";
+    EXPECT_TRUE(answers.boxes.empty());
+    EXPECT_FALSE(form.ShowOnStart());
+    EXPECT_TRUE(form.Tray().Active());
+    EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Show");
+    EXPECT_FALSE(form.Ticking()) << "no ticks before the first showing";
     form.SaveSettings();
     EXPECT_EQ(Stored(L"Hidden"), 1);
 }
@@ -237,17 +260,17 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
     const std::pair<const wchar_t*, Applied> steps[] = {  // in reading order
         {L"WinLeft", [](ClockWindow& f) { return WindowRect(f.Handle()).left == 200; }},
         {L"WinTop", [](ClockWindow& f) { return WindowRect(f.Handle()).top == 300; }},
-        {L"FontSize", [](ClockWindow& f) { return f.text_.Font().size == 20; }},
-        {L"FontColor", [](ClockWindow& f) { return f.text_.Font().colour == 0xFF; }},
-        {L"FontStyle", [](ClockWindow& f) { return f.text_.Font().style == 1; }},
-        {L"Alpha", [](ClockWindow& f) { return f.AlphaBlendValue() == 200; }},
+        {L"FontSize", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Text).size == 20; }},
+        {L"FontColor", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Text).colour == 0xFF; }},
+        {L"FontStyle", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Text).style == 1; }},
+        {L"Alpha", [](ClockWindow& f) { return f.Opacity() == 200; }},
         {L"BackColor", [](ClockWindow& f) { return f.BackgroundColour() == 0xFF00; }},
-        {L"Background", [](ClockWindow& f) { return !f.TransparentColour(); }},
-        {L"ShadowColor", [](ClockWindow& f) { return f.shadow_.Font().colour == 0xFF0000; }},
-        {L"Shadow", [](ClockWindow& f) { return !f.shadow_.Visible(); }},
-        {L"ShadowDepth", [](ClockWindow& f) { return f.shadowDepth_ == 5; }},
-        {L"Outline", [](ClockWindow& f) { return f.outline_.Visible(); }},
-        {L"Hidden", [](ClockWindow& f) { return !f.showOnStart_ && f.trayIcon_.Active(); }},
+        {L"Background", [](ClockWindow& f) { return !f.ColourKeyOn(); }},
+        {L"ShadowColor", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Shadow).colour == 0xFF0000; }},
+        {L"Shadow", [](ClockWindow& f) { return !f.LabelVisible(FaceLabel::Shadow); }},
+        {L"ShadowDepth", [](ClockWindow& f) { return f.ShadowDepth() == 5; }},
+        {L"Outline", [](ClockWindow& f) { return f.LabelVisible(FaceLabel::Outline); }},
+        {L"Hidden", [](ClockWindow& f) { return !f.ShowOnStart() && f.Tray().Active(); }},
     };
     const std::size_t count = std::size(steps);
     for (std::size_t bad = 0; bad < count; ++bad) {
@@ -256,14 +279,14 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
             DeleteClockRegistry();
             Plant(kSettingsPath, FullSettings(true));
             Plant(kSettingsPath, {wrong});
-            boxes.clear();
+            answers.boxes.clear();
             ClockWindow f;
             f.Create();
-            EXPECT_EQ(boxes, std::vector<std::string>{"Error reading config"});
+            EXPECT_EQ(Boxes(), std::vector<std::string>{"Error reading config"});
             for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(steps[i].second(f), i < bad) << "value " << i;
             // Before the shadow is placed it stays where it was created, even
             // when its depth was read.
-            if (bad < 12) EXPECT_EQ(f.shadow_.Left(), 2);
+            if (bad < 12) EXPECT_EQ(f.Label(FaceLabel::Shadow).Left(), 2);
             f.Destroy();
         }
     }
@@ -285,7 +308,7 @@ TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
     again.Destroy();
     Plant(kRunKeyWide, {Dword(kStartupValueNameWide, 1)});
     EXPECT_TRUE(form.StartupEntryExists()) << "of any type";
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
@@ -296,7 +319,7 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
     form.Create();
     EXPECT_EQ(WindowRect(form.Handle()).left, 351);
     EXPECT_EQ(WindowRect(form.Handle()).top, 174);
-    EXPECT_EQ(form.text_.Font().size, 20) << "nothing else changes";
+    EXPECT_EQ(form.LabelFont(FaceLabel::Text).size, 20) << "nothing else changes";
     EXPECT_EQ(Stored(L"WinLeft"), 5000) << "stored until the next save";
 
     values[1] = Dword(L"WinLeft", static_cast<DWORD>(-100));  // partly on the screen is on it
@@ -311,20 +334,20 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
 TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
     form.Create();
     form.Show();
-    EXPECT_DOUBLE_EQ(form.nextSaveTime_, kStart + kPeriod);
+    EXPECT_DOUBLE_EQ(form.NextSaveTime(), kStart + kPeriod);
     SetClock(kStart + kPeriod - kSecond);
-    form.OnTick();
+    form.Tick();
     EXPECT_FALSE(KeyExists(kSettingsPath));
-    SetClock(form.nextSaveTime_);  // not earlier: due
-    form.OnTick();
+    SetClock(form.NextSaveTime());  // not earlier: due
+    form.Tick();
     EXPECT_TRUE(KeyExists(kSettingsPath));
-    EXPECT_DOUBLE_EQ(form.nextSaveTime_, kStart + 2 * kPeriod);
+    EXPECT_DOUBLE_EQ(form.NextSaveTime(), kStart + 2 * kPeriod);
 
-    form.OnHideCommand();  // the tick goes on while hidden
-    SetClock(form.nextSaveTime_);
-    form.OnTick();
+    form.ToggleHidden();  // the tick goes on while hidden
+    SetClock(form.NextSaveTime());
+    form.Tick();
     EXPECT_EQ(Stored(L"Hidden"), 1);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
@@ -333,22 +356,21 @@ TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
     LockedKey locked;
     ASSERT_FALSE(Plant(kSettingsPath, {})) << "the key is locked";
 
-    const DateTime due = form.nextSaveTime_;
-    onBox = [&] {
+    const DateTime due = form.NextSaveTime();
+    answers.whileBoxIsOpen = [&](const ui::MessageBoxRequest&) {
         for (int i = 1; i <= 8; ++i) {  // the user has not answered yet; the clock ticks on
             SetClock(due + i * kSecond);
-            form.OnTick();
+            form.Tick();
         }
-        return IDOK;
     };
     SetClock(due);
-    form.OnTick();
-    EXPECT_EQ(boxes, std::vector<std::string>{"Error writing config to the registry"});
-    EXPECT_DOUBLE_EQ(form.nextSaveTime_, due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
-    onBox = nullptr;
-    SetClock(form.nextSaveTime_);
-    form.OnTick();
-    EXPECT_EQ(boxes.size(), 2u) << "tried again 2 minutes later";
+    form.Tick();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Error writing config to the registry"});
+    EXPECT_DOUBLE_EQ(form.NextSaveTime(), due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
+    answers.whileBoxIsOpen = nullptr;
+    SetClock(form.NextSaveTime());
+    form.Tick();
+    EXPECT_EQ(answers.boxes.size(), 2u) << "tried again 2 minutes later";
 }
 
 TEST_F(ClockSettings, LogOffAndClosingSave) {
@@ -366,7 +388,7 @@ TEST_F(ClockSettings, LogOffAndClosingSave) {
     EXPECT_EQ(Stored(L"WinLeft"), 430);
     EXPECT_EQ(Stored(L"WinTop"), 250);
     EXPECT_EQ(Stored(L"Hidden"), 0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <chrono>
 #include <functional>
 #include <new>
 #include <string>
@@ -16,6 +17,8 @@
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "ui/display.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
 #include "ui/message_box.h"
 
@@ -33,6 +36,9 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace quorvel {
 namespace {
+
+using namespace std::chrono_literals;
+using Layer = FaceLabel;
 
 const DateTime kTenFiveSeven = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
@@ -124,51 +130,24 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-class ClockWindowTest : public testing::Test {
+class ClockWindowTest : public testing_support::AnsweredTest {
 protected:
     void SetUp() override {
         SetClock(kTenFiveSeven);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
+        testing_support::quitCode.reset();
         form.Create();
     }
     void TearDown() override {
         form.Destroy();
-        DrainQuit();
-        ui::AnswerMessageBoxes(nullptr);
+        testing_support::PumpPending();
         ui::OverrideColourDepth(std::nullopt);
         ResetClock();
     }
-
-    // Dispatches messages until done() or the time is up; remembers a WM_QUIT.
-    void PumpUntil(const std::function<bool()>& done, DWORD ms) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
-                    quitSeen = true;
-                    continue;
-                }
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
-    void DrainQuit() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quitSeen = true;
-    }
-    void Tick() { form.OnTick(); }
+    void Tick() { form.Tick(); }
 
     // No stored settings: the window keeps its creation properties.
     testing_support::CleanRegistry registry;
     ClockWindow form;
-    std::vector<ui::MessageBoxRequest> boxes;
-    bool quitSeen = false;
 };
 
 TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
@@ -204,7 +183,7 @@ TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
     EXPECT_EQ(alpha, 128);
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA | LWA_COLORKEY));
     EXPECT_EQ(form.BackgroundColour(), kBlack);
-    EXPECT_EQ(form.TransparentColourValue(), form.BackgroundColour());
+    EXPECT_EQ(form.ColourKey(), form.BackgroundColour());
 
     struct Expected {
         const ClockLabel& label;
@@ -213,9 +192,9 @@ TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
         bool visible;
     };
     const Expected labels[] = {
-        {form.shadow_, 2, 2, kSilver, true},
-        {form.text_, 0, 0, kNavy, true},
-        {form.outline_, 1, 1, kBlack, false},
+        {form.Label(FaceLabel::Shadow), 2, 2, kSilver, true},
+        {form.Label(FaceLabel::Text), 0, 0, kNavy, true},
+        {form.Label(FaceLabel::Outline), 1, 1, kBlack, false},
     };
     for (const Expected& e : labels) {
         EXPECT_EQ(e.label.Caption(), "wait...");
@@ -230,29 +209,30 @@ TEST_F(ClockWindowTest, IsCreatedWithItsProperties) {
     }
     // The font the platform gives has that height (Wine's stand-in for Verdana may be
     // a pixel off at other sizes; at this one it is exact).
-    if (form.Dpi() == 96) EXPECT_EQ(CharacterHeight(hwnd, form.text_.GdiFont()), 21);
+    if (form.Dpi() == 96) EXPECT_EQ(CharacterHeight(hwnd, form.Label(FaceLabel::Text).GdiFont()), 21);
 
-    EXPECT_EQ(form.timeFormat_, "hh:mm:ss");
-    EXPECT_EQ(form.shadowDepth_, 2);
-    EXPECT_FALSE(form.tickTimer_.Enabled());
-    EXPECT_EQ(form.tickTimer_.Interval(), 250u);
-    EXPECT_DOUBLE_EQ(form.nextSaveTime_, kTenFiveSeven + 1.0 / 720);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(form.TimeFormat(), "hh:mm:ss");
+    EXPECT_EQ(form.ShadowDepth(), 2);
+    EXPECT_FALSE(form.Ticking());
+    EXPECT_DOUBLE_EQ(form.NextSaveTime(), kTenFiveSeven + 1.0 / 720);
+    EXPECT_TRUE(answers.boxes.empty());
 }
 
+// In order: created, shown, then ticked by its timer; never by a wall-clock margin.
 TEST_F(ClockWindowTest, ReadsWaitUntilTheFirstTickAfterShowing) {
+    testing_support::PumpFor(300ms);  // longer than a tick: the hidden clock is not ticking
+    EXPECT_FALSE(form.Ticking());
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "wait...");
+
     form.Show();
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_TRUE(form.tickTimer_.Enabled()) << "the first showing starts the clock";
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(form.text_.Caption(), "wait...");
+    EXPECT_TRUE(form.Ticking()) << "the first showing starts the clock";
+    EXPECT_TRUE(answers.boxes.empty());
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "wait...") << "until a tick has been dispatched";
     EXPECT_EQ(ClientSize(form.Handle()).cx, form.Scale(172)) << "the created size until the first tick";
 
-    const DWORD start = GetTickCount();
-    PumpUntil([&] { return form.text_.Caption() != "wait..."; }, 3000);
-    const DWORD elapsed = GetTickCount() - start;
-    EXPECT_EQ(form.text_.Caption(), "10:05:07");
-    EXPECT_GE(elapsed, 200u) << "the first tick comes one interval after showing";
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return form.Label(FaceLabel::Text).Caption() != "wait..."; }, 10s));
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "10:05:07");
     EXPECT_NE(ClientSize(form.Handle()).cx, form.Scale(172));
 }
 
@@ -261,16 +241,16 @@ TEST_F(ClockWindowTest, ATickWritesTheTimeAndSizesTheWindowToIt) {
     const SIZE text = MeasureText(hwnd, L"10:05:07");
     ASSERT_GT(text.cx, 0);
     for (int depth : {0, 2, 20}) {
-        form.shadowDepth_ = depth;
+        form.SetShadowDepth(depth);
         form.PlaceShadow();
         Tick();
-        for (const ClockLabel* label : {&form.text_, &form.shadow_, &form.outline_}) {
+        for (const ClockLabel* label : {&form.Label(FaceLabel::Text), &form.Label(FaceLabel::Shadow), &form.Label(FaceLabel::Outline)}) {
             EXPECT_EQ(label->Caption(), "10:05:07");
             EXPECT_EQ(label->Width(), text.cx);
             EXPECT_EQ(label->Height(), text.cy);
         }
-        EXPECT_EQ(form.shadow_.Left(), depth);
-        EXPECT_EQ(form.shadow_.Top(), depth);
+        EXPECT_EQ(form.Label(FaceLabel::Shadow).Left(), depth);
+        EXPECT_EQ(form.Label(FaceLabel::Shadow).Top(), depth);
         const SIZE client = ClientSize(hwnd);
         EXPECT_EQ(client.cx, text.cx + depth + 6) << "depth " << depth;
         EXPECT_EQ(client.cy, text.cy + depth + 2) << "depth " << depth;
@@ -282,16 +262,16 @@ TEST_F(ClockWindowTest, ATickWritesTheTimeAndSizesTheWindowToIt) {
 
 TEST_F(ClockWindowTest, AmpersandsAreAcceleratorMarks) {
     const HWND hwnd = form.Handle();
-    form.timeFormat_ = "hh'&'nn";
+    form.SetTimeFormat("hh'&'nn");
     Tick();
-    EXPECT_EQ(form.text_.Caption(), "10&05");
-    EXPECT_EQ(form.text_.Width(), MeasureText(hwnd, L"1005", DT_NOPREFIX).cx) << "a single & is not drawn";
-    EXPECT_LT(form.text_.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx);
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "10&05");
+    EXPECT_EQ(form.Label(FaceLabel::Text).Width(), MeasureText(hwnd, L"1005", DT_NOPREFIX).cx) << "a single & is not drawn";
+    EXPECT_LT(form.Label(FaceLabel::Text).Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx);
 
-    form.timeFormat_ = "hh'&&'nn";
+    form.SetTimeFormat("hh'&&'nn");
     Tick();
-    EXPECT_EQ(form.text_.Caption(), "10&&05");
-    EXPECT_EQ(form.text_.Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx) << "&& draws one &";
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "10&&05");
+    EXPECT_EQ(form.Label(FaceLabel::Text).Width(), MeasureText(hwnd, L"10&05", DT_NOPREFIX).cx) << "&& draws one &";
 }
 
 TEST_F(ClockWindowTest, LabelsMeasureBlankTextAsASpace) {
@@ -332,34 +312,34 @@ TEST_F(ClockWindowTest, FontSizeChangesResizeTheLabelsAtOnceAndTheWindowAtTheNex
     const HWND hwnd = form.Handle();
     Tick();
     const SIZE before = ClientSize(hwnd);
-    form.text_.SetFontSize(17);
-    EXPECT_EQ(RequestedCharacterHeight(form.text_.GdiFont()), PointsToPixels(17, static_cast<int>(form.Dpi())));
-    EXPECT_EQ(form.text_.Width(), MeasureText(hwnd, L"10:05:07", 0, PointsToPixels(17, 96)).cx);
+    form.SetFontSize(17);
+    EXPECT_EQ(RequestedCharacterHeight(form.Label(FaceLabel::Text).GdiFont()), PointsToPixels(17, static_cast<int>(form.Dpi())));
+    EXPECT_EQ(form.Label(FaceLabel::Text).Width(), MeasureText(hwnd, L"10:05:07", 0, PointsToPixels(17, 96)).cx);
     EXPECT_EQ(ClientSize(hwnd).cx, before.cx) << "the window waits for the tick";
     Tick();
-    EXPECT_EQ(ClientSize(hwnd).cx, form.text_.Width() + form.shadowDepth_ + 6);
+    EXPECT_EQ(ClientSize(hwnd).cx, form.Label(FaceLabel::Text).Width() + form.ShadowDepth() + 6);
 }
 
 TEST_F(ClockWindowTest, TheOutlineTakesTheWindowColourAtTheNextTick) {
-    form.outline_.SetVisible(true);
+    form.SetLabelVisible(FaceLabel::Outline, true);
     Tick();
     const long navyWithoutChange = Snapshot(form.Handle()).Count(kNavy);
     EXPECT_GT(navyWithoutChange, 0) << "a rim of the text stays visible";
 
     form.SetBackgroundColour(kWhite);
-    EXPECT_EQ(form.outline_.Font().colour, kBlack) << "not before the tick";
+    EXPECT_EQ(form.LabelFont(FaceLabel::Outline).colour, kBlack) << "not before the tick";
     const Snapshot before(form.Handle());
     EXPECT_GT(before.Count(kWhite), 0) << "the background is painted in the new colour at once";
     EXPECT_GT(before.Count(kBlack), 0) << "the outline is still black";
 
     Tick();
-    EXPECT_EQ(form.outline_.Font().colour, kWhite);
+    EXPECT_EQ(form.LabelFont(FaceLabel::Outline).colour, kWhite);
     const Snapshot after(form.Handle());
     EXPECT_EQ(after.Count(kBlack), 0) << "the insides of the strokes are in the window colour";
     EXPECT_GT(after.Count(kNavy), 0);
     EXPECT_GT(after.Count(kSilver), 0) << "the shadow shows below and right of the strokes";
 
-    form.outline_.SetVisible(false);
+    form.SetLabelVisible(FaceLabel::Outline, false);
     const Snapshot plain(form.Handle());
     EXPECT_GT(plain.Count(kNavy), after.Count(kNavy)) << "the outline covers the insides of the strokes";
 }
@@ -374,11 +354,11 @@ TEST_F(ClockWindowTest, OpacityAndKeyReachTheWindowSystem) {
         DWORD flags;
     };
     const Case kCases[] = {
-        {[&] { form.SetAlphaBlendValue(0); }, 0, 0, LWA_ALPHA | LWA_COLORKEY},
-        {[&] { form.SetAlphaBlendValue(255); }, 0, 255, LWA_ALPHA | LWA_COLORKEY},
-        {[&] { form.SetTransparentColourValue(0x00123456); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
-        {[&] { form.SetTransparentColour(false); }, 0x00123456, 255, LWA_ALPHA},
-        {[&] { form.SetTransparentColour(true); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetOpacity(0); }, 0, 0, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetOpacity(255); }, 0, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetColourKey(0x00123456); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
+        {[&] { form.SetColourKeyOn(false); }, 0x00123456, 255, LWA_ALPHA},
+        {[&] { form.SetColourKeyOn(true); }, 0x00123456, 255, LWA_ALPHA | LWA_COLORKEY},
     };
     for (const Case& c : kCases) {
         c.change();
@@ -409,44 +389,44 @@ TEST_F(ClockWindowTest, ATickWithUnchangedTextDoesNothing) {
     SetClock(kTenFiveSeven + 1.0 / 86400);
     Tick();
     EXPECT_GT(allocations, 0) << "the counter sees allocations (a new text is converted for GDI)";
-    EXPECT_EQ(form.text_.Caption(), "10:05:08");
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "10:05:08");
     EXPECT_TRUE(GetUpdateRect(hwnd, nullptr, FALSE)) << "a new text repaints";
 }
 
 TEST_F(ClockWindowTest, HidingAndShowingAgainDoesNotRepeatTheColourTest) {
     form.Show();
-    ASSERT_TRUE(form.tickTimer_.Enabled());
+    ASSERT_TRUE(form.Ticking());
     ShowWindow(form.Handle(), SW_HIDE);
     ui::OverrideColourDepth(8);  // would fail the test now
     form.Show();
-    PumpUntil([] { return false; }, 100);
-    EXPECT_TRUE(boxes.empty());
+    testing_support::PumpFor(100ms);
+    EXPECT_TRUE(answers.boxes.empty());
     EXPECT_TRUE(IsWindow(form.Handle()));
-    EXPECT_TRUE(form.tickTimer_.Enabled());
+    EXPECT_TRUE(form.Ticking());
 }
 
 TEST_F(ClockWindowTest, A256ColourDisplayEndsTheProgramWithAMessage) {
     ui::OverrideColourDepth(8);
     const HWND hwnd = form.Handle();
     form.Show();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text,
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].text,
               "A high color or true color mode is required to run this program.\r\n"
               "Please use your display control panel to change your color settings.");
-    EXPECT_EQ(boxes[0].caption, "ERROR");
-    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_FALSE(form.tickTimer_.Enabled()) << "the clock never starts";
+    EXPECT_EQ(answers.boxes[0].caption, "ERROR");
+    EXPECT_EQ(answers.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_FALSE(form.Ticking()) << "the clock never starts";
 
-    PumpUntil([&] { return !IsWindow(hwnd); }, 2000);
+    testing_support::PumpUntil([&] { return !IsWindow(hwnd); }, 5s);
     EXPECT_FALSE(IsWindow(hwnd)) << "the clock window closed";
-    EXPECT_TRUE(quitSeen) << "and the message loop was told to end";
+    EXPECT_TRUE(testing_support::quitCode) << "and the message loop was told to end";
 }
 
 TEST_F(ClockWindowTest, SixteenBitsPerPixelIsEnough) {
     ui::OverrideColourDepth(16);
     form.Show();
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(form.tickTimer_.Enabled());
+    EXPECT_TRUE(answers.boxes.empty());
+    EXPECT_TRUE(form.Ticking());
 }
 
 TEST_F(ClockWindowTest, ClosingEndsTheProgram) {
@@ -454,8 +434,8 @@ TEST_F(ClockWindowTest, ClosingEndsTheProgram) {
     form.Show();
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(hwnd));
-    DrainQuit();
-    EXPECT_TRUE(quitSeen);
+    testing_support::PumpPending();
+    EXPECT_TRUE(testing_support::quitCode);
 }
 
 TEST_F(ClockWindowTest, FollowsAChangeOfResolution) {
@@ -464,30 +444,30 @@ TEST_F(ClockWindowTest, FollowsAChangeOfResolution) {
     const RECT r = WindowRect(hwnd);
     RECT suggested{r.left, r.top, r.left + (r.right - r.left) * 3 / 2, r.top + (r.bottom - r.top) * 3 / 2};
     SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(RequestedCharacterHeight(form.text_.GdiFont()), 32) << "16 pt at 144 dpi";
-    EXPECT_EQ(form.text_.Font().size, 16) << "the size in points stays";
+    EXPECT_EQ(RequestedCharacterHeight(form.Label(FaceLabel::Text).GdiFont()), 32) << "16 pt at 144 dpi";
+    EXPECT_EQ(form.LabelFont(FaceLabel::Text).size, 16) << "the size in points stays";
     const SIZE text = MeasureText(hwnd, L"10:05:07", 0, 32);
-    EXPECT_EQ(form.text_.Width(), text.cx);
-    EXPECT_EQ(form.outline_.Left(), 2);
-    EXPECT_EQ(ClientSize(hwnd).cx, text.cx + form.shadowDepth_ + 6) << "the window follows at once";
-    EXPECT_EQ(ClientSize(hwnd).cy, text.cy + form.shadowDepth_ + 2);
+    EXPECT_EQ(form.Label(FaceLabel::Text).Width(), text.cx);
+    EXPECT_EQ(form.Label(FaceLabel::Outline).Left(), 2);
+    EXPECT_EQ(ClientSize(hwnd).cx, text.cx + form.ShadowDepth() + 6) << "the window follows at once";
+    EXPECT_EQ(ClientSize(hwnd).cy, text.cy + form.ShadowDepth() + 2);
 }
 
 TEST_F(ClockWindowTest, RereadsTheRegionalSettingsWhenTheyChange) {
     wchar_t saved[8] = {};
     ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, saved, 8), 0);
     Tick();
-    EXPECT_EQ(form.text_.Caption(), "10:05:07");
+    EXPECT_EQ(form.Label(FaceLabel::Text).Caption(), "10:05:07");
 
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L"."));
     SendMessageW(form.Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
     Tick();
-    const std::string afterSettingChange = form.text_.Caption();
+    const std::string afterSettingChange = form.Label(FaceLabel::Text).Caption();
 
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, saved);
     SendMessageW(form.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     Tick();
-    const std::string afterTaskbarCreated = form.text_.Caption();
+    const std::string afterTaskbarCreated = form.Label(FaceLabel::Text).Caption();
 
     EXPECT_EQ(afterSettingChange, "10.05.07");
     EXPECT_EQ(afterTaskbarCreated, "10:05:07");

@@ -13,41 +13,20 @@
 #include <string>
 #include <vector>
 
+#include "harness/pump.h"
 #include "sound/media_player.h"
 #include "core/wide.h"
 
 namespace quorvel {
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
 
 // How long a test waits for a report, and how long it listens afterwards for a
 // report that must not come. Both stay far below the harness's 120 s limit.
 constexpr auto kReportDeadline = std::chrono::seconds(5);
 constexpr auto kQuietSpell = std::chrono::milliseconds(500);
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-}
-
-template <typename Done>
-bool PumpUntil(Done done, SteadyClock::duration limit) {
-    const auto deadline = SteadyClock::now() + limit;
-    while (!done()) {
-        if (SteadyClock::now() >= deadline) return false;
-        PumpMessages();
-    }
-    return true;
-}
-
-void PumpFor(SteadyClock::duration spell) {
-    PumpUntil([] { return false; }, spell);
-}
 
 void PutLe(std::vector<unsigned char>& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));

@@ -295,20 +295,20 @@ TEST_F(ReminderWindowTest, ClockTickRunsTheCheck) {
         clock.SetAlarmList(&list);
         std::vector<std::string> seen;  // at each check: the clock text, whether the save ran
         clock.SetAlarmCheck([&] {
-            seen.push_back(clock.text_.Caption() + (testing_support::KeyExists(testing_support::kSettingsPath)
+            seen.push_back(clock.Label(FaceLabel::Text).Caption() + (testing_support::KeyExists(testing_support::kSettingsPath)
                                                         ? " saved"
                                                         : " unsaved"));
             list.CheckAlarms(*reminders);
         });
         Add("due", "");
         list.armed = false;
-        clock.nextSaveTime_ = 0;  // this tick saves
-        clock.OnTick();
+        SetClock(clock.NextSaveTime());  // this tick saves
+        clock.Tick();
         EXPECT_EQ(reminders->Count(), 0u);
         list.armed = true;
-        clock.OnTick();
+        clock.Tick();
         EXPECT_EQ(reminders->Count(), 1u);
-        EXPECT_EQ(seen, (std::vector<std::string>{"12:00:00 unsaved", "12:00:00 saved"}));
+        EXPECT_EQ(seen, (std::vector<std::string>{"12:02:00 unsaved", "12:02:00 saved"}));
         clock.Destroy();
     }
     testing_support::PumpPending();  // takes the clock's WM_QUIT

@@ -53,7 +53,7 @@ struct Clock {
         settings.Create();
         form.SetSettingsWindow(&settings);
         form.Show();
-        form.OnTick();
+        form.Tick();
     }
     ~Clock() {
         settings.Destroy();
@@ -114,20 +114,20 @@ TEST_F(SettingsWindowTest, TheFirstShowingReadsTheClockBackAndMovesItOnlyToValue
     };
     const Case cases[] = {
         {"opacity 128 stays; away and back to 50 gives 127",
-         [](Clock& c) { c.form.SetAlphaBlendValue(128); },
+         [](Clock& c) { c.form.SetOpacity(128); },
          [](Clock& c) {
              EXPECT_EQ(c.SliderAt(kOpacitySlider), 50);
-             EXPECT_EQ(c.form.AlphaBlendValue(), 128);
+             EXPECT_EQ(c.form.Opacity(), 128);
              c.Drag(kOpacitySlider, 51);
-             EXPECT_EQ(c.form.AlphaBlendValue(), 125);
+             EXPECT_EQ(c.form.Opacity(), 125);
              c.Drag(kOpacitySlider, 50);
-             EXPECT_EQ(c.form.AlphaBlendValue(), 127);
+             EXPECT_EQ(c.form.Opacity(), 127);
          }},
         {"opacity 100 becomes 99",
-         [](Clock& c) { c.form.SetAlphaBlendValue(100); },
+         [](Clock& c) { c.form.SetOpacity(100); },
          [](Clock& c) {
              EXPECT_EQ(c.SliderAt(kOpacitySlider), 61);
-             EXPECT_EQ(c.form.AlphaBlendValue(), 99);
+             EXPECT_EQ(c.form.Opacity(), 99);
          }},
         {"size 150 from the wheel gives 100 to all three texts",
          [](Clock& c) { c.Wheel(134); },
@@ -145,11 +145,11 @@ TEST_F(SettingsWindowTest, TheFirstShowingReadsTheClockBackAndMovesItOnlyToValue
          [](Clock& c) {
              EXPECT_EQ(c.SliderAt(kShadowDepthSlider), 25);
              EXPECT_EQ(c.form.ShadowDepth(), 25);
-             EXPECT_EQ(c.form.shadow_.Left(), 25);
-             EXPECT_EQ(c.form.shadow_.Top(), 25);
+             EXPECT_EQ(c.form.Label(FaceLabel::Shadow).Left(), 25);
+             EXPECT_EQ(c.form.Label(FaceLabel::Shadow).Top(), 25);
          }},
         {"a painted background checks Background and enables its colour",
-         [](Clock& c) { c.form.SetTransparentColour(false); },
+         [](Clock& c) { c.form.SetColourKeyOn(false); },
          [](Clock& c) {
              EXPECT_TRUE(c.Checked(kBackgroundBox));
              EXPECT_TRUE(c.Enabled(kBackgroundColourButton));
@@ -184,7 +184,7 @@ TEST_F(SettingsWindowTest, TheFirstShowingReadsTheClockBackAndMovesItOnlyToValue
         SCOPED_TRACE(test.name);
         Clock c;
         test.before(c);
-        c.form.OnPropertiesCommand();
+        SendMessageW(c.form.Handle(), WM_COMMAND, kPropertiesCommand, 0);
         ASSERT_TRUE(IsWindowVisible(c.settings.Handle()));
         test.check(c);
     }
@@ -222,16 +222,16 @@ TEST_F(SettingsWindowTest, BackgroundOffMakesTheWindowBlackAndSeeThroughAndOnPai
     answers.colour = kGreen;
     c.Click(kBackgroundBox);
     EXPECT_TRUE(c.Enabled(kBackgroundColourButton));
-    EXPECT_FALSE(c.form.TransparentColour());
+    EXPECT_FALSE(c.form.ColourKeyOn());
     c.Click(kBackgroundColourButton);
     EXPECT_EQ(c.form.BackgroundColour(), kGreen);
-    EXPECT_EQ(c.form.TransparentColourValue(), kBlack) << "the key is off: left alone";
+    EXPECT_EQ(c.form.ColourKey(), kBlack) << "the key is off: left alone";
 
     c.Click(kBackgroundBox);  // off: black, and black is the key
     EXPECT_FALSE(c.Enabled(kBackgroundColourButton));
     EXPECT_EQ(c.form.BackgroundColour(), kBlack);
-    EXPECT_EQ(c.form.TransparentColourValue(), kBlack);
-    EXPECT_TRUE(c.form.TransparentColour());
+    EXPECT_EQ(c.form.ColourKey(), kBlack);
+    EXPECT_TRUE(c.form.ColourKeyOn());
     COLORREF key = 1;
     BYTE alpha = 0;
     DWORD flags = 0;
@@ -241,19 +241,19 @@ TEST_F(SettingsWindowTest, BackgroundOffMakesTheWindowBlackAndSeeThroughAndOnPai
 
     c.Click(kBackgroundBox);  // on again: black, painted
     EXPECT_EQ(c.form.BackgroundColour(), kBlack);
-    EXPECT_FALSE(c.form.TransparentColour());
+    EXPECT_FALSE(c.form.ColourKeyOn());
 }
 
 TEST_F(SettingsWindowTest, ControlsActOnTheClockAtOnce) {
     Clock c;
     c.settings.ShowSettings();
     c.Drag(kOpacitySlider, 10);
-    EXPECT_EQ(c.form.AlphaBlendValue(), 229);
+    EXPECT_EQ(c.form.Opacity(), 229);
     c.Drag(kSizeSlider, 40);
     EXPECT_EQ(c.form.LabelFont(FaceLabel::Outline).size, 40);
     c.Drag(kShadowDepthSlider, 7);
     EXPECT_EQ(c.form.ShadowDepth(), 7);
-    EXPECT_EQ(c.form.shadow_.Left(), 7);
+    EXPECT_EQ(c.form.Label(FaceLabel::Shadow).Left(), 7);
     c.Click(kShadowBox);
     EXPECT_FALSE(c.form.LabelVisible(FaceLabel::Shadow));
     EXPECT_FALSE(c.Enabled(kShadowColourButton));
@@ -293,8 +293,8 @@ TEST_F(SettingsWindowTest, EscapeAndEnterPressOkWhichSavesAndHides) {
 TEST_F(SettingsWindowTest, QuitWhileTheClockIsHiddenEndsTheProgramWithHiddenStored) {
     Clock c;
     c.settings.ShowSettings();
-    c.form.OnHideCommand();
-    ASSERT_FALSE(c.form.IsClockVisible()) << "the tray icon was refused";
+    c.form.ToggleHidden();
+    ASSERT_TRUE(c.form.Hidden()) << "the tray icon was refused";
     c.Click(kQuitButton);
     EXPECT_EQ(c.form.Handle(), nullptr) << "the clock window closed";
     EXPECT_FALSE(IsWindowVisible(c.settings.Handle()));
@@ -306,18 +306,18 @@ TEST_F(SettingsWindowTest, QuitWhileTheClockIsHiddenEndsTheProgramWithHiddenStor
 TEST_F(SettingsWindowTest, HiddenActsOnlyWhenItDisagreesWithTheClock) {
     Clock c;
     c.settings.ShowSettings();
-    c.form.OnHideCommand();  // from the clock's menu, while this window is open
-    ASSERT_FALSE(c.form.IsClockVisible());
+    c.form.ToggleHidden();  // from the clock's menu, while this window is open
+    ASSERT_TRUE(c.form.Hidden());
     EXPECT_FALSE(c.Checked(kHiddenBox));
     c.Click(kHiddenBox);  // ticked: the clock is hidden already
-    EXPECT_FALSE(c.form.IsClockVisible());
-    EXPECT_TRUE(c.form.trayIcon_.Active());
+    EXPECT_TRUE(c.form.Hidden());
+    EXPECT_TRUE(c.form.Tray().Active());
     c.Click(kHiddenBox);  // unticked: shown again
-    EXPECT_TRUE(c.form.IsClockVisible());
-    EXPECT_FALSE(c.form.trayIcon_.Active());
+    EXPECT_FALSE(c.form.Hidden());
+    EXPECT_FALSE(c.form.Tray().Active());
     c.Click(kHiddenBox);  // and hidden from here
-    EXPECT_FALSE(c.form.IsClockVisible());
-    c.form.OnHideCommand();
+    EXPECT_TRUE(c.form.Hidden());
+    c.form.ToggleHidden();
 }
 
 TEST_F(SettingsWindowTest, TheClockCommandsOpenTheSettingsCalendarAndAboutWindows) {

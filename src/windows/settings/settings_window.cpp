@@ -185,13 +185,13 @@ void SettingsWindow::OnShowWindow(bool shown) {
 void SettingsWindow::OnClose() { Hide(); }
 
 void SettingsWindow::FormShow() {
-    backgroundBox_.SetChecked(!clock_.TransparentColour());
-    opacitySlider_.SetPosition(TransparencyFromOpacity(clock_.AlphaBlendValue()));
+    backgroundBox_.SetChecked(!clock_.ColourKeyOn());
+    opacitySlider_.SetPosition(TransparencyFromOpacity(clock_.Opacity()));
     sizeSlider_.SetPosition(clock_.LabelFont(FaceLabel::Text).size);
     startupBox_.SetChecked(clock_.StartupEntryExists());
     shadowBox_.SetChecked(clock_.LabelVisible(FaceLabel::Shadow));
     SetWindowTextW(Item(kTimeFormatBox), Wide(clock_.TimeFormat()).c_str());
-    hiddenBox_.SetChecked(!clock_.IsClockVisible());
+    hiddenBox_.SetChecked(clock_.Hidden());
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
 }
@@ -216,7 +216,7 @@ void SettingsWindow::OnCommand(int id, int code, HWND) {
 }
 
 void SettingsWindow::OnOpacityChange() {
-    clock_.SetAlphaBlendValue(OpacityFromTransparency(opacitySlider_.Position()));
+    clock_.SetOpacity(OpacityFromTransparency(opacitySlider_.Position()));
 }
 
 void SettingsWindow::OnSizeChange() {
@@ -278,8 +278,8 @@ void SettingsWindow::OnBackgroundBox() {
     const bool painted = backgroundBox_.Checked();
     EnableWindow(Item(kBackgroundColourButton), painted);
     if (!painted) clock_.SetBackgroundColour(kBlack);
-    clock_.SetTransparentColourValue(clock_.BackgroundColour());
-    clock_.SetTransparentColour(!painted);
+    clock_.SetColourKey(clock_.BackgroundColour());
+    clock_.SetColourKeyOn(!painted);
 }
 
 void SettingsWindow::OnShadowBox() {
@@ -294,7 +294,7 @@ void SettingsWindow::OnStartupBox() { clock_.SetStartupEntry(startupBox_.Checked
 // Acts only when the box and the clock disagree: the clock may have been hidden
 // from its own menu while this window was open.
 void SettingsWindow::OnHiddenBox() {
-    if (hiddenBox_.Checked() != !clock_.IsClockVisible()) clock_.OnHideCommand();
+    if (hiddenBox_.Checked() != clock_.Hidden()) clock_.ToggleHidden();
 }
 
 // The text is not checked: any text is a format.

@@ -17,15 +17,15 @@ enum class FaceLabel { Text, Shadow, Outline };
 class TunableClock {
 public:
     // Opacity of the whole window, 0 (invisible) to 255.
-    virtual std::uint8_t AlphaBlendValue() const = 0;
-    virtual void SetAlphaBlendValue(std::uint8_t alpha) = 0;
+    virtual std::uint8_t Opacity() const = 0;
+    virtual void SetOpacity(std::uint8_t opacity) = 0;
     // The window colour, painted behind the text.
     virtual Colour BackgroundColour() const = 0;
     virtual void SetBackgroundColour(Colour colour) = 0;
     // The colour key: while on, every pixel of exactly the key colour is see-through.
-    virtual bool TransparentColour() const = 0;
-    virtual void SetTransparentColour(bool on) = 0;
-    virtual void SetTransparentColourValue(Colour key) = 0;
+    virtual bool ColourKeyOn() const = 0;
+    virtual void SetColourKeyOn(bool on) = 0;
+    virtual void SetColourKey(Colour key) = 0;
 
     virtual const FontSpec& LabelFont(FaceLabel label) const = 0;
     virtual void SetLabelFont(FaceLabel label, const FontSpec& font) = 0;
@@ -40,10 +40,10 @@ public:
     virtual void SetShadowDepth(std::int32_t depth) = 0;
     virtual void PlaceShadow() = 0;
 
-    // Whether the clock window is shown (not hidden to its tray icon).
-    virtual bool IsClockVisible() const = 0;
+    // Whether the clock window is hidden to its tray icon.
+    virtual bool Hidden() const = 0;
     // Hides the clock to its tray icon, or shows it again when hidden.
-    virtual void OnHideCommand() = 0;
+    virtual void ToggleHidden() = 0;
 
     // Settings storage; failures are reported by the clock.
     virtual void SaveSettings() = 0;

@@ -38,6 +38,20 @@ expect_batch() {
     fail "batch $(printf %q "$input"): rc=$rc out=$(printf %q "$out") err=$(printf %q "$err"), wanted $(printf %q "$expected")"
 }
 
+# expect_bad_lines INPUT EXPECTED ERRORS ARGS...: exit code 1 after the whole batch,
+# stdout is EXPECTED (an empty line for each unreadable line), stderr exactly ERRORS,
+# one line each (without the "quorvel-cli: " in front).
+expect_bad_lines() {
+  local input=$1 expected=$2 errors=$3
+  shift 3
+  printf '%s' "$input" >"$scratch/in"
+  stdin_file=$scratch/in run "$@"
+  local wanted_err
+  wanted_err=$(printf '%s' "$errors" | sed 's/^/quorvel-cli: /'; echo .); wanted_err=${wanted_err%.}
+  [ "$rc" = 1 ] && [ "$out" = "$expected" ] && [ "$err" = "$wanted_err" ] ||
+    fail "batch $(printf %q "$input"): rc=$rc out=$(printf %q "$out") err=$(printf %q "$err"), wanted $(printf %q "$expected") and $(printf %q "$wanted_err")"
+}
+
 # expect_error PATTERN [--stdin INPUT] ARGS...: exit code 2, nothing on stdout, one line
 # on stderr that contains PATTERN.
 expect_error() {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ public:
     Answers() {
         ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
             boxes.push_back(r);
+            if (whileBoxIsOpen) whileBoxIsOpen(r);
             return messageBox;
         });
         ui::AnswerOpenFileDialogs([this](const ui::OpenFileRequest& r) {
@@ -64,6 +66,8 @@ public:
 
     // What the "user" answers (change before the code asks).
     int messageBox = IDOK;
+    // Runs while a message box waits for its answer (the program's timers tick on).
+    std::function<void(const ui::MessageBoxRequest&)> whileBoxIsOpen;
     std::optional<std::string> openFile;     // nullopt: Cancel
     std::optional<ui::FontChoice> font;      // nullopt: Cancel
     std::optional<COLORREF> colour;          // nullopt: Cancel

@@ -1,0 +1,10 @@
+#include "platform/shell.h"
+
+namespace quorvel {
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+}  // namespace quorvel
