@@ -3,10 +3,39 @@
 #include <stdexcept>
 #include <utility>
 
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "ui/action.h"
+#include "ui/controls/control.h"
 #include "ui/dc.h"
+#include "ui/feedback.h"
 #include "ui/message_box.h"
 
 namespace quorvel::ui {
+namespace {
+
+// Where a menu opened from the keyboard goes: below a list view's focused item,
+// else at the control's top left corner (the window's client area for the window).
+POINT KeyboardMenuPoint(HWND control) {
+    RECT r{};
+    wchar_t cls[32] = {};
+    GetClassNameW(control, cls, 32);
+    const int item = lstrcmpiW(cls, WC_LISTVIEWW) == 0
+                         ? static_cast<int>(SendMessageW(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED))
+                         : -1;
+    r.left = LVIR_BOUNDS;
+    if (item >= 0 && SendMessageW(control, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r))) {
+        POINT p{r.left, r.bottom};
+        ClientToScreen(control, &p);
+        return p;
+    }
+    POINT p{0, 0};
+    ClientToScreen(control, &p);
+    return p;
+}
+
+}  // namespace
 
 Window::~Window() {
     if (hwnd_) {
@@ -26,8 +55,76 @@ Window* Window::FromHandle(HWND hwnd) {
 }
 
 bool Window::PreTranslateMessage(MSG& msg) {
+    if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_.Get(), &msg)) return true;
+    if (HandleEnterOrEscape(msg)) return true;
     if (GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) return IsDialogMessageW(hwnd_, &msg) != FALSE;
     return false;
+}
+
+void Window::SetDefaultButton(int id) {
+    if (const HWND old = defaultButton_ ? Item(defaultButton_) : nullptr) {
+        SendMessageW(old, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    }
+    defaultButton_ = id;
+    if (const HWND button = id ? Item(id) : nullptr) SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+// As a click would: WM_COMMAND BN_CLICKED from an enabled button; false when
+// there is no such button.
+bool Window::PressButton(int id) {
+    const HWND button = id ? Item(id) : nullptr;
+    if (!button || !IsWindowEnabled(button)) return false;
+    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+}
+
+bool Window::HandleEnterOrEscape(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
+    if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return false;
+    // A control that wants the key keeps it: a multi-line edit with ES_WANTRETURN,
+    // a dropped-down combo box ...
+    const LRESULT code =
+        msg.hwnd == hwnd_ ? 0 : SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    if (msg.wParam == VK_ESCAPE) return PressButton(cancelButton_);
+    if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && msg.hwnd != hwnd_) {
+        return PressButton(GetDlgCtrlID(msg.hwnd));  // the focused push button
+    }
+    return PressButton(defaultButton_);
+}
+
+// Activation puts the keyboard back on the control that had it, or on the first
+// tab stop (table order), as a dialog does.
+// False when there is no such control (DefWindowProc then focuses the window).
+bool Window::FocusOnActivation(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return false;
+    }
+    if (HIWORD(wParam)) return false;  // minimised
+    const HWND target =
+        lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (!target) return false;
+    SetFocus(target);
+    return true;
+}
+
+void Window::TellControls(bool dpiChanged) {
+    struct Context {
+        bool dpiChanged;
+        UINT dpi;
+    } context{dpiChanged, dpi_};
+    EnumChildWindows(
+        hwnd_,
+        [](HWND child, LPARAM lParam) -> BOOL {
+            const auto& c = *reinterpret_cast<const Context*>(lParam);
+            if (Control* control = Control::FromHandle(child)) {
+                if (c.dpiChanged) control->ParentDpiChanged(c.dpi); else control->ParentResized();
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&context));
 }
 
 void Window::CreateHandle(const CreateParams& params) {
@@ -137,20 +234,87 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             controls_.Apply(dpi_);
+            TellControls(false);
             OnSize(LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_SHOWWINDOW:
             OnShowWindow(wParam != FALSE);
             return DefaultHandling(msg, wParam, lParam);
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_COMMAND: {
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            const int id = LOWORD(wParam);
+            if (Control* wrapper = Control::FromHandle(control); wrapper && wrapper->ReflectCommand(HIWORD(wParam))) {
+                return 0;
+            }
+            // A menu item, accelerator or toolbar button of an action.
+            for (Action* action : actions_) {
+                if (action->Id() == id) {
+                    action->Execute();
+                    return 0;
+                }
+            }
+            OnCommand(id, HIWORD(wParam), control);
             return 0;
+        }
+        case WM_NOTIFY: {
+            const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+            LRESULT result = 0;
+            if (Control* wrapper = Control::FromHandle(header.hwndFrom);
+                wrapper && wrapper->ReflectNotify(header, result)) {
+                return result;
+            }
+            return OnNotify(header);
+        }
+        case WM_HSCROLL:
+        case WM_VSCROLL: {
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            if (!control) return DefaultHandling(msg, wParam, lParam);  // the window's own scroll bars
+            if (Control* wrapper = Control::FromHandle(control); wrapper && wrapper->ReflectScroll(LOWORD(wParam))) {
+                return 0;
+            }
+            OnScroll(control, LOWORD(wParam));
+            return 0;
+        }
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = OnControlColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            return DefaultHandling(msg, wParam, lParam);
+        case WM_GETMINMAXINFO:
+            if (minimumSize96_.cx > 0 || minimumSize96_.cy > 0) {
+                auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
+                info.ptMinTrackSize.x = Scale(minimumSize96_.cx);
+                info.ptMinTrackSize.y = Scale(minimumSize96_.cy);
+                return 0;
+            }
+            return DefaultHandling(msg, wParam, lParam);
+        case WM_CONTEXTMENU: {
+            HWND control = reinterpret_cast<HWND>(wParam);
+            POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (screen.x == -1 && screen.y == -1) screen = KeyboardMenuPoint(control);
+            if (OnContextMenu(control, screen)) return 0;
+            return DefaultHandling(msg, wParam, lParam);
+        }
+        case WM_ACTIVATE:
+            if (!controls_.Empty() && FocusOnActivation(wParam)) return 0;
+            return DefaultHandling(msg, wParam, lParam);
+        case WM_SETCURSOR:
+            if (BusyCursor::Active() && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            return DefaultHandling(msg, wParam, lParam);
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             const RECT& r = *reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             controls_.Apply(dpi_);
+            TellControls(true);
             OnDpiChanged(dpi_);
             return 0;
         }
@@ -178,6 +342,14 @@ void Window::OnShowWindow(bool) {}
 void Window::OnCommand(int, int, HWND) {}
 
 void Window::OnDpiChanged(UINT) {}
+
+LRESULT Window::OnNotify(const NMHDR&) { return 0; }
+
+void Window::OnScroll(HWND, int) {}
+
+HBRUSH Window::OnControlColour(HWND, HDC) { return nullptr; }
+
+bool Window::OnContextMenu(HWND, POINT) { return false; }
 
 void Window::OnError(const char* what) { ShowMessageBox(hwnd_, what, ApplicationTitle(), MB_OK | MB_ICONERROR); }
 

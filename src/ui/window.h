@@ -22,10 +22,15 @@
 
 #include <exception>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "ui/controls.h"
+#include "ui/handle.h"
 
 namespace quorvel::ui {
+
+class Action;
 
 class Window {
 public:
@@ -45,10 +50,26 @@ public:
     // The Window behind a handle made by this toolkit; nullptr for any other.
     static Window* FromHandle(HWND hwnd);
 
-    // Keyboard handling before a message is dispatched (accelerators, dialog
-    // navigation); true when the message was consumed. The default gives
-    // windows with WS_EX_CONTROLPARENT dialog navigation (Tab, Enter, Esc).
+    // Keyboard handling before a message is dispatched; true when the message
+    // was consumed. The default, in this order: the window's accelerator table;
+    // Enter (the focused push button, else the default button) and Escape (the
+    // cancel button) unless the focused control wants the key; then, for
+    // windows with WS_EX_CONTROLPARENT, dialog navigation (Tab, arrows, mnemonics).
     virtual bool PreTranslateMessage(MSG& msg);
+
+    // The window's own accelerators, translated to WM_COMMAND for this window
+    // while it (or one of its controls) has the keyboard; empty to remove.
+    void SetAccelerators(Accelerators table) { accelerators_ = std::move(table); }
+    // The push button (a control id) Enter presses, drawn as default; 0 for none.
+    void SetDefaultButton(int id);
+    // The button Escape presses; 0 for none.
+    void SetCancelButton(int id) { cancelButton_ = id; }
+    // The smallest outer size the user can drag the window to, in 96-dpi pixels
+    // (scaled to the window's DPI at each WM_GETMINMAXINFO); {0, 0} for none.
+    void SetMinimumSize(SIZE outer96) { minimumSize96_ = outer96; }
+    // Routes WM_COMMAND with action.Id() to action.Execute(); the action must
+    // outlive the window's messages (make it a member of the derived class).
+    void AddAction(Action& action) { actions_.push_back(&action); }
 
     // Modal state, used by RunModal (ui/modal.h). EndModal ends the run with a
     // result; closing a modal window ends it with IDCANCEL instead of destroying.
@@ -97,6 +118,17 @@ protected:
     // WM_SHOWWINDOW.
     virtual void OnShowWindow(bool shown);
     virtual void OnCommand(int id, int code, HWND control);
+    // WM_NOTIFY not handled by the sending control's wrapper (ui/controls/control.h).
+    virtual LRESULT OnNotify(const NMHDR& header);
+    // WM_HSCROLL / WM_VSCROLL from a control (a track bar: TB_ codes) not handled by its wrapper.
+    virtual void OnScroll(HWND control, int code);
+    // WM_CTLCOLOR*: a brush for the control's background (set the DC's colours
+    // too), or nullptr for the default colours. The window keeps the brush alive.
+    virtual HBRUSH OnControlColour(HWND control, HDC dc);
+    // WM_CONTEXTMENU; control is the window or child right-clicked, screen the
+    // point to show the menu at (for Shift+F10 / the menu key: below the list
+    // view's focused item, else the control's top left corner). false: not handled.
+    virtual bool OnContextMenu(HWND control, POINT screen);
     // WM_DPICHANGED, after Dpi() has changed, the window has taken the suggested
     // rectangle and the controls are re-laid out.
     virtual void OnDpiChanged(UINT dpi);
@@ -107,6 +139,10 @@ protected:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Recover(UINT msg, const char* what) noexcept;
+    bool PressButton(int id);
+    bool HandleEnterOrEscape(const MSG& msg);
+    bool FocusOnActivation(WPARAM wParam);
+    void TellControls(bool dpiChanged);
 
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
@@ -114,6 +150,12 @@ private:
     int modalResult_ = 0;
     std::exception_ptr createError_;
     ControlLayout controls_;
+    Accelerators accelerators_;
+    int defaultButton_ = 0;
+    int cancelButton_ = 0;
+    SIZE minimumSize96_{};
+    std::vector<Action*> actions_;
+    HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
 
     friend int RunModal(Window& dialog, HWND owner);
 };

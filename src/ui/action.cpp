@@ -1,0 +1,80 @@
+#include "ui/action.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "ui/wide.h"
+
+namespace quorvel::ui {
+
+Action::Action(int id, std::string caption, int image) : id_(id), caption_(std::move(caption)), image_(image) {}
+
+void Action::SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    Update();
+}
+
+void Action::SetImage(int image) {
+    image_ = image;
+    Update();
+}
+
+void Action::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    Update();
+}
+
+void Action::SetChecked(bool checked) {
+    checked_ = checked;
+    Update();
+}
+
+bool Action::Execute() {
+    if (!enabled_ || !onExecute) return false;
+    onExecute();
+    return true;
+}
+
+void Action::BindToolBar(HWND toolBar) {
+    toolBars_.push_back(toolBar);
+    UpdateToolBar(toolBar);
+}
+
+void Action::AppendTo(HMENU menu) {
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id_), Wide(caption_).c_str());
+    menus_.push_back(menu);
+    UpdateMenu(menu);
+}
+
+void Action::Update() const {
+    for (HWND toolBar : toolBars_) {
+        if (IsWindow(toolBar)) UpdateToolBar(toolBar);
+    }
+    for (HMENU menu : menus_) {
+        if (IsMenu(menu)) UpdateMenu(menu);
+    }
+}
+
+void Action::UpdateToolBar(HWND toolBar) const {
+    std::wstring text = Wide(caption_);
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_TEXT | TBIF_IMAGE | TBIF_STATE;
+    info.pszText = text.data();
+    info.iImage = image_ >= 0 ? image_ : I_IMAGENONE;
+    info.fsState = static_cast<BYTE>((enabled_ ? TBSTATE_ENABLED : 0) | (checked_ ? TBSTATE_CHECKED : 0));
+    SendMessageW(toolBar, TB_SETBUTTONINFOW, static_cast<WPARAM>(id_), reinterpret_cast<LPARAM>(&info));
+}
+
+void Action::UpdateMenu(HMENU menu) const {
+    std::wstring text = Wide(caption_);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING | MIIM_STATE;
+    info.dwTypeData = text.data();
+    info.fState = (enabled_ ? MFS_ENABLED : MFS_DISABLED) | (checked_ ? MFS_CHECKED : MFS_UNCHECKED);
+    SetMenuItemInfoW(menu, static_cast<UINT>(id_), FALSE, &info);
+}
+
+}  // namespace quorvel::ui

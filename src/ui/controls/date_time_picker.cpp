@@ -1,0 +1,53 @@
+#include "ui/controls/date_time_picker.h"
+
+namespace quorvel::ui {
+
+std::optional<SYSTEMTIME> ToSystemTime(TDateTime value) {
+    const std::optional<DateTimeParts> parts = DecodeDateTime(value);
+    if (!parts || parts->year < 1601) return std::nullopt;
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(parts->year);
+    st.wMonth = static_cast<WORD>(parts->month);
+    st.wDay = static_cast<WORD>(parts->day);
+    st.wDayOfWeek = static_cast<WORD>(parts->dayOfWeek - 1);  // 0 = Sunday
+    st.wHour = static_cast<WORD>(parts->hour);
+    st.wMinute = static_cast<WORD>(parts->minute);
+    st.wSecond = static_cast<WORD>(parts->second);
+    st.wMilliseconds = static_cast<WORD>(parts->millisecond);
+    return st;
+}
+
+std::optional<TDateTime> FromSystemTime(const SYSTEMTIME& time) {
+    DateTimeParts parts;
+    parts.year = time.wYear;
+    parts.month = time.wMonth;
+    parts.day = time.wDay;
+    parts.hour = time.wHour;
+    parts.minute = time.wMinute;
+    parts.second = time.wSecond;
+    parts.millisecond = time.wMilliseconds;
+    return EncodeDateTime(parts);
+}
+
+void DateTimePicker::ShowSeconds() {
+    SendMessageW(Handle(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH':'mm':'ss"));
+}
+
+bool DateTimePicker::SetValue(TDateTime value) {
+    const std::optional<SYSTEMTIME> st = ToSystemTime(value);
+    return st && SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&*st)) != 0;
+}
+
+std::optional<TDateTime> DateTimePicker::Value() const {
+    SYSTEMTIME st{};
+    if (SendMessageW(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return std::nullopt;
+    return FromSystemTime(st);
+}
+
+bool DateTimePicker::ReflectNotify(const NMHDR& header, LRESULT&) {
+    if (header.code != DTN_DATETIMECHANGE) return false;
+    if (onChange) onChange();
+    return true;
+}
+
+}  // namespace quorvel::ui

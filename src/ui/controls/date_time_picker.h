@@ -1,0 +1,34 @@
+// Date picker and time picker (DATETIMEPICK_CLASSW; DTS_TIMEFORMAT for time),
+// holding the program's date-time: days since 1899-12-30 (core/date_time.h).
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "core/date_time.h"
+#include "ui/controls/control.h"
+
+namespace quorvel::ui {
+
+// SYSTEMTIME of a date-time (years 1601-9999, which SYSTEMTIME can hold); nothing otherwise.
+std::optional<SYSTEMTIME> ToSystemTime(TDateTime value);
+// The date-time of a SYSTEMTIME (wDayOfWeek ignored); nothing for invalid fields.
+std::optional<TDateTime> FromSystemTime(const SYSTEMTIME& time);
+
+class DateTimePicker : public Control {
+public:
+    // Shows hours, minutes and seconds (24-hour "HH:mm:ss"), for a time picker.
+    void ShowSeconds();
+    // Date and time shown (a date picker ignores its time part); false when the
+    // value cannot be shown (out of range).
+    bool SetValue(TDateTime value);
+    // What is shown, with date and time; nothing when a DTS_SHOWNONE box is unchecked.
+    std::optional<TDateTime> Value() const;
+
+    // The user changed the value (DTN_DATETIMECHANGE).
+    std::function<void()> onChange;
+
+    bool ReflectNotify(const NMHDR& header, LRESULT& result) override;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,35 @@
+// A track bar (slider) whose change handler runs exactly when its position
+// changes, whether the user moved it or code set it.
+#pragma once
+
+#include <functional>
+
+#include "ui/controls/control.h"
+
+namespace quorvel::ui {
+
+class TrackBar : public Control {
+public:
+    // The range; a position outside it is clamped (running onChange if it moves).
+    void SetRange(int min, int max);
+    int Min() const;
+    int Max() const;
+    int Position() const { return position_; }
+    // Moves the thumb to value clamped into the range; runs onChange only when
+    // the position really changes.
+    void SetPosition(int value);
+
+    // The new position, after every real change.
+    std::function<void(int position)> onChange;
+
+    bool ReflectScroll(int code) override;
+
+protected:
+    void OnAttach() override;
+
+private:
+    void Changed();
+    int position_ = 0;
+};
+
+}  // namespace quorvel::ui

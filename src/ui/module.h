@@ -1,0 +1,24 @@
+// Modules: the program's own (for its resources) and DLLs loaded at run time.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/handle.h"
+
+namespace quorvel::ui {
+
+struct ModuleDeleter {
+    void operator()(HMODULE h) const { FreeLibrary(h); }
+};
+// A loaded DLL, freed when the Module goes.
+using Module = Unique<HMODULE, ModuleDeleter>;
+
+// The program's HINSTANCE (the exe, never a DLL), for LoadIconW, LoadStringW,
+// window classes and other resources.
+HINSTANCE ModuleHandle();
+
+// Loads a DLL from the system folder only (no DLL planting from the current
+// folder); an empty Module when it cannot be loaded.
+Module LoadSystemLibrary(const wchar_t* name);
+
+}  // namespace quorvel::ui
