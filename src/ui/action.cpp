@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 

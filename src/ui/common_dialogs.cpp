@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ui/display.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 namespace {
@@ -66,10 +66,10 @@ std::optional<FontChoice> ChooseFontFor(HWND owner, const FontChoice& initial) {
     if (const FontAnswer& answer = Seam<FontAnswer>()) return answer(owner, initial);
     LOGFONTW lf{};
     lf.lfHeight = -MulDiv(initial.font.size, ScreenDpiY(), 72);
-    lf.lfWeight = (initial.font.style & fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (initial.font.style & fsItalic) ? TRUE : FALSE;
-    lf.lfUnderline = (initial.font.style & fsUnderline) ? TRUE : FALSE;
-    lf.lfStrikeOut = (initial.font.style & fsStrikeOut) ? TRUE : FALSE;
+    lf.lfWeight = (initial.font.style & kBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (initial.font.style & kItalic) ? TRUE : FALSE;
+    lf.lfUnderline = (initial.font.style & kUnderline) ? TRUE : FALSE;
+    lf.lfStrikeOut = (initial.font.style & kStrikeOut) ? TRUE : FALSE;
     lf.lfCharSet = initial.charset;
     const std::wstring face = Wide(initial.font.name);
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
@@ -78,15 +78,15 @@ std::optional<FontChoice> ChooseFontFor(HWND owner, const FontChoice& initial) {
     cf.hwndOwner = owner;
     cf.lpLogFont = &lf;
     cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-    cf.rgbColors = ToColorRef(initial.font.color);
+    cf.rgbColors = ToColourRef(initial.font.colour);
     if (!ChooseFontW(&cf)) return std::nullopt;
 
     FontChoice chosen;
     chosen.font.name = Narrow(lf.lfFaceName);
     chosen.font.size = (cf.iPointSize + 5) / 10;  // tenths of a point
-    chosen.font.color = cf.rgbColors;
-    chosen.font.style = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
-                                                  (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0));
+    chosen.font.colour = cf.rgbColors;
+    chosen.font.style = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? kBold : 0) | (lf.lfItalic ? kItalic : 0) |
+                                                  (lf.lfUnderline ? kUnderline : 0) | (lf.lfStrikeOut ? kStrikeOut : 0));
     chosen.charset = lf.lfCharSet;
     return chosen;
 }

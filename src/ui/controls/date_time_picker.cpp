@@ -2,7 +2,7 @@
 
 namespace quorvel::ui {
 
-std::optional<SYSTEMTIME> ToSystemTime(TDateTime value) {
+std::optional<SYSTEMTIME> ToSystemTime(DateTime value) {
     const std::optional<DateTimeParts> parts = DecodeDateTime(value);
     if (!parts || parts->year < 1601) return std::nullopt;
     SYSTEMTIME st{};
@@ -17,7 +17,7 @@ std::optional<SYSTEMTIME> ToSystemTime(TDateTime value) {
     return st;
 }
 
-std::optional<TDateTime> FromSystemTime(const SYSTEMTIME& time) {
+std::optional<DateTime> FromSystemTime(const SYSTEMTIME& time) {
     DateTimeParts parts;
     parts.year = time.wYear;
     parts.month = time.wMonth;
@@ -33,12 +33,12 @@ void DateTimePicker::ShowSeconds() {
     SendMessageW(Handle(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH':'mm':'ss"));
 }
 
-bool DateTimePicker::SetValue(TDateTime value) {
+bool DateTimePicker::SetValue(DateTime value) {
     const std::optional<SYSTEMTIME> st = ToSystemTime(value);
     return st && SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&*st)) != 0;
 }
 
-std::optional<TDateTime> DateTimePicker::Value() const {
+std::optional<DateTime> DateTimePicker::Value() const {
     SYSTEMTIME st{};
     if (SendMessageW(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return std::nullopt;
     return FromSystemTime(st);

@@ -11,9 +11,9 @@
 namespace quorvel::ui {
 
 // SYSTEMTIME of a date-time (years 1601-9999, which SYSTEMTIME can hold); nothing otherwise.
-std::optional<SYSTEMTIME> ToSystemTime(TDateTime value);
+std::optional<SYSTEMTIME> ToSystemTime(DateTime value);
 // The date-time of a SYSTEMTIME (wDayOfWeek ignored); nothing for invalid fields.
-std::optional<TDateTime> FromSystemTime(const SYSTEMTIME& time);
+std::optional<DateTime> FromSystemTime(const SYSTEMTIME& time);
 
 class DateTimePicker : public Control {
 public:
@@ -21,9 +21,9 @@ public:
     void ShowSeconds();
     // Date and time shown (a date picker ignores its time part); false when the
     // value cannot be shown (out of range).
-    bool SetValue(TDateTime value);
+    bool SetValue(DateTime value);
     // What is shown, with date and time; nothing when a DTS_SHOWNONE box is unchecked.
-    std::optional<TDateTime> Value() const;
+    std::optional<DateTime> Value() const;
 
     // The user changed the value (DTN_DATETIMECHANGE).
     std::function<void()> onChange;

@@ -1,7 +1,7 @@
 #include "ui/controls/list_view.h"
 
 #include "ui/controls.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 

@@ -4,14 +4,14 @@
 
 namespace quorvel::ui {
 
-bool MonthCalendar::SetDate(TDateTime value) {
+bool MonthCalendar::SetDate(DateTime value) {
     std::optional<SYSTEMTIME> st = ToSystemTime(value);
     if (!st) return false;
     st->wHour = st->wMinute = st->wSecond = st->wMilliseconds = 0;
     return SendMessageW(Handle(), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&*st)) != 0;
 }
 
-std::optional<TDateTime> MonthCalendar::Date() const {
+std::optional<DateTime> MonthCalendar::Date() const {
     SYSTEMTIME st{};
     if (!SendMessageW(Handle(), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st))) return std::nullopt;
     st.wHour = st.wMinute = st.wSecond = st.wMilliseconds = 0;

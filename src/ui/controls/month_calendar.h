@@ -12,9 +12,9 @@ namespace quorvel::ui {
 class MonthCalendar : public Control {
 public:
     // Selects the day of value (its time is ignored) and shows its month.
-    bool SetDate(TDateTime value);
+    bool SetDate(DateTime value);
     // The selected day at 00:00.
-    std::optional<TDateTime> Date() const;
+    std::optional<DateTime> Date() const;
 
     // The selection changed (MCN_SELCHANGE), by the user or by scrolling months.
     std::function<void()> onChange;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "ui/module.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 

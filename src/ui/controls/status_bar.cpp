@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "ui/controls.h"
-#include "ui/wide.h"
+#include "core/wide.h"
 
 namespace quorvel::ui {
 
