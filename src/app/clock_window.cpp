@@ -161,7 +161,7 @@ void ClockWindow::OnTick() {
         FitWindowToText();
     }
     if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
-    // To come with the alarms window: its CheckAlarms, once per tick.
+    if (alarmsWindow_) alarmsWindow_->CheckAlarms();
     PeriodicSave();
 }
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "alarms/alarm.h"
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
 #include "platform/settings_registry.h"
@@ -19,6 +18,7 @@
 #include "ui/dc.h"
 #include "ui/timer.h"
 #include "ui/window.h"
+#include "windows/alarms/alarms_window.h"
 
 namespace quorvel {
 
@@ -87,9 +87,10 @@ public:
     bool StartupEntryExists();
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
-    // The alarm list SaveSettings saves after the settings; not owned, and it
-    // must outlive the window. Without one, SaveSettings saves the settings only.
-    void SetAlarmList(AlarmList* list) { alarmList_ = list; }
+    // The alarms window: its list is saved by SaveSettings after the settings,
+    // its check runs at every tick, and the Alarms command shows it. Not owned;
+    // it must outlive this window's messages. Without one, none of these happen.
+    void SetAlarmsWindow(AlarmsWindow* window) { alarmsWindow_ = window; }
 
     // Commands. Pointer positions are relative to the label that was pressed.
     enum class MouseButton { Left, Right, Middle };
@@ -154,7 +155,7 @@ private:
 
     bool formShowDone_ = false;
     SettingsRegistry registry_;
-    AlarmList* alarmList_ = nullptr;
+    AlarmsWindow* alarmsWindow_ = nullptr;
     bool saving_ = false;            // a periodic save (and its message box) is under way
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch

@@ -6,12 +6,11 @@
 
 #include <exception>
 
-#include "alarms/alarm.h"
-#include "alarms/alarm_registry.h"
-#include "app/alarm_loading.h"
 #include "app/clock_window.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "windows/alarm_editor/alarm_editor.h"
+#include "windows/alarms/alarms_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
@@ -22,17 +21,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         // 2. The clock window, the main window; its FormCreate runs before any
         //    other window exists. Closing it ends the program.
-        // The alarm list outlives the clock window, whose every close saves it.
-        AlarmList alarms;
+        // The window objects outlive the message loop; each window is created
+        // below in the program's order.
         ClockWindow form1;
+        AlarmEditor alarmEditor;
+        AlarmsWindow alarmsWindow(form1.Registry(), alarmEditor);
         form1.Create();
-        form1.SetAlarmList(&alarms);
 
         // 3. The settings window TfmSettings is created here, hidden.
-        // 4. The alarms window TfmAlarms is created here, hidden. Until it
-        //    exists the program holds the list and loads it here.
-        LoadAlarmsAtStart(alarms, form1.Registry(), form1.Handle());
-        // 5. The alarm editor TfmEditAlarm is created here, hidden.
+        // 4. The alarms window, hidden: it loads the alarm list (an error box on
+        //    failure) and arms alarm checking. From here the clock's ticks check
+        //    the alarms and its saves store the list.
+        alarmsWindow.Create();
+        form1.SetAlarmsWindow(&alarmsWindow);
+        // 5. The alarm editor, hidden, owned by the alarms window it serves.
+        alarmEditor.Create(alarmsWindow.Handle());
         // 6. The calendar window TfmCalendar is created here, hidden.
 
         // 7. The message loop, showing the clock first unless it starts hidden.
