@@ -74,6 +74,58 @@ void Alarm::AdvanceOneYear() {
     dateTime = static_cast<double>(date2 < 0 ? date2 - timeOfDay : date2 + timeOfDay);
 }
 
+Alarm::~Alarm() {
+    // Only the end of the whole list destroys an alarm whose trigger is open.
+    if (reminderWindow) reminderWindow->ForgetAlarm();
+}
+
+void Alarm::Fire(ReminderFactory& reminders) {
+    if (triggered) return;
+    triggered = true;
+    ReminderLink* window = nullptr;
+    try {
+        window = &reminders.CreateReminder();
+    } catch (...) {
+        // No window, so nothing would ever end this trigger: leave the alarm
+        // waiting, and the next check tries again.
+        triggered = false;
+        throw;
+    }
+    reminderWindow = window;
+    window->ShowAlarm(*this);
+}
+
+bool Alarm::StepBySchedule() {
+    switch (repeat) {
+        case RepeatKind::Each5Minutes:
+            Advance(5.0L / 1440.0L);
+            return true;
+        case RepeatKind::Each10Minutes:
+            Advance(10.0L / 1440.0L);
+            return true;
+        case RepeatKind::Each30Minutes:
+            Advance(1.0L / 48.0L);
+            return true;
+        case RepeatKind::Hourly:
+            Advance(1.0L / 24.0L);
+            return true;
+        case RepeatKind::Daily:
+            Advance(1.0L);
+            return true;
+        case RepeatKind::Weekly:
+            Advance(7.0L);
+            return true;
+        case RepeatKind::Monthly:
+            Advance(DaysInCurrentMonth());
+            return true;
+        case RepeatKind::Annually:
+            AdvanceOneYear();
+            return true;
+        default:
+            return false;
+    }
+}
+
 void Alarm::Rearm() {
     AlarmList& list = *collection_;
     switch (repeat) {
@@ -83,46 +135,57 @@ void Alarm::Rearm() {
         case RepeatKind::DeleteAfterTrigger:
             Destroy();
             break;
-        case RepeatKind::Each5Minutes:
-            Advance(5.0L / 1440.0L);
-            break;
-        case RepeatKind::Each10Minutes:
-            Advance(10.0L / 1440.0L);
-            break;
-        case RepeatKind::Each30Minutes:
-            Advance(1.0L / 48.0L);
-            break;
-        case RepeatKind::Hourly:
-            Advance(1.0L / 24.0L);
-            break;
-        case RepeatKind::Daily:
-            Advance(1.0L);
-            break;
-        case RepeatKind::Weekly:
-            Advance(7.0L);
-            break;
-        case RepeatKind::Monthly:
-            Advance(DaysInCurrentMonth());
-            break;
-        case RepeatKind::Annually:
-            AdvanceOneYear();
-            break;
         default:
             // A kind above Annually comes only from damaged data. Left as it
             // is, an enabled past alarm would fire again at every check.
-            enabled = false;
+            if (!StepBySchedule()) enabled = false;
             break;
     }
     list.NotifyRefresh();
 }
 
+void Alarm::ResumeSchedule(DateTime snoozedMoment) {
+    dateTime = *dueBeforeSnooze_;
+    dueBeforeSnooze_.reset();
+    // Fixed intervals jump most of the way at once: a remembered moment long
+    // past (a snooze during catch-up) must not cost one step per interval.
+    long double interval = 0;
+    switch (repeat) {
+        case RepeatKind::Each5Minutes: interval = 5.0L / 1440.0L; break;
+        case RepeatKind::Each10Minutes: interval = 10.0L / 1440.0L; break;
+        case RepeatKind::Each30Minutes: interval = 1.0L / 48.0L; break;
+        case RepeatKind::Hourly: interval = 1.0L / 24.0L; break;
+        case RepeatKind::Daily: interval = 1.0L; break;
+        case RepeatKind::Weekly: interval = 7.0L; break;
+        case RepeatKind::Monthly: interval = DaysInCurrentMonth(); break;
+        default: break;  // Annually steps year by year: at most 9999 steps
+    }
+    const long double gap = static_cast<long double>(snoozedMoment) - dateTime;
+    if (interval > 0 && gap > 2 * interval) {
+        const long double steps = std::floor(gap / interval) - 1;
+        dateTime = static_cast<double>(dateTime + steps * interval);
+    }
+    while (dateTime <= snoozedMoment) {
+        const DateTime before = dateTime;
+        StepBySchedule();
+        if (!(dateTime > before)) break;  // cannot move on: Advance has disabled it
+    }
+    collection_->NotifyRefresh();
+}
+
 void Alarm::EndTrigger(bool snoozed) {
     triggered = false;
     reminderWindow = nullptr;
+    const bool repeating = repeat >= RepeatKind::Each5Minutes && repeat <= RepeatKind::Annually;
     if (snoozed) {
+        // Further snoozes keep the first remembered moment.
+        if (repeating && !dueBeforeSnooze_) dueBeforeSnooze_ = dateTime;
         dateTime = Later(Now(), kSnoozeDelay);
         collection_->NotifyRefresh();
+    } else if (repeating && dueBeforeSnooze_) {
+        ResumeSchedule(dateTime);
     } else {
+        dueBeforeSnooze_.reset();
         Rearm();
     }
 }
@@ -165,6 +228,28 @@ void AlarmList::Clear() {
     while (!items_.empty()) {
         std::unique_ptr<Alarm> last = std::move(items_.back());
         items_.pop_back();
+    }
+}
+
+void AlarmList::CheckAlarms(ReminderFactory& reminders) {
+    if (!armed) return;
+    // The clock is read once and then again after every firing (which is what
+    // takes time) and for an alarm that falls due within the reading's possible
+    // age: every alarm is judged by the time of its own examination, without a
+    // clock read per alarm on a long list.
+    constexpr DateTime kFreshness = 1.0 / 86'400;  // one second
+    DateTime now = Now();
+    Walk walk(*this);
+    while (Alarm* alarm = walk.Next()) {
+        if (!armed) return;
+        if (!alarm->enabled || alarm->triggered) continue;
+        if (!(now >= alarm->dateTime)) {
+            if (!(alarm->dateTime - now <= kFreshness)) continue;  // NaN never falls due
+            now = Now();
+            if (now < alarm->dateTime) continue;
+        }
+        alarm->Fire(reminders);
+        now = Now();
     }
 }
 

@@ -1,6 +1,6 @@
-// One alarm and the list that owns all of them: fields and defaults, what
-// happens after an alarm has fired (re-arming), ending a trigger from outside
-// its reminder window, and a walk of the list that survives removals.
+// One alarm and the list that owns all of them: fields and defaults, firing,
+// what happens after an alarm has fired (re-arming, snoozing), ending a trigger
+// from outside its reminder window, and a walk of the list that survives removals.
 #pragma once
 
 #include <cstddef>
@@ -37,18 +37,36 @@ inline constexpr int kRepeatKindCount = 10;
 // "No repeat" ... "Annualy" (sic: the caption users know); empty above Annually.
 std::string_view RepeatKindCaption(RepeatKind kind);
 
+class Alarm;
+class AlarmList;
+
 // What an alarm knows of the reminder window open for its current trigger.
 class ReminderLink {
 public:
+    // Starts the trigger: shows the text, plays the sound or beeps; may end
+    // the trigger at once (an alarm with neither text nor sound).
+    virtual void ShowAlarm(Alarm& alarm) = 0;
     // Closes the window exactly as the user's OK does; its close processing ends
     // the trigger (Alarm::EndTrigger), which may destroy the alarm.
     virtual void PressOk() = 0;
+    // The alarm is being destroyed while its window is open (the whole list
+    // goes): the window must not touch it again.
+    virtual void ForgetAlarm() = 0;
 
 protected:
     ~ReminderLink() = default;
 };
 
-class AlarmList;
+// Makes the reminder windows of firing alarms.
+class ReminderFactory {
+public:
+    // A new reminder window with no owner, not yet started. Throws when the
+    // window cannot be made.
+    virtual ReminderLink& CreateReminder() = 0;
+
+protected:
+    ~ReminderFactory() = default;
+};
 
 // One alarm. Created only by AlarmList::AddAlarm and owned by that list.
 class Alarm {
@@ -71,6 +89,11 @@ public:
     // Position in the list, 0-based.
     std::size_t Index() const;
 
+    // Starts a trigger unless one is under way: marks the alarm triggered and
+    // hands it to a new reminder window, which may end the trigger (and destroy
+    // the alarm) before this returns.
+    void Fire(ReminderFactory& reminders);
+
     // Moves the alarm on after a trigger that ended without Snooze, by its
     // repeat kind, then asks the list's window to refresh. DeleteAfterTrigger
     // destroys the alarm: nothing may touch it after this call.
@@ -78,7 +101,16 @@ public:
 
     // The alarm's side of a reminder window's close processing: clears the
     // trigger, then snoozes (now + 5 minutes) or re-arms. May destroy the alarm.
+    //
+    // A repeating alarm keeps its schedule through snoozes: the first snooze
+    // remembers (in memory only) the moment it was due, and a later trigger
+    // that ends without Snooze moves it to the first moment of that schedule
+    // after the snoozed one, instead of stepping from the snoozed moment.
     void EndTrigger(bool snoozed);
+
+    // Forgets the schedule remembered by a snooze. Any edit of the alarm calls
+    // it: the edited alarm's own DateTime and repeat kind are its schedule.
+    void ClearSnoozeMemory() { dueBeforeSnooze_.reset(); }
 
     // Ends the current trigger from outside the reminder window, keeping the
     // alarm (a delete-after-trigger alarm becomes "No repeat") or deleting it.
@@ -93,13 +125,18 @@ private:
     friend struct std::default_delete<Alarm>;
 
     explicit Alarm(AlarmList& owner) : collection_(&owner) {}
-    ~Alarm() = default;
+    ~Alarm();
 
     // Adds an interval in extended precision, stored as a double.
     void Advance(long double days);
     void AdvanceOneYear();
+    // One interval of a repeating kind; false for kinds that do not repeat.
+    bool StepBySchedule();
+    // After a snoozed trigger: the remembered moment stepped past the snoozed one.
+    void ResumeSchedule(DateTime snoozedMoment);
 
     AlarmList* collection_;
+    std::optional<DateTime> dueBeforeSnooze_;
 };
 
 // The ordered list of all alarms; it owns them.
@@ -132,6 +169,12 @@ public:
     void Clear();
 
     std::optional<std::size_t> IndexOf(const Alarm& alarm) const;
+
+    // Fires every due alarm, in list order: enabled, not triggered, and its
+    // DateTime not later than now. Does nothing while the list is not armed.
+    // Survives alarms removed by their own firing. Allocates nothing unless an
+    // alarm fires.
+    void CheckAlarms(ReminderFactory& reminders);
 
     // Visits the alarms in list order while they may be destroyed on the way
     // (firing can re-arm and delete alarms): an alarm removed during the walk

@@ -161,8 +161,17 @@ void ClockWindow::OnTick() {
         FitWindowToText();
     }
     if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
-    if (alarmsWindow_) alarmsWindow_->CheckAlarms();
+    if (alarmCheck_) alarmCheck_();
     PeriodicSave();
+}
+
+void ClockWindow::SetAlarmsWindow(AlarmsWindow* window) {
+    alarmsWindow_ = window;
+    if (window) {
+        alarmCheck_ = [window] { window->CheckAlarms(); };
+    } else {
+        alarmCheck_ = nullptr;
+    }
 }
 
 // Every 2 minutes, counted from the end of the last save. Ticks keep arriving

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
@@ -88,9 +90,12 @@ public:
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
     // The alarms window: its list is saved by SaveSettings after the settings,
-    // its check runs at every tick, and the Alarms command shows it. Not owned;
-    // it must outlive this window's messages. Without one, none of these happen.
-    void SetAlarmsWindow(AlarmsWindow* window) { alarmsWindow_ = window; }
+    // its CheckAlarms becomes the tick's alarm check, and the Alarms command
+    // shows it. Not owned; it must outlive this window's messages.
+    void SetAlarmsWindow(AlarmsWindow* window);
+    // The alarm check, run on every tick after the clock text has been updated
+    // and before the periodic save.
+    void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
 
     // Commands. Pointer positions are relative to the label that was pressed.
     enum class MouseButton { Left, Right, Middle };
@@ -156,6 +161,7 @@ private:
     bool formShowDone_ = false;
     SettingsRegistry registry_;
     AlarmsWindow* alarmsWindow_ = nullptr;
+    std::function<void()> alarmCheck_;
     bool saving_ = false;            // a periodic save (and its message box) is under way
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch

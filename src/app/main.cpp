@@ -11,6 +11,7 @@
 #include "ui/modal.h"
 #include "windows/alarm_editor/alarm_editor.h"
 #include "windows/alarms/alarms_window.h"
+#include "windows/reminder/reminder_windows.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
@@ -31,7 +32,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // 3. The settings window TfmSettings is created here, hidden.
         // 4. The alarms window, hidden: it loads the alarm list (an error box on
         //    failure) and arms alarm checking. From here the clock's ticks check
-        //    the alarms and its saves store the list.
+        //    the alarms, firing ones get reminder windows centred on the clock's
+        //    monitor, and the clock's saves store the list. The reminder windows
+        //    go before the list, their triggers left open (nothing stored changes).
+        ReminderWindows reminders(form1.Handle());
+        alarmsWindow.SetReminders(&reminders);
         alarmsWindow.Create();
         form1.SetAlarmsWindow(&alarmsWindow);
         // 5. The alarm editor, hidden, owned by the alarms window it serves.

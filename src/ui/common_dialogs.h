@@ -4,7 +4,7 @@
 //   ui::OpenFileRequest request{.owner = Handle(), .filters = {{"Sounds", "*.wav;*.mid;*.mp3"}}};
 //   if (auto path = ui::ChooseFileToOpen(request)) player.FileName = *path;
 //   if (auto font = ui::ChooseFontFor(Handle(), {settings.font})) settings.font = font->font;
-//   if (auto colour = ui::ChooseColour(Handle(), ToColorRef(settings.back))) ...
+//   if (auto colour = ui::ChooseColour(Handle(), ToColourRef(settings.back))) ...
 #pragma once
 
 #include <windows.h>
@@ -47,7 +47,7 @@ void AnswerOpenFileDialogs(OpenFileAnswer answer);
 // --- Font (ChooseFontW, with effects) ----------------------------------------
 
 // A font description as the dialog takes and gives it: the program's FontSpec
-// (face, size in points, style bits fsBold/fsItalic/fsUnderline/fsStrikeOut,
+// (face, size in points, style bits kBold/kItalic/kUnderline/kStrikeOut,
 // colour) and the character set.
 struct FontChoice {
     FontSpec font;

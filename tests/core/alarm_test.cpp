@@ -276,6 +276,8 @@ TEST_F(AlarmTest, NoRepeatAndDeleteAfterTrigger) {
 struct FakeReminder : ReminderLink {
     Alarm* alarm = nullptr;
     int presses = 0;
+    void ShowAlarm(Alarm&) override {}
+    void ForgetAlarm() override { alarm = nullptr; }
     void PressOk() override {
         ++presses;
         alarm->EndTrigger(false);

@@ -277,28 +277,25 @@ TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
 TEST_F(AlarmEditorTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
     CleanRegistry clean;
     SettingsRegistry registry;
+    FakeReminders reminders;  // outlives the list
     AlarmsWindow window(registry, editor);
+    window.SetReminders(&reminders);
     window.Create();
     window.Show();
-    int fired = 0;
-    window.SetFireAlarm([&](Alarm& alarm) {
-        ++fired;
-        alarm.triggered = true;
-    });
     steps.Then([&] {
         Type(Editor::kNameBox, "past");
         const SYSTEMTIME yesterday = *ui::ToSystemTime(kStart - 1);
         SendMessageW(Item(Editor::kDatePicker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&yesterday));
         window.CheckAlarms();  // ticks while the editor is open
         window.CheckAlarms();
-        EXPECT_EQ(fired, 0);
+        EXPECT_TRUE(reminders.Fired().empty());
         Click(Editor::kOkButton);
     });
     SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(AlarmsWindow::kAddCommand, 0), 0);
     ASSERT_EQ(window.Alarms().Count(), 1u);
     EXPECT_EQ(window.ListView().ItemText(0, AlarmsWindow::kNameColumn), "past");
     window.CheckAlarms();
-    EXPECT_EQ(fired, 1);
+    EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"past"});
     window.Destroy();
 }
 

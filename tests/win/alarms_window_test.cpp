@@ -343,50 +343,22 @@ TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
               Window::DateTimeCell(kStart + 1.0 / 24, ReadUserFormatSettings()));
 }
 
-TEST_F(AlarmsWindowTest, TheCheckFiresDueAlarmsInListOrderOnlyWhileArmed) {
-    Open();
-    std::vector<std::string> fired;
-    window.SetFireAlarm([&](Alarm& alarm) {
-        fired.push_back(alarm.name);
-        alarm.triggered = true;
-        // An alarm with neither text nor sound ends its trigger inside Fire;
-        // a delete-after-trigger one then leaves the list during the walk.
-        if (alarm.reminder.empty()) alarm.EndTrigger(false);
-    });
-    Add("later", kStart + 1.0 / 86400000);
-    Add("off", kStart - 1).enabled = false;
-    Add("gone", kStart).repeat = RepeatKind::DeleteAfterTrigger;
-    Add("now", kStart).reminder = "x";
-    Add("past", kStart - 2).reminder = "y";
-
-    window.Alarms().armed = false;
-    window.CheckAlarms();
-    EXPECT_TRUE(fired.empty());
-    window.Alarms().armed = true;
-    window.CheckAlarms();
-    EXPECT_EQ(fired, (std::vector<std::string>{"gone", "now", "past"}));
-    window.CheckAlarms();
-    EXPECT_EQ(fired.size(), 3u) << "triggered alarms do not fire again";
-    EXPECT_EQ(ListNames(), (std::vector<std::string>{"later", "off", "now", "past"}));
-}
-
 TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
     ClockWindow clock;
     clock.Create();
+    FakeReminders reminders;
+    window.SetReminders(&reminders);
     window.Create();
     clock.SetAlarmsWindow(&window);
-    std::vector<Alarm*> fired;
-    window.SetFireAlarm([&](Alarm& alarm) {
-        alarm.triggered = true;
-        fired.push_back(&alarm);
-    });
-    Alarm& due = Add("due", kStart);
+    Add("due", kStart);
+    Add("later", kStart + 1.0 / 86400);
     clock.OnTick();
-    EXPECT_EQ(fired, std::vector<Alarm*>{&due});
+    EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"due"});
 
     SendMessageW(clock.Handle(), WM_COMMAND, MAKEWPARAM(kAlarmsCommand, 0), 0);
     EXPECT_TRUE(IsWindowVisible(window.Handle()));
-    EXPECT_EQ(Column(Window::kNameColumn), std::vector<std::string>{"due"});
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"due", "later"}));
+    window.Alarms().Clear();  // before the reminders go
     clock.SetAlarmsWindow(nullptr);
     clock.Destroy();
     MSG msg;

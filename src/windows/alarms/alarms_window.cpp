@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "../../../res/resource_ids.h"
-#include "core/clock.h"
 #include "core/wide.h"
 #include "platform/user_locale.h"
 #include "ui/message_box.h"
@@ -283,12 +282,7 @@ bool AlarmsWindow::OnContextMenu(HWND control, POINT screen) {
 // ---- Alarm checking ---------------------------------------------------------------
 
 void AlarmsWindow::CheckAlarms() {
-    if (!alarmList_.armed || !fireAlarm_) return;
-    // Firing may re-arm and remove alarms; the walk goes on with the next one.
-    AlarmList::Walk walk(alarmList_);
-    while (Alarm* alarm = walk.Next()) {
-        if (alarm->enabled && !alarm->triggered && Now() >= alarm->dateTime) fireAlarm_(*alarm);
-    }
+    if (reminders_) alarmList_.CheckAlarms(*reminders_);
 }
 
 // ---- Commands ---------------------------------------------------------------------

@@ -5,7 +5,6 @@
 // of every clock tick. Closing it only hides it.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,9 +30,6 @@ public:
     // Columns of the table, left to right.
     enum Column : int { kNameColumn, kEnabledColumn, kDateTimeColumn, kRepeatColumn, kSoundColumn, kReminderColumn };
 
-    // Starts an alarm's trigger (Alarm::Fire). The check calls it for every due alarm.
-    using FireAlarm = std::function<void(Alarm&)>;
-
     // The registry object and the editor must outlive the window.
     AlarmsWindow(SettingsRegistry& registry, AlarmEditing& editor);
     ~AlarmsWindow() override;
@@ -54,7 +50,9 @@ public:
     const std::vector<ui::Action*>& Actions() const { return actions_; }
     HMENU PopupMenu() const { return popupMenu_.Get(); }
 
-    void SetFireAlarm(FireAlarm fire) { fireAlarm_ = std::move(fire); }
+    // Where firing alarms get their reminder windows; not owned. Without one
+    // the check does nothing.
+    void SetReminders(ReminderFactory* reminders) { reminders_ = reminders; }
 
     // Rebuilds the table from the list; the selection stays on the same alarm
     // while it exists, else on the same row position.
@@ -103,7 +101,7 @@ private:
     AlarmList alarmList_;
     AlarmStore store_;
     AlarmEditing& editor_;
-    FireAlarm fireAlarm_;
+    ReminderFactory* reminders_ = nullptr;
     Alarm* selectedAlarm_ = nullptr;
     FormatSettings locale_;
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -83,23 +84,46 @@ private:
     bool running_ = false;
 };
 
-// Stands in for a reminder window: OK (pressed from outside) runs the close
-// processing of a reminder without Snooze, as the real window does.
+// Stands in for a reminder window that stays open: OK (pressed from outside)
+// runs the close processing of a reminder without Snooze, as the real window does.
 class FakeReminder : public ReminderLink {
 public:
-    explicit FakeReminder(Alarm& alarm) : alarm_(&alarm) {
+    FakeReminder() = default;
+    // An open trigger of the alarm.
+    explicit FakeReminder(Alarm& alarm) {
         alarm.triggered = true;
         alarm.reminderWindow = this;
+        alarm_ = &alarm;
     }
+    void ShowAlarm(Alarm& alarm) override { alarm_ = &alarm; }
     void PressOk() override {
         ++presses;
-        Alarm* alarm = std::exchange(alarm_, nullptr);
-        if (alarm) alarm->EndTrigger(false);
+        if (Alarm* alarm = std::exchange(alarm_, nullptr)) alarm->EndTrigger(false);
     }
+    void ForgetAlarm() override { alarm_ = nullptr; }
     int presses = 0;
 
 private:
-    Alarm* alarm_;
+    Alarm* alarm_ = nullptr;
+};
+
+// Hands out FakeReminders and remembers the alarms that fired, by name.
+class FakeReminders : public ReminderFactory {
+public:
+    ReminderLink& CreateReminder() override { return windows.emplace_back(); }
+    std::vector<std::string> Fired() const {
+        std::vector<std::string> names;
+        for (const Named& w : windows) names.push_back(w.name);
+        return names;
+    }
+    struct Named : FakeReminder {
+        void ShowAlarm(Alarm& alarm) override {
+            name = alarm.name;
+            FakeReminder::ShowAlarm(alarm);
+        }
+        std::string name;
+    };
+    std::deque<Named> windows;
 };
 
 inline void PutLe(std::vector<unsigned char>& bytes, std::uint32_t value, int size) {

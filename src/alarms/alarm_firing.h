@@ -1,0 +1,65 @@
+// One firing of an alarm as its reminder window runs it: what the window shows,
+// plays and beeps when the alarm fires, and the close processing that ends the
+// trigger, once, whatever closes the window. The window supplies the platform's
+// part through the protected steps.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "alarms/alarm.h"
+
+namespace quorvel {
+
+class AlarmFiring : public ReminderLink {
+public:
+    // Shows the reminder text (if any) in front, plays the sound once or
+    // beeps; an alarm with neither text nor sound ends at once. A text-less
+    // alarm whose sound cannot be played shows the window with the error line,
+    // so the user sees that it fired and why it was silent.
+    void ShowAlarm(Alarm& alarm) final;
+    void PressOk() override { Close(); }
+    void ForgetAlarm() final { alarm_ = nullptr; }
+
+    // The ways a firing ends. Each runs the close processing unless it has
+    // run already; a request after it (a report already queued) is ignored.
+    void Close();          // OK, the close box, CloseReminder
+    void Snooze();         // Snooze: the alarm comes due again in 5 minutes
+    void SoundFinished();  // the player's end report
+
+    bool Closed() const { return closed_; }
+
+    static constexpr std::string_view kSoundErrorPrefix = "Cannot play sound - ";
+
+protected:
+    AlarmFiring() = default;
+    // A window that goes before its firing has ended (the program ends) leaves
+    // the alarm triggered, as stored before it fired, and no longer linked to it.
+    ~AlarmFiring();
+
+    // Puts the text into the text box, replacing what it held.
+    virtual void SetText(const std::string& text) = 0;
+    // Adds a line under the text box's text.
+    virtual void AppendLine(const std::string& line) = 0;
+    // Shows the window, not modal, in front of the others.
+    virtual void ShowInFront() = 0;
+    // Opens the file and plays it once, with an end report if asked. Throws
+    // (std::exception with the platform's text) when the file cannot be
+    // opened; returns the platform's text for a play the device refused,
+    // empty when it plays.
+    virtual std::string StartSound(const std::string& path, bool reportEnd) = 0;
+    // The platform's default alert sound.
+    virtual void Beep() = 0;
+    // Stops the sound if it is playing, then closes the player.
+    virtual void StopSound() = 0;
+    // Hides the window and has it freed once the event loop is next reached,
+    // never inside the handler running now.
+    virtual void Release() = 0;
+
+private:
+    Alarm* alarm_ = nullptr;
+    bool snoozed_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace quorvel

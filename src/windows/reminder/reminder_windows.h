@@ -1,0 +1,42 @@
+// ReminderWindows: makes a reminder window for every firing alarm, owns the
+// open ones, and frees each from the event loop once its close processing has
+// run. Windows still open when it goes are destroyed without ending their
+// triggers, so their alarms stay as stored before they fired.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "alarms/alarm.h"
+#include "ui/message_window.h"
+#include "windows/reminder/reminder_window.h"
+
+namespace quorvel {
+
+class ReminderWindows final : public ReminderFactory {
+public:
+    // New windows are centred on the monitor of `placeNear` (the clock).
+    explicit ReminderWindows(HWND placeNear);
+    ~ReminderWindows();
+    ReminderWindows(const ReminderWindows&) = delete;
+    ReminderWindows& operator=(const ReminderWindows&) = delete;
+
+    ReminderLink& CreateReminder() override;
+
+    // The windows not yet freed, oldest first.
+    std::size_t Count() const { return windows_.size(); }
+    ReminderWindow& operator[](std::size_t index) const { return *windows_[index]; }
+
+private:
+    void ScheduleFree(ReminderWindow& window);
+    void Free(const ReminderWindow* window);
+
+    HWND placeNear_;
+    std::vector<std::unique_ptr<ReminderWindow>> windows_;
+    ui::MessageWindow freeRequests_;
+};
+
+}  // namespace quorvel
