@@ -43,8 +43,8 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 264, 75, 24}, Anchor::Right | Anchor::Bottom,
      kTab | BS_PUSHBUTTON},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
-    {Editor::kNameLabel, WC_STATICW, L"Name:", {24, 16, 34, 13}, kLeftTop},
-    {Editor::kDateLabel, WC_STATICW, L"Date/time:", {8, 44, 54, 13}, kLeftTop},
+    {Editor::kNameLabel, WC_STATICW, L"Name:", {24, 16, 40, 13}, kLeftTop},
+    {Editor::kDateLabel, WC_STATICW, L"Date/time:", {8, 44, 57, 13}, kLeftTop},
     {Editor::kRepeatLabel, WC_STATICW, L"Repeat:", {139, 111, 60, 13}, kLeftTop},
     {Editor::kPlayButton, WC_BUTTONW, L"", {288, 74, 24, 23}, kRightTop,
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
@@ -53,6 +53,7 @@ constexpr ui::ControlSpec kControls[] = {
 constexpr SIZE kClientSize{314, 294};
 constexpr SIZE kOuterSize{322, 321};
 constexpr SIZE kMinimumSize{250, 250};
+constexpr int kFontHeight = 11;
 constexpr int kBrowseFontHeight = 13;
 constexpr int kImageSize = 16;
 constexpr UINT kFocusNameBox = WM_APP + 1;
@@ -76,6 +77,15 @@ std::string ExpandEnvironment(const std::string& text) {
     std::wstring expanded(needed, L'\0');
     if (ExpandEnvironmentStringsW(wide.c_str(), expanded.data(), needed) == 0) return text;
     return Narrow(expanded.c_str());
+}
+
+ui::Font SansSerif(int height, LONG weight) {
+    LOGFONTW font{};
+    font.lfHeight = -height;
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+    return ui::Font(CreateFontIndirectW(&font));
 }
 
 ui::Icon LoadImageIcon(int id, int size) {
@@ -137,15 +147,15 @@ void AlarmEditor::OnCreate() {
 
 void AlarmEditor::OnDpiChanged(UINT) { ApplyImagesAndFonts(); }
 
-// The bold browse caption and the preview pictures at the window's resolution
-// (the toolkit gives every control the message font on a DPI change).
+// The window's font, the bold browse caption and the preview pictures at the
+// window's resolution (the toolkit gives every control the message font on a
+// DPI change).
 void AlarmEditor::ApplyImagesAndFonts() {
-    LOGFONTW font{};
-    font.lfHeight = -Scale(kBrowseFontHeight);
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    browseFont_ = ui::Font(CreateFontIndirectW(&font));
+    font_ = SansSerif(Scale(kFontHeight), FW_NORMAL);
+    for (const ui::ControlSpec& control : kControls) {
+        SendMessageW(Item(control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    }
+    browseFont_ = SansSerif(Scale(kBrowseFontHeight), FW_BOLD);
     SendMessageW(Item(kBrowseButton), WM_SETFONT, reinterpret_cast<WPARAM>(browseFont_.Get()), TRUE);
     speaker_ = LoadImageIcon(IDI_SPEAKER_IMAGE, Scale(kImageSize));
     speakerDisabled_ = LoadImageIcon(IDI_SPEAKER_DISABLED_IMAGE, Scale(kImageSize));

@@ -89,6 +89,7 @@ private:
     ui::CheckBox enabledCheck_;
     ui::CheckBox reminderCheck_;
     std::string dialogFileName_;  // the file dialog's file name, kept through the run
+    ui::Font font_;
     ui::Font browseFont_;
     ui::Icon speaker_;
     ui::Icon speakerDisabled_;
