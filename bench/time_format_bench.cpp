@@ -2,27 +2,10 @@
 // allocates nothing once the caller's buffer has grown.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "allocation_count.h"
 #include "core/format/time_format.h"
-
-namespace {
-
-std::atomic<long long> allocationCount{0};
-
-}  // namespace
-
-// Every heap allocation of the program passes here, so the loop below can count its own.
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -34,14 +17,14 @@ void FormatInto(benchmark::State& state, const char* format) {
     std::string out;
     FormatDateTime(out, format, 46363.37855613426, settings);  // grows the buffer once
     double value = 46363.37855613426;
-    const long long before = allocationCount.load();
+    const long long before = quorvel_bench::AllocationCount();
     for (auto _ : state) {
         FormatDateTime(out, format, value, settings);
         benchmark::DoNotOptimize(out.data());
         value += 1.0 / 86'400'000.0;  // a new millisecond every call
     }
     state.counters["allocs_per_op"] = benchmark::Counter(
-        static_cast<double>(allocationCount.load() - before) / static_cast<double>(state.iterations()));
+        static_cast<double>(quorvel_bench::AllocationCount() - before) / static_cast<double>(state.iterations()));
 }
 
 void BM_FormatClockText(benchmark::State& state) { FormatInto(state, "hh:mm:ss"); }
@@ -51,10 +34,10 @@ void BM_FormatEmptyFormat(benchmark::State& state) { FormatInto(state, ""); }
 // call must allocate for a text past the small-string buffer.
 void BM_FormatIntoNewString(benchmark::State& state) {
     const auto& settings = EnUsFormatSettings();
-    const long long before = allocationCount.load();
+    const long long before = quorvel_bench::AllocationCount();
     for (auto _ : state) benchmark::DoNotOptimize(FormatDateTime("", 46363.37855613426, settings));
     state.counters["allocs_per_op"] = benchmark::Counter(
-        static_cast<double>(allocationCount.load() - before) / static_cast<double>(state.iterations()));
+        static_cast<double>(quorvel_bench::AllocationCount() - before) / static_cast<double>(state.iterations()));
 }
 
 }  // namespace

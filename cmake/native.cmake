@@ -25,7 +25,7 @@ endforeach()
 
 file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
 if(benches)
-  add_executable(quorvel_bench ${benches})
+  add_executable(quorvel_bench ${benches} ${PROJECT_SOURCE_DIR}/bench/allocation_count.cpp)
   target_link_libraries(quorvel_bench PRIVATE quorvel_alarms quorvel_core benchmark::benchmark_main)
   target_compile_options(quorvel_bench PRIVATE -O2)
 endif()

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "app/clock_window.h"
+#include "windows/calendar/calendar_window.h"
+#include "windows/settings/settings_window.h"
 
 namespace quorvel {
 namespace {
@@ -118,10 +120,7 @@ void ClockWindow::OnFaceMouseMove(const ClockLabel&, int x, int y) {
 
 void ClockWindow::OnFaceMouseUp(const ClockLabel&, MouseButton, int, int) { dragging_ = false; }
 
-void ClockWindow::OnFaceDoubleClick(const ClockLabel&) {
-    // Shows the settings window without waiting (brought to the front when it
-    // is already shown), once the settings window has landed.
-}
+void ClockWindow::OnFaceDoubleClick(const ClockLabel&) { OnPropertiesCommand(); }
 
 // Whole notches of 120 units each run one step; the rest waits for more
 // movement in the same direction, and movement the other way takes from it.
@@ -173,18 +172,17 @@ void ClockWindow::OnAlarmsCommand() {
 }
 
 void ClockWindow::OnCalendarCommand() {
-    // Sets the calendar to today and shows it, once the calendar window has landed.
+    if (calendarWindow_) calendarWindow_->ShowToday();
 }
 
 void ClockWindow::OnAboutCommand() { ShowAbout(); }
 
-void ClockWindow::ShowAbout() {
-    // Creates a new about window and shows it without waiting, once the about
-    // window has landed.
-}
+// Another about window each time; those still open stay open.
+void ClockWindow::ShowAbout() { aboutWindows_.ShowNew(); }
 
+// Without waiting; a settings window already shown comes to the front.
 void ClockWindow::OnPropertiesCommand() {
-    // Shows the settings window without waiting, once the settings window has landed.
+    if (settingsWindow_) settingsWindow_->ShowSettings();
 }
 
 void ClockWindow::OnExitCommand() {

@@ -195,6 +195,22 @@ int ClockWindow::ShadowOffset() const {
     return std::clamp(shadowDepth_, -kLimit, kLimit);
 }
 
+ClockLabel& ClockWindow::Label(FaceLabel label) {
+    return label == FaceLabel::Text ? text_ : label == FaceLabel::Shadow ? shadow_ : outline_;
+}
+
+const ClockLabel& ClockWindow::Label(FaceLabel label) const {
+    return label == FaceLabel::Text ? text_ : label == FaceLabel::Shadow ? shadow_ : outline_;
+}
+
+const FontSpec& ClockWindow::LabelFont(FaceLabel label) const { return Label(label).Font(); }
+
+void ClockWindow::SetLabelFont(FaceLabel label, const FontSpec& font) { Label(label).SetFont(font); }
+
+bool ClockWindow::LabelVisible(FaceLabel label) const { return Label(label).Visible(); }
+
+void ClockWindow::SetLabelVisible(FaceLabel label, bool visible) { Label(label).SetVisible(visible); }
+
 void ClockWindow::PlaceShadow() {
     shadow_.SetLeft(text_.Left() + ShadowOffset());
     shadow_.SetTop(text_.Top() + ShadowOffset());

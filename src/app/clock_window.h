@@ -21,13 +21,18 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 #include "windows/alarms/alarms_window.h"
+#include "windows/about/about_window.h"
+#include "windows/settings/tunable_clock.h"
 
 namespace quorvel {
+
+class CalendarWindow;
+class SettingsWindow;
 
 // The clock window's class; with its caption "Quorvel" it tells whether the
 // program is running.
 
-class ClockWindow : public ui::Window {
+class ClockWindow : public ui::Window, public TunableClock {
 public:
     ClockWindow();
     ~ClockWindow() override;
@@ -61,16 +66,16 @@ public:
 
     // Window colour, opacity and colour key. Setting a value different from the
     // current one takes effect at once; the same value does nothing.
-    Colour BackgroundColour() const { return backgroundColour_; }
-    void SetBackgroundColour(Colour colour);
+    Colour BackgroundColour() const override { return backgroundColour_; }
+    void SetBackgroundColour(Colour colour) override;
     bool AlphaBlend() const { return alphaBlend_; }
     void SetAlphaBlend(bool on);
-    std::uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
-    void SetAlphaBlendValue(std::uint8_t alpha);
-    bool TransparentColour() const { return transparentColour_; }
-    void SetTransparentColour(bool on);
+    std::uint8_t AlphaBlendValue() const override { return alphaBlendValue_; }
+    void SetAlphaBlendValue(std::uint8_t alpha) override;
+    bool TransparentColour() const override { return transparentColour_; }
+    void SetTransparentColour(bool on) override;
     Colour TransparentColourValue() const { return transparentColourValue_; }
-    void SetTransparentColourValue(Colour key);
+    void SetTransparentColourValue(Colour key) override;
 
     // The user's regional settings the clock text is formatted with.
     const FormatSettings& Locale() const { return locale_; }
@@ -79,14 +84,33 @@ public:
     void FormShow();
     void FormClose();
     void OnTick();
-    void PlaceShadow();
+    void PlaceShadow() override;
+
+    // The clock face as the settings window changes it.
+    const FontSpec& LabelFont(FaceLabel label) const override;
+    void SetLabelFont(FaceLabel label, const FontSpec& font) override;
+    bool LabelVisible(FaceLabel label) const override;
+    void SetLabelVisible(FaceLabel label, bool visible) override;
+    const std::string& TimeFormat() const override { return timeFormat_; }
+    void SetTimeFormat(const std::string& format) override { timeFormat_ = format; }
+    std::int32_t ShadowDepth() const override { return shadowDepth_; }
+    void SetShadowDepth(std::int32_t depth) override { shadowDepth_ = depth; }
+    bool IsClockVisible() const override { return IsWindowVisible(Handle()) != FALSE; }
+    void CloseClock() override { OnExitCommand(); }
+
+    // The windows the commands open; not owned, and they must outlive this
+    // window's messages. Without them the commands do nothing.
+    void SetSettingsWindow(SettingsWindow* window) { settingsWindow_ = window; }
+    void SetCalendarWindow(CalendarWindow* window) { calendarWindow_ = window; }
+    // The about windows opened by ShowAbout.
+    const AboutWindows& OpenedAboutWindows() const { return aboutWindows_; }
 
     // Settings storage: the registry key of the clock's settings and the
     // start-up entry. Failures are reported here, in a message box.
     void LoadSettings();
-    void SaveSettings();
-    void SetStartupEntry(bool enabled);
-    bool StartupEntryExists();
+    void SaveSettings() override;
+    void SetStartupEntry(bool enabled) override;
+    bool StartupEntryExists() override;
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
     // The alarms window: its list is saved by SaveSettings after the settings,
@@ -105,16 +129,16 @@ public:
     void OnFaceDoubleClick(const ClockLabel& sender);
     void OnMouseWheelUp();
     void OnMouseWheelDown();
-    void OnAlarmsCommand();
+    void OnAlarmsCommand() override;
     void OnCalendarCommand();
-    void OnHideCommand();
+    void OnHideCommand() override;
     void OnAboutCommand();
     void OnExitCommand();
     void OnPropertiesCommand();
     void OnTrayClick(TrayIcon& sender);
     void OnTrayDoubleClick(TrayIcon& sender);
     void OnTrayRightClick(TrayIcon& sender, int x, int y);
-    void ShowAbout();
+    void ShowAbout() override;
 
     bool PreTranslateMessage(MSG& msg) override;
 
@@ -135,6 +159,8 @@ private:
     // message is not pointer input.
     bool HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam);
     ClockLabel* LabelAt(POINT client);
+    ClockLabel& Label(FaceLabel label);
+    const ClockLabel& Label(FaceLabel label) const;
     void Wheel(int delta);
     void PopupMenuAt(int x, int y);
     void OpenTrayClickMenu();
@@ -162,6 +188,9 @@ private:
     SettingsRegistry registry_;
     AlarmsWindow* alarmsWindow_ = nullptr;
     std::function<void()> alarmCheck_;
+    SettingsWindow* settingsWindow_ = nullptr;
+    CalendarWindow* calendarWindow_ = nullptr;
+    AboutWindows aboutWindows_;
     bool saving_ = false;            // a periodic save (and its message box) is under way
     ClockLabel* pressed_ = nullptr;  // the label holding the pointer capture
     int wheelDelta_ = 0;             // wheel movement short of a full notch

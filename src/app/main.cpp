@@ -12,6 +12,8 @@
 #include "windows/alarm_editor/alarm_editor.h"
 #include "windows/alarms/alarms_window.h"
 #include "windows/reminder/reminder_windows.h"
+#include "windows/calendar/calendar_window.h"
+#include "windows/settings/settings_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
@@ -29,7 +31,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         AlarmsWindow alarmsWindow(form1.Registry(), alarmEditor);
         form1.Create();
 
-        // 3. The settings window TfmSettings is created here, hidden.
+        // 3. The settings window, hidden.
+        SettingsWindow settings(form1);
+        settings.Create();
+        form1.SetSettingsWindow(&settings);
         // 4. The alarms window, hidden: it loads the alarm list (an error box on
         //    failure) and arms alarm checking. From here the clock's ticks check
         //    the alarms, firing ones get reminder windows centred on the clock's
@@ -41,7 +46,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         form1.SetAlarmsWindow(&alarmsWindow);
         // 5. The alarm editor, hidden, owned by the alarms window it serves.
         alarmEditor.Create(alarmsWindow.Handle());
-        // 6. The calendar window TfmCalendar is created here, hidden.
+        // 6. The calendar window, hidden.
+        CalendarWindow calendar;
+        calendar.Create();
+        form1.SetCalendarWindow(&calendar);
 
         // 7. The message loop, showing the clock first unless it starts hidden.
         if (form1.showOnStart_) form1.Show();

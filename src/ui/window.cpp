@@ -86,11 +86,19 @@ bool Window::HandleEnterOrEscape(const MSG& msg) {
     const LRESULT code =
         msg.hwnd == hwnd_ ? 0 : SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
-    if (msg.wParam == VK_ESCAPE) return PressButton(cancelButton_);
+    // A declared button owns its key even while disabled (IsDialogMessage would
+    // send IDOK / IDCANCEL instead); undeclared keys go on to IsDialogMessage.
+    if (msg.wParam == VK_ESCAPE) {
+        if (!cancelButton_) return false;
+        PressButton(cancelButton_);
+        return true;
+    }
     if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && msg.hwnd != hwnd_) {
         return PressButton(GetDlgCtrlID(msg.hwnd));  // the focused push button
     }
-    return PressButton(defaultButton_);
+    if (!defaultButton_) return false;
+    PressButton(defaultButton_);
+    return true;
 }
 
 // Activation puts the keyboard back on the control that had it, or on the first
@@ -302,6 +310,17 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (!controls_.Empty() && FocusOnActivation(wParam)) return 0;
             return DefaultHandling(msg, wParam, lParam);
+        case WM_NEXTDLGCTL: {
+            // What DefDlgProc does, for IsDialogMessage's mnemonics of labels
+            // and the like in windows that are not dialogs.
+            const HWND target =
+                LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+            if (target && IsChild(hwnd_, target)) {
+                SetFocus(target);
+                if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
+            }
+            return 0;
+        }
         case WM_SETCURSOR:
             if (BusyCursor::Active() && LOWORD(lParam) == HTCLIENT) {
                 SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -53,8 +53,9 @@ public:
     // Keyboard handling before a message is dispatched; true when the message
     // was consumed. The default, in this order: the window's accelerator table;
     // Enter (the focused push button, else the default button) and Escape (the
-    // cancel button) unless the focused control wants the key; then, for
-    // windows with WS_EX_CONTROLPARENT, dialog navigation (Tab, arrows, mnemonics).
+    // cancel button) unless the focused control wants the key (WM_GETDLGCODE);
+    // then, for windows with WS_EX_CONTROLPARENT, dialog navigation (Tab,
+    // arrows, mnemonics, and Enter/Escape as IDOK/IDCANCEL when no button is declared).
     virtual bool PreTranslateMessage(MSG& msg);
 
     // The window's own accelerators, translated to WM_COMMAND for this window

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -17,37 +18,23 @@
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "core/wide.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/feedback.h"
-#include "ui/message_box.h"
 #include "windows/reminder/reminder_windows.h"
 
 namespace quorvel {
 namespace {
+
+using testing_support::PumpFor;
+using testing_support::PumpUntil;
 
 using enum RepeatKind;
 
 constexpr DateTime kNow = 46'095.5;  // 2026-03-14 12:00
 constexpr DateTime kMinute = 1.0 / 1440;
 constexpr DateTime kMillisecond = 1.0 / 86'400'000;  // sums of intervals round differently
-constexpr DWORD kDeadlineMs = 5000;
-
-// Dispatches messages until done() or the deadline; false when time ran out.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = kDeadlineMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (done()) return true;
-        if (GetTickCount() - start >= ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
+constexpr auto kDeadline = std::chrono::seconds(5);
 
 void Put(std::vector<char>& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
@@ -92,12 +79,10 @@ protected:
     }
     void SetUp() override {
         SetClock(kNow);
-        ui::AnswerAlertBeeps([this](UINT type) { beeps.push_back(type); });
         list.armed = true;
     }
     void TearDown() override {
         reminders.reset();
-        ui::AnswerAlertBeeps(nullptr);
         ResetClock();
     }
 
@@ -113,10 +98,11 @@ protected:
     }
     ReminderWindow& Window(std::size_t i = 0) { return (*reminders)[i]; }
     void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-    bool AllFreed() { return PumpUntil([this] { return reminders->Count() == 0; }); }
+    bool AllFreed() { return PumpUntil([this] { return reminders->Count() == 0; }, kDeadline); }
 
     static inline std::wstring folder;
-    std::vector<UINT> beeps;
+    testing_support::Answers answers;  // the alert beeps are counted, never heard
+    std::vector<UINT>& beeps = answers.beepTypes;
     AlarmList list;
     std::unique_ptr<ReminderWindows> reminders = std::make_unique<ReminderWindows>(nullptr);
 };
@@ -182,12 +168,12 @@ TEST_F(ReminderWindowTest, FourKindsOfAlarm) {
         if (c.window) EXPECT_EQ(Narrow(Text(Window().TextBox())), c.text);
         EXPECT_EQ(beeps.size(), c.beeps);
         if (!c.endsByItself) {
-            PumpFor(400);  // the short sound is over: a window with text stays open, silent
+            PumpFor(std::chrono::milliseconds(400));  // a window with text outlasts its sound
             EXPECT_TRUE(a.triggered);
             EXPECT_TRUE(IsWindowVisible(Window().Handle()));
             Click(Window().OkButton());
         }
-        EXPECT_TRUE(PumpUntil([&] { return !a.triggered; }));
+        EXPECT_TRUE(PumpUntil([&] { return !a.triggered; }, kDeadline));
         EXPECT_FALSE(a.enabled);
         EXPECT_EQ(a.reminderWindow, nullptr);
         EXPECT_TRUE(AllFreed());
@@ -237,7 +223,7 @@ TEST_F(ReminderWindowTest, CloseReminderEndsAPlayingTextlessAlarmOnce) {
     ASSERT_EQ(reminders->Count(), 2u);
     kept.CloseReminder(false);
     deleted.CloseReminder(true);
-    PumpFor(500);
+    PumpFor(std::chrono::milliseconds(500));
     EXPECT_EQ(kept.dateTime, kNow - kMinute + 1) << "advanced one day, once";
     EXPECT_FALSE(kept.triggered);
     EXPECT_EQ(list.Count(), 2u);
@@ -303,7 +289,6 @@ TEST_F(ReminderWindowTest, ATriggerOpenAtTheEndLeavesTheAlarmAsStored) {
 // tick after arming.
 TEST_F(ReminderWindowTest, ClockTickRunsTheCheck) {
     testing_support::CleanRegistry registry;
-    ui::AnswerMessageBoxes([](const ui::MessageBoxRequest&) { return IDOK; });
     {
         ClockWindow clock;
         clock.Create();
@@ -325,10 +310,7 @@ TEST_F(ReminderWindowTest, ClockTickRunsTheCheck) {
         EXPECT_EQ(seen, (std::vector<std::string>{"12:00:00 unsaved", "12:00:00 saved"}));
         clock.Destroy();
     }
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-    ui::AnswerMessageBoxes(nullptr);
+    testing_support::PumpPending();  // takes the clock's WM_QUIT
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace quorvel {
 namespace {
 
-constexpr wchar_t kClassName[] = L"TfmReminder";
+constexpr wchar_t kClassName[] = L"QuorvelReminder";
 constexpr wchar_t kCaption[] = L"Quorvel Alarm / Reminder";
 
 // Not IDOK or IDCANCEL: Enter and Escape are bound to neither button.

@@ -1,0 +1,232 @@
+#include "windows/about/about_window.h"
+
+#include <richedit.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "core/release.h"
+#include "core/wide.h"
+#include "platform/shell_link.h"
+#include "ui/display.h"
+#include "ui/font.h"
+#include "windows/about/notice_text.h"
+#include "windows/window_font.h"
+
+namespace quorvel {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvelAbout";
+constexpr SIZE kClient{465, 337};
+constexpr SIZE kMinimumOuter{200, 100};
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;  // resizable, close box only
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+const FontSpec kFont{"Verdana", 8, kWindowTextColour, 0};
+const FontSpec kLinkFont{"Verdana", 8, kWindowTextColour, kItalic};
+
+constexpr ui::Anchor kAllEdges = ui::Anchor::Left | ui::Anchor::Top | ui::Anchor::Right | ui::Anchor::Bottom;
+constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;  // no SS_NOTIFY: the window hears the pointer
+
+// The notice box first in the tab order, OK second. The mail label is wider
+// than its designed 97 pixels, to the window's edge, so that a longer address
+// set at build time still shows; the pointer counts on its text only.
+constexpr ui::ControlSpec kControls[] = {
+    {kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
+     ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE},
+    {kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
+     BS_PUSHBUTTON | WS_TABSTOP},
+    {kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
+    {kMailLink, L"STATIC", L"", {326, 5, 135, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
+    {kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel},
+};
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+AboutWindow::~AboutWindow() { Destroy(); }
+
+void AboutWindow::Create() {
+    ui::LoadRichEdit();
+    CreateParams params;
+    params.className = kClassName;
+    params.background = GetSysColorBrush(COLOR_BTNFACE);
+    params.title = L"About";
+    params.style = kStyle;
+    params.exStyle = kExStyle;
+    params.x = 0;
+    params.y = 0;
+    params.width = 0;  // sized and centred at the window's DPI in OnCreate
+    params.height = 0;
+    CreateHandle(params);
+    ShowWindow(Handle(), SW_SHOW);
+}
+
+void AboutWindow::OnCreate() {
+    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
+    const POINT at = CentredOnScreen(outer);
+    SetWindowPos(Handle(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetMinimumSize(kMinimumOuter);
+    CreateControls(kControls, kClient);
+    links_[0] = Link{kMailLink, kLinkFont, {}};
+    links_[1] = Link{kWebLink, kLinkFont, {}};
+    SetWindowTextW(Item(kProductLabel), Wide(kProductLine).c_str());
+    SetWindowTextW(Item(kMailLink), Wide(std::string("<") + kMailAddress + ">").c_str());
+
+    notice_.Attach(Item(kNoticeBox));
+    ApplyFonts();
+    SendMessageW(notice_.Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+    notice_.SetText(NoticeText());
+    SetDefaultButton(kDoneButton);
+}
+
+void AboutWindow::ApplyFonts() {
+    font_ = SetControlsFont(Handle(), kFont, Dpi());
+    for (Link& link : links_) ApplyLinkFont(link);
+    const int border = Scale(2);
+    SendMessageW(notice_.Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(border, border));
+}
+
+void AboutWindow::OnDpiChanged(UINT) { ApplyFonts(); }
+
+void AboutWindow::ApplyLinkFont(Link& link) {
+    link.gdiFont = ui::CreateFontFor(link.font, Dpi(), ui::GlyphEdges::Smooth);
+    const HWND label = Item(link.id);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(link.gdiFont.Get()), FALSE);
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+AboutWindow::Link& AboutWindow::LinkFor(AboutControl id) { return id == kMailLink ? links_[0] : links_[1]; }
+
+const FontSpec& AboutWindow::LinkFont(AboutControl link) const {
+    return (link == kMailLink ? links_[0] : links_[1]).font;
+}
+
+void AboutWindow::OnLinkEnter(AboutControl id) {
+    Link& link = LinkFor(id);
+    link.font.colour = kHighlightColour;
+    link.font.style = static_cast<std::uint8_t>(link.font.style | kBold);
+    ApplyLinkFont(link);
+}
+
+void AboutWindow::OnLinkLeave(AboutControl id) {
+    Link& link = LinkFor(id);
+    link.font.colour = kWindowTextColour;
+    link.font.style = static_cast<std::uint8_t>(link.font.style & ~kBold);
+    ApplyLinkFont(link);
+}
+
+void AboutWindow::OnLinkClick(AboutControl id) {
+    if (id == kWebLink) OpenLink(kHomePageAddress);
+    if (id == kMailLink) OpenLink(std::string("mailto:") + kMailAddress);
+}
+
+void AboutWindow::OnDoneButton() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+AboutControl AboutWindow::LinkAt(POINT client) const {
+    for (const Link& link : links_) {
+        const HWND label = Item(link.id);
+        RECT r{};
+        GetWindowRect(label, &r);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        // Only the text counts, as it would for a label sized to it.
+        const HDC dc = GetDC(label);
+        const HGDIOBJ old = SelectObject(dc, link.gdiFont.Get());
+        const std::wstring text = WindowText(label);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, old);
+        ReleaseDC(label, dc);
+        r.right = std::min(r.right, r.left + extent.cx);
+        if (PtInRect(&r, client)) return link.id;
+    }
+    return AboutControl(0);
+}
+
+void AboutWindow::PointerAt(POINT client) {
+    const AboutControl now = LinkAt(client);
+    if (now == hot_) return;
+    if (hot_) OnLinkLeave(hot_);
+    hot_ = now;
+    if (hot_) {
+        OnLinkEnter(hot_);
+        // Told when the pointer leaves the window, so the link is left too.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&track);
+    }
+}
+
+LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            PointerAt(at);
+            return 0;
+        case WM_MOUSELEAVE:
+            if (hot_) OnLinkLeave(std::exchange(hot_, AboutControl(0)));
+            return 0;
+        case WM_LBUTTONDOWN:
+            pressed_ = LinkAt(at);
+            return 0;
+        case WM_LBUTTONUP: {
+            const AboutControl released = LinkAt(at);
+            if (released && released == std::exchange(pressed_, AboutControl(0))) OnLinkClick(released);
+            return 0;
+        }
+        case WM_NCDESTROY: {
+            // The controls are gone: so are the fonts they were drawn with.
+            const LRESULT result = Window::HandleMessage(msg, wParam, lParam);
+            font_ = ui::Font();
+            for (Link& link : links_) link.gdiFont = ui::Font();
+            return result;
+        }
+        default:
+            return Window::HandleMessage(msg, wParam, lParam);
+    }
+}
+
+void AboutWindow::OnDestroy() { hot_ = pressed_ = AboutControl(0); }
+
+void AboutWindow::OnCommand(int id, int code, HWND) {
+    if (id == kDoneButton && code == BN_CLICKED) OnDoneButton();
+}
+
+HBRUSH AboutWindow::OnControlColour(HWND control, HDC dc) {
+    for (const Link& link : links_) {
+        if (control == Item(link.id)) {
+            SetTextColor(dc, ui::ToColourRef(link.font.colour));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return GetSysColorBrush(COLOR_BTNFACE);
+        }
+    }
+    return nullptr;
+}
+
+AboutWindow& AboutWindows::ShowNew() {
+    ForgetClosed();
+    windows_.push_back(std::make_unique<AboutWindow>());
+    try {
+        windows_.back()->Create();
+    } catch (...) {
+        windows_.pop_back();
+        throw;
+    }
+    return *windows_.back();
+}
+
+std::size_t AboutWindows::OpenCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(windows_.begin(), windows_.end(), [](const auto& w) { return w->Handle() != nullptr; }));
+}
+
+void AboutWindows::ForgetClosed() {
+    std::erase_if(windows_, [](const auto& w) { return w->Handle() == nullptr; });
+}
+
+}  // namespace quorvel

@@ -1,0 +1,62 @@
+#include "windows/calendar/calendar_window.h"
+
+#include <commctrl.h>
+
+#include "core/clock.h"
+#include "windows/window_font.h"
+
+namespace quorvel {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvelCalendar";
+constexpr SIZE kClient{191, 154};
+constexpr POINT kPlace{363, 302};  // screen pixels, not centred
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};
+constexpr int kCalendarId = 1;
+
+// One month at a time, today named below the grid and ringed in it, one day
+// selected, no week numbers; the first day of the week is the user's locale's.
+constexpr ui::ControlSpec kControls[] = {
+    {kCalendarId, MONTHCAL_CLASSW, L"", {0, 0, 190, 153}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
+};
+
+}  // namespace
+
+CalendarWindow::~CalendarWindow() { Destroy(); }
+
+void CalendarWindow::Create() {
+    CreateParams params;
+    params.className = kClassName;
+    params.background = GetSysColorBrush(COLOR_BTNFACE);
+    params.title = L"Calendar";
+    params.style = kStyle;
+    params.exStyle = kExStyle;
+    params.x = kPlace.x;
+    params.y = kPlace.y;
+    params.width = 0;  // sized at the window's DPI in OnCreate
+    params.height = 0;
+    CreateHandle(params);
+}
+
+void CalendarWindow::OnCreate() {
+    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateControls(kControls, kClient);
+    font_ = SetControlsFont(Handle(), kFont, Dpi());
+    calendar_.Attach(Item(kCalendarId));
+    SendMessageW(calendar_.Handle(), MCM_SETMONTHDELTA, 1, 0);
+}
+
+void CalendarWindow::OnDpiChanged(UINT dpi) { font_ = SetControlsFont(Handle(), kFont, dpi); }
+
+void CalendarWindow::ShowToday() {
+    calendar_.SetDate(Now());
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void CalendarWindow::OnClose() { ShowWindow(Handle(), SW_HIDE); }
+
+}  // namespace quorvel

@@ -1,0 +1,319 @@
+#include "windows/settings/settings_window.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "core/opacity.h"
+#include "core/wide.h"
+#include "ui/common_dialogs.h"
+#include "ui/display.h"
+#include "windows/window_font.h"
+
+namespace quorvel {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvelSettings";
+constexpr SIZE kClient{250, 328};
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+const FontSpec kFont{"Tahoma", 8, kBlack, 0};
+
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kCheckBox = BS_AUTOCHECKBOX | WS_TABSTOP;
+constexpr DWORD kSlider = TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH | WS_TABSTOP;
+constexpr int kThumbLength = 15;
+
+// In tab order. The time format box is laid out taller than its 21-pixel text
+// field: a drop-down combo box's height includes its list.
+constexpr ui::ControlSpec kControls[] = {
+    {kFontButton, L"BUTTON", L"Font ...", {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kTextColourButton, L"BUTTON", L"Color ...", {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOpacityCaption, L"STATIC", L"Alpha (transparency)", {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_CENTER | SS_NOPREFIX},
+    {kOpacitySlider, TRACKBAR_CLASSW, L"", {2, 54, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
+    {kSizeCaption, L"STATIC", L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
+    {kSizeSlider, TRACKBAR_CLASSW, L"", {2, 99, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
+    {kTimeFormatCaption, L"STATIC", L"Time format:", {8, 184, 61, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
+    {kTimeFormatBox, L"COMBOBOX", L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP},
+    {kShadowBox, L"BUTTON", L"Shadow", {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kShadowColourButton, L"BUTTON", L"Color ...", {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
+     kButton | WS_DISABLED},
+    {kBackgroundBox, L"BUTTON", L"Background", {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kBackgroundColourButton, L"BUTTON", L"Color ...", {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
+     kButton | WS_DISABLED},
+    {kStartupBox, L"BUTTON", L"Activate Quorvel on startup", {10, 256, 171, 17}, ui::Anchor::Left | ui::Anchor::Top,
+     kCheckBox},
+    {kOkButton, L"BUTTON", L"OK", {7, 302, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, L"BUTTON", L"About...", {124, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, L"BUTTON", L"Quit", {189, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kHiddenBox, L"BUTTON", L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kAlarmsButton, L"BUTTON", L"Alarms/reminders...", {143, 6, 105, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kShadowDepthCaption, L"STATIC", L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_CENTER | SS_NOPREFIX},
+    {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
+    {kOutlineBox, L"BUTTON", L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+};
+
+constexpr const wchar_t* kTimeFormats[] = {L"hh:mm:ss", L"hh:mm", L"mm/dd hh:mm", L"ddd, mm/dd/yy"};
+
+// A colour the clock stores (maybe a system colour) as the colour dialog starts from it.
+std::optional<Colour> ChooseColourFrom(HWND owner, Colour initial) {
+    const std::optional<COLORREF> chosen = ui::ChooseColour(owner, ui::ToColourRef(initial));
+    if (!chosen) return std::nullopt;
+    return static_cast<Colour>(*chosen);
+}
+
+std::wstring ComboText(HWND box, int notification) {
+    if (notification == CBN_SELCHANGE) {
+        // The edit field still holds the old text while the selection is announced.
+        const LRESULT index = SendMessageW(box, CB_GETCURSEL, 0, 0);
+        if (index == CB_ERR) return {};
+        const LRESULT length = SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length == CB_ERR) return {};
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+        return text;
+    }
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+bool SettingsWindow::Slider::ReflectScroll(int code) {
+    const int before = Position();
+    TrackBar::ReflectScroll(code);
+    if (Position() == before && onChange) onChange(Position());
+    return true;
+}
+
+SettingsWindow::SettingsWindow(TunableClock& clock) : clock_(clock) {}
+
+SettingsWindow::~SettingsWindow() { Destroy(); }
+
+void SettingsWindow::Create() {
+    CreateParams params;
+    params.className = kClassName;
+    params.background = GetSysColorBrush(COLOR_BTNFACE);
+    params.title = L"Clock Settings";
+    params.style = kStyle;
+    params.exStyle = kExStyle;
+    params.width = 0;  // sized at the window's DPI in OnCreate
+    params.height = 0;
+    params.x = 0;
+    params.y = 0;
+    CreateHandle(params);
+}
+
+void SettingsWindow::OnCreate() {
+    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateControls(kControls, kClient);
+    font_ = SetControlsFont(Handle(), kFont, Dpi());
+
+    SetUpSlider(opacitySlider_, kOpacitySlider, 0, 100, 50, 10);
+    SetUpSlider(sizeSlider_, kSizeSlider, 6, 100, 20, 10);
+    SetUpSlider(shadowDepthSlider_, kShadowDepthSlider, 0, 25, 20, 2);
+    opacitySlider_.onChange = [this](int) { OnOpacityChange(); };
+    sizeSlider_.onChange = [this](int) { OnSizeChange(); };
+    shadowDepthSlider_.onChange = [this](int) { OnShadowDepthChange(); };
+
+    const HWND formats = Item(kTimeFormatBox);
+    for (const wchar_t* format : kTimeFormats) {
+        SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(format));
+    }
+    SetWindowTextW(formats, L"eFmt");
+
+    shadowBox_.Attach(Item(kShadowBox));
+    backgroundBox_.Attach(Item(kBackgroundBox));
+    startupBox_.Attach(Item(kStartupBox));
+    outlineBox_.Attach(Item(kOutlineBox));
+    hiddenBox_.Attach(Item(kHiddenBox));
+    shadowBox_.onClick = [this] { OnShadowBox(); };
+    backgroundBox_.onClick = [this] { OnBackgroundBox(); };
+    startupBox_.onClick = [this] { OnStartupBox(); };
+    outlineBox_.onClick = [this] { OnOutlineBox(); };
+    hiddenBox_.onClick = [this] { OnHiddenBox(); };
+
+    // Enter (unless another push button has the focus) and Escape both press OK.
+    SetDefaultButton(kOkButton);
+    SetCancelButton(kOkButton);
+}
+
+void SettingsWindow::SetUpSlider(Slider& slider, SettingsControl id, int min, int max, int position, int tickEvery) {
+    slider.Attach(Item(id));
+    slider.SetRange(min, max);
+    slider.SetPosition(position);  // before its handler is set: the laid-out state
+    SendMessageW(slider.Handle(), TBM_SETPAGESIZE, 0, 10);
+    SendMessageW(slider.Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(tickEvery), 0);
+    SendMessageW(slider.Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(kThumbLength)), 0);
+}
+
+void SettingsWindow::OnDpiChanged(UINT dpi) {
+    font_ = SetControlsFont(Handle(), kFont, dpi);
+    for (const Slider* slider : {&opacitySlider_, &sizeSlider_, &shadowDepthSlider_}) {
+        SendMessageW(slider->Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(kThumbLength)), 0);
+    }
+}
+
+void SettingsWindow::ShowSettings() {
+    if (!shownBefore_) {
+        // Centred the first time; afterwards where the user left it.
+        RECT r{};
+        GetWindowRect(Handle(), &r);
+        const POINT at = CentredOnScreen(SIZE{r.right - r.left, r.bottom - r.top});
+        SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        shownBefore_ = true;
+    }
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void SettingsWindow::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+void SettingsWindow::OnShowWindow(bool shown) {
+    if (shown) FormShow();
+}
+
+// Closing only hides: every change is applied already and stays applied.
+void SettingsWindow::OnClose() { Hide(); }
+
+void SettingsWindow::FormShow() {
+    backgroundBox_.SetChecked(!clock_.TransparentColour());
+    opacitySlider_.SetPosition(TransparencyFromOpacity(clock_.AlphaBlendValue()));
+    sizeSlider_.SetPosition(clock_.LabelFont(FaceLabel::Text).size);
+    startupBox_.SetChecked(clock_.StartupEntryExists());
+    shadowBox_.SetChecked(clock_.LabelVisible(FaceLabel::Shadow));
+    SetWindowTextW(Item(kTimeFormatBox), Wide(clock_.TimeFormat()).c_str());
+    hiddenBox_.SetChecked(!clock_.IsClockVisible());
+    shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
+    outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
+}
+
+void SettingsWindow::OnCommand(int id, int code, HWND) {
+    if (id == kTimeFormatBox) {
+        if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) OnTimeFormatChange(code);
+        return;
+    }
+    if (code != BN_CLICKED) return;
+    switch (id) {
+        case kFontButton: OnFontButton(); break;
+        case kTextColourButton: OnTextColourButton(); break;
+        case kShadowColourButton: OnShadowColourButton(); break;
+        case kBackgroundColourButton: OnBackgroundColourButton(); break;
+        case kOkButton: OnOkButton(); break;
+        case kQuitButton: OnQuitButton(); break;
+        case kAboutButton: OnAboutButton(); break;
+        case kAlarmsButton: OnAlarmsButton(); break;
+        default: break;
+    }
+}
+
+void SettingsWindow::OnOpacityChange() {
+    clock_.SetAlphaBlendValue(OpacityFromTransparency(opacitySlider_.Position()));
+}
+
+void SettingsWindow::OnSizeChange() {
+    for (FaceLabel label : {FaceLabel::Text, FaceLabel::Shadow, FaceLabel::Outline}) {
+        FontSpec font = clock_.LabelFont(label);
+        font.size = sizeSlider_.Position();
+        clock_.SetLabelFont(label, font);
+    }
+}
+
+void SettingsWindow::OnShadowDepthChange() {
+    clock_.SetShadowDepth(shadowDepthSlider_.Position());
+    clock_.PlaceShadow();
+}
+
+// The chosen font goes to all three texts; the shadow keeps its own colour and
+// the outline the colour the clock face gives it.
+void SettingsWindow::OnFontButton() {
+    const std::optional<ui::FontChoice> chosen =
+        ui::ChooseFontFor(Handle(), ui::FontChoice{clock_.LabelFont(FaceLabel::Text)});
+    if (!chosen) return;
+    const Colour shadowColour = clock_.LabelFont(FaceLabel::Shadow).colour;
+    const Colour outlineColour = clock_.LabelFont(FaceLabel::Outline).colour;
+    clock_.SetLabelFont(FaceLabel::Text, chosen->font);
+    FontSpec shadow = chosen->font;
+    shadow.colour = shadowColour;
+    clock_.SetLabelFont(FaceLabel::Shadow, shadow);
+    FontSpec outline = chosen->font;
+    outline.colour = outlineColour;
+    clock_.SetLabelFont(FaceLabel::Outline, outline);
+}
+
+void SettingsWindow::OnTextColourButton() {
+    FontSpec font = clock_.LabelFont(FaceLabel::Text);
+    const std::optional<Colour> chosen = ChooseColourFrom(Handle(), font.colour);
+    if (!chosen) return;
+    font.colour = *chosen;
+    clock_.SetLabelFont(FaceLabel::Text, font);
+}
+
+void SettingsWindow::OnShadowColourButton() {
+    FontSpec font = clock_.LabelFont(FaceLabel::Shadow);
+    const std::optional<Colour> chosen = ChooseColourFrom(Handle(), font.colour);
+    if (!chosen) return;
+    font.colour = *chosen;
+    clock_.SetLabelFont(FaceLabel::Shadow, font);
+}
+
+// The colour key is off whenever this button is enabled, so the key is left alone.
+void SettingsWindow::OnBackgroundColourButton() {
+    if (const std::optional<Colour> chosen = ChooseColourFrom(Handle(), clock_.BackgroundColour())) {
+        clock_.SetBackgroundColour(*chosen);
+    }
+}
+
+// "Background" on paints the window colour behind the text; off makes the
+// window black and every black pixel see-through.
+void SettingsWindow::OnBackgroundBox() {
+    const bool painted = backgroundBox_.Checked();
+    EnableWindow(Item(kBackgroundColourButton), painted);
+    if (!painted) clock_.SetBackgroundColour(kBlack);
+    clock_.SetTransparentColourValue(clock_.BackgroundColour());
+    clock_.SetTransparentColour(!painted);
+}
+
+void SettingsWindow::OnShadowBox() {
+    EnableWindow(Item(kShadowColourButton), shadowBox_.Checked());
+    clock_.SetLabelVisible(FaceLabel::Shadow, shadowBox_.Checked());
+}
+
+void SettingsWindow::OnOutlineBox() { clock_.SetLabelVisible(FaceLabel::Outline, outlineBox_.Checked()); }
+
+void SettingsWindow::OnStartupBox() { clock_.SetStartupEntry(startupBox_.Checked()); }
+
+// Acts only when the box and the clock disagree: the clock may have been hidden
+// from its own menu while this window was open.
+void SettingsWindow::OnHiddenBox() {
+    if (hiddenBox_.Checked() != !clock_.IsClockVisible()) clock_.OnHideCommand();
+}
+
+// The text is not checked: any text is a format.
+void SettingsWindow::OnTimeFormatChange(int notification) {
+    clock_.SetTimeFormat(Narrow(ComboText(Item(kTimeFormatBox), notification)));
+}
+
+void SettingsWindow::OnOkButton() {
+    clock_.SaveSettings();
+    Hide();
+}
+
+void SettingsWindow::OnQuitButton() {
+    Hide();
+    clock_.CloseClock();
+}
+
+void SettingsWindow::OnAboutButton() { clock_.ShowAbout(); }
+
+void SettingsWindow::OnAlarmsButton() { clock_.OnAlarmsCommand(); }
+
+}  // namespace quorvel

@@ -1,0 +1,109 @@
+// SettingsWindow, "Clock Settings": where the user tunes the clock's font,
+// colours, opacity, size, shadow, outline, background, time format, start-up
+// entry and hidden state. Every control acts on the clock the moment it changes;
+// every showing reads the clock's state back into the controls (FormShow).
+// Created once, hidden, at start; closing it only hides it, and nothing done in
+// it is ever reverted. OK saves the settings.
+#pragma once
+
+#include "ui/controls/check_box.h"
+#include "ui/controls/track_bar.h"
+#include "ui/window.h"
+#include "windows/settings/tunable_clock.h"
+
+namespace quorvel {
+
+// Control identifiers, in the keyboard's tab order where a control has a place in it.
+enum SettingsControl : int {
+    kFontButton = 1001,
+    kTextColourButton,
+    kOpacitySlider,
+    kSizeSlider,
+    kTimeFormatBox,
+    kShadowBox,
+    kShadowColourButton,
+    kBackgroundBox,
+    kBackgroundColourButton,
+    kStartupBox,
+    kOkButton,
+    kAboutButton,
+    kQuitButton,
+    kHiddenBox,
+    kAlarmsButton,
+    kShadowDepthSlider,
+    kOutlineBox,
+    kOpacityCaption,
+    kSizeCaption,
+    kShadowDepthCaption,
+    kTimeFormatCaption,
+};
+
+class SettingsWindow : public ui::Window {
+public:
+    explicit SettingsWindow(TunableClock& clock);
+    ~SettingsWindow() override;
+
+    // Creates the window, hidden, with its controls as laid out.
+    void Create();
+    // Shows the window without waiting (FormShow runs as it appears), centred
+    // on the screen the first time; a window already shown comes to the front.
+    void ShowSettings();
+    HWND Control(SettingsControl id) const { return Item(id); }
+
+    // Reads the clock's state into the controls, in this order; a control whose
+    // value changes runs its handler, which may move the clock to a value the
+    // control can show (opacity 100 becomes 99).
+    void FormShow();
+
+    // Handlers.
+    void OnOpacityChange();
+    void OnSizeChange();
+    void OnShadowDepthChange();
+    void OnFontButton();
+    void OnTextColourButton();
+    void OnShadowColourButton();
+    void OnBackgroundColourButton();
+    void OnBackgroundBox();
+    void OnShadowBox();
+    void OnOutlineBox();
+    void OnStartupBox();
+    void OnHiddenBox();
+    void OnTimeFormatChange(int notification);
+    void OnOkButton();
+    void OnQuitButton();
+    void OnAboutButton();
+    void OnAlarmsButton();
+
+protected:
+    void OnCreate() override;
+    void OnClose() override;
+    void OnShowWindow(bool shown) override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnDpiChanged(UINT dpi) override;
+
+private:
+    // A slider as the settings rely on: set from code it runs its handler only
+    // when the position changes; moved by the user it runs it at every scroll
+    // notification, even one that left the position where it was.
+    class Slider : public ui::TrackBar {
+    public:
+        bool ReflectScroll(int code) override;
+    };
+
+    void SetUpSlider(Slider& slider, SettingsControl id, int min, int max, int position, int tickEvery);
+    void Hide();
+
+    TunableClock& clock_;
+    Slider opacitySlider_;
+    Slider sizeSlider_;
+    Slider shadowDepthSlider_;
+    ui::CheckBox shadowBox_;
+    ui::CheckBox backgroundBox_;
+    ui::CheckBox startupBox_;
+    ui::CheckBox outlineBox_;
+    ui::CheckBox hiddenBox_;
+    ui::Font font_;
+    bool shownBefore_ = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,46 @@
+# Running the real clock from a script. Source after common.sh, with `exe`,
+# `cli`, `artefacts`, `shot` and `log` set; `pid` is the running clock.
+pid=
+
+cli() { "$QUORVEL_WINE" "$cli" "$@"; }
+start_clock() {
+  "$QUORVEL_WINE" "$exe" </dev/null >>"$log" 2>&1 &
+  pid=$!
+}
+stop_clock_if_running() {
+  [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  pid=
+}
+clock_window() { xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null | head -n1; }
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+# A navy text pixel of the clock, once it has ticked: "x y", or nothing.
+text_pixel() {
+  local wid X Y WIDTH HEIGHT SCREEN
+  wid=$(clock_window)
+  [ -n "$wid" ] || return 0
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  [ "$WIDTH" != 172 ] || return 0  # still the creation size: not ticked yet
+  import -window root "$shot"
+  convert "$shot" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage txt:- | grep -i -m1 ' #000080 ' | cut -d: -f1 |
+    awk -F, -v x="$X" -v y="$Y" '{print x + $1, y + $2}'
+}
+# Ctrl+F4 on the focused clock ends it the way the Exit command does, with a save.
+end_clock() {
+  wait_for '[ -n "$(text_pixel)" ]' || fail "no text pixel to click"
+  read -r px py <<<"$(text_pixel)"
+  xdotool mousemove "$px" "$py" click 1
+  sleep 0.3
+  xdotool key ctrl+F4
+  wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program"
+  wait "$pid" || true
+  pid=
+}
+# The local date and time as the program counts it: days since 1899-12-30.
+now_days() {
+  python3 -c 'import datetime as d; print((d.datetime.now() - d.datetime(1899, 12, 30)).total_seconds() / 86400)'
+}
+# The first run of the clock stores its settings; only then does import accept a list.
+first_run() {
+  start_clock
+  end_clock
+}
