@@ -165,7 +165,7 @@ void ClockWindow::OnCommand(int id, int, HWND) {
 }
 
 void ClockWindow::OnAlarmsCommand() {
-    // Shows the alarms window without waiting, once the alarms window has landed.
+    if (alarmsWindow_) alarmsWindow_->Show();
 }
 
 void ClockWindow::OnCalendarCommand() {

@@ -7,7 +7,6 @@
 #include "app/clock_window.h"
 #include "core/screen_placement.h"
 #include "core/text.h"
-#include "alarms/alarm_registry.h"
 #include "ui/message_box.h"
 #include "core/wide.h"
 
@@ -121,7 +120,7 @@ void ClockWindow::SaveSettings() {
         reg.WriteInteger("ShadowDepth", shadowDepth_);
         reg.WriteBool("Outline", outline_.Visible());
         reg.CloseKey();
-        if (alarmList_) SaveToRegistry(*alarmList_, reg);
+        if (alarmsWindow_) alarmsWindow_->Store().Save();
     } catch (const std::exception&) {
         Report("Error writing config to the registry");
     }

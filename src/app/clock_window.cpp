@@ -165,6 +165,15 @@ void ClockWindow::OnTick() {
     PeriodicSave();
 }
 
+void ClockWindow::SetAlarmsWindow(AlarmsWindow* window) {
+    alarmsWindow_ = window;
+    if (window) {
+        alarmCheck_ = [window] { window->CheckAlarms(); };
+    } else {
+        alarmCheck_ = nullptr;
+    }
+}
+
 // Every 2 minutes, counted from the end of the last save. Ticks keep arriving
 // while a failed save's message box waits for the user; they do not start
 // another save (and another box) until that one has returned.

@@ -9,7 +9,6 @@
 #include <string>
 #include <utility>
 
-#include "alarms/alarm.h"
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
 #include "app/tray_click_timing.h"
@@ -22,6 +21,7 @@
 #include "ui/dc.h"
 #include "ui/timer.h"
 #include "ui/window.h"
+#include "windows/alarms/alarms_window.h"
 #include "windows/about/about_window.h"
 #include "windows/settings/tunable_clock.h"
 
@@ -46,12 +46,12 @@ public:
 
     // The program's one registry object, shared with the alarm list.
     SettingsRegistry& Registry() { return registry_; }
-    // The alarm list SaveSettings saves after the settings; not owned, and it
-    // must outlive the window. Without one, SaveSettings saves the settings only.
-    void SetAlarmList(AlarmList* list) { alarmList_ = list; }
-
+    // The alarms window: its list is saved by SaveSettings after the settings,
+    // its CheckAlarms becomes the tick's alarm check, and the Alarms command
+    // shows it. Not owned; it must outlive this window's messages.
+    void SetAlarmsWindow(AlarmsWindow* window);
     // The alarm check, run on every tick after the clock text has been updated
-    // and before the periodic save; whoever owns the alarm list sets it.
+    // and before the periodic save.
     void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
     // The windows the commands open; not owned, and they must outlive this
     // window's messages. Without them the commands do nothing.
@@ -188,7 +188,7 @@ private:
     bool showOnStart_ = true;
     bool firstShowingDone_ = false;
     SettingsRegistry registry_;
-    AlarmList* alarmList_ = nullptr;
+    AlarmsWindow* alarmsWindow_ = nullptr;
     std::function<void()> alarmCheck_;
     SettingsWindow* settingsWindow_ = nullptr;
     CalendarWindow* calendarWindow_ = nullptr;

@@ -6,12 +6,11 @@
 
 #include <exception>
 
-#include "alarms/alarm.h"
-#include "alarms/alarm_registry.h"
-#include "app/alarm_loading.h"
 #include "app/clock_window.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "windows/alarm_editor/alarm_editor.h"
+#include "windows/alarms/alarms_window.h"
 #include "windows/reminder/reminder_windows.h"
 #include "windows/calendar/calendar_window.h"
 #include "windows/settings/settings_window.h"
@@ -25,25 +24,28 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         // 2. The clock window, the main window; its stored settings are applied before any
         //    other window exists. Closing it ends the program.
-        // The alarm list outlives the clock window, whose every close saves it.
-        AlarmList alarms;
+        // The window objects outlive the message loop; each window is created
+        // below in the program's order.
         ClockWindow clock;
+        AlarmEditor alarmEditor;
+        AlarmsWindow alarmsWindow(clock.Registry(), alarmEditor);
         clock.Create();
-        clock.SetAlarmList(&alarms);
 
         // 3. The settings window, hidden.
         SettingsWindow settings(clock);
         settings.Create();
         clock.SetSettingsWindow(&settings);
-        // 4. The alarms window TfmAlarms is created here, hidden. Until it
-        //    exists the program holds the list and loads it here.
-        LoadAlarmsAtStart(alarms, clock.Registry(), clock.Handle());
-        // Alarm checking, on every tick of the clock: firing alarms get their
-        // reminder windows centred on the clock's monitor. The windows go
-        // before the list, their triggers left open (nothing stored changes).
+        // 4. The alarms window, hidden: it loads the alarm list (an error box on
+        //    failure) and arms alarm checking. From here the clock's ticks check
+        //    the alarms, firing ones get reminder windows centred on the clock's
+        //    monitor, and the clock's saves store the list. The reminder windows
+        //    go before the list, their triggers left open (nothing stored changes).
         ReminderWindows reminders(clock.Handle());
-        clock.SetAlarmCheck([&alarms, &reminders] { alarms.CheckAlarms(reminders); });
-        // 5. The alarm editor TfmEditAlarm is created here, hidden.
+        alarmsWindow.SetReminders(&reminders);
+        alarmsWindow.Create();
+        clock.SetAlarmsWindow(&alarmsWindow);
+        // 5. The alarm editor, hidden, owned by the alarms window it serves.
+        alarmEditor.Create(alarmsWindow.Handle());
         // 6. The calendar window, hidden.
         CalendarWindow calendar;
         calendar.Create();

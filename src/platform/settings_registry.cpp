@@ -101,14 +101,18 @@ std::string SettingsRegistry::ReadString(std::string_view name) const {
     return Narrow(text);
 }
 
-std::vector<std::uint8_t> SettingsRegistry::ReadBinary(std::string_view name) const {
+std::vector<std::uint8_t> SettingsRegistry::ReadBinary(std::string_view name) const { return ReadBytes(name, true); }
+
+std::vector<std::uint8_t> SettingsRegistry::ReadRaw(std::string_view name) const { return ReadBytes(name, false); }
+
+std::vector<std::uint8_t> SettingsRegistry::ReadBytes(std::string_view name, bool refuseTextAndNumbers) const {
     const HKEY key = OpenKeyOrThrow(name);
     const std::wstring wideName = Wide(name);
     ValueInfo info;
     if (!QueryInfo(wideName, info)) ThrowGetFailed(name);
     std::vector<std::uint8_t> bytes;
     for (;;) {
-        if (IsStringType(info.type) || info.type == REG_DWORD) ThrowWrongType(name);
+        if (refuseTextAndNumbers && (IsStringType(info.type) || info.type == REG_DWORD)) ThrowWrongType(name);
         bytes.assign(info.size, 0);
         DWORD got = info.size;
         const LSTATUS status = RegQueryValueExW(key, wideName.c_str(), nullptr, &info.type,
@@ -118,7 +122,7 @@ std::vector<std::uint8_t> SettingsRegistry::ReadBinary(std::string_view name) co
             continue;
         }
         if (status != ERROR_SUCCESS) ThrowGetFailed(name);
-        if (IsStringType(info.type) || info.type == REG_DWORD) ThrowWrongType(name);
+        if (refuseTextAndNumbers && (IsStringType(info.type) || info.type == REG_DWORD)) ThrowWrongType(name);
         bytes.resize(got);
         return bytes;
     }

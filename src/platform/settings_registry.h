@@ -70,6 +70,9 @@ public:
     // The raw bytes of a value of any type but REG_SZ, REG_EXPAND_SZ and
     // REG_DWORD (those throw, as does a missing value).
     std::vector<std::uint8_t> ReadBinary(std::string_view name) const;
+    // The raw bytes of a value of any type (a string's with its zero), for
+    // copying a value as it is; throws when it is missing or cannot be read.
+    std::vector<std::uint8_t> ReadRaw(std::string_view name) const;
 
     // 4-byte REG_DWORD (flags as 0 or 1), REG_SZ with its terminating zero,
     // REG_BINARY. Each throws when the registry refuses the write.
@@ -92,6 +95,7 @@ private:
     bool QueryInfo(const std::wstring& name, ValueInfo& info) const;
     void Write(std::string_view name, DWORD type, const void* data, DWORD size) const;
     HKEY OpenKeyOrThrow(std::string_view name) const;
+    std::vector<std::uint8_t> ReadBytes(std::string_view name, bool refuseTextAndNumbers) const;
 
     RegKey key_;
     bool keyMissing_ = false;

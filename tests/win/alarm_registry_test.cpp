@@ -12,13 +12,14 @@
 
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
-#include "app/alarm_loading.h"
+#include "alarms/alarm_store.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
 #include "ui/message_box.h"
+#include "windows/alarms/alarms_window.h"
 
 namespace quorvel {
 namespace {
@@ -33,6 +34,10 @@ const std::vector<std::uint8_t> kTea = {
     'n',  'd',  's',  '\\', 'b',  'e',  'l',  'l',  '.',  'w',  'a',  'v',  0x06, 0x0C, 'T',
     'e',  'a',  ' ',  'i',  's',  ' ',  'r',  'e',  'a',  'd',  'y',  0x05, 0x00, 0xA8, 0xAA,
     0xAA, 0xAA, 0x5A, 0x28, 0xB1, 0x0E, 0x40, 0x02, 0x06, 0x09, 0x06, 0x00};
+
+struct NoEditor : AlarmEditing {
+    bool EditAlarm(Alarm&) override { return false; }
+};
 
 Value AlarmsValue(const std::vector<std::uint8_t>& bytes, DWORD type = REG_BINARY) {
     return {L"Alarms", type, bytes};
@@ -123,10 +128,12 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
                           bytes[1] = 2;
                           return bytes;
                       }())}));
-    AlarmList list;
-    LoadAlarmsAtStart(list, registry, nullptr);
+    NoEditor editor;
+    AlarmsWindow window(registry, editor);
+    window.Create();  // the load at start
+    const AlarmList& list = window.Alarms();
     ASSERT_EQ(answers.boxes.size(), 1u);
-    EXPECT_EQ(answers.boxes[0].text, "Stream read error");
+    EXPECT_EQ(answers.boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
     EXPECT_EQ(answers.boxes[0].caption, "ERROR loading data from the registry");
     EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     ASSERT_EQ(list.Count(), 2u);
@@ -140,22 +147,22 @@ TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
     answers.boxes.clear();
     for (const Value& value : {AlarmsValue({}), AlarmsValue({'x', 0}, REG_SZ)}) {
         ASSERT_TRUE(Plant(kSettingsPath, {value}));
-        AlarmList empty;
-        LoadAlarmsAtStart(empty, registry, nullptr);
-        EXPECT_EQ(empty.Count(), 0u);
-        EXPECT_TRUE(empty.armed);
+        AlarmsWindow empty(registry, editor);
+        empty.Create();
+        EXPECT_EQ(empty.Alarms().Count(), 0u);
+        EXPECT_TRUE(empty.Alarms().armed);
     }
     ASSERT_EQ(answers.boxes.size(), 2u);
-    EXPECT_EQ(answers.boxes[0].text, "Stream read error");
-    EXPECT_EQ(answers.boxes[1].text, "Invalid data type for 'Alarms'");
+    EXPECT_EQ(answers.boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
+    EXPECT_EQ(answers.boxes[1].text, std::string("Invalid data type for 'Alarms'\r\n") + kStoredAlarmsKeptNote);
 
     // A good value at start shows nothing.
     answers.boxes.clear();
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
-    AlarmList good;
-    LoadAlarmsAtStart(good, registry, nullptr);
+    AlarmsWindow good(registry, editor);
+    good.Create();
     EXPECT_TRUE(answers.boxes.empty());
-    EXPECT_EQ(good.Count(), 1u);
+    EXPECT_EQ(good.Alarms().Count(), 1u);
 }
 
 TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising) {
@@ -204,9 +211,12 @@ TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {
 TEST_F(AlarmRegistry, TheClocksSaveStoresTheListAfterItsSettings) {
     ClockWindow form;
     form.Create();
-    AlarmList list;
+    NoEditor editor;
+    AlarmsWindow alarms(form.Registry(), editor);
+    alarms.Create();
+    AlarmList& list = alarms.Alarms();
     list.AddAlarm().name = "Caf\xC3\xA9";
-    form.SetAlarmList(&list);
+    form.SetAlarmsWindow(&alarms);
     form.SaveSettings();
     EXPECT_TRUE(Find(kSettingsPath, L"WinLeft"));
     const auto stored = Find(kSettingsPath, L"Alarms");

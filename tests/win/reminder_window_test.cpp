@@ -292,7 +292,6 @@ TEST_F(ReminderWindowTest, ClockTickRunsTheCheck) {
     {
         ClockWindow clock;
         clock.Create();
-        clock.SetAlarmList(&list);
         std::vector<std::string> seen;  // at each check: the clock text, whether the save ran
         clock.SetAlarmCheck([&] {
             seen.push_back(clock.Label(FaceLabel::Text).Caption() + (testing_support::KeyExists(testing_support::kSettingsPath)

@@ -1,0 +1,98 @@
+// AlarmEditor, the modal dialog "Alarm / reminder details" that sets every
+// field of one alarm: name, date and time, enabled, sound file (with a file
+// browser and a preview button), reminder text and repeat kind. One editor
+// exists for the whole run and is reused for every alarm, with its player and
+// the file dialog's last file name.
+#pragma once
+
+#include <string>
+
+#include "alarms/alarm.h"
+#include "sound/media_player.h"
+#include "ui/controls/check_box.h"
+#include "ui/controls/date_time_picker.h"
+#include "ui/handle.h"
+#include "ui/window.h"
+#include "windows/alarm_editor/alarm_editing.h"
+
+namespace quorvel {
+
+class AlarmEditor : public ui::Window, public AlarmEditing {
+public:
+    // Control ids, in tab order; the labels and the preview button take no focus.
+    enum ControlId : int {
+        kNameBox = 100,
+        kDatePicker,
+        kTimePicker,
+        kSoundCheck,
+        kSoundBox,
+        kBrowseButton,
+        kEnabledCheck,
+        kReminderCheck,
+        kReminderBox,
+        kOkButton,
+        kCancelButton,
+        kRepeatList,
+        kNameLabel,
+        kDateLabel,
+        kRepeatLabel,
+        kPlayButton,
+    };
+
+    // The start folder of the sound browser when the sound box is empty.
+    static constexpr char kSoundFolder[] = "%windir%\\media";
+
+    AlarmEditor();
+    ~AlarmEditor() override;
+
+    // Creates the window hidden, in the centre of the screen; owner is the
+    // window disabled while the editor runs (the alarms window).
+    void Create(HWND owner);
+
+    bool EditAlarm(Alarm& alarm) override;
+    // The alarm of the current (or last) edit; not owned.
+    Alarm* EditedAlarm() const { return alarm_; }
+    MediaPlayer& Player() { return player_; }
+
+    void OnSoundCheckClick();
+    void OnReminderCheckClick();
+    void OnSoundBoxExit();
+    void OnBrowseButton();
+    void OnPlayButton();
+    void OnPlayerNotify();
+    void OnOkButton();
+    void FormClose();
+
+protected:
+    void OnCreate() override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnDpiChanged(UINT dpi) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FillFromAlarm(const Alarm& alarm);
+    std::string Text(int id) const;
+    void SetText(int id, const std::string& text);
+    bool PlayDown() const;
+    void SetPlayDown(bool down);
+    void EnablePlay(bool enabled);
+    void ApplyImagesAndFonts();
+    void ShowPlayImage();
+    double TimeOfDay() const;
+
+    Alarm* alarm_ = nullptr;
+    DateTimeParts shownTime_;  // the alarm's moment as the editor opened, milliseconds included
+    MediaPlayer player_;
+    ui::DateTimePicker datePicker_;
+    ui::DateTimePicker timePicker_;
+    ui::CheckBox soundCheck_;
+    ui::CheckBox enabledCheck_;
+    ui::CheckBox reminderCheck_;
+    std::string dialogFileName_;  // the file dialog's file name, kept through the run
+    ui::Font font_;
+    ui::Font browseFont_;
+    ui::Icon speaker_;
+    ui::Icon speakerDisabled_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,303 @@
+// The alarm editor, real and modal, driven from inside its own loop (steps
+// queued on a thread timer) with BM_CLICK, WM_SETTEXT, DTM_SETSYSTEMTIME and
+// CB_SETCURSEL; the file dialog and the busy cursor through their seams; the
+// preview into the prefix's null audio device.
+// ctest: RUN_SERIAL (keyboard focus and a modal window)
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/wide.h"
+#include "harness/alarm_windows.h"
+#include "harness/registry.h"
+#include "ui/common_dialogs.h"
+#include "ui/feedback.h"
+#include "ui/message_box.h"
+#include "windows/alarm_editor/alarm_editor.h"
+#include "windows/alarms/alarms_window.h"
+
+namespace quorvel {
+namespace {
+
+using namespace testing_support;
+using Editor = AlarmEditor;
+
+const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+// 3 March 2027 07:08:09.250
+const DateTime kMoment = *EncodeDateTime({2027, 3, 3, 7, 8, 9, 250});
+
+class AlarmEditorTest : public testing::Test {
+public:
+    void SetUp() override {
+        SetClock(kStart);
+        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
+            boxes.push_back(r);
+            return IDOK;
+        });
+        ui::AnswerBusyCursor([this](bool busy) { busyChanges.push_back(busy); });
+        editor.Create(nullptr);
+    }
+    void TearDown() override {
+        editor.Destroy();
+        ui::AnswerOpenFileDialogs(nullptr);
+        ui::AnswerBusyCursor(nullptr);
+        ui::AnswerMessageBoxes(nullptr);
+        ResetClock();
+    }
+
+    HWND Item(int id) const { return GetDlgItem(editor.Handle(), id); }
+    void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+    bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    std::string Text(int id) const {
+        wchar_t text[512] = {};
+        GetWindowTextW(Item(id), text, 512);
+        return Narrow(text);
+    }
+    void Type(int id, const std::string& text) { SetWindowTextW(Item(id), Wide(text).c_str()); }
+    SYSTEMTIME Picker(int id) const {
+        SYSTEMTIME st{};
+        SendMessageW(Item(id), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
+        return st;
+    }
+    void SetTime(WORD hour, WORD minute, WORD second) {
+        SYSTEMTIME st = Picker(Editor::kTimePicker);
+        st.wHour = hour;
+        st.wMinute = minute;
+        st.wSecond = second;
+        st.wMilliseconds = 0;
+        SendMessageW(Item(Editor::kTimePicker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    }
+    LRESULT Repeat() const { return SendMessageW(Item(Editor::kRepeatList), CB_GETCURSEL, 0, 0); }
+
+    Alarm& Full() {
+        Alarm& alarm = list.AddAlarm();
+        alarm.name = "Tea";
+        alarm.dateTime = kMoment;
+        alarm.sound = "C:\\Sounds\\bell.wav";
+        alarm.reminder = "Tea is\r\nready";
+        alarm.repeat = RepeatKind::Weekly;
+        alarm.enabled = false;
+        return alarm;
+    }
+
+    AlarmList list;
+    Editor editor;
+    ModalSteps steps;
+    std::vector<ui::MessageBoxRequest> boxes;
+    std::vector<bool> busyChanges;
+};
+
+TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
+    list.armed = true;
+    Alarm& alarm = Full();
+    steps.Then([&] {
+        EXPECT_FALSE(list.armed) << "no check while the editor is open";
+        EXPECT_TRUE(IsWindowVisible(editor.Handle()));
+        EXPECT_EQ(Text(Editor::kNameBox), "Tea");
+        const SYSTEMTIME date = Picker(Editor::kDatePicker);
+        EXPECT_EQ(std::vector<int>({date.wYear, date.wMonth, date.wDay}), std::vector<int>({2027, 3, 3}));
+        const SYSTEMTIME time = Picker(Editor::kTimePicker);
+        EXPECT_EQ(std::vector<int>({time.wHour, time.wMinute, time.wSecond}), std::vector<int>({7, 8, 9}));
+        EXPECT_TRUE(Checked(Editor::kSoundCheck));
+        EXPECT_EQ(Text(Editor::kSoundBox), "C:\\Sounds\\bell.wav");
+        EXPECT_TRUE(Enabled(Editor::kSoundBox) && Enabled(Editor::kBrowseButton) && Enabled(Editor::kPlayButton));
+        EXPECT_FALSE(Checked(Editor::kEnabledCheck));
+        EXPECT_TRUE(Checked(Editor::kReminderCheck) && Enabled(Editor::kReminderBox));
+        EXPECT_EQ(Text(Editor::kReminderBox), "Tea is\r\nready");
+        EXPECT_EQ(Repeat(), 7);
+
+        // Unchecking the sound keeps the path and the preview, and stores no sound.
+        Click(Editor::kSoundCheck);
+        EXPECT_FALSE(Enabled(Editor::kSoundBox) || Enabled(Editor::kBrowseButton));
+        EXPECT_TRUE(Enabled(Editor::kPlayButton));
+        Type(Editor::kNameBox, "");
+        SetTime(0, 0, 0);
+        Click(Editor::kEnabledCheck);
+        SendMessageW(Item(Editor::kRepeatList), CB_SETCURSEL, 2, 0);
+        Click(Editor::kOkButton);
+    });
+    EXPECT_TRUE(editor.EditAlarm(alarm));
+    EXPECT_TRUE(steps.Done());
+    EXPECT_TRUE(list.armed);
+    EXPECT_FALSE(IsWindowVisible(editor.Handle()));
+    EXPECT_EQ(alarm.name, "");
+    EXPECT_EQ(alarm.dateTime, *EncodeDate(2027, 3, 3)) << "midnight can be set";
+    EXPECT_EQ(alarm.sound, "");
+    EXPECT_EQ(alarm.reminder, "Tea is\r\nready");
+    EXPECT_TRUE(alarm.enabled);
+    EXPECT_EQ(alarm.repeat, RepeatKind::Each5Minutes);
+}
+
+TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheAlarmAsItWas) {
+    struct Way {
+        const char* name;
+        std::function<void(AlarmEditorTest&)> leave;
+    };
+    const std::vector<Way> ways = {
+        {"Cancel", [](AlarmEditorTest& t) { t.Click(Editor::kCancelButton); }},
+        {"close box", [](AlarmEditorTest& t) { PostMessageW(t.editor.Handle(), WM_CLOSE, 0, 0); }},
+        {"Escape", [](AlarmEditorTest& t) {
+             PostMessageW(t.Item(Editor::kNameBox), WM_KEYDOWN, VK_ESCAPE, 0);
+         }},
+    };
+    Alarm& alarm = Full();
+    alarm.repeat = static_cast<RepeatKind>(200);  // damaged
+    for (const Way& way : ways) {
+        steps.Then([&] {
+            EXPECT_EQ(Repeat(), 0) << "an unknown kind shows as No repeat";
+            Type(Editor::kNameBox, "changed");
+            Click(Editor::kReminderCheck);
+            SetTime(1, 2, 3);
+            way.leave(*this);
+        });
+        EXPECT_FALSE(editor.EditAlarm(alarm)) << way.name;
+        EXPECT_EQ(alarm.name, "Tea") << way.name;
+        EXPECT_EQ(alarm.reminder, "Tea is\r\nready") << way.name;
+        EXPECT_EQ(alarm.dateTime, kMoment) << way.name;
+        EXPECT_EQ(static_cast<int>(alarm.repeat), 200) << way.name;
+        EXPECT_TRUE(list.armed) << way.name;
+    }
+    // OK without a change writes "No repeat" and keeps the moment to the millisecond.
+    steps.Then([&] { Click(Editor::kOkButton); });
+    EXPECT_TRUE(editor.EditAlarm(alarm));
+    EXPECT_EQ(alarm.repeat, RepeatKind::NoRepeat);
+    EXPECT_EQ(alarm.dateTime, kMoment);
+}
+
+TEST_F(AlarmEditorTest, AnOpenReminderClosesFirstAndTheDialogShowsTheReArmedAlarm) {
+    Alarm& alarm = list.AddAlarm();
+    alarm.repeat = RepeatKind::DeleteAfterTrigger;
+    FakeReminder reminder(alarm);
+    steps.Then([&] {
+        EXPECT_EQ(reminder.presses, 1);
+        EXPECT_EQ(Repeat(), 0);
+        EXPECT_FALSE(Checked(Editor::kEnabledCheck));
+        Click(Editor::kCancelButton);
+    });
+    EXPECT_FALSE(editor.EditAlarm(alarm));
+    ASSERT_EQ(list.Count(), 1u) << "the alarm survives";
+    EXPECT_FALSE(alarm.triggered);
+    EXPECT_EQ(alarm.repeat, RepeatKind::NoRepeat);
+}
+
+TEST_F(AlarmEditorTest, BrowsingStartsInTheSystemSoundsAndRemembersTheLastFile) {
+    std::vector<ui::OpenFileRequest> requests;
+    std::optional<std::string> answer = "C:\\Sounds\\gong.wav";
+    ui::AnswerOpenFileDialogs([&](const ui::OpenFileRequest& r) {
+        requests.push_back(r);
+        return answer;
+    });
+    Alarm& alarm = list.AddAlarm();
+    steps.Then([&] {
+        EXPECT_FALSE(Enabled(Editor::kPlayButton));
+        Click(Editor::kSoundCheck);
+        Click(Editor::kBrowseButton);  // empty box
+        EXPECT_EQ(Text(Editor::kSoundBox), "C:\\Sounds\\gong.wav");
+        EXPECT_TRUE(Enabled(Editor::kPlayButton));
+        Type(Editor::kSoundBox, "");
+        answer = std::nullopt;
+        Click(Editor::kBrowseButton);  // empty again: the last file name, the folder
+        Type(Editor::kSoundBox, "D:\\bell.wav");
+        Click(Editor::kBrowseButton);  // a path: that file, cancelled
+        EXPECT_EQ(Text(Editor::kSoundBox), "D:\\bell.wav");
+        Click(Editor::kOkButton);
+    });
+    EXPECT_TRUE(editor.EditAlarm(alarm));
+    EXPECT_EQ(alarm.sound, "D:\\bell.wav");
+    ASSERT_EQ(requests.size(), 3u);
+
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string media = Narrow(windows) + "\\media";
+    EXPECT_EQ(requests[0].folder, media);
+    EXPECT_EQ(requests[0].fileName, "");
+    EXPECT_EQ(requests[1].folder, media);
+    EXPECT_EQ(requests[1].fileName, "C:\\Sounds\\gong.wav");
+    EXPECT_EQ(requests[2].fileName, "D:\\bell.wav");
+    const ui::OpenFileRequest& r = requests[0];
+    ASSERT_EQ(r.filters.size(), 2u);
+    EXPECT_EQ(r.filters[0].name, "Media files");
+    EXPECT_EQ(r.filters[0].patterns,
+              "*.wav;*.snd;*.au;*.aif;*.aifc;*.aiff;*.wma;*.mp3;*.mid;*.rmi;*.midi;*.asx;*.wax;*.m3u;*.mpe;*.mpg;"
+              "*.mpeg;*.mp2;*.mpe;*.mpa;*.m1v;*.asf;*.wm;*.wma;*.wmv");
+    EXPECT_EQ(r.filters[1].name, "All files (may not play correctly)");
+    EXPECT_EQ(r.filters[1].patterns, "*.*");
+    EXPECT_EQ(r.filterIndex, 1);
+    EXPECT_EQ(r.options, static_cast<DWORD>(OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING));
+    EXPECT_EQ(r.title, "");
+}
+
+TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
+    const std::string sound = WriteSilence(L"quorvel-editor-preview.wav", 30000);
+    Alarm& alarm = list.AddAlarm();
+    alarm.sound = sound;
+    auto playDown = [&] { return Checked(Editor::kPlayButton); };
+    steps.Then([&] {
+        Click(Editor::kPlayButton);
+        EXPECT_TRUE(playDown());
+        EXPECT_EQ(busyChanges, (std::vector<bool>{true, false})) << "busy while the device opens";
+        EXPECT_EQ(editor.Player().Mode(), PlayerMode::Playing);
+        Click(Editor::kPlayButton);  // stops; the report of the stop brings the button up
+        EXPECT_EQ(editor.Player().Mode(), PlayerMode::Stopped);
+        EXPECT_TRUE(editor.Player().IsOpen()) << "kept open until the next preview";
+    });
+    steps.Then([&] {
+        EXPECT_FALSE(playDown());
+        Click(Editor::kPlayButton);  // from the start again
+        EXPECT_EQ(editor.Player().Mode(), PlayerMode::Playing);
+        Click(Editor::kCancelButton);  // closing during the preview
+    });
+    EXPECT_FALSE(editor.EditAlarm(alarm));
+    EXPECT_FALSE(editor.Player().IsOpen()) << "the device is released";
+    EXPECT_TRUE(PumpUntil([&] { return !playDown(); })) << "the report of the stopped play brings the button up";
+    EXPECT_TRUE(boxes.empty());
+
+    // A file that cannot be opened: the error box, and the button comes up.
+    alarm.sound = sound + ".missing";
+    steps.Then([&] {
+        Click(Editor::kPlayButton);
+        EXPECT_FALSE(playDown());
+        Click(Editor::kCancelButton);
+    });
+    editor.EditAlarm(alarm);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "ERROR playing sound");
+    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_FALSE(boxes[0].text.empty());
+    DeleteFileW(Wide(sound).c_str());
+}
+
+TEST_F(AlarmEditorTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
+    CleanRegistry clean;
+    SettingsRegistry registry;
+    FakeReminders reminders;  // outlives the list
+    AlarmsWindow window(registry, editor);
+    window.SetReminders(&reminders);
+    window.Create();
+    window.Show();
+    steps.Then([&] {
+        Type(Editor::kNameBox, "past");
+        const SYSTEMTIME yesterday = *ui::ToSystemTime(kStart - 1);
+        SendMessageW(Item(Editor::kDatePicker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&yesterday));
+        window.CheckAlarms();  // ticks while the editor is open
+        window.CheckAlarms();
+        EXPECT_TRUE(reminders.Fired().empty());
+        Click(Editor::kOkButton);
+    });
+    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(AlarmsWindow::kAddCommand, 0), 0);
+    ASSERT_EQ(window.Alarms().Count(), 1u);
+    EXPECT_EQ(window.ListView().ItemText(0, AlarmsWindow::kNameColumn), "past");
+    window.CheckAlarms();
+    EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"past"});
+    window.Destroy();
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,476 @@
+// The alarms window, real and hidden or shown, driven through its commands
+// (WM_COMMAND of the toolbar and menu), list-view notifications and an editor
+// stand-in; the list is stored in the prefix's real registry.
+// ctest: RUN_SERIAL (uses the program's own registry key and shows windows)
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "alarms/alarm_codec.h"
+#include "app/clock_window.h"
+#include "core/clock.h"
+#include "core/format/time_format.h"
+#include "harness/alarm_windows.h"
+#include "harness/registry.h"
+#include "platform/user_locale.h"
+#include "ui/message_box.h"
+#include "windows/alarms/alarms_window.h"
+
+namespace quorvel {
+namespace {
+
+using namespace testing_support;
+using Window = AlarmsWindow;
+
+const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
+
+// An editor that answers as a user would, by a function the test sets.
+struct ScriptedEditor : AlarmEditing {
+    std::function<bool(Alarm&)> answer = [](Alarm&) { return false; };
+    int calls = 0;
+    bool armedWhileOpen = true;
+    bool EditAlarm(Alarm& alarm) override {
+        ++calls;
+        if (alarm.triggered) alarm.CloseReminder(false);
+        alarm.Collection().armed = false;
+        const bool ok = answer(alarm);
+        armedWhileOpen = alarm.Collection().armed;
+        alarm.Collection().armed = true;
+        return ok;
+    }
+    // OK after renaming the alarm.
+    void Names(std::string name) {
+        answer = [name](Alarm& alarm) {
+            alarm.name = name;
+            return true;
+        };
+    }
+};
+
+class AlarmsWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SetClock(kStart);
+        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
+            boxes.push_back(r);
+            return IDOK;
+        });
+    }
+    void TearDown() override {
+        window.Destroy();
+        ui::AnswerMessageBoxes(nullptr);
+        ResetClock();
+    }
+
+    // Creates the window (loading the stored list) and shows it.
+    void Open() {
+        window.Create();
+        window.Show();
+    }
+    Alarm& Add(const std::string& name, DateTime when = kStart + 1) {
+        Alarm& alarm = window.Alarms().AddAlarm();
+        alarm.name = name;
+        alarm.dateTime = when;
+        return alarm;
+    }
+    void Command(int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    void SelectRow(int row) { window.ListView().Select(row); }
+    void DoubleClick() {
+        NMITEMACTIVATE click{};
+        click.hdr.hwndFrom = window.ListView().Handle();
+        click.hdr.idFrom = Window::kListView;
+        click.hdr.code = NM_DBLCLK;
+        click.iItem = window.ListView().Selected();
+        SendMessageW(window.Handle(), WM_NOTIFY, Window::kListView, reinterpret_cast<LPARAM>(&click));
+    }
+    std::vector<std::string> Column(int column) {
+        std::vector<std::string> cells;
+        for (int row = 0; row < window.ListView().Count(); ++row) cells.push_back(window.ListView().ItemText(row, column));
+        return cells;
+    }
+    std::vector<std::string> ListNames() {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < window.Alarms().Count(); ++i) names.push_back(window.Alarms()[i].name);
+        return names;
+    }
+    std::string SelectedName() {
+        const int row = window.ListView().Selected();
+        return row < 0 ? "<none>" : window.ListView().ItemText(row, Window::kNameColumn);
+    }
+    // The state of one command in all three places: action, toolbar button, menu item.
+    struct CommandState {
+        bool enabled;
+        bool checked;
+    };
+    CommandState State(int id) {
+        const HWND toolBar = GetDlgItem(window.Handle(), Window::kToolBar);
+        const bool buttonEnabled = SendMessageW(toolBar, TB_ISBUTTONENABLED, id, 0) != 0;
+        const bool buttonChecked = SendMessageW(toolBar, TB_ISBUTTONCHECKED, id, 0) != 0;
+        const UINT menu = GetMenuState(window.PopupMenu(), id, MF_BYCOMMAND);
+        const bool menuEnabled = !(menu & (MF_GRAYED | MF_DISABLED));
+        const bool menuChecked = (menu & MF_CHECKED) != 0;
+        EXPECT_EQ(buttonEnabled, menuEnabled) << "command " << id;
+        EXPECT_EQ(buttonChecked, menuChecked) << "command " << id;
+        return {buttonEnabled, buttonChecked};
+    }
+    void ExpectSelectionCommands(bool enabled) {
+        for (const int id : {Window::kEditCommand, Window::kDeleteCommand, Window::kEnableCommand}) {
+            EXPECT_EQ(State(id).enabled, enabled) << "command " << id;
+        }
+        EXPECT_TRUE(State(Window::kAddCommand).enabled);
+        EXPECT_TRUE(State(Window::kCloseCommand).enabled);
+    }
+    std::vector<std::uint8_t> Stored(const wchar_t* name = L"Alarms") {
+        const auto value = Find(kSettingsPath, name);
+        return value ? value->bytes : std::vector<std::uint8_t>{};
+    }
+
+    CleanRegistry clean;
+    SettingsRegistry registry;
+    ScriptedEditor editor;
+    Window window{registry, editor};
+    std::vector<ui::MessageBoxRequest> boxes;
+};
+
+TEST_F(AlarmsWindowTest, StartsHiddenInItsPlaceWithAnArmedEmptyListAndOnlyAddAndClose) {
+    window.Create();
+    EXPECT_FALSE(IsWindowVisible(window.Handle()));
+    RECT r{};
+    GetWindowRect(window.Handle(), &r);
+    EXPECT_EQ(r.left, 649);
+    EXPECT_EQ(r.top, 288);
+    wchar_t caption[64] = {};
+    GetWindowTextW(window.Handle(), caption, 64);
+    EXPECT_STREQ(caption, L"Alarms and reminders");
+    EXPECT_TRUE(window.Alarms().armed);
+    EXPECT_TRUE(boxes.empty());
+
+    window.Show();
+    EXPECT_TRUE(IsWindowVisible(window.Handle()));
+    EXPECT_EQ(window.ListView().Count(), 0);
+    ExpectSelectionCommands(false);
+    EXPECT_EQ(SendMessageW(GetDlgItem(window.Handle(), Window::kToolBar), TB_BUTTONCOUNT, 0, 0), 6);
+    EXPECT_EQ(GetMenuItemCount(window.PopupMenu()), 5);
+}
+
+TEST_F(AlarmsWindowTest, AddSortsTheTableByNameWhileTheListKeepsItsOrder) {
+    Open();
+    // Cancel: the new alarm goes again and the table is as it was.
+    Command(Window::kAddCommand);
+    EXPECT_EQ(editor.calls, 1);
+    EXPECT_FALSE(editor.armedWhileOpen);
+    EXPECT_TRUE(window.Alarms().armed);
+    EXPECT_EQ(window.Alarms().Count(), 0u);
+    EXPECT_EQ(window.ListView().Count(), 0);
+
+    editor.Names("b");
+    Command(Window::kAddCommand);
+    editor.Names("a");
+    Command(Window::kAddCommand);
+    editor.Names("B");
+    Command(Window::kAddCommand);
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "B"}));
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"b", "a", "B"}));
+
+    Command(Window::kCloseCommand);
+    EXPECT_FALSE(IsWindowVisible(window.Handle()));
+    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms())) << "closing saves the list in its own order";
+}
+
+TEST_F(AlarmsWindowTest, CellsShowEveryField) {
+    const FormatSettings locale = ReadUserFormatSettings();
+    const DateTime midnight = *EncodeDateTime({2024, 3, 1, 0, 0, 0, 0});
+    struct Case {
+        std::string name;
+        DateTime when;
+        bool enabled;
+        std::string sound, reminder;
+        int repeat;
+        std::vector<std::string> cells;  // Enabled, Date / Time, Repeat, Sound, Reminder
+    };
+    const std::string date = FormatDateTime(locale.shortDateFormat, midnight, locale);
+    const std::vector<Case> cases = {
+        {"a midnight", midnight, true, "", "", 0, {"Yes", date, "No repeat", "-", "-"}},
+        {"b midnight and a bit", midnight + 999.0 / 86400000, false, "", "", 6, {"No", date, "Daily", "-", "-"}},
+        {"c one second", midnight + 1.0 / 86400, true, "C:\\bell.wav", "Tea", 9,
+         {"Yes", date + " " + FormatDateTime(locale.longTimeFormat, midnight + 1.0 / 86400, locale), "Annualy",
+          "C:\\bell.wav", "Tea"}},
+        {"d damaged", midnight, true, "", "", 200, {"Yes", date, "Unknown (200)", "-", "-"}},
+    };
+    for (const Case& c : cases) {
+        Alarm& alarm = Add(c.name, c.when);
+        alarm.enabled = c.enabled;
+        alarm.sound = c.sound;
+        alarm.reminder = c.reminder;
+        alarm.repeat = static_cast<RepeatKind>(c.repeat);
+    }
+    Open();
+    ASSERT_EQ(window.ListView().Count(), static_cast<int>(cases.size()));
+    for (int row = 0; row < static_cast<int>(cases.size()); ++row) {
+        std::vector<std::string> cells;
+        for (int column = Window::kEnabledColumn; column <= Window::kReminderColumn; ++column) {
+            cells.push_back(window.ListView().ItemText(row, column));
+        }
+        EXPECT_EQ(cells, cases[row].cells) << cases[row].name;
+    }
+    EXPECT_FALSE(date.empty());
+}
+
+TEST_F(AlarmsWindowTest, TheSelectionFollowsItsAlarmThenThePosition) {
+    Add("a");
+    Add("b");
+    Add("c");
+    Open();
+    SelectRow(1);
+    EXPECT_EQ(window.SelectedAlarm(), &window.Alarms()[1]);
+    ExpectSelectionCommands(true);
+
+    // Renamed to the end of the table: its row stays selected, so Delete
+    // removes the alarm the user sees selected.
+    editor.Names("z");
+    Command(Window::kEditCommand);
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "c", "z"}));
+    EXPECT_EQ(SelectedName(), "z");
+    Command(Window::kDeleteCommand);
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "c"}));
+    EXPECT_TRUE(boxes.empty()) << "no question";
+    // The deleted alarm was the last row: nothing is selected now.
+    EXPECT_EQ(SelectedName(), "<none>");
+    EXPECT_EQ(window.SelectedAlarm(), nullptr);
+    ExpectSelectionCommands(false);
+
+    // A deleted middle row hands the selection to the row that takes its place.
+    Add("b");
+    window.RefreshList();
+    SelectRow(1);
+    Command(Window::kDeleteCommand);
+    EXPECT_EQ(SelectedName(), "c");
+    EXPECT_EQ(window.SelectedAlarm(), &window.Alarms()[1]);
+
+    // Edit and Delete without a selection do nothing.
+    SelectRow(-1);
+    const int calls = editor.calls;
+    window.OnEditCommand();
+    window.OnDeleteCommand();
+    EXPECT_EQ(editor.calls, calls);
+    EXPECT_EQ(window.Alarms().Count(), 2u);
+}
+
+TEST_F(AlarmsWindowTest, EnabledFlipsTheCellTheMenuCheckAndTheButton) {
+    Add("a");
+    Open();
+    SelectRow(0);
+    EXPECT_TRUE(State(Window::kEnableCommand).checked);
+    Command(Window::kEnableCommand);
+    EXPECT_FALSE(window.Alarms()[0].enabled);
+    EXPECT_EQ(window.ListView().ItemText(0, Window::kEnabledColumn), "No");
+    EXPECT_FALSE(State(Window::kEnableCommand).checked);
+    Command(Window::kEnableCommand);
+    EXPECT_TRUE(window.Alarms()[0].enabled);
+    EXPECT_EQ(window.ListView().ItemText(0, Window::kEnabledColumn), "Yes");
+    EXPECT_TRUE(State(Window::kEnableCommand).checked);
+    EXPECT_EQ(SelectedName(), "a");
+}
+
+TEST_F(AlarmsWindowTest, DeleteAndEnabledEndAnOpenReminderFirst) {
+    Alarm& daily = Add("daily", kStart - 0.5);
+    daily.repeat = RepeatKind::Daily;
+    Alarm& once = Add("once", kStart - 0.5);
+    once.repeat = RepeatKind::DeleteAfterTrigger;
+    Open();
+    FakeReminder dailyReminder(daily);
+    FakeReminder onceReminder(once);
+
+    // Switched off: the reminder closes as with OK, the alarm is advanced by
+    // its interval and stays off.
+    SelectRow(0);
+    ASSERT_EQ(window.SelectedAlarm(), &daily);
+    Command(Window::kEnableCommand);
+    EXPECT_EQ(dailyReminder.presses, 1);
+    EXPECT_FALSE(daily.triggered);
+    EXPECT_DOUBLE_EQ(daily.dateTime, kStart + 0.5);
+    EXPECT_FALSE(daily.enabled);
+    EXPECT_EQ(window.ListView().ItemText(0, Window::kEnabledColumn), "No");
+
+    // Deleted: the reminder closes and its close processing removes the alarm.
+    SelectRow(1);
+    ASSERT_EQ(window.SelectedAlarm(), &once);
+    Command(Window::kDeleteCommand);
+    EXPECT_EQ(onceReminder.presses, 1);
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"daily"}));
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"daily"}));
+}
+
+TEST_F(AlarmsWindowTest, DoubleClickEditsOnlyWithASelectedRow) {
+    Add("a");
+    Open();
+    SelectRow(-1);
+    DoubleClick();
+    EXPECT_EQ(editor.calls, 0);
+    SelectRow(0);
+    Alarm* edited = nullptr;
+    editor.answer = [&](Alarm& alarm) {
+        edited = &alarm;
+        return false;
+    };
+    DoubleClick();
+    EXPECT_EQ(editor.calls, 1);
+    EXPECT_EQ(edited, &window.Alarms()[0]);
+}
+
+TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
+    Alarm& hourly = Add("hourly", kStart - 1.0 / 24);
+    hourly.repeat = RepeatKind::Hourly;
+    Add("gone").repeat = RepeatKind::DeleteAfterTrigger;
+    Open();
+    Command(Window::kCloseCommand);
+    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+    // Triggers end while the window is hidden.
+    window.Alarms()[1].Rearm();
+    hourly.Rearm();
+    window.Show();
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"hourly"}));
+    EXPECT_EQ(window.ListView().ItemText(0, Window::kDateTimeColumn),
+              Window::DateTimeCell(kStart, ReadUserFormatSettings()));
+    // While visible, a re-arm rebuilds the table at once.
+    hourly.Rearm();
+    EXPECT_EQ(window.ListView().ItemText(0, Window::kDateTimeColumn),
+              Window::DateTimeCell(kStart + 1.0 / 24, ReadUserFormatSettings()));
+}
+
+TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
+    ClockWindow clock;
+    clock.Create();
+    FakeReminders reminders;
+    window.SetReminders(&reminders);
+    window.Create();
+    clock.SetAlarmsWindow(&window);
+    Add("due", kStart);
+    Add("later", kStart + 1.0 / 86400);
+    clock.Tick();
+    EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"due"});
+
+    SendMessageW(clock.Handle(), WM_COMMAND, MAKEWPARAM(kAlarmsCommand, 0), 0);
+    EXPECT_TRUE(IsWindowVisible(window.Handle()));
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"due", "later"}));
+    window.Alarms().Clear();  // before the reminders go
+    clock.SetAlarmsWindow(nullptr);
+    clock.Destroy();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+// ---- A list that failed to load --------------------------------------------------
+
+// One alarm Tea, its record cut short after the date: "Stream read error".
+const std::vector<std::uint8_t> kDamaged = {0x02, 0x02, 0x06, 0x03, 'T', 'e', 'a', 0x06, 0x00, 0x06, 0x00,
+                                            0x05, 0x00, 0xA8, 0xAA, 0xAA, 0xAA, 0x5A, 0x28, 0xB1, 0x0E, 0x40,
+                                            0x02, 0x06, 0x09, 0x06, 0x00, 0x06};
+
+TEST_F(AlarmsWindowTest, AValueThatFailedToLoadIsKeptUntilTheListChanges) {
+    ASSERT_TRUE(Plant(kSettingsPath, {{L"Alarms", REG_BINARY, kDamaged}}));
+    Open();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
+    EXPECT_EQ(boxes[0].caption, "ERROR loading data from the registry");
+    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"Tea", "Noname"}));
+    EXPECT_TRUE(window.Alarms().armed);
+
+    // Saves from closing and from the clock's periodic save leave it alone,
+    // also after alarms fired and were re-armed.
+    window.Alarms()[0].Rearm();
+    Command(Window::kCloseCommand);
+    window.Store().Save();
+    EXPECT_EQ(Stored(), kDamaged);
+    EXPECT_FALSE(Find(kSettingsPath, L"AlarmsDamaged"));
+
+    // Add then Cancel is no change.
+    window.Show();
+    Command(Window::kAddCommand);
+    Command(Window::kCloseCommand);
+    EXPECT_EQ(Stored(), kDamaged);
+
+    // A change: the next save keeps the old bytes, then writes the list.
+    window.Show();
+    SelectRow(0);
+    Command(Window::kDeleteCommand);
+    Command(Window::kCloseCommand);
+    EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
+    EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+    EXPECT_EQ(boxes.size(), 1u);
+
+    // From then on saves write as always, and the copy stays.
+    window.Alarms().AddAlarm();
+    window.Store().Save();
+    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+    EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
+}
+
+TEST_F(AlarmsWindowTest, AValueOfTheWrongTypeIsKeptAsItsRawBytes) {
+    const Value text = Text(L"Alarms", L"not alarms");
+    ASSERT_TRUE(Plant(kSettingsPath, {text}));
+    Open();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, std::string("Invalid data type for 'Alarms'\r\n") + kStoredAlarmsKeptNote);
+    window.Store().Save();
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->type, static_cast<DWORD>(REG_SZ));
+    editor.Names("new");
+    Command(Window::kAddCommand);
+    window.Store().Save();
+    EXPECT_EQ(Stored(L"AlarmsDamaged"), text.bytes);
+    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+}
+
+TEST_F(AlarmsWindowTest, AGoodLoadIsSavedOverAsAlways) {
+    AlarmList list;
+    list.AddAlarm().name = "kept";
+    ASSERT_TRUE(Plant(kSettingsPath, {{L"Alarms", REG_BINARY, EncodeAlarms(list)}}));
+    Open();
+    EXPECT_TRUE(boxes.empty());
+    window.Alarms()[0].Rearm();  // no repeat: switched off
+    window.Store().Save();
+    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+    EXPECT_FALSE(window.Alarms()[0].enabled);
+    EXPECT_FALSE(Find(kSettingsPath, L"AlarmsDamaged"));
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// A figure, not a check: the time to rebuild a table of 10,000 alarms. Run with
+// --gtest_also_run_disabled_tests --gtest_filter='*TenThousand*'.
+TEST_F(AlarmsWindowTest, DISABLED_RefreshListOfTenThousandAlarms) {
+    for (int i = 0; i < 10000; ++i) {
+        Alarm& alarm = Add("Alarm " + std::to_string((i * 7919) % 10000), kStart + i / 24.0);
+        alarm.reminder = i % 2 ? "Reminder text" : "";
+        alarm.repeat = static_cast<RepeatKind>(i % 10);
+    }
+    Open();
+    SelectRow(5000);
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    constexpr int kRuns = 5;
+    for (int run = 0; run < kRuns; ++run) {
+        QueryPerformanceCounter(&start);
+        window.RefreshList();
+        QueryPerformanceCounter(&end);
+        std::printf("RefreshList, 10000 alarms: %.0f ms\n",
+                    1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
+    }
+    EXPECT_EQ(window.ListView().Count(), 10000);
+}
+
+}  // namespace
+}  // namespace quorvel
