@@ -299,6 +299,8 @@ void AlarmEditor::OnOkButton() {
     alarm.reminder = reminderCheck_.Checked() ? Text(kReminderBox) : std::string();
     const LRESULT kind = SendMessageW(Item(kRepeatList), CB_GETCURSEL, 0, 0);
     alarm.repeat = static_cast<RepeatKind>(kind >= 0 ? kind : 0);
+    // The user has set the alarm's moment and schedule anew.
+    alarm.ClearSnoozeMemory();
     EndModal(IDOK);
 }
 

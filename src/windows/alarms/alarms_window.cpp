@@ -331,6 +331,7 @@ void AlarmsWindow::OnEnableCommand() {
     // the state taken above is set.
     if (alarm->triggered) alarm->CloseReminder(false);
     alarm->enabled = enabled;
+    alarm->ClearSnoozeMemory();
     RefreshList();
 }
 
