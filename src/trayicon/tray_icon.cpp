@@ -38,7 +38,7 @@ TrayIcon::~TrayIcon() {
 HWND TrayIcon::WindowHandle() {
     if (!Handle()) {
         CreateParams params;
-        params.className = L"TTaskIcon";
+        params.className = L"QuorvelTrayIcon";
         params.title = L"";
         // Hidden, unowned and top-level: never shown, no taskbar button, and it
         // receives the taskbar's broadcasts, which child windows would not.

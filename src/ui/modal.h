@@ -4,7 +4,7 @@
 // disabled and the thread's messages keep being pumped, so every other window
 // (the clock's 250 ms timer above all) goes on working while it is open.
 //
-//   TfmEditAlarm editor(...);
+//   AlarmEditor editor(...);
 //   if (ui::RunModal(editor, Handle()) == IDOK) ...
 //
 // The dialog ends the run with EndModal(result); closing it ends it with

@@ -4,7 +4,7 @@
 // handlers it needs; anything else reaches HandleMessage, which it may also
 // override (calling Window::HandleMessage for what it does not handle):
 //
-//   class TfmCalendar : public ui::Window {
+//   class CalendarWindow : public ui::Window {
 //       void OnCommand(int id, int code, HWND control) override;
 //   };
 //

@@ -103,7 +103,7 @@ AlarmEditor::~AlarmEditor() { Destroy(); }
 
 void AlarmEditor::Create(HWND owner) {
     CreateParams params;
-    params.className = L"TfmEditAlarm";
+    params.className = L"QuorvelAlarmEditor";
     params.background = GetSysColorBrush(COLOR_BTNFACE);
     params.title = L"Alarm / reminder details";
     params.style = WS_OVERLAPPEDWINDOW;

@@ -83,7 +83,7 @@ AlarmsWindow::~AlarmsWindow() {
 
 void AlarmsWindow::Create() {
     CreateParams params;
-    params.className = L"TfmAlarms";
+    params.className = L"QuorvelAlarms";
     params.background = GetSysColorBrush(COLOR_BTNFACE);
     params.title = L"Alarms and reminders";
     params.style = WS_OVERLAPPEDWINDOW;
