@@ -30,15 +30,16 @@ constexpr ui::Anchor kAllEdges = ui::Anchor::Left | ui::Anchor::Top | ui::Anchor
 constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;  // no SS_NOTIFY: the window hears the pointer
 
 // The notice box first in the tab order, OK second. The mail label is wider
-// than its designed 97 pixels, to the window's edge, so that a longer address
-// set at build time still shows; the pointer counts on its text only.
+// than its designed 97 pixels, from just after the product line to the
+// window's edge, so that a longer address set at build time (or a wider italic
+// font) still shows; the pointer counts on its text only.
 constexpr ui::ControlSpec kControls[] = {
     {kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
      ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE},
     {kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
     {kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
-    {kMailLink, L"STATIC", L"", {326, 5, 135, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
+    {kMailLink, L"STATIC", L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
     {kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel},
 };
 

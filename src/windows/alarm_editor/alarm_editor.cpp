@@ -26,17 +26,20 @@ constexpr Anchor kRightTop = Anchor::Top | Anchor::Right;
 constexpr DWORD kTab = WS_TABSTOP;
 
 // In tab order: the repeat list comes after Cancel; labels and the preview
-// button take no focus.
+// button take no focus. The check boxes and "Date/time:" reach into the free
+// space beside them, so their text is not cut off by fonts wider than MS Sans
+// Serif; the time picker is wide enough for "12:44:44 PM" beside its spin
+// buttons, and the date picker gives it the room.
 constexpr ui::ControlSpec kControls[] = {
     {Editor::kNameBox, WC_EDITW, L"", {64, 12, 243, 21}, kAcross, kTab | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
-    {Editor::kDatePicker, DATETIMEPICK_CLASSW, L"", {65, 40, 165, 25}, kAcross, kTab | DTS_LONGDATEFORMAT},
-    {Editor::kTimePicker, DATETIMEPICK_CLASSW, L"", {237, 40, 72, 25}, kRightTop, kTab | DTS_TIMEFORMAT},
-    {Editor::kSoundCheck, WC_BUTTONW, L"Play sound:", {3, 76, 74, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
+    {Editor::kDatePicker, DATETIMEPICK_CLASSW, L"", {68, 40, 136, 25}, kAcross, kTab | DTS_LONGDATEFORMAT},
+    {Editor::kTimePicker, DATETIMEPICK_CLASSW, L"", {211, 40, 98, 25}, kRightTop, kTab | DTS_TIMEFORMAT},
+    {Editor::kSoundCheck, WC_BUTTONW, L"Play sound:", {3, 76, 84, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
     {Editor::kSoundBox, WC_EDITW, L"", {89, 74, 171, 21}, kAcross, kTab | ES_AUTOHSCROLL | WS_DISABLED,
      WS_EX_CLIENTEDGE},
     {Editor::kBrowseButton, WC_BUTTONW, L"...", {261, 74, 25, 23}, kRightTop, kTab | BS_PUSHBUTTON | WS_DISABLED},
-    {Editor::kEnabledCheck, WC_BUTTONW, L"Enabled:", {8, 109, 63, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
-    {Editor::kReminderCheck, WC_BUTTONW, L"Display reminder", {8, 132, 106, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX},
+    {Editor::kEnabledCheck, WC_BUTTONW, L"Enabled:", {8, 109, 68, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
+    {Editor::kReminderCheck, WC_BUTTONW, L"Display reminder", {8, 132, 118, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX},
     {Editor::kReminderBox, WC_EDITW, L"", {6, 160, 299, 95}, Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
      kTab | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_DISABLED, WS_EX_CLIENTEDGE},
     {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 265, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
@@ -44,14 +47,17 @@ constexpr ui::ControlSpec kControls[] = {
      kTab | BS_PUSHBUTTON},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kNameLabel, WC_STATICW, L"Name:", {24, 16, 40, 13}, kLeftTop},
-    {Editor::kDateLabel, WC_STATICW, L"Date/time:", {8, 44, 57, 13}, kLeftTop},
+    {Editor::kDateLabel, WC_STATICW, L"Date/time:", {5, 44, 62, 13}, kLeftTop},
     {Editor::kRepeatLabel, WC_STATICW, L"Repeat:", {139, 111, 60, 13}, kLeftTop},
     {Editor::kPlayButton, WC_BUTTONW, L"", {288, 74, 24, 23}, kRightTop,
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
 };
 
 constexpr SIZE kClientSize{314, 294};
-constexpr SIZE kOuterSize{322, 321};
+// The window opens wider than the table's design, and the anchors stretch the
+// name box and the date picker into the extra width: a long date ("Wednesday,
+// September 30, 2026") needs about 220 pixels.
+constexpr SIZE kOuterSize{406, 321};
 constexpr SIZE kMinimumSize{250, 250};
 constexpr int kFontHeight = 11;
 constexpr int kBrowseFontHeight = 13;

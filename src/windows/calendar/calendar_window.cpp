@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "core/clock.h"
 #include "windows/window_font.h"
 
@@ -18,8 +20,11 @@ constexpr int kCalendarId = 1;
 
 // One month at a time, today named below the grid and ringed in it, one day
 // selected, no week numbers; the first day of the week is the user's locale's.
+// It follows every edge: the window grows when the calendar's font needs more
+// room than the design gives (FitCalendar).
 constexpr ui::ControlSpec kControls[] = {
-    {kCalendarId, MONTHCAL_CLASSW, L"", {0, 0, 190, 153}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
+    {kCalendarId, MONTHCAL_CLASSW, L"", {0, 0, 190, 153},
+     ui::Anchor::Left | ui::Anchor::Top | ui::Anchor::Right | ui::Anchor::Bottom, WS_TABSTOP},
 };
 
 }  // namespace
@@ -47,9 +52,26 @@ void CalendarWindow::OnCreate() {
     font_ = SetControlsFont(Handle(), kFont, Dpi());
     calendar_.Attach(Item(kCalendarId));
     SendMessageW(calendar_.Handle(), MCM_SETMONTHDELTA, 1, 0);
+    FitCalendar();
 }
 
-void CalendarWindow::OnDpiChanged(UINT dpi) { font_ = SetControlsFont(Handle(), kFont, dpi); }
+void CalendarWindow::OnDpiChanged(UINT dpi) {
+    font_ = SetControlsFont(Handle(), kFont, dpi);
+    FitCalendar();
+}
+
+// The designed client area, or more where the month in this font needs more
+// (a font wider than MS Sans Serif would cut off the last days of the week).
+void CalendarWindow::FitCalendar() {
+    RECT needed{};
+    SendMessageW(calendar_.Handle(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&needed));
+    const int margin = Scale(kClient.cx - kControls[0].bounds.width);
+    RECT client{0, 0, std::max(Scale(kClient.cx), static_cast<int>(needed.right - needed.left) + margin),
+                std::max(Scale(kClient.cy), static_cast<int>(needed.bottom - needed.top) + margin)};
+    AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void CalendarWindow::ShowToday() {
     calendar_.SetDate(Now());

@@ -30,6 +30,8 @@ protected:
     void OnDpiChanged(UINT dpi) override;
 
 private:
+    void FitCalendar();
+
     ui::MonthCalendar calendar_;
     ui::Font font_;
 };

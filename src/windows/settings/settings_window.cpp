@@ -26,7 +26,10 @@ constexpr DWORD kSlider = TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGT
 constexpr int kThumbLength = 15;
 
 // In tab order. The time format box is laid out taller than its 21-pixel text
-// field: a drop-down combo box's height includes its list.
+// field: a drop-down combo box's height includes its list. "Time format:", the
+// start-up box and "Alarms/reminders..." reach into the free space beside them
+// (up to the time format box, the window's right edge, the colour button), so
+// their text is not cut off by fonts wider than Tahoma's.
 constexpr ui::ControlSpec kControls[] = {
     {kFontButton, L"BUTTON", L"Font ...", {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kTextColourButton, L"BUTTON", L"Color ...", {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
@@ -35,7 +38,7 @@ constexpr ui::ControlSpec kControls[] = {
     {kOpacitySlider, TRACKBAR_CLASSW, L"", {2, 54, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kSizeCaption, L"STATIC", L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
     {kSizeSlider, TRACKBAR_CLASSW, L"", {2, 99, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kTimeFormatCaption, L"STATIC", L"Time format:", {8, 184, 61, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatCaption, L"STATIC", L"Time format:", {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
     {kTimeFormatBox, L"COMBOBOX", L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP},
@@ -45,13 +48,13 @@ constexpr ui::ControlSpec kControls[] = {
     {kBackgroundBox, L"BUTTON", L"Background", {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kBackgroundColourButton, L"BUTTON", L"Color ...", {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kStartupBox, L"BUTTON", L"Activate Quorvel on startup", {10, 256, 171, 17}, ui::Anchor::Left | ui::Anchor::Top,
+    {kStartupBox, L"BUTTON", L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
      kCheckBox},
     {kOkButton, L"BUTTON", L"OK", {7, 302, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kAboutButton, L"BUTTON", L"About...", {124, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kQuitButton, L"BUTTON", L"Quit", {189, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kHiddenBox, L"BUTTON", L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kAlarmsButton, L"BUTTON", L"Alarms/reminders...", {143, 6, 105, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAlarmsButton, L"BUTTON", L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kShadowDepthCaption, L"STATIC", L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
