@@ -30,6 +30,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         AlarmEditor alarmEditor;
         AlarmsWindow alarmsWindow(clock.Registry(), alarmEditor);
         clock.Create();
+        // The clock is shown at once, unless it starts hidden: the windows below
+        // stay hidden until asked for, so making them need not keep the clock
+        // off the screen. A tick that comes while a start-up message box is
+        // open finds no alarms window yet and checks nothing.
+        if (clock.ShowOnStart()) clock.Show();
+        // A display that cannot show the clock has ended the program already.
+        if (!IsWindow(clock.Handle())) return ui::RunMessageLoop();
 
         // 3. The settings window, hidden.
         SettingsWindow settings(clock);
@@ -51,8 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         calendar.Create();
         clock.SetCalendarWindow(&calendar);
 
-        // 7. The message loop, showing the clock first unless it starts hidden.
-        if (clock.ShowOnStart()) clock.Show();
+        // 7. The message loop.
         return ui::RunMessageLoop();
         // 8. The process ends; the windows still open are destroyed on the way out.
     } catch (const std::exception& e) {
