@@ -263,14 +263,28 @@ TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
     DeleteFileW(Wide(sound).c_str());
 }
 
-TEST_F(AlarmEditorTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
+// The editor as the alarms window opens it, with reminders that stay open.
+class EditorOfAlarmsWindowTest : public AlarmEditorTest {
+public:
+    void SetUp() override {
+        AlarmEditorTest::SetUp();
+        window.SetReminders(&reminders);
+        window.Create();
+        window.Show();
+    }
+    void TearDown() override {
+        window.Destroy();
+        AlarmEditorTest::TearDown();
+    }
+    void Command(int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
     CleanRegistry clean;
     SettingsRegistry registry;
     FakeReminders reminders;  // outlives the list
-    AlarmsWindow window(registry, editor);
-    window.SetReminders(&reminders);
-    window.Create();
-    window.Show();
+    AlarmsWindow window{registry, editor};
+};
+
+TEST_F(EditorOfAlarmsWindowTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
     steps.Then([&] {
         Type(Editor::kNameBox, "past");
         const SYSTEMTIME yesterday = *ui::ToSystemTime(kStart - 1);
@@ -280,26 +294,17 @@ TEST_F(AlarmEditorTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
         EXPECT_TRUE(reminders.Fired().empty());
         Click(Editor::kOkButton);
     });
-    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(AlarmsWindow::kAddCommand, 0), 0);
+    Command(AlarmsWindow::kAddCommand);
     ASSERT_EQ(window.Alarms().Count(), 1u);
     EXPECT_EQ(window.ListView().ItemText(0, AlarmsWindow::kNameColumn), "past");
     window.CheckAlarms();
     EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"past"});
-    window.Destroy();
 }
 
 // A snoozed repeating alarm remembers its schedule, to resume it after the
 // snooze; an edit sets a new schedule, so the next trigger steps from the
 // edited moment (a day on), never from the remembered 08:00.
-TEST_F(AlarmEditorTest, AnEditForgetsTheScheduleASnoozeRemembered) {
-    CleanRegistry clean;
-    SettingsRegistry registry;
-    FakeReminders reminders;  // outlives the list
-    AlarmsWindow window(registry, editor);
-    window.SetReminders(&reminders);
-    window.Create();
-    window.Show();
-    auto command = [&](int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); };
+TEST_F(EditorOfAlarmsWindowTest, AnEditForgetsTheScheduleASnoozeRemembered) {
     const DateTime eight = *EncodeDateTime({2026, 12, 7, 8, 0, 0, 0});
     struct Edit {
         const char* name;
@@ -312,13 +317,13 @@ TEST_F(AlarmEditorTest, AnEditForgetsTheScheduleASnoozeRemembered) {
                  SetTime(9, 0, 0);
                  Click(Editor::kOkButton);
              });
-             command(AlarmsWindow::kEditCommand);
+             Command(AlarmsWindow::kEditCommand);
              EXPECT_EQ(window.Alarms()[0].dateTime, *EncodeDateTime({2026, 12, 7, 9, 0, 0, 0}));
          }},
         {"Enabled off and on again",
          [&] {
-             command(AlarmsWindow::kEnableCommand);
-             command(AlarmsWindow::kEnableCommand);
+             Command(AlarmsWindow::kEnableCommand);
+             Command(AlarmsWindow::kEnableCommand);
              EXPECT_TRUE(window.Alarms()[0].enabled);
          }},
     };
@@ -344,7 +349,6 @@ TEST_F(AlarmEditorTest, AnEditForgetsTheScheduleASnoozeRemembered) {
         reminders.windows.back().PressOk();
         EXPECT_DOUBLE_EQ(alarm.dateTime, edited + 1);
     }
-    window.Destroy();
 }
 
 }  // namespace
