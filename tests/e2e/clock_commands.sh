@@ -57,6 +57,12 @@ text_pixel_ready() {
   read -r px py <<<"$(find_pixel '#000080' "$X" "$Y" "$WIDTH" "$HEIGHT")"
   [ -n "${px:-}" ]
 }
+# A click on the text gives the clock the keyboard focus (a showing from the
+# tray may leave the focus with the tray).
+focus_clock() {
+  wait_for text_pixel_ready || fail "no text pixel to click"
+  click_to_focus "$px" "$py" "$wid" || fail "a click on the clock did not give it the focus"
+}
 
 # 1. Drag by 100, 50 with the left button held on the text.
 wait_for text_pixel_ready || fail "no text pixel to grab"
@@ -105,7 +111,7 @@ wait_for 'clock_visible' || fail "a double-click on the tray icon did not show t
 echo "shown from the tray icon at $tx,$ty"
 
 # 5. Ctrl+S hides the focused clock; the tray brings it back once more.
-wait_for_focus "$wid" || fail "the clock shown from the tray did not take the focus"
+focus_clock
 xdotool key ctrl+s
 wait_for '! clock_visible' || fail "Ctrl+S did not hide the clock"
 echo "hidden with Ctrl+S"
@@ -113,7 +119,7 @@ xdotool mousemove "$tx" "$ty" click --repeat 2 --delay 80 1
 wait_for 'clock_visible' || fail "the tray icon did not show the clock again"
 
 # 6. Ctrl+F4 ends the program, which saves its settings.
-wait_for_focus "$wid" || fail "the clock shown again did not take the focus"
+focus_clock
 xdotool key ctrl+F4
 wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program"
 echo "ended with Ctrl+F4"
