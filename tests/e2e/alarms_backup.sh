@@ -10,47 +10,20 @@ artefacts=$2
 cli=$3
 shot=$artefacts/alarms_backup.png
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+log=$artefacts/alarms_backup.log
+source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
 work=$(mktemp -d)
-pid=
 cleanup() {
-  [ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  stop_clock_if_running
   quorvel_clean_clock_registry
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-cli() { "$QUORVEL_WINE" "$cli" "$@"; }
 # The stored value as lower-case hex, as `reg query` prints it.
 stored_hex() {
   "$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v Alarms </dev/null 2>/dev/null | tr -d '\r' |
     awk '$1 == "Alarms" {print $2 " " tolower($3)}'
-}
-start_clock() {
-  "$QUORVEL_WINE" "$exe" </dev/null >>"$artefacts/alarms_backup.log" 2>&1 &
-  pid=$!
-}
-clock_window() { xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null | head -n1; }
-# A navy text pixel of the clock, once it has ticked: "x y", or nothing.
-text_pixel() {
-  local wid X Y WIDTH HEIGHT SCREEN
-  wid=$(clock_window)
-  [ -n "$wid" ] || return 0
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  [ "$WIDTH" != 172 ] || return 0  # still the creation size: not ticked yet
-  import -window root "$shot"
-  convert "$shot" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage txt:- | grep -i -m1 ' #000080 ' | cut -d: -f1 |
-    awk -F, -v x="$X" -v y="$Y" '{print x + $1, y + $2}'
-}
-# Ctrl+F4 on the focused clock ends it the way the Exit command does, with a save.
-end_clock() {
-  wait_for '[ -n "$(text_pixel)" ]' || fail "no text pixel to click"
-  read -r px py <<<"$(text_pixel)"
-  xdotool mousemove "$px" "$py" click 1
-  sleep 0.3
-  xdotool key ctrl+F4
-  wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program"
-  wait "$pid" || true
-  pid=
 }
 
 quorvel_clean_clock_registry

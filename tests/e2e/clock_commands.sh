@@ -49,47 +49,54 @@ wait_for 'wid=$(xdotool search --onlyvisible --name "^Quorvel\$" 2>/dev/null | h
   fail "no window titled Quorvel appeared"
 geometry
 wait_for 'geometry; [ "$WIDTH" != 172 ]' || fail "the clock never ticked"
-sleep 0.3
 geometry
 x0=$X y0=$Y
+# A navy pixel of the painted text: px py.
+text_pixel_ready() {
+  geometry
+  read -r px py <<<"$(find_pixel '#000080' "$X" "$Y" "$WIDTH" "$HEIGHT")"
+  [ -n "${px:-}" ]
+}
+# A click on the text gives the clock the keyboard focus (a showing from the
+# tray may leave the focus with the tray).
+focus_clock() {
+  wait_for text_pixel_ready || fail "no text pixel to click"
+  click_to_focus "$px" "$py" "$wid" || fail "a click on the clock did not give it the focus"
+}
 
 # 1. Drag by 100, 50 with the left button held on the text.
-read -r px py <<<"$(find_pixel '#000080' "$X" "$Y" "$WIDTH" "$HEIGHT")"
-[ -n "${px:-}" ] || fail "no text pixel to grab"
+wait_for text_pixel_ready || fail "no text pixel to grab"
 xdotool mousemove "$px" "$py" mousedown 1
 for step in 1 2 3 4; do
   xdotool mousemove $((px + 25 * step)) $((py + 25 * step / 2))
   sleep 0.1
 done
 xdotool mouseup 1
-sleep 0.3
-geometry
+wait_for 'geometry; [ "$X" = $((x0 + 100)) ] && [ "$Y" = $((y0 + 50)) ]' ||
+  fail "moved to $X,$Y, expected $((x0 + 100)),$((y0 + 50))"
 echo "dragged from $x0,$y0 to $X,$Y"
-[ "$X" = $((x0 + 100)) ] && [ "$Y" = $((y0 + 50)) ] || fail "moved to $X,$Y, expected $((x0 + 100)),$((y0 + 50))"
 
 # 2. Three wheel notches up: 16 -> 19 points, the window grows at the next tick.
 # The X server sends the wheel to the window under the pointer, and a pixel of
 # the colour key lets it through: aim at the text again after each notch.
+# The window's pixels: they change at the tick that follows a notch, which
+# sizes the window to the larger text (or at least shows a new second).
+face() { geometry; import -window root "$shot"; convert "$shot" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage rgb:- | md5sum; }
 w0=$WIDTH
 for _ in 1 2 3; do
-  sleep 0.4
-  geometry
-  read -r px py <<<"$(find_pixel '#000080' "$X" "$Y" "$WIDTH" "$HEIGHT")"
-  [ -n "${px:-}" ] || fail "no text pixel to wheel on"
+  wait_for text_pixel_ready || fail "no text pixel to wheel on"
+  before=$(face)
   xdotool mousemove "$px" "$py" click 4
+  wait_for '[ "$(face)" != "$before" ]' || fail "the clock did not tick after a wheel notch"
 done
 wait_for 'geometry; [ "$WIDTH" -gt "$w0" ]' || fail "the wheel did not grow the clock"
 echo "wheel: width $w0 -> $WIDTH"
 
 # 3. The right-click menu, and Hide chosen in it (third item).
-sleep 0.3
-geometry
-read -r px py <<<"$(find_pixel '#000080' "$X" "$Y" "$WIDTH" "$HEIGHT")"
-[ -n "${px:-}" ] || fail "no text pixel to right-click"
-before=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | sort)
+wait_for text_pixel_ready || fail "no text pixel to right-click"
+before=$(visible_windows)
 xdotool mousemove "$px" "$py" click 3
-wait_for '[ -n "$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --name ".*" 2>/dev/null | sort))" ]' ||
-  fail "no menu opened on a right click"
+wait_for_new_window "$before" || fail "no menu opened on a right click"
 geometry
 [ "$X" = $((x0 + 100)) ] || fail "the right button dragged the clock"
 xdotool key Down Down Down Return
@@ -104,16 +111,15 @@ wait_for 'clock_visible' || fail "a double-click on the tray icon did not show t
 echo "shown from the tray icon at $tx,$ty"
 
 # 5. Ctrl+S hides the focused clock; the tray brings it back once more.
-sleep 0.5
+focus_clock
 xdotool key ctrl+s
 wait_for '! clock_visible' || fail "Ctrl+S did not hide the clock"
 echo "hidden with Ctrl+S"
-sleep 0.5
 xdotool mousemove "$tx" "$ty" click --repeat 2 --delay 80 1
 wait_for 'clock_visible' || fail "the tray icon did not show the clock again"
 
 # 6. Ctrl+F4 ends the program, which saves its settings.
-sleep 0.5
+focus_clock
 xdotool key ctrl+F4
 wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program"
 echo "ended with Ctrl+F4"

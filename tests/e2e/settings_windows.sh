@@ -45,27 +45,25 @@ trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; quorvel_
 
 wait_for 'clock=$(window Quorvel); [ -n "$clock" ]' || fail "no clock window"
 wait_for 'geometry "$clock"; [ "$WIDTH" != 172 ]' || fail "the clock never ticked"
-sleep 0.3
-geometry "$clock"
 width_before=$WIDTH
 
 # 1. A double-click on the text opens the settings window, focus on "Font ...".
-read -r px py <<<"$(text_pixel)"
-[ -n "${px:-}" ] || fail "no text pixel to double-click"
+wait_for 'read -r px py <<<"$(text_pixel)"; [ -n "${px:-}" ]' || fail "no text pixel to double-click"
 xdotool mousemove "$px" "$py" click --repeat 2 --delay 80 1
 wait_for '[ -n "$(window "Clock Settings")" ]' || fail "a double-click on the clock did not open the settings"
-sleep 0.5
+wait_for_focus "$(window "Clock Settings")" || fail "the settings window did not take the focus"
+sleep 0.5  # let it paint before the screenshot
 snap "Clock Settings" settings_window_opened.png
 
 # 2. Tab to the opacity slider (third in the tab order), ten steps right:
 #    50 -> 60 per cent transparent, opacity 255 - round(153) = 102.
 xdotool key Tab Tab
-for _ in $(seq 10); do xdotool key Right; sleep 0.05; done
+xdotool key Right Right Right Right Right Right Right Right Right Right
 # 3. Two more tabs to the time format, which is typed anew.
 xdotool key Tab Tab
 xdotool key End shift+Home BackSpace
 xdotool type --delay 60 'hh:mm'
-sleep 0.3
+sleep 0.3  # let it paint before the screenshot
 snap "Clock Settings" settings_window.png
 # 4. Enter presses OK: saved, and the window hides.
 xdotool key Return
@@ -79,21 +77,18 @@ echo "stored: Alpha $alpha, TimeFormat '$format'"
 opacity=$(xprop -id "$clock" _NET_WM_WINDOW_OPACITY | awk '{print $3}')
 [ "$opacity" = $((102 * 0x01010101)) ] || fail "the clock's opacity is $opacity, expected 102/255"
 wait_for 'geometry "$clock"; [ "$WIDTH" -lt "$width_before" ]' || fail "the clock does not show hh:mm"
-sleep 0.3
+wait_for 'read -r px py <<<"$(text_pixel)"; [ -n "${px:-}" ]' || fail "the clock's text is not painted"
 snap Quorvel clock_after_settings.png
 
 # 5. F5 on the clock shows the calendar, Ctrl+A an about window.
-read -r px py <<<"$(text_pixel)"
-xdotool mousemove "$px" "$py" click 1
-sleep 0.3
+click_to_focus "$px" "$py" "$clock" || fail "a click on the clock did not give it the focus"
 xdotool key F5
 wait_for '[ -n "$(window Calendar)" ]' || fail "F5 did not show the calendar"
-sleep 0.5
+sleep 0.5  # let it paint before the screenshot
 snap Calendar calendar_window.png
-xdotool mousemove "$px" "$py" click 1
-sleep 0.3
+click_to_focus "$px" "$py" "$clock" || fail "a click on the clock did not give it the focus"
 xdotool key ctrl+a
 wait_for '[ -n "$(window About)" ]' || fail "Ctrl+A did not show the about window"
-sleep 0.5
+sleep 0.5  # let it paint before the screenshot
 snap About about_window.png
 echo "PASS"

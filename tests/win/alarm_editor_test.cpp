@@ -8,17 +8,18 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <algorithm>
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/clock.h"
 #include "core/wide.h"
 #include "harness/alarm_windows.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/common_dialogs.h"
-#include "ui/feedback.h"
-#include "ui/message_box.h"
 #include "windows/alarm_editor/alarm_editor.h"
 #include "windows/alarms/alarms_window.h"
 
@@ -26,28 +27,21 @@ namespace quorvel {
 namespace {
 
 using namespace testing_support;
+using namespace std::chrono_literals;
 using Editor = AlarmEditor;
 
 const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 // 3 March 2027 07:08:09.250
 const DateTime kMoment = *EncodeDateTime({2027, 3, 3, 7, 8, 9, 250});
 
-class AlarmEditorTest : public testing::Test {
+class AlarmEditorTest : public AnsweredTest {
 public:
     void SetUp() override {
         SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
-        ui::AnswerBusyCursor([this](bool busy) { busyChanges.push_back(busy); });
         editor.Create(nullptr);
     }
     void TearDown() override {
         editor.Destroy();
-        ui::AnswerOpenFileDialogs(nullptr);
-        ui::AnswerBusyCursor(nullptr);
-        ui::AnswerMessageBoxes(nullptr);
         ResetClock();
     }
 
@@ -90,8 +84,6 @@ public:
     AlarmList list;
     Editor editor;
     ModalSteps steps;
-    std::vector<ui::MessageBoxRequest> boxes;
-    std::vector<bool> busyChanges;
 };
 
 TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
@@ -188,12 +180,7 @@ TEST_F(AlarmEditorTest, AnOpenReminderClosesFirstAndTheDialogShowsTheReArmedAlar
 }
 
 TEST_F(AlarmEditorTest, BrowsingStartsInTheSystemSoundsAndRemembersTheLastFile) {
-    std::vector<ui::OpenFileRequest> requests;
-    std::optional<std::string> answer = "C:\\Sounds\\gong.wav";
-    ui::AnswerOpenFileDialogs([&](const ui::OpenFileRequest& r) {
-        requests.push_back(r);
-        return answer;
-    });
+    answers.openFile = "C:\\Sounds\\gong.wav";
     Alarm& alarm = list.AddAlarm();
     steps.Then([&] {
         EXPECT_FALSE(Enabled(Editor::kPlayButton));
@@ -202,7 +189,7 @@ TEST_F(AlarmEditorTest, BrowsingStartsInTheSystemSoundsAndRemembersTheLastFile) 
         EXPECT_EQ(Text(Editor::kSoundBox), "C:\\Sounds\\gong.wav");
         EXPECT_TRUE(Enabled(Editor::kPlayButton));
         Type(Editor::kSoundBox, "");
-        answer = std::nullopt;
+        answers.openFile = std::nullopt;
         Click(Editor::kBrowseButton);  // empty again: the last file name, the folder
         Type(Editor::kSoundBox, "D:\\bell.wav");
         Click(Editor::kBrowseButton);  // a path: that file, cancelled
@@ -211,6 +198,7 @@ TEST_F(AlarmEditorTest, BrowsingStartsInTheSystemSoundsAndRemembersTheLastFile) 
     });
     EXPECT_TRUE(editor.EditAlarm(alarm));
     EXPECT_EQ(alarm.sound, "D:\\bell.wav");
+    const std::vector<ui::OpenFileRequest>& requests = answers.openFiles;
     ASSERT_EQ(requests.size(), 3u);
 
     wchar_t windows[MAX_PATH] = {};
@@ -242,7 +230,8 @@ TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
     steps.Then([&] {
         Click(Editor::kPlayButton);
         EXPECT_TRUE(playDown());
-        EXPECT_EQ(busyChanges, (std::vector<bool>{true, false})) << "busy while the device opens";
+        EXPECT_EQ(answers.busyCursors, 1) << "busy while the device opens";
+        EXPECT_EQ(answers.busyNow, 0) << "and no longer once it is open";
         EXPECT_EQ(editor.Player().Mode(), PlayerMode::Playing);
         Click(Editor::kPlayButton);  // stops; the report of the stop brings the button up
         EXPECT_EQ(editor.Player().Mode(), PlayerMode::Stopped);
@@ -256,8 +245,8 @@ TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
     });
     EXPECT_FALSE(editor.EditAlarm(alarm));
     EXPECT_FALSE(editor.Player().IsOpen()) << "the device is released";
-    EXPECT_TRUE(PumpUntil([&] { return !playDown(); })) << "the report of the stopped play brings the button up";
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(PumpUntil([&] { return !playDown(); }, 5s)) << "the report of the stopped play brings the button up";
+    EXPECT_TRUE(answers.boxes.empty());
 
     // A file that cannot be opened: the error box, and the button comes up.
     alarm.sound = sound + ".missing";
@@ -267,21 +256,35 @@ TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
         Click(Editor::kCancelButton);
     });
     editor.EditAlarm(alarm);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, "ERROR playing sound");
-    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_FALSE(boxes[0].text.empty());
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].caption, "ERROR playing sound");
+    EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_FALSE(answers.boxes[0].text.empty());
     DeleteFileW(Wide(sound).c_str());
 }
 
-TEST_F(AlarmEditorTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
+// The editor as the alarms window opens it, with reminders that stay open.
+class EditorOfAlarmsWindowTest : public AlarmEditorTest {
+public:
+    void SetUp() override {
+        AlarmEditorTest::SetUp();
+        window.SetReminders(&reminders);
+        window.Create();
+        window.Show();
+    }
+    void TearDown() override {
+        window.Destroy();
+        AlarmEditorTest::TearDown();
+    }
+    void Command(int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
     CleanRegistry clean;
     SettingsRegistry registry;
     FakeReminders reminders;  // outlives the list
-    AlarmsWindow window(registry, editor);
-    window.SetReminders(&reminders);
-    window.Create();
-    window.Show();
+    AlarmsWindow window{registry, editor};
+};
+
+TEST_F(EditorOfAlarmsWindowTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
     steps.Then([&] {
         Type(Editor::kNameBox, "past");
         const SYSTEMTIME yesterday = *ui::ToSystemTime(kStart - 1);
@@ -291,12 +294,61 @@ TEST_F(AlarmEditorTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
         EXPECT_TRUE(reminders.Fired().empty());
         Click(Editor::kOkButton);
     });
-    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(AlarmsWindow::kAddCommand, 0), 0);
+    Command(AlarmsWindow::kAddCommand);
     ASSERT_EQ(window.Alarms().Count(), 1u);
     EXPECT_EQ(window.ListView().ItemText(0, AlarmsWindow::kNameColumn), "past");
     window.CheckAlarms();
     EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"past"});
-    window.Destroy();
+}
+
+// A snoozed repeating alarm remembers its schedule, to resume it after the
+// snooze; an edit sets a new schedule, so the next trigger steps from the
+// edited moment (a day on), never from the remembered 08:00.
+TEST_F(EditorOfAlarmsWindowTest, AnEditForgetsTheScheduleASnoozeRemembered) {
+    const DateTime eight = *EncodeDateTime({2026, 12, 7, 8, 0, 0, 0});
+    struct Edit {
+        const char* name;
+        std::function<void()> run;
+    };
+    const Edit edits[] = {
+        {"OK in the editor at 09:00",
+         [&] {
+             steps.Then([&] {
+                 SetTime(9, 0, 0);
+                 Click(Editor::kOkButton);
+             });
+             Command(AlarmsWindow::kEditCommand);
+             EXPECT_EQ(window.Alarms()[0].dateTime, *EncodeDateTime({2026, 12, 7, 9, 0, 0, 0}));
+         }},
+        {"Enabled off and on again",
+         [&] {
+             Command(AlarmsWindow::kEnableCommand);
+             Command(AlarmsWindow::kEnableCommand);
+             EXPECT_TRUE(window.Alarms()[0].enabled);
+         }},
+    };
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(edit.name);
+        SetClock(kStart);
+        window.Alarms().Clear();
+        Alarm& alarm = window.Alarms().AddAlarm();
+        alarm.dateTime = eight;
+        alarm.repeat = RepeatKind::Daily;
+        window.RefreshList();
+        window.ListView().Select(0);
+        window.CheckAlarms();
+        ASSERT_TRUE(alarm.triggered);
+        alarm.EndTrigger(true);  // Snooze
+        ASSERT_GT(alarm.dateTime, kStart);
+
+        edit.run();
+        const DateTime edited = alarm.dateTime;
+        SetClock(std::max(kStart, edited));
+        window.CheckAlarms();
+        ASSERT_TRUE(alarm.triggered);
+        reminders.windows.back().PressOk();
+        EXPECT_DOUBLE_EQ(alarm.dateTime, edited + 1);
+    }
 }
 
 }  // namespace

@@ -17,9 +17,10 @@
 #include "core/clock.h"
 #include "core/format/time_format.h"
 #include "harness/alarm_windows.h"
+#include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
 #include "platform/user_locale.h"
-#include "ui/message_box.h"
 #include "windows/alarms/alarms_window.h"
 
 namespace quorvel {
@@ -53,18 +54,11 @@ struct ScriptedEditor : AlarmEditing {
     }
 };
 
-class AlarmsWindowTest : public testing::Test {
+class AlarmsWindowTest : public AnsweredTest {
 protected:
-    void SetUp() override {
-        SetClock(kStart);
-        ui::AnswerMessageBoxes([this](const ui::MessageBoxRequest& r) {
-            boxes.push_back(r);
-            return IDOK;
-        });
-    }
+    void SetUp() override { SetClock(kStart); }
     void TearDown() override {
         window.Destroy();
-        ui::AnswerMessageBoxes(nullptr);
         ResetClock();
     }
 
@@ -135,7 +129,6 @@ protected:
     SettingsRegistry registry;
     ScriptedEditor editor;
     Window window{registry, editor};
-    std::vector<ui::MessageBoxRequest> boxes;
 };
 
 TEST_F(AlarmsWindowTest, StartsHiddenInItsPlaceWithAnArmedEmptyListAndOnlyAddAndClose) {
@@ -149,7 +142,7 @@ TEST_F(AlarmsWindowTest, StartsHiddenInItsPlaceWithAnArmedEmptyListAndOnlyAddAnd
     GetWindowTextW(window.Handle(), caption, 64);
     EXPECT_STREQ(caption, L"Alarms and reminders");
     EXPECT_TRUE(window.Alarms().armed);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
 
     window.Show();
     EXPECT_TRUE(IsWindowVisible(window.Handle()));
@@ -239,7 +232,7 @@ TEST_F(AlarmsWindowTest, TheSelectionFollowsItsAlarmThenThePosition) {
     EXPECT_EQ(SelectedName(), "z");
     Command(Window::kDeleteCommand);
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "c"}));
-    EXPECT_TRUE(boxes.empty()) << "no question";
+    EXPECT_TRUE(answers.boxes.empty()) << "no question";
     // The deleted alarm was the last row: nothing is selected now.
     EXPECT_EQ(SelectedName(), "<none>");
     EXPECT_EQ(window.SelectedAlarm(), nullptr);
@@ -362,9 +355,7 @@ TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
     window.Alarms().Clear();  // before the reminders go
     clock.SetAlarmsWindow(nullptr);
     clock.Destroy();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    PumpPending();  // takes the clock's WM_QUIT
 }
 
 // ---- A list that failed to load --------------------------------------------------
@@ -377,10 +368,10 @@ const std::vector<std::uint8_t> kDamaged = {0x02, 0x02, 0x06, 0x03, 'T', 'e', 'a
 TEST_F(AlarmsWindowTest, AValueThatFailedToLoadIsKeptUntilTheListChanges) {
     ASSERT_TRUE(Plant(kSettingsPath, {{L"Alarms", REG_BINARY, kDamaged}}));
     Open();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
-    EXPECT_EQ(boxes[0].caption, "ERROR loading data from the registry");
-    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
+    EXPECT_EQ(answers.boxes[0].caption, "ERROR loading data from the registry");
+    EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"Tea", "Noname"}));
     EXPECT_TRUE(window.Alarms().armed);
 
@@ -406,7 +397,7 @@ TEST_F(AlarmsWindowTest, AValueThatFailedToLoadIsKeptUntilTheListChanges) {
     EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
     EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
     EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
-    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes.size(), 1u);
 
     // From then on saves write as always, and the copy stays.
     window.Alarms().AddAlarm();
@@ -419,8 +410,8 @@ TEST_F(AlarmsWindowTest, AValueOfTheWrongTypeIsKeptAsItsRawBytes) {
     const Value text = Text(L"Alarms", L"not alarms");
     ASSERT_TRUE(Plant(kSettingsPath, {text}));
     Open();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, std::string("Invalid data type for 'Alarms'\r\n") + kStoredAlarmsKeptNote);
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].text, std::string("Invalid data type for 'Alarms'\r\n") + kStoredAlarmsKeptNote);
     window.Store().Save();
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->type, static_cast<DWORD>(REG_SZ));
     editor.Names("new");
@@ -435,7 +426,7 @@ TEST_F(AlarmsWindowTest, AGoodLoadIsSavedOverAsAlways) {
     list.AddAlarm().name = "kept";
     ASSERT_TRUE(Plant(kSettingsPath, {{L"Alarms", REG_BINARY, EncodeAlarms(list)}}));
     Open();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(answers.boxes.empty());
     window.Alarms()[0].Rearm();  // no repeat: switched off
     window.Store().Save();
     EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));

@@ -21,6 +21,7 @@
 #include "core/clock.h"
 #include "core/wide.h"
 #include "harness/answers.h"
+#include "harness/pump.h"
 #include "harness/registry.h"
 #include "ui/common_dialogs.h"
 #include "ui/modal.h"
@@ -58,9 +59,7 @@ struct Clock {
     ~Clock() {
         settings.Destroy();
         form.Destroy();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        PumpPending();  // takes the clock's WM_QUIT
     }
 
     HWND Item(SettingsControl id) const { return settings.Control(id); }
@@ -299,8 +298,9 @@ TEST_F(SettingsWindowTest, QuitWhileTheClockIsHiddenEndsTheProgramWithHiddenStor
     EXPECT_EQ(c.form.Handle(), nullptr) << "the clock window closed";
     EXPECT_FALSE(IsWindowVisible(c.settings.Handle()));
     EXPECT_EQ(c.Stored(L"Hidden"), 1u);
-    MSG quit{};
-    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+    quitCode.reset();
+    PumpPending();
+    EXPECT_TRUE(quitCode) << "the program ends";
 }
 
 TEST_F(SettingsWindowTest, HiddenActsOnlyWhenItDisagreesWithTheClock) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/pump.h"
 #include "ui/controls.h"
 #include "ui/handle.h"
 #include "ui/modal.h"
@@ -278,9 +279,9 @@ TEST(ModalRun, ClosingEndsWithCancelAndQuitIsPassedOn) {
 
     PostQuitMessage(7);
     EXPECT_EQ(RunModal(dialog, nullptr), IDCANCEL);
-    MSG msg{};
-    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "WM_QUIT is posted again";
-    EXPECT_EQ(msg.wParam, 7u);
+    testing_support::quitCode.reset();
+    testing_support::PumpPending();
+    EXPECT_EQ(testing_support::quitCode, 7) << "WM_QUIT is posted again";
 }
 
 }  // namespace

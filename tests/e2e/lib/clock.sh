@@ -28,8 +28,7 @@ text_pixel() {
 end_clock() {
   wait_for '[ -n "$(text_pixel)" ]' || fail "no text pixel to click"
   read -r px py <<<"$(text_pixel)"
-  xdotool mousemove "$px" "$py" click 1
-  sleep 0.3
+  click_to_focus "$px" "$py" "$(clock_window)" || fail "a click on the clock did not give it the focus"
   xdotool key ctrl+F4
   wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program"
   wait "$pid" || true

@@ -1,6 +1,5 @@
-// Shared pieces of the alarms window and alarm editor tests: pumping messages
-// with a deadline, steps run inside a modal loop, a stand-in for a reminder
-// window, and a wave file to preview.
+// Shared pieces of the alarms window and alarm editor tests: steps run inside
+// a modal loop, a stand-in for a reminder window, and a wave file to preview.
 #pragma once
 
 #include <windows.h>
@@ -10,40 +9,14 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "alarms/alarm.h"
 #include "core/wide.h"
 
 namespace quorvel::testing_support {
-
-inline void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(1);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-inline bool PumpUntil(const std::function<bool()>& done, DWORD deadline = 5000) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (!done()) {
-        if (GetTickCount() - start > deadline) return false;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(1);
-    }
-    return true;
-}
 
 // Steps run one per timer message from the loop that is pumping, so they run
 // inside a modal dialog's own loop: queue them, then open the dialog. The last
