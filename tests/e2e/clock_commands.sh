@@ -58,10 +58,14 @@ text_pixel_ready() {
   [ -n "${px:-}" ]
 }
 # A click on the text gives the clock the keyboard focus (a showing from the
-# tray may leave the focus with the tray).
+# tray may leave the focus with the tray). After a hide with Ctrl+S and a
+# showing from the tray, Wine may leave the X focus on a window of its own
+# while it routes the keys to the clock: the steps that follow check that the
+# keys took effect, so a focus X does not report is noted, not failed.
 focus_clock() {
   wait_for text_pixel_ready || fail "no text pixel to click"
-  click_to_focus "$px" "$py" "$wid" || fail "a click on the clock did not give it the focus"
+  click_to_focus "$px" "$py" "$wid" ||
+    echo "note: X reports the focus on window $(xdotool getwindowfocus -f 2>/dev/null), not the clock"
 }
 
 # 1. Drag by 100, 50 with the left button held on the text.

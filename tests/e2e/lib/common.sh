@@ -28,10 +28,19 @@ wait_for_focus() {  # window id
   local wanted=$1
   wait_for '[ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$wanted" ]'
 }
-# Clicks at x y and waits until the window has the focus.
+# Clicks at x y until the window has the focus. Under a loaded Wine a click
+# that comes while the window system is still settling a showing can be lost,
+# so a few clicks are allowed, each given 3 s to bring the focus.
 click_to_focus() {  # x y window-id
-  xdotool mousemove "$1" "$2" click 1
-  wait_for_focus "$3"
+  local attempt
+  for attempt in 1 2 3; do
+    xdotool mousemove "$1" "$2" click 1
+    for _ in $(seq 30); do
+      [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$3" ] && return 0
+      sleep 0.1
+    done
+  done
+  return 1
 }
 # The visible windows, one id a line, sorted: compare before and after to see a
 # pop-up menu open.
