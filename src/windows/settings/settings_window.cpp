@@ -107,16 +107,13 @@ void SettingsWindow::Create() {
     params.title = L"Clock Settings";
     params.style = kStyle;
     params.exStyle = kExStyle;
-    params.width = 0;  // sized at the window's DPI in OnCreate
-    params.height = 0;
     params.x = 0;
     params.y = 0;
+    params.client96 = kClient;
     CreateHandle(params);
 }
 
 void SettingsWindow::OnCreate() {
-    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateControls(kControls, kClient);
     font_ = SetControlsFont(Handle(), kFont, Dpi());
 
@@ -168,10 +165,7 @@ void SettingsWindow::OnDpiChanged(UINT dpi) {
 void SettingsWindow::ShowSettings() {
     if (!shownBefore_) {
         // Centred the first time; afterwards where the user left it.
-        RECT r{};
-        GetWindowRect(Handle(), &r);
-        const POINT at = CentredOnScreen(SIZE{r.right - r.left, r.bottom - r.top});
-        SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ui::CentreOnMonitor(Handle());
         shownBefore_ = true;
     }
     ShowWindow(Handle(), SW_SHOW);
