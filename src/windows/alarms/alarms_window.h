@@ -44,6 +44,7 @@ public:
     AlarmList& Alarms() { return alarmList_; }
     // The list's registry binding; the clock's SaveSettings saves through it.
     AlarmStore& Store() { return store_; }
+    // For tests: the selection, the table and the context menu.
     Alarm* SelectedAlarm() const { return selectedAlarm_; }
     ui::ListView& ListView() { return listView_; }
     HMENU PopupMenu() const { return popupMenu_.Get(); }
