@@ -70,6 +70,15 @@ std::optional<Colour> ChooseColourFrom(HWND owner, Colour initial) {
     return static_cast<Colour>(*chosen);
 }
 
+// The colour dialog for one of the clock's texts, which takes the colour chosen.
+void ChooseLabelColour(HWND owner, TunableClock& clock, FaceLabel label) {
+    FontSpec font = clock.LabelFont(label);
+    const std::optional<Colour> chosen = ChooseColourFrom(owner, font.colour);
+    if (!chosen) return;
+    font.colour = *chosen;
+    clock.SetLabelFont(label, font);
+}
+
 std::wstring ComboText(HWND box, int notification) {
     if (notification == CBN_SELCHANGE) {
         // The edit field still holds the old text while the selection is announced.
@@ -246,21 +255,9 @@ void SettingsWindow::OnFontButton() {
     clock_.SetLabelFont(FaceLabel::Outline, outline);
 }
 
-void SettingsWindow::OnTextColourButton() {
-    FontSpec font = clock_.LabelFont(FaceLabel::Text);
-    const std::optional<Colour> chosen = ChooseColourFrom(Handle(), font.colour);
-    if (!chosen) return;
-    font.colour = *chosen;
-    clock_.SetLabelFont(FaceLabel::Text, font);
-}
+void SettingsWindow::OnTextColourButton() { ChooseLabelColour(Handle(), clock_, FaceLabel::Text); }
 
-void SettingsWindow::OnShadowColourButton() {
-    FontSpec font = clock_.LabelFont(FaceLabel::Shadow);
-    const std::optional<Colour> chosen = ChooseColourFrom(Handle(), font.colour);
-    if (!chosen) return;
-    font.colour = *chosen;
-    clock_.SetLabelFont(FaceLabel::Shadow, font);
-}
+void SettingsWindow::OnShadowColourButton() { ChooseLabelColour(Handle(), clock_, FaceLabel::Shadow); }
 
 // The colour key is off whenever this button is enabled, so the key is left alone.
 void SettingsWindow::OnBackgroundColourButton() {
