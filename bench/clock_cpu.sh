@@ -10,20 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-build=$root/build/windows
-exe=$build/Quorvel.exe
-work=$build/bench
-[ -x "$exe" ] || { echo "build first: cmake --build --preset windows" >&2; exit 1; }
-mkdir -p "$work"
-
-x86_64-w64-mingw32-g++-posix -std=c++20 -Os -s -static -municode -mwindows \
-  "$root/bench/minimal_timer.cpp" -o "$work/minimal_timer.exe"
-
-export QUORVEL_WINE_DIR=$build/wine
-bash "$root/scripts/wine/session.sh" start "$build/wine_keepalive.exe" >/dev/null
-trap 'bash "$root/scripts/wine/session.sh" stop >/dev/null' EXIT
-source "$root/scripts/wine/env.sh"
-quorvel_use_session_display
+source "$root/bench/wine_bench.sh"
 
 hz=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }  # user + system, in clock ticks

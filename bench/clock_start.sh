@@ -7,19 +7,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-7}
-build=$root/build/windows
-exe=${2:-$build/Quorvel.exe}
-work=$build/bench
-[ -x "$exe" ] || { echo "build first: cmake --build --preset windows" >&2; exit 1; }
-mkdir -p "$work"
-x86_64-w64-mingw32-g++-posix -std=c++20 -Os -s -static -municode -mwindows \
-  "$root/bench/minimal_timer.cpp" -o "$work/minimal_timer.exe"
-
-export QUORVEL_WINE_DIR=$build/wine
-bash "$root/scripts/wine/session.sh" start "$build/wine_keepalive.exe" >/dev/null
-trap 'bash "$root/scripts/wine/session.sh" stop >/dev/null' EXIT
-source "$root/scripts/wine/env.sh"
-quorvel_use_session_display
+exe=${2:-}
+source "$root/bench/wine_bench.sh"
 quorvel_clean_clock_registry
 
 now_ms() { date +%s%3N; }

@@ -50,15 +50,10 @@ public:
     // its CheckAlarms becomes the tick's alarm check, and the Alarms command
     // shows it. Not owned; it must outlive this window's messages.
     void SetAlarmsWindow(AlarmsWindow* window);
-    // The alarm check, run on every tick after the clock text has been updated
-    // and before the periodic save.
-    void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
     // The windows the commands open; not owned, and they must outlive this
     // window's messages. Without them the commands do nothing.
     void SetSettingsWindow(SettingsWindow* window) { settingsWindow_ = window; }
     void SetCalendarWindow(CalendarWindow* window) { calendarWindow_ = window; }
-    // The about windows opened by ShowAbout and not yet closed.
-    const AboutWindows& OpenedAboutWindows() const { return aboutWindows_; }
 
     // The clock's appearance, acted on live (the settings window works through
     // these). Setting a value equal to the current one does nothing; a change
@@ -77,7 +72,6 @@ public:
     void SetBackgroundColour(Colour colour) override;
     bool ColourKeyOn() const override { return colourKeyOn_; }
     void SetColourKeyOn(bool on) override;
-    Colour ColourKey() const { return colourKey_; }
     void SetColourKey(Colour key) override;
     // 0 (invisible) to 255 (opaque).
     std::uint8_t Opacity() const override { return opacity_; }
@@ -110,6 +104,12 @@ public:
 
     // For tests: what no message shows from outside.
     const ClockLabel& Label(FaceLabel label) const;
+    Colour ColourKey() const { return colourKey_; }
+    // The about windows opened by ShowAbout and not yet closed.
+    const AboutWindows& OpenedAboutWindows() const { return aboutWindows_; }
+    // Replaces the alarm check SetAlarmsWindow made; run on every tick after
+    // the clock text has been updated and before the periodic save.
+    void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
     void Tick() { OnTick(); }  // one tick now, as the tick timer runs it
     bool Ticking() const { return tickTimer_.Enabled(); }
     DateTime NextSaveTime() const { return nextSaveTime_; }

@@ -28,6 +28,22 @@ int LargestMonitorHeight() {
     return tallest > 0 ? tallest : GetSystemMetrics(SM_CYSCREEN);
 }
 
+RECT MonitorRectOf(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcMonitor;
+}
+
+void CentreOnMonitor(HWND window, HWND placeNear) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const RECT screen = MonitorRectOf(placeNear ? placeNear : window);
+    SetWindowPos(window, nullptr, screen.left + (screen.right - screen.left - (r.right - r.left)) / 2,
+                 screen.top + (screen.bottom - screen.top - (r.bottom - r.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 COLORREF ToColourRef(Colour colour) {
     if (IsSystemColour(colour)) return GetSysColor(SystemColourIndex(colour));
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);

@@ -20,6 +20,13 @@ void OverrideColourDepth(std::optional<int> depth);
 // when none can be enumerated).
 int LargestMonitorHeight();
 
+// The rectangle of the monitor that holds most of window (the primary one when none does).
+RECT MonitorRectOf(HWND window);
+
+// Moves window, keeping its size, to the centre of placeNear's monitor (its own
+// when placeNear is nullptr).
+void CentreOnMonitor(HWND window, HWND placeNear = nullptr);
+
 // The RGB value GDI paints for a stored colour; system colours (top bit set) are
 // looked up in the current scheme.
 COLORREF ToColourRef(Colour colour);

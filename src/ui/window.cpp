@@ -152,8 +152,11 @@ void Window::CreateHandle(const CreateParams& params) {
         if (!RegisterClassExW(&wc)) throw std::runtime_error("Cannot register a window class");
     }
     createError_ = nullptr;
+    createClient96_ = params.client96;
+    const bool sizedAtCreate = params.client96.cx > 0 && params.client96.cy > 0;
     const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.title, params.style, params.x, params.y,
-                                      params.width, params.height, params.owner, nullptr, instance, this);
+                                      sizedAtCreate ? 0 : params.width, sizedAtCreate ? 0 : params.height,
+                                      params.owner, nullptr, instance, this);
     if (!hwnd) {
         if (createError_) std::rethrow_exception(std::exchange(createError_, nullptr));
         throw std::runtime_error("Cannot create a window");
@@ -217,6 +220,14 @@ LRESULT Window::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CREATE:
+            if (createClient96_.cx > 0 && createClient96_.cy > 0) {
+                // The DPI is the monitor's the window was made on, known only now.
+                RECT outer{0, 0, Scale(createClient96_.cx), Scale(createClient96_.cy)};
+                AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                                         static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
+                SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
             OnCreate();
             return 0;
         case WM_PAINT: {

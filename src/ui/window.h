@@ -90,6 +90,9 @@ protected:
         int y = CW_USEDEFAULT;
         int width = CW_USEDEFAULT;  // outer size
         int height = CW_USEDEFAULT;
+        // The client area's 96-dpi design size; when given, the window is sized
+        // to it at its own DPI before OnCreate, and width and height are ignored.
+        SIZE client96{};
         HWND owner = nullptr;
     };
 
@@ -155,6 +158,7 @@ private:
     int defaultButton_ = 0;
     int cancelButton_ = 0;
     SIZE minimumSize96_{};
+    SIZE createClient96_{};  // CreateParams::client96, for WM_CREATE
     std::vector<Action*> actions_;
     HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
 

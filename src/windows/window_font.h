@@ -13,11 +13,4 @@ namespace quorvel {
 // caller keeps it as long as the controls use it (until the next call).
 ui::Font SetControlsFont(HWND window, const FontSpec& font, UINT dpi);
 
-// The outer size of a window whose client area is clientWidth96 x clientHeight96
-// at 96 dpi, for its style at dpi.
-SIZE OuterSizeFor(int clientWidth96, int clientHeight96, DWORD style, DWORD exStyle, UINT dpi);
-
-// The top-left corner that centres a window of this outer size on the primary screen.
-POINT CentredOnScreen(SIZE outer);
-
 }  // namespace quorvel

@@ -287,7 +287,7 @@ public:
 TEST_F(EditorOfAlarmsWindowTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
     steps.Then([&] {
         Type(Editor::kNameBox, "past");
-        const SYSTEMTIME yesterday = *ui::ToSystemTime(kStart - 1);
+        const SYSTEMTIME yesterday = *ToSystemTime(kStart - 1);
         SendMessageW(Item(Editor::kDatePicker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&yesterday));
         window.CheckAlarms();  // ticks while the editor is open
         window.CheckAlarms();

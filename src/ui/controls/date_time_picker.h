@@ -6,14 +6,10 @@
 #include <optional>
 
 #include "core/date_time.h"
+#include "core/system_time.h"
 #include "ui/controls/control.h"
 
 namespace quorvel::ui {
-
-// SYSTEMTIME of a date-time (years 1601-9999, which SYSTEMTIME can hold); nothing otherwise.
-std::optional<SYSTEMTIME> ToSystemTime(DateTime value);
-// The date-time of a SYSTEMTIME (wDayOfWeek ignored); nothing for invalid fields.
-std::optional<DateTime> FromSystemTime(const SYSTEMTIME& time);
 
 class DateTimePicker : public Control {
 public:

@@ -44,6 +44,4 @@ std::string RichEdit::Text() const {
     return Narrow(text);
 }
 
-void RichEdit::SetReadOnly(bool readOnly) { SendMessageW(Handle(), EM_SETREADONLY, readOnly, 0); }
-
 }  // namespace quorvel::ui

@@ -25,7 +25,6 @@ public:
     bool SetRtf(std::string_view rtf);
     // The content as plain text (UTF-8).
     std::string Text() const;
-    void SetReadOnly(bool readOnly);
 };
 
 }  // namespace quorvel::ui

@@ -63,16 +63,13 @@ void AboutWindow::Create() {
     params.exStyle = kExStyle;
     params.x = 0;
     params.y = 0;
-    params.width = 0;  // sized and centred at the window's DPI in OnCreate
-    params.height = 0;
+    params.client96 = kClient;
     CreateHandle(params);
     ShowWindow(Handle(), SW_SHOW);
 }
 
 void AboutWindow::OnCreate() {
-    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
-    const POINT at = CentredOnScreen(outer);
-    SetWindowPos(Handle(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::CentreOnMonitor(Handle());
     SetMinimumSize(kMinimumOuter);
     CreateControls(kControls, kClient);
     links_[0] = Link{kMailLink, kLinkFont, {}};

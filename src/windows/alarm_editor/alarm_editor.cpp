@@ -10,6 +10,7 @@
 #include "../../../res/resource_ids.h"
 #include "core/wide.h"
 #include "ui/common_dialogs.h"
+#include "ui/display.h"
 #include "ui/feedback.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
@@ -122,15 +123,9 @@ void AlarmEditor::Create(HWND owner) {
 
 void AlarmEditor::OnCreate() {
     // The designed outer size at this window's resolution, in the centre of its screen.
-    const int width = Scale(kOuterSize.cx);
-    const int height = Scale(kOuterSize.cy);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcMonitor;
-    SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                 screen.top + (screen.bottom - screen.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, Scale(kOuterSize.cx), Scale(kOuterSize.cy),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::CentreOnMonitor(Handle());
     CreateControls(kControls, kClientSize);
     SetMinimumSize(kMinimumSize);
     SetDefaultButton(kOkButton);

@@ -50,8 +50,6 @@ public:
     void Create(HWND owner);
 
     bool EditAlarm(Alarm& alarm) override;
-    // The alarm of the current (or last) edit; not owned.
-    Alarm* EditedAlarm() const { return alarm_; }
     MediaPlayer& Player() { return player_; }
 
     void OnSoundCheckClick();

@@ -195,13 +195,6 @@ Alarm* AlarmsWindow::AlarmOfRow(int row) const {
     return row < 0 ? nullptr : reinterpret_cast<Alarm*>(listView_.ItemData(row));
 }
 
-int AlarmsWindow::RowOfAlarm(const Alarm* alarm) const {
-    for (int row = 0, count = listView_.Count(); row < count; ++row) {
-        if (AlarmOfRow(row) == alarm) return row;
-    }
-    return -1;
-}
-
 void AlarmsWindow::AddRow(Alarm& alarm, std::string& cell) {
     const int row = listView_.InsertItem(listView_.Count(), alarm.name, reinterpret_cast<LPARAM>(&alarm));
     if (row < 0) throw std::runtime_error("Cannot add a row");

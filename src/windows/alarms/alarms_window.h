@@ -44,10 +44,9 @@ public:
     AlarmList& Alarms() { return alarmList_; }
     // The list's registry binding; the clock's SaveSettings saves through it.
     AlarmStore& Store() { return store_; }
+    // For tests: the selection, the table and the context menu.
     Alarm* SelectedAlarm() const { return selectedAlarm_; }
     ui::ListView& ListView() { return listView_; }
-    ui::Action& EnableAction() { return enableAction_; }
-    const std::vector<ui::Action*>& Actions() const { return actions_; }
     HMENU PopupMenu() const { return popupMenu_.Get(); }
 
     // Where firing alarms get their reminder windows; not owned. Without one
@@ -93,7 +92,6 @@ private:
     void CreateToolBar();
     void ApplyFonts();
     Alarm* AlarmOfRow(int row) const;
-    int RowOfAlarm(const Alarm* alarm) const;
     void AddRow(Alarm& alarm, std::string& cell);
     // The user changed the list: it may now be saved over a value that failed to load.
     void ListChanged();

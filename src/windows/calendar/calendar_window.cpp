@@ -40,14 +40,11 @@ void CalendarWindow::Create() {
     params.exStyle = kExStyle;
     params.x = kPlace.x;
     params.y = kPlace.y;
-    params.width = 0;  // sized at the window's DPI in OnCreate
-    params.height = 0;
+    params.client96 = kClient;
     CreateHandle(params);
 }
 
 void CalendarWindow::OnCreate() {
-    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateControls(kControls, kClient);
     font_ = SetControlsFont(Handle(), kFont, Dpi());
     calendar_.Attach(Item(kCalendarId));

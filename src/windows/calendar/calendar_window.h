@@ -20,8 +20,8 @@ public:
     // Selects today (the current local date) and shows the window without waiting.
     void ShowToday();
 
+    // For tests: the calendar control, and the day selected, at 00:00.
     HWND MonthCalendarHandle() const { return calendar_.Handle(); }
-    // The day selected, at 00:00.
     std::optional<DateTime> SelectedDate() const { return calendar_.Date(); }
 
 protected:

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/wide.h"
+#include "ui/display.h"
 #include "ui/feedback.h"
 
 namespace quorvel {
@@ -31,19 +32,12 @@ constexpr ui::ControlSpec kControls[] = {
      ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP},
 };
 
-RECT MonitorOf(HWND hwnd) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &info);
-    return info.rcMonitor;
-}
-
 }  // namespace
 
 ReminderWindow::ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> release)
     : placeNear_(placeNear), release_(std::move(release)) {
     player_.OnNotify = [this](MediaPlayer&) { OnSoundEnd(); };
-    const RECT screen = MonitorOf(placeNear_);
+    const RECT screen = ui::MonitorRectOf(placeNear_);
     CreateParams params;
     params.className = kClassName;
     params.background = GetSysColorBrush(COLOR_BTNFACE);
@@ -54,8 +48,7 @@ ReminderWindow::ReminderWindow(HWND placeNear, std::function<void(ReminderWindow
     // OnCreate sizes and centres it there.
     params.x = (screen.left + screen.right) / 2;
     params.y = (screen.top + screen.bottom) / 2;
-    params.width = kClient.cx;
-    params.height = kClient.cy;
+    params.client96 = kClient;
     CreateHandle(params);
 }
 
@@ -66,14 +59,7 @@ HWND ReminderWindow::SnoozeButton() const { return Item(kSnoozeButton); }
 HWND ReminderWindow::TextBox() const { return Item(kTextBox); }
 
 void ReminderWindow::OnCreate() {
-    RECT outer{0, 0, Scale(kClient.cx), Scale(kClient.cy)};
-    AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, Dpi());
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    const RECT screen = MonitorOf(placeNear_);
-    SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                 screen.top + (screen.bottom - screen.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::CentreOnMonitor(Handle(), placeNear_);
     CreateControls(kControls, kClient);
 }
 

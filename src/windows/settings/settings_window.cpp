@@ -70,6 +70,15 @@ std::optional<Colour> ChooseColourFrom(HWND owner, Colour initial) {
     return static_cast<Colour>(*chosen);
 }
 
+// The colour dialog for one of the clock's texts, which takes the colour chosen.
+void ChooseLabelColour(HWND owner, TunableClock& clock, FaceLabel label) {
+    FontSpec font = clock.LabelFont(label);
+    const std::optional<Colour> chosen = ChooseColourFrom(owner, font.colour);
+    if (!chosen) return;
+    font.colour = *chosen;
+    clock.SetLabelFont(label, font);
+}
+
 std::wstring ComboText(HWND box, int notification) {
     if (notification == CBN_SELCHANGE) {
         // The edit field still holds the old text while the selection is announced.
@@ -107,16 +116,13 @@ void SettingsWindow::Create() {
     params.title = L"Clock Settings";
     params.style = kStyle;
     params.exStyle = kExStyle;
-    params.width = 0;  // sized at the window's DPI in OnCreate
-    params.height = 0;
     params.x = 0;
     params.y = 0;
+    params.client96 = kClient;
     CreateHandle(params);
 }
 
 void SettingsWindow::OnCreate() {
-    const SIZE outer = OuterSizeFor(kClient.cx, kClient.cy, kStyle, kExStyle, Dpi());
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateControls(kControls, kClient);
     font_ = SetControlsFont(Handle(), kFont, Dpi());
 
@@ -168,10 +174,7 @@ void SettingsWindow::OnDpiChanged(UINT dpi) {
 void SettingsWindow::ShowSettings() {
     if (!shownBefore_) {
         // Centred the first time; afterwards where the user left it.
-        RECT r{};
-        GetWindowRect(Handle(), &r);
-        const POINT at = CentredOnScreen(SIZE{r.right - r.left, r.bottom - r.top});
-        SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ui::CentreOnMonitor(Handle());
         shownBefore_ = true;
     }
     ShowWindow(Handle(), SW_SHOW);
@@ -252,21 +255,9 @@ void SettingsWindow::OnFontButton() {
     clock_.SetLabelFont(FaceLabel::Outline, outline);
 }
 
-void SettingsWindow::OnTextColourButton() {
-    FontSpec font = clock_.LabelFont(FaceLabel::Text);
-    const std::optional<Colour> chosen = ChooseColourFrom(Handle(), font.colour);
-    if (!chosen) return;
-    font.colour = *chosen;
-    clock_.SetLabelFont(FaceLabel::Text, font);
-}
+void SettingsWindow::OnTextColourButton() { ChooseLabelColour(Handle(), clock_, FaceLabel::Text); }
 
-void SettingsWindow::OnShadowColourButton() {
-    FontSpec font = clock_.LabelFont(FaceLabel::Shadow);
-    const std::optional<Colour> chosen = ChooseColourFrom(Handle(), font.colour);
-    if (!chosen) return;
-    font.colour = *chosen;
-    clock_.SetLabelFont(FaceLabel::Shadow, font);
-}
+void SettingsWindow::OnShadowColourButton() { ChooseLabelColour(Handle(), clock_, FaceLabel::Shadow); }
 
 // The colour key is off whenever this button is enabled, so the key is left alone.
 void SettingsWindow::OnBackgroundColourButton() {
