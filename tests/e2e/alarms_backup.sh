@@ -12,13 +12,6 @@ shot=$artefacts/alarms_backup.png
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 log=$artefacts/alarms_backup.log
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
-work=$(mktemp -d)
-cleanup() {
-  stop_clock_if_running
-  quorvel_clean_clock_registry
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 # The stored value as lower-case hex, as `reg query` prints it.
 stored_hex() {

@@ -13,13 +13,6 @@ shot=$artefacts/alarms_window_failure.png
 log=$artefacts/alarms_window.log
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
-work=$(mktemp -d)
-cleanup() {
-  stop_clock_if_running
-  quorvel_clean_clock_registry
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 # A screenshot of one window, cut from the root window.
 window_shot() {

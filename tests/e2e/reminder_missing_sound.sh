@@ -12,13 +12,6 @@ window_shot=$artefacts/reminder_missing_sound_window.png  # kept: later steps ov
 log=$artefacts/reminder_missing_sound.log
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
-work=$(mktemp -d)
-cleanup() {
-  stop_clock_if_running
-  quorvel_clean_clock_registry
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 quorvel_clean_clock_registry
 first_run

@@ -1,6 +1,15 @@
 # Running the real clock from a script. Source after common.sh, with `exe`,
-# `cli`, `artefacts`, `shot` and `log` set; `pid` is the running clock.
+# `cli`, `artefacts`, `shot` and `log` set; `pid` is the running clock, `work`
+# a scratch folder. At exit the clock is stopped, its registry key cleaned and
+# the scratch folder removed.
 pid=
+work=$(mktemp -d)
+cleanup() {
+  stop_clock_if_running
+  quorvel_clean_clock_registry
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 cli() { "$QUORVEL_WINE" "$cli" "$@"; }
 start_clock() {
