@@ -15,10 +15,18 @@ set(QUORVEL_LAYERS core platform ui alarms sound trayicon windows app cli)
 set(QUORVEL_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
 set(QUORVEL_SANITIZERS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 
-# Every #include "<layer>/..." in the folder's files must name the layer itself or one of `uses`.
+# Every #include "<layer>/..." in the folder's files must name the layer itself or one of `uses`,
+# and no include climbs out of its folder with "../": headers are found from src/ and res/.
 function(quorvel_check_layer_includes name dir uses)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.h ${dir}/*.cpp)
   foreach(f ${files})
+    file(STRINGS ${f} climbing REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][^\">]*\\.\\./")
+    if(climbing)
+      file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${f})
+      list(GET climbing 0 line)
+      message(FATAL_ERROR "Layer '${name}' includes a path that climbs out with '../': ${rel}: ${line}\n"
+                          "(headers are found from src/ and res/)")
+    endif()
     file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
     foreach(line ${includes})
       string(REGEX MATCH "\"([a-z_]+)/" _ "${line}")
@@ -78,7 +86,7 @@ function(quorvel_layer_library target sources uses suffix)
     target_link_libraries(${target} INTERFACE ${deps})
     set(scope INTERFACE)
   endif()
-  target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/res)
   if(WIN32)
     target_link_libraries(${target} ${scope} ${QUORVEL_WIN_LIBS})
   endif()

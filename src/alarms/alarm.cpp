@@ -33,6 +33,19 @@ int DaysInCurrentMonth() {
 
 }  // namespace
 
+bool AlarmFields::SameAs(const AlarmFields& other) const {
+    const bool sameMoment =
+        dateTime == other.dateTime || (std::isnan(dateTime) && std::isnan(other.dateTime));
+    return sameMoment && name == other.name && enabled == other.enabled && sound == other.sound &&
+           reminder == other.reminder && repeat == other.repeat;
+}
+
+AlarmFields NewAlarmFields(DateTime now) {
+    AlarmFields fields;
+    fields.dateTime = Later(now, kNewAlarmDelay);
+    return fields;
+}
+
 std::string_view RepeatKindCaption(RepeatKind kind) {
     const auto index = static_cast<std::size_t>(kind);
     return index < kCaptions.size() ? kCaptions[index] : std::string_view{};
@@ -141,7 +154,7 @@ void Alarm::Rearm() {
             if (!StepBySchedule()) enabled = false;
             break;
     }
-    list.NotifyRefresh();
+    list.NotifyTriggerEnded();
 }
 
 void Alarm::ResumeSchedule(DateTime snoozedMoment) {
@@ -170,7 +183,7 @@ void Alarm::ResumeSchedule(DateTime snoozedMoment) {
         StepBySchedule();
         if (!(dateTime > before)) break;  // cannot move on: Advance has disabled it
     }
-    collection_->NotifyRefresh();
+    collection_->NotifyTriggerEnded();
 }
 
 void Alarm::EndTrigger(bool snoozed) {
@@ -181,7 +194,7 @@ void Alarm::EndTrigger(bool snoozed) {
         // Further snoozes keep the first remembered moment.
         if (repeating && !dueBeforeSnooze_) dueBeforeSnooze_ = dateTime;
         dateTime = Later(Now(), kSnoozeDelay);
-        collection_->NotifyRefresh();
+        collection_->NotifyTriggerEnded();
     } else if (repeating && dueBeforeSnooze_) {
         ResumeSchedule(dateTime);
     } else {
@@ -213,8 +226,8 @@ AlarmList::~AlarmList() { Clear(); }
 Alarm& AlarmList::AddAlarm() { return AddAlarm(Now()); }
 
 Alarm& AlarmList::AddAlarm(DateTime now) {
-    std::unique_ptr<Alarm> alarm(new Alarm(*this));
-    alarm->dateTime = Later(now, kNewAlarmDelay);
+    std::unique_ptr<Alarm> alarm(new Alarm(*this, nextId_++));
+    static_cast<AlarmFields&>(*alarm) = NewAlarmFields(now);
     items_.push_back(std::move(alarm));
     return *items_.back();
 }
@@ -253,6 +266,12 @@ void AlarmList::CheckAlarms(ReminderFactory& reminders) {
     }
 }
 
+Alarm* AlarmList::Find(AlarmId id) const {
+    for (const auto& alarm : items_)
+        if (alarm->id_ == id) return alarm.get();
+    return nullptr;
+}
+
 std::optional<std::size_t> AlarmList::IndexOf(const Alarm& alarm) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (items_[i].get() == &alarm) return i;
@@ -267,8 +286,8 @@ void AlarmList::RemoveAt(std::size_t index) {
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void AlarmList::NotifyRefresh() const {
-    if (refreshIfVisible) refreshIfVisible();
+void AlarmList::NotifyTriggerEnded() const {
+    if (onTriggerEnded) onTriggerEnded();
 }
 
 // ---- AlarmList::Walk ---------------------------------------------------------

@@ -68,23 +68,47 @@ protected:
     ~ReminderFactory() = default;
 };
 
-// One alarm. Created only by AlarmList::AddAlarm and owned by that list.
-class Alarm {
+// What is stored of an alarm, and what an editor edits: a plain value, so an
+// alarm being made or edited is a draft that no list holds until it is confirmed.
+// The fields every check reads come first (see Alarm).
+struct AlarmFields {
+    bool enabled = true;
+    RepeatKind repeat = RepeatKind::NoRepeat;
+    DateTime dateTime = 0.0;      // the next moment it comes due
+    std::string name = "Noname";  // UTF-8
+    std::string sound;            // full path of the sound file, UTF-8; empty: none
+    std::string reminder;         // lines separated by CR LF, UTF-8; empty: none
+
+    // Field by field; two NaN moments (damaged data) count as equal.
+    bool SameAs(const AlarmFields& other) const;
+};
+
+// The fields of a new alarm: "Noname", enabled, due one minute after `now`,
+// no sound, no reminder text, "No repeat".
+AlarmFields NewAlarmFields(DateTime now);
+
+// Names one alarm for the whole run, however the list changes around it; never
+// reused, so a name kept after its alarm went finds nothing.
+using AlarmId = std::uint64_t;
+
+// What an alarm has only while the program runs, never stored.
+struct AlarmTrigger {
+    // True from firing until the reminder window has closed.
+    bool triggered = false;
+    // Not owned: the window of the current trigger.
+    ReminderLink* reminderWindow = nullptr;
+};
+
+// One alarm. Created only by AlarmList::AddAlarm and owned by that list. The
+// check of every tick reads `triggered`, `enabled` and `dateTime` of every
+// alarm: they lie together at its start, in one cache line.
+class Alarm : public AlarmTrigger, public AlarmFields {
 public:
     Alarm(const Alarm&) = delete;
     Alarm& operator=(const Alarm&) = delete;
 
-    // Run-time only: true from firing until the reminder window has closed.
-    bool triggered = false;
-    std::string name = "Noname";  // UTF-8
-    bool enabled = true;
-    DateTime dateTime = 0.0;     // set by AddAlarm to now + 1 minute
-    std::string sound;            // full path of the sound file, UTF-8; empty: none
-    std::string reminder;         // lines separated by CR LF, UTF-8; empty: none
-    RepeatKind repeat = RepeatKind::NoRepeat;
-    // Run-time only, not owned: the window of the current trigger.
-    ReminderLink* reminderWindow = nullptr;
-
+    AlarmId Id() const { return id_; }
+    const AlarmFields& Fields() const { return *this; }
     AlarmList& Collection() const { return *collection_; }
     // Position in the list, 0-based.
     std::size_t Index() const;
@@ -124,7 +148,7 @@ private:
     friend class AlarmList;
     friend struct std::default_delete<Alarm>;
 
-    explicit Alarm(AlarmList& owner) : collection_(&owner) {}
+    Alarm(AlarmList& owner, AlarmId id) : id_(id), collection_(&owner) {}
     ~Alarm();
 
     // Adds an interval in extended precision, stored as a double.
@@ -135,6 +159,7 @@ private:
     // After a snoozed trigger: the remembered moment stepped past the snoozed one.
     void ResumeSchedule(DateTime snoozedMoment);
 
+    AlarmId id_;
     AlarmList* collection_;
     std::optional<DateTime> dueBeforeSnooze_;
 };
@@ -150,9 +175,9 @@ public:
     // Alarm checking does nothing while this is false.
     bool armed = false;
 
-    // Called after re-arming or snoozing changed the list, so that the alarms
-    // window can rebuild its table when it is visible.
-    std::function<void()> refreshIfVisible;
+    // Called after the end of a trigger changed the list (re-arming, snoozing,
+    // an alarm deleted after its trigger).
+    std::function<void()> onTriggerEnded;
 
     std::size_t Count() const { return items_.size(); }
     Alarm& operator[](std::size_t index) const { return *items_[index]; }
@@ -169,6 +194,8 @@ public:
     void Clear();
 
     std::optional<std::size_t> IndexOf(const Alarm& alarm) const;
+    // The alarm of that id while the list holds it, else nullptr.
+    Alarm* Find(AlarmId id) const;
 
     // Fires every due alarm, in list order: enabled, not triggered, and its
     // DateTime not later than now. Does nothing while the list is not armed.
@@ -201,10 +228,11 @@ private:
     friend class Alarm;
 
     void RemoveAt(std::size_t index);
-    void NotifyRefresh() const;
+    void NotifyTriggerEnded() const;
 
     std::vector<std::unique_ptr<Alarm>> items_;
     Walk* walks_ = nullptr;
+    AlarmId nextId_ = 1;
 };
 
 }  // namespace quorvel

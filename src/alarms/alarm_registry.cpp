@@ -1,27 +1,27 @@
 #include "alarms/alarm_registry.h"
 
-#include "alarms/alarm_codec.h"
+#include "platform/registry_key.h"
 
 namespace quorvel {
 
-bool SaveToRegistry(const AlarmList& list, SettingsRegistry& registry) {
-    const std::vector<std::uint8_t> bytes = EncodeAlarms(list);
-    if (!registry.OpenKey(kSettingsKey, true)) return false;
-    registry.WriteBinary(kAlarmsValue, bytes);
-    registry.CloseKey();
+AlarmStorage::Stored RegistryAlarmStorage::Read() {
+    const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
+    if (!key) return {key.Missing() ? Found::Nothing : Found::Unreachable, {}};
+    if (!key.Exists(kAlarmsValue.name)) return {Found::Nothing, {}};
+    return {Found::Bytes, key.Read(kAlarmsValue)};
+}
+
+bool RegistryAlarmStorage::Write(std::span<const std::uint8_t> bytes) {
+    const RegistryKey key = RegistryKey::Open(kSettingsKey, true);
+    if (!key) return false;
+    key.Write(kAlarmsValue, bytes);
     return true;
 }
 
-bool LoadFromRegistry(AlarmList& list, SettingsRegistry& registry) {
-    if (!registry.OpenKey(kSettingsKey, false)) return registry.KeyWasMissing();
-    if (!registry.ValueExists(kAlarmsValue)) {
-        registry.CloseKey();
-        return true;
-    }
-    const std::vector<std::uint8_t> bytes = registry.ReadBinary(kAlarmsValue);
-    registry.CloseKey();
-    DecodeAlarms(bytes, list);
-    return true;
+void RegistryAlarmStorage::KeepDamagedCopy() {
+    const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
+    if (!key || !key.Exists(kAlarmsValue.name)) return;  // nothing stored to keep
+    key.WriteRaw(kAlarmsDamagedValue.name, key.ReadRaw(kAlarmsValue.name));
 }
 
 }  // namespace quorvel

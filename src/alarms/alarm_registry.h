@@ -1,24 +1,23 @@
-// The alarm list in the registry: the binary value "Alarms" beside the clock's
-// settings, holding the bytes of EncodeAlarms.
+// Where the alarm list lives between runs: the value "Alarms" beside the
+// clock's settings, holding the bytes of EncodeAlarms, read and written through
+// a key opened for each operation.
 #pragma once
 
-#include "alarms/alarm.h"
-#include "platform/settings_registry.h"
+#include "alarms/alarm_book.h"
 
 namespace quorvel {
 
-inline constexpr char kAlarmsValue[] = "Alarms";
-
-// Replaces the stored value with the whole list. A key that cannot be opened
-// or created stores nothing and raises nothing (the result is then false); a
-// refused write throws RegistryError ("Failed to set data for 'Alarms'").
-bool SaveToRegistry(const AlarmList& list, SettingsRegistry& registry);
-
-// Appends the stored alarms to the list. A missing key or value loads nothing,
-// and so does a key that cannot be opened (the result is false only then).
-// Throws RegistryError for a value of a string or integer type or a failed
-// read, and AlarmDataError for damaged bytes, with the list as far as it was
-// read (see DecodeAlarms).
-bool LoadFromRegistry(AlarmList& list, SettingsRegistry& registry);
+class RegistryAlarmStorage final : public AlarmStorage {
+public:
+    // A missing key or value is Nothing; a key that is there but cannot be
+    // opened is Unreachable. Throws RegistryError for a value of a string or
+    // integer type ("Invalid data type for 'Alarms'") or a failed read.
+    Stored Read() override;
+    // Opens the key, creating it; false when it can be neither opened nor
+    // created. A refused write throws ("Failed to set data for 'Alarms'").
+    bool Write(std::span<const std::uint8_t> bytes) override;
+    // "Alarms" to "AlarmsDamaged", with its type and bytes as they are.
+    void KeepDamagedCopy() override;
+};
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "app/clock_window.h"
+#include "windows/alarms/alarms_window.h"
 #include "windows/calendar/calendar_window.h"
 #include "windows/settings/settings_window.h"
 

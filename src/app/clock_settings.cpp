@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_book.h"
 #include "app/clock_window.h"
+#include "platform/registry_key.h"
 #include "core/screen_placement.h"
 #include "core/text.h"
 #include "ui/message_box.h"
@@ -12,8 +14,6 @@
 
 namespace quorvel {
 namespace {
-
-// Relative, and so taken from the root: no key is open when it is used.
 
 void Report(const char* text) { ui::ShowMessageBox(nullptr, text, ui::ApplicationTitle(), MB_OK); }
 
@@ -42,53 +42,52 @@ ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.botto
 }  // namespace
 
 void ClockWindow::LoadSettings() {
-    SettingsRegistry& reg = registry_;
     try {
-        if (reg.OpenKey(kSettingsKey, false)) {
-            // In exactly this order: a failing read leaves the earlier values applied.
-            const RECT r = WindowRect(Handle());
-            const int left = reg.ReadInteger("WinLeft");
-            SetWindowPos(Handle(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            const int top = reg.ReadInteger("WinTop");
-            SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            timeFormat_ = reg.ReadString("TimeFormat");
-
-            FontSpec font = text_.Font();
-            const std::string name = reg.ReadString("Font");
-            if (!name.empty()) font.name = std::string(Utf8Prefix(name, kMaxFontNameChars));
-            text_.SetFont(font);
-            font.size = reg.ReadInteger("FontSize");
-            text_.SetFont(font);
-            font.colour = static_cast<Colour>(reg.ReadInteger("FontColor"));
-            text_.SetFont(font);
-            font.style = static_cast<std::uint8_t>(reg.ReadInteger("FontStyle") & 0xFF);
-            text_.SetFont(font);
-            shadow_.SetFont(text_.Font());
-            outline_.SetFont(text_.Font());
-
-            SetOpacity(static_cast<std::uint8_t>(reg.ReadInteger("Alpha") & 0xFF));
-            SetBackgroundColour(static_cast<Colour>(reg.ReadInteger("BackColor")));
-            SetColourKey(BackgroundColour());
-            SetColourKeyOn(!reg.ReadBool("Background"));
-            shadow_.SetFontColour(static_cast<Colour>(reg.ReadInteger("ShadowColor")));
-            shadow_.SetVisible(reg.ReadBool("Shadow"));
-            if (reg.ValueExists("ShadowDepth")) shadowDepth_ = reg.ReadInteger("ShadowDepth");
-            if (reg.ValueExists("Outline") && reg.ReadBool("Outline")) outline_.SetVisible(true);
-            PlaceShadow();
-            if (reg.ReadBool("Hidden")) {
-                // Hidden only with its tray icon: a clock hidden without one
-                // (the shell refused it) could never be brought back.
-                ActivateTrayIcon();
-                if (trayIcon_.Active()) {
-                    menu_.SetCaption(kHideCommand, "&Show");
-                    showOnStart_ = false;
-                }
-            }
-            reg.CloseKey();
-        } else {
+        const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
+        if (!key) {
             // A first start. (The warning for systems older than Windows 2000
             // cannot arise: this program does not load on them.)
             SetStartupEntry(true);
+            return;
+        }
+        // In exactly this order: a failing read leaves the earlier values applied.
+        const RECT r = WindowRect(Handle());
+        const int left = key.Read(kWinLeftValue);
+        SetWindowPos(Handle(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int top = key.Read(kWinTopValue);
+        SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        timeFormat_ = key.Read(kTimeFormatValue);
+
+        FontSpec font = text_.Font();
+        const std::string name = key.Read(kFontValue);
+        if (!name.empty()) font.name = std::string(Utf8Prefix(name, kMaxFontNameChars));
+        text_.SetFont(font);
+        font.size = key.Read(kFontSizeValue);
+        text_.SetFont(font);
+        font.colour = static_cast<Colour>(key.Read(kFontColorValue));
+        text_.SetFont(font);
+        font.style = static_cast<std::uint8_t>(key.Read(kFontStyleValue) & 0xFF);
+        text_.SetFont(font);
+        shadow_.SetFont(text_.Font());
+        outline_.SetFont(text_.Font());
+
+        SetOpacity(static_cast<std::uint8_t>(key.Read(kAlphaValue) & 0xFF));
+        SetBackgroundColour(static_cast<Colour>(key.Read(kBackColorValue)));
+        SetColourKey(BackgroundColour());
+        SetColourKeyOn(!key.Read(kBackgroundValue));
+        shadow_.SetFontColour(static_cast<Colour>(key.Read(kShadowColorValue)));
+        shadow_.SetVisible(key.Read(kShadowValue));
+        if (key.Exists(kShadowDepthValue.name)) shadowDepth_ = key.Read(kShadowDepthValue);
+        if (key.Exists(kOutlineValue.name) && key.Read(kOutlineValue)) outline_.SetVisible(true);
+        PlaceShadow();
+        if (key.Read(kHiddenValue)) {
+            // Hidden only with its tray icon: a clock hidden without one
+            // (the shell refused it) could never be brought back.
+            ActivateTrayIcon();
+            if (trayIcon_.Active()) {
+                menu_.SetCaption(kHideCommand, "&Show");
+                showOnStart_ = false;
+            }
         }
     } catch (const std::exception&) {
         Report("Error reading config");
@@ -96,47 +95,45 @@ void ClockWindow::LoadSettings() {
 }
 
 void ClockWindow::SaveSettings() {
-    SettingsRegistry& reg = registry_;
-    if (!reg.OpenKey(kSettingsKey, true)) {
-        Report("Error writing config to the registry");
-        return;
-    }
     try {
-        const RECT r = WindowRect(Handle());
-        const FontSpec& font = text_.Font();
-        reg.WriteString("TimeFormat", timeFormat_);
-        reg.WriteInteger("WinLeft", r.left);
-        reg.WriteInteger("WinTop", r.top);
-        reg.WriteString("Font", font.name);
-        reg.WriteInteger("FontSize", font.size);
-        reg.WriteInteger("FontColor", static_cast<std::int32_t>(font.colour));
-        reg.WriteInteger("FontStyle", font.style);
-        reg.WriteInteger("Alpha", Opacity());
-        reg.WriteInteger("BackColor", static_cast<std::int32_t>(BackgroundColour()));
-        reg.WriteBool("Background", !ColourKeyOn());
-        reg.WriteBool("Shadow", shadow_.Visible());
-        reg.WriteInteger("ShadowColor", static_cast<std::int32_t>(shadow_.Font().colour));
-        reg.WriteBool("Hidden", !IsWindowVisible(Handle()));
-        reg.WriteInteger("ShadowDepth", shadowDepth_);
-        reg.WriteBool("Outline", outline_.Visible());
-        reg.CloseKey();
-        if (alarmsWindow_) alarmsWindow_->Store().Save();
+        {
+            const RegistryKey key = RegistryKey::Open(kSettingsKey, true);
+            if (!key) {
+                Report("Error writing config to the registry");
+                return;
+            }
+            const RECT r = WindowRect(Handle());
+            const FontSpec& font = text_.Font();
+            key.Write(kTimeFormatValue, timeFormat_);
+            key.Write(kWinLeftValue, r.left);
+            key.Write(kWinTopValue, r.top);
+            key.Write(kFontValue, font.name);
+            key.Write(kFontSizeValue, font.size);
+            key.Write(kFontColorValue, static_cast<std::int32_t>(font.colour));
+            key.Write(kFontStyleValue, font.style);
+            key.Write(kAlphaValue, Opacity());
+            key.Write(kBackColorValue, static_cast<std::int32_t>(BackgroundColour()));
+            key.Write(kBackgroundValue, !ColourKeyOn());
+            key.Write(kShadowValue, shadow_.Visible());
+            key.Write(kShadowColorValue, static_cast<std::int32_t>(shadow_.Font().colour));
+            key.Write(kHiddenValue, !IsWindowVisible(Handle()));
+            key.Write(kShadowDepthValue, shadowDepth_);
+            key.Write(kOutlineValue, outline_.Visible());
+        }
+        if (alarmBook_) alarmBook_->Save();
     } catch (const std::exception&) {
         Report("Error writing config to the registry");
     }
 }
 
 void ClockWindow::SetStartupEntry(bool enabled) {
-    SettingsRegistry& reg = registry_;
     try {
-        if (!reg.OpenKey(kRunKey, false)) return;
+        const RegistryKey key = RegistryKey::Open(kRunKey, false);
+        if (!key) return;
         if (enabled) {
-            reg.WriteString(kStartupValueName, "\"" + ExecutablePath() + "\"");
-            reg.CloseKey();
+            key.Write(kStartupValue, "\"" + ExecutablePath() + "\"");
         } else {
-            // Whether it was there does not matter; the key stays open until
-            // the next registry operation closes it.
-            reg.DeleteValue(kStartupValueName);
+            key.Delete(kStartupValue.name);  // whether it was there does not matter
         }
     } catch (const std::exception&) {
         Report("Error setting registry data");
@@ -144,18 +141,13 @@ void ClockWindow::SetStartupEntry(bool enabled) {
 }
 
 bool ClockWindow::StartupEntryExists() {
-    SettingsRegistry& reg = registry_;
-    bool exists = false;
     try {
-        if (reg.OpenKey(kRunKey, false)) {
-            exists = reg.ValueExists(kStartupValueName);
-            reg.CloseKey();
-        }
+        const RegistryKey key = RegistryKey::Open(kRunKey, false);
+        return key && key.Exists(kStartupValue.name);
     } catch (const std::exception&) {
         Report("Error accessing registry");
-        exists = false;
+        return false;
     }
-    return exists;
 }
 
 void ClockWindow::KeepOnScreen() {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "../../res/resource_ids.h"
+#include "alarms/alarm_book.h"
+#include "resource_ids.h"
+#include "platform/session_instance.h"
 #include "platform/shell.h"
 #include "platform/user_locale.h"
 #include "core/clock.h"
@@ -165,10 +167,10 @@ void ClockWindow::OnTick() {
     PeriodicSave();
 }
 
-void ClockWindow::SetAlarmsWindow(AlarmsWindow* window) {
-    alarmsWindow_ = window;
-    if (window) {
-        alarmCheck_ = [window] { window->CheckAlarms(); };
+void ClockWindow::SetAlarmBook(AlarmBook* book) {
+    alarmBook_ = book;
+    if (book) {
+        alarmCheck_ = [book] { book->CheckAlarms(); };
     } else {
         alarmCheck_ = nullptr;
     }
@@ -284,6 +286,15 @@ LRESULT ClockWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         ReadLocale();
         return 0;
+    }
+    if (msg == ShowClockMessage() && msg != 0) {
+        // Another start of the program, which ends at once: this clock comes forward.
+        if (IsWindowVisible(Handle())) {
+            SetForegroundWindow(Handle());
+        } else {
+            ShowFromTray();
+        }
+        return 1;
     }
     if (msg == WM_ENDSESSION) {
         // Log-off and shut-down end the program without closing this window;

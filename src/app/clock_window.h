@@ -12,7 +12,6 @@
 #include "app/clock_label.h"
 #include "app/clock_menu.h"
 #include "app/tray_click_timing.h"
-#include "platform/settings_registry.h"
 #include "core/format/time_format.h"
 #include "core/colour.h"
 #include "core/product.h"
@@ -21,12 +20,13 @@
 #include "ui/dc.h"
 #include "ui/timer.h"
 #include "ui/window.h"
-#include "windows/alarms/alarms_window.h"
 #include "windows/about/about_window.h"
 #include "windows/settings/tunable_clock.h"
 
 namespace quorvel {
 
+class AlarmBook;
+class AlarmsWindow;
 class CalendarWindow;
 class SettingsWindow;
 
@@ -44,12 +44,12 @@ public:
     // settings say hidden and the tray icon is there to come back from.
     bool ShowOnStart() const { return showOnStart_; }
 
-    // The program's one registry object, shared with the alarm list.
-    SettingsRegistry& Registry() { return registry_; }
-    // The alarms window: its list is saved by SaveSettings after the settings,
-    // its CheckAlarms becomes the tick's alarm check, and the Alarms command
-    // shows it. Not owned; it must outlive this window's messages.
-    void SetAlarmsWindow(AlarmsWindow* window);
+    // The program's alarms: every tick checks them (after the clock text,
+    // before the periodic save) and SaveSettings saves them after the
+    // settings. Not owned; it must outlive this window's messages.
+    void SetAlarmBook(AlarmBook* book);
+    // The window the Alarms command shows; not owned.
+    void SetAlarmsWindow(AlarmsWindow* window) { alarmsWindow_ = window; }
     // The windows the commands open; not owned, and they must outlive this
     // window's messages. Without them the commands do nothing.
     void SetSettingsWindow(SettingsWindow* window) { settingsWindow_ = window; }
@@ -107,7 +107,7 @@ public:
     Colour ColourKey() const { return colourKey_; }
     // The about windows opened by ShowAbout and not yet closed.
     const AboutWindows& OpenedAboutWindows() const { return aboutWindows_; }
-    // Replaces the alarm check SetAlarmsWindow made; run on every tick after
+    // Replaces the alarm check SetAlarmBook made; run on every tick after
     // the clock text has been updated and before the periodic save.
     void SetAlarmCheck(std::function<void()> check) { alarmCheck_ = std::move(check); }
     void Tick() { OnTick(); }  // one tick now, as the tick timer runs it
@@ -187,7 +187,7 @@ private:
     DateTime nextSaveTime_ = 0;
     bool showOnStart_ = true;
     bool firstShowingDone_ = false;
-    SettingsRegistry registry_;
+    AlarmBook* alarmBook_ = nullptr;
     AlarmsWindow* alarmsWindow_ = nullptr;
     std::function<void()> alarmCheck_;
     SettingsWindow* settingsWindow_ = nullptr;

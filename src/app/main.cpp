@@ -1,12 +1,15 @@
-// Program entry: the windows that exist from the start, created in a fixed
-// order with the clock window first, then the message loop until the clock
-// window closes.
+// Program entry: one clock per user session; the alarm book and the windows
+// that exist from the start, created in a fixed order with the clock window
+// first, then the message loop until the clock window closes.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <exception>
 
+#include "alarms/alarm_book.h"
+#include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
+#include "platform/session_instance.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
 #include "windows/alarm_editor/alarm_editor.h"
@@ -17,23 +20,33 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quorvel;
+    // A second start in this session brings the running clock forward and ends
+    // before it reads or stores anything: two clocks would fire every alarm
+    // twice and save over each other's changes.
+    const SessionInstance instance;
+    if (!instance.First()) {
+        BringRunningClockForward(5000);
+        return 0;
+    }
     // 1. The application: the common controls the other windows are made of.
     //    (Per-monitor DPI awareness comes from the manifest.)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     try {
+        // The alarm book outlives every window that shows or fires its alarms.
+        // Until it is loaded below, saves leave the stored list alone.
+        RegistryAlarmStorage alarmStorage;
+        AlarmBook alarms(alarmStorage);
         // 2. The clock window, the main window; its stored settings are applied before any
         //    other window exists. Closing it ends the program.
-        // The window objects outlive the message loop; each window is created
-        // below in the program's order.
         ClockWindow clock;
         AlarmEditor alarmEditor;
-        AlarmsWindow alarmsWindow(clock.Registry(), alarmEditor);
+        AlarmsWindow alarmsWindow(alarms, alarmEditor);
+        clock.SetAlarmBook(&alarms);
         clock.Create();
         // The clock is shown at once, unless it starts hidden: the windows below
         // stay hidden until asked for, so making them need not keep the clock
-        // off the screen. A tick that comes while a start-up message box is
-        // open finds no alarms window yet and checks nothing.
+        // off the screen.
         if (clock.ShowOnStart()) clock.Show();
         // A display that cannot show the clock has ended the program already.
         if (!IsWindow(clock.Handle())) return ui::RunMessageLoop();
@@ -42,15 +55,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         SettingsWindow settings(clock);
         settings.Create();
         clock.SetSettingsWindow(&settings);
-        // 4. The alarms window, hidden: it loads the alarm list (an error box on
-        //    failure) and arms alarm checking. From here the clock's ticks check
-        //    the alarms, firing ones get reminder windows centred on the clock's
-        //    monitor, and the clock's saves store the list. The reminder windows
-        //    go before the list, their triggers left open (nothing stored changes).
+        // 4. The alarms window, hidden; then the stored alarms are loaded (an
+        //    error box on failure) and checked at every tick from here on.
+        //    Firing ones get reminder windows centred on the clock's monitor;
+        //    those go before the book, their triggers left open (nothing stored
+        //    changes).
         ReminderWindows reminders(clock.Handle());
-        alarmsWindow.SetReminders(&reminders);
+        alarms.SetReminders(&reminders);
         alarmsWindow.Create();
         clock.SetAlarmsWindow(&alarmsWindow);
+        if (const auto failure = alarms.Load()) alarmsWindow.ShowLoadFailure(*failure);
+        alarms.StartChecking();
         // 5. The alarm editor, hidden, owned by the alarms window it serves.
         alarmEditor.Create(alarmsWindow.Handle());
         // 6. The calendar window, hidden.

@@ -41,12 +41,21 @@ int Encode(const std::vector<std::string>& args) {
     if (args.size() > 1) throw UsageRequest{};
     AlarmList list;
     AlarmsFromJson(ReadBytes(args.empty() ? "-" : args[0], kMaxJsonBytes), list);
-    const std::vector<std::uint8_t> bytes = EncodeAlarms(list);
+    const std::vector<std::uint8_t> bytes = StorableBytes(list);
     WriteStdout({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     return 0;
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> StorableBytes(const AlarmList& list) {
+    std::vector<std::uint8_t> bytes = EncodeAlarms(list);
+    if (bytes.size() > kMaxStoredValueBytes) {
+        throw BadInput("these alarms take " + std::to_string(bytes.size()) + " bytes, more than the " +
+                       std::to_string(kMaxStoredValueBytes) + " Quorvel stores");
+    }
+    return bytes;
+}
 
 void Complain(std::string_view message) {
     WriteStandard(StandardStream::Error, "quorvel-cli: alarms: " + std::string(message) + "\n");

@@ -2,6 +2,7 @@
 // bytes of the stored "Alarms" value.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -25,6 +26,10 @@ struct AlarmsSubcommand {
 // 0 done, 1 the stored alarms were damaged or unreadable (what was read is still
 // printed), 2 a usage, input or JSON error (one line on standard error).
 int RunAlarmsCommand(const std::vector<std::string>& args, std::span<const AlarmsSubcommand> more = {});
+
+// The stored bytes of the list; throws BadInput when they are more than the
+// clock stores (kMaxStoredValueBytes).
+std::vector<std::uint8_t> StorableBytes(const AlarmList& list);
 
 // One line "quorvel-cli: alarms: MESSAGE" on standard error.
 void Complain(std::string_view message);

@@ -1,17 +1,17 @@
 #include "cli/alarms_registry_commands.h"
 
-#include <windows.h>
-
 #include <string>
 #include <string_view>
 
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
-#include "core/product.h"
 #include "cli/alarms_json.h"
 #include "cli/bad_input.h"
 #include "cli/byte_streams.h"
 #include "cli/standard_output.h"
+#include "core/product.h"
+#include "platform/registry_key.h"
+#include "platform/session_instance.h"
 
 namespace quorvel::cli {
 namespace {
@@ -25,13 +25,15 @@ int Fail(std::string_view message) {
 
 int Export(const std::vector<std::string>& args) {
     if (args.size() > 1) throw BadInput("export takes one FILE at most");
-    SettingsRegistry registry;
+    RegistryAlarmStorage storage;
     AlarmList list;
     std::string failure;
     try {
+        const AlarmStorage::Stored stored = storage.Read();
         // An empty list written over a good backup because the key was refused
         // to us would be a loss: only a missing key means no alarms.
-        if (!LoadFromRegistry(list, registry)) return Fail(std::string("cannot open ") + kKeyName);
+        if (stored.found == AlarmStorage::Found::Unreachable) return Fail("cannot open " + kKeyName);
+        if (stored.found == AlarmStorage::Found::Bytes) DecodeAlarms(stored.bytes, list);
     } catch (const AlarmDataError& e) {
         failure = e.what();  // what was read is still worth keeping
     } catch (const RegistryError& e) {
@@ -45,18 +47,20 @@ int Import(const std::vector<std::string>& args) {
     if (args.size() != 1) throw BadInput("import takes one FILE (- for standard input)");
     AlarmList list;
     AlarmsFromJson(ReadBytes(args[0], kMaxJsonBytes), list);
-    if (FindWindowW(kClockWindowClass, kProductNameWide))
+    const std::vector<std::uint8_t> bytes = StorableBytes(list);
+    if (ClockRunsInSession())
         return Fail("Quorvel is running and would save its own alarms over these; exit it first");
-    SettingsRegistry registry;
     // Alarms alone under a new key would make the clock's next start report its
     // missing settings and save that state: the clock's own save comes first.
-    const bool settingsStored = registry.OpenKey(kSettingsKey, false) && registry.ValueExists("WinLeft");
-    registry.CloseKey();
+    const bool settingsStored = [] {
+        const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
+        return key && key.Exists(kWinLeftValue.name);
+    }();
     if (!settingsStored)
         return Fail("Quorvel has no settings stored for this user yet; start it once and exit it, then import");
     try {
         // The program itself stays silent about a key it cannot open; a backup tool must not.
-        if (!SaveToRegistry(list, registry)) return Fail(std::string("cannot open ") + kKeyName);
+        if (!RegistryAlarmStorage().Write(bytes)) return Fail("cannot open " + kKeyName);
     } catch (const RegistryError& e) {
         return Fail(e.what());
     }

@@ -6,13 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "alarms/alarm_book.h"
+
 namespace quorvel::cli {
 
-// The largest stored value the registry's standard format holds (1 MB): no
-// stored alarm list is larger, so more is not an alarm list.
-inline constexpr std::size_t kMaxStoredValueBytes = 1024 * 1024;
-// JSON of the largest stored value stays well within this.
-inline constexpr std::size_t kMaxJsonBytes = 16 * kMaxStoredValueBytes;
+// The bounds on untrusted input. Stored alarm bytes: the most the clock
+// itself stores (kMaxAlarmsValueBytes), so whatever it stores is read back.
+inline constexpr std::size_t kMaxStoredValueBytes = kMaxAlarmsValueBytes;
+// JSON: room for the JSON of any list of that size, whose text may be escaped
+// to six characters a byte ("\u0001").
+inline constexpr std::size_t kMaxJsonBytes = 8 * kMaxStoredValueBytes;
 
 // The bytes of the file (a UTF-8 path), or of standard input for "-", reading
 // no further than `maxBytes` (an endless stream is refused, not read until

@@ -1,5 +1,8 @@
 #include "cli/cli.h"
 
+#include <istream>
+#include <string>
+
 #include "cli/arguments.h"
 #include "cli/bad_input.h"
 #include "cli/escapes.h"
@@ -25,15 +28,45 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// The longest batch line taken, without its line end; a longer one is a bad
+// line, read to its end without being held.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+// The next line without its LF or CR LF end into `line`; false at the end of
+// the input. A line longer than kMaxLineBytes is consumed, `line` keeps only
+// its start, and `tooLong` is set.
+bool ReadLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    std::streambuf& buffer = *in.rdbuf();
+    bool any = false;
+    for (;;) {
+        const int c = buffer.sbumpc();
+        if (c == std::char_traits<char>::eof()) break;
+        any = true;
+        if (c == '\n') break;
+        // One byte more than the bound: room for the CR of a CR LF end.
+        if (line.size() <= kMaxLineBytes) {
+            line.push_back(static_cast<char>(c));
+        } else {
+            tooLong = true;
+        }
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kMaxLineBytes) tooLong = true;
+    return any;
+}
+
 // One output line per input line, so outputs stay aligned with their inputs: a
 // line that cannot be read gives an empty line here and its message on
 // standard error, and the batch goes on. Returns whether every line was read.
 bool RunBatch(std::istream& in, const FormatSettings& settings, std::string& out, std::string& err) {
     std::string line, text;
     bool allRead = true;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
+    bool tooLong = false;
+    for (std::size_t number = 1; ReadLine(in, line, tooLong); ++number) {
         try {
+            if (tooLong) throw BadInput("longer than " + std::to_string(kMaxLineBytes) + " bytes");
             const std::size_t tab = line.find('\t');
             if (tab == std::string::npos) throw BadInput("expected WHEN<TAB>FORMAT");
             const DateTime value = WhenOrNow(Unescape(std::string_view(line).substr(0, tab)));

@@ -83,25 +83,39 @@ for cmd in decode encode; do
   [ $? -eq 2 ] && grep -q "cannot open" "$work/err" || fail "$cmd of a missing file: $(cat "$work/err")"
 done
 
-# Input over the registry's own bound for a value (1 MB) is refused without reading
-# it all: an endless stream ends with exit 2 and one line, not with memory running out.
-# Exactly 1 MB is still read (and, being no alarm list, reported as damaged).
+# Whatever the clock stores, the tool reads back: a list of 40,000 alarms (over
+# 1 MB of bytes) goes from JSON to bytes and back unchanged.
+awk 'BEGIN { printf "["; for (i = 0; i < 40000; i++) printf "%s{\"Name\": \"Alarm %d\", \"Reminder\": \"Stand up and stretch\", \"DateTime\": %d.25}", (i ? "," : ""), i, 46000 + i; print "]" }' >"$work/many.json"
+"${cli[@]}" alarms encode "$work/many.json" >"$work/many.bin" &&
+  "${cli[@]}" alarms decode "$work/many.bin" >"$work/many2.json" &&
+  "${cli[@]}" alarms encode "$work/many2.json" >"$work/many2.bin" && cmp -s "$work/many.bin" "$work/many2.bin" &&
+  [ "$(wc -c <"$work/many.bin")" -gt 1048576 ] || fail "a list of 40,000 alarms does not go both ways"
+
+# Input over the bound (8 MiB of stored bytes, the most the clock stores) is
+# refused without reading it all: an endless stream ends with exit 2 and one
+# line, not with memory running out. Exactly 8 MiB is still read (and, being no
+# alarm list, reported as damaged).
 check_too_large() {
   local what=$1
   shift
   "$@" >"$work/out" 2>"$work/err"
   local rc=$?
-  [ $rc -eq 2 ] && grep -q "holds more than 1048576 bytes" "$work/err" && [ "$(wc -l <"$work/err")" -eq 1 ] &&
+  [ $rc -eq 2 ] && grep -q "holds more than 8388608 bytes" "$work/err" && [ "$(wc -l <"$work/err")" -eq 1 ] &&
     [ ! -s "$work/out" ] || fail "$what: rc=$rc err=$(head -c 300 "$work/err")"
 }
 check_too_large "decode of /dev/zero" timeout 60 "${cli[@]}" alarms decode /dev/zero
 check_too_large "decode of an endless standard input" timeout 60 "${cli[@]}" alarms decode - </dev/zero
-head -c 1048577 /dev/zero >"$work/big.bin"
-check_too_large "decode of 1 MB and a byte" "${cli[@]}" alarms decode "$work/big.bin"
-head -c 1048576 /dev/zero | "${cli[@]}" alarms decode >/dev/null 2>"$work/err"
-[ $? -eq 1 ] || fail "1 MB of zeros is not read as a (damaged) value: $(cat "$work/err")"
+head -c 8388609 /dev/zero >"$work/big.bin"
+check_too_large "decode of 8 MiB and a byte" "${cli[@]}" alarms decode "$work/big.bin"
+head -c 8388608 /dev/zero | "${cli[@]}" alarms decode >/dev/null 2>"$work/err"
+[ $? -eq 1 ] || fail "8 MiB of zeros is not read as a (damaged) value: $(cat "$work/err")"
 timeout 60 "${cli[@]}" alarms encode - </dev/zero >"$work/out" 2>"$work/err"
 [ $? -eq 2 ] && grep -q "holds more than" "$work/err" || fail "encode of an endless stream: $(head -c 300 "$work/err")"
+# JSON within its bound whose bytes would be more than the clock stores.
+awk 'BEGIN { printf "[{\"Reminder\": \""; for (i = 0; i < 8500; i++) printf "%01024d", 0; print "\"}]" }' >"$work/huge.json"
+"${cli[@]}" alarms encode "$work/huge.json" >"$work/out" 2>"$work/err"
+[ $? -eq 2 ] && grep -q "more than the 8388608 Quorvel stores" "$work/err" && [ ! -s "$work/out" ] ||
+  fail "encode of bytes over the bound: $(head -c 300 "$work/err")"
 
 # JSON errors: exit 2, one line, nothing on standard output.
 check_json_error() {

@@ -85,4 +85,25 @@ $monday${tab}h\\" "
 line 3: a backslash ends the text; write \\\\ for a backslash
 "
 
+# A line over 64 KiB is a bad line too; the lines around it are formatted.
+long=$(head -c 70000 /dev/zero | tr '\0' x)
+bad "$monday${tab}hh
+$monday${tab}$long
+$monday${tab}nn" "09
+
+05
+" "line 2: longer than 65536 bytes
+"
+# An endless line is read to its end without being held: 300 MB through a
+# program allowed 200 MB of memory (natively; Wine needs more address space).
+if [[ ${cli[0]} != *wine-run.sh ]]; then
+  (
+    ulimit -v 200000
+    head -c 300000000 /dev/zero | tr '\0' x | "${cli[@]}" format --batch >"$scratch/out" 2>"$scratch/err"
+    echo $? >"$scratch/rc"
+  )
+  [ "$(cat "$scratch/rc")" = 1 ] && [ "$(cat "$scratch/err")" = "quorvel-cli: line 1: longer than 65536 bytes" ] ||
+    fail "an endless line: rc=$(cat "$scratch/rc") err=$(head -c 300 "$scratch/err")"
+fi
+
 finish

@@ -10,10 +10,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <limits>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_book.h"
+#include "alarms/alarm_registry.h"
 #include "core/clock.h"
 #include "core/wide.h"
 #include "harness/alarm_windows.h"
@@ -70,8 +74,8 @@ public:
     }
     LRESULT Repeat() const { return SendMessageW(Item(Editor::kRepeatList), CB_GETCURSEL, 0, 0); }
 
-    Alarm& Full() {
-        Alarm& alarm = list.AddAlarm();
+    static AlarmFields Full() {
+        AlarmFields alarm = NewAlarmFields(kStart);
         alarm.name = "Tea";
         alarm.dateTime = kMoment;
         alarm.sound = "C:\\Sounds\\bell.wav";
@@ -81,16 +85,13 @@ public:
         return alarm;
     }
 
-    AlarmList list;
     Editor editor;
     ModalSteps steps;
 };
 
 TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
-    list.armed = true;
-    Alarm& alarm = Full();
+    AlarmFields alarm = Full();
     steps.Then([&] {
-        EXPECT_FALSE(list.armed) << "no check while the editor is open";
         EXPECT_TRUE(IsWindowVisible(editor.Handle()));
         EXPECT_EQ(Text(Editor::kNameBox), "Tea");
         const SYSTEMTIME date = Picker(Editor::kDatePicker);
@@ -117,7 +118,6 @@ TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
     });
     EXPECT_TRUE(editor.EditAlarm(alarm));
     EXPECT_TRUE(steps.Done());
-    EXPECT_TRUE(list.armed);
     EXPECT_FALSE(IsWindowVisible(editor.Handle()));
     EXPECT_EQ(alarm.name, "");
     EXPECT_EQ(alarm.dateTime, *EncodeDate(2027, 3, 3)) << "midnight can be set";
@@ -127,7 +127,7 @@ TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
     EXPECT_EQ(alarm.repeat, RepeatKind::Each5Minutes);
 }
 
-TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheAlarmAsItWas) {
+TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheDraftAsItWas) {
     struct Way {
         const char* name;
         std::function<void(AlarmEditorTest&)> leave;
@@ -139,7 +139,7 @@ TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheAlarmAsItWas) {
              PostMessageW(t.Item(Editor::kNameBox), WM_KEYDOWN, VK_ESCAPE, 0);
          }},
     };
-    Alarm& alarm = Full();
+    AlarmFields alarm = Full();
     alarm.repeat = static_cast<RepeatKind>(200);  // damaged
     for (const Way& way : ways) {
         steps.Then([&] {
@@ -154,7 +154,6 @@ TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheAlarmAsItWas) {
         EXPECT_EQ(alarm.reminder, "Tea is\r\nready") << way.name;
         EXPECT_EQ(alarm.dateTime, kMoment) << way.name;
         EXPECT_EQ(static_cast<int>(alarm.repeat), 200) << way.name;
-        EXPECT_TRUE(list.armed) << way.name;
     }
     // OK without a change writes "No repeat" and keeps the moment to the millisecond.
     steps.Then([&] { Click(Editor::kOkButton); });
@@ -163,25 +162,38 @@ TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheAlarmAsItWas) {
     EXPECT_EQ(alarm.dateTime, kMoment);
 }
 
-TEST_F(AlarmEditorTest, AnOpenReminderClosesFirstAndTheDialogShowsTheReArmedAlarm) {
-    Alarm& alarm = list.AddAlarm();
-    alarm.repeat = RepeatKind::DeleteAfterTrigger;
-    FakeReminder reminder(alarm);
+// OK keeps a moment the pickers cannot show (or a damaged one) unless the user
+// changes the date or the time; a moment before 1899 comes back exactly, and a
+// time set on it counts from that day's midnight.
+TEST_F(AlarmEditorTest, OkWritesOnlyTheMomentTheUserSet) {
+    const DateTime old = *EncodeDateTime({1800, 6, 1, 8, 30, 15, 0});
+    const DateTime ancient = *EncodeDateTime({100, 1, 1, 12, 0, 0, 0});
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinite = std::numeric_limits<double>::infinity();
+    for (const DateTime stored : {kMoment, old, ancient, nan, infinite}) {
+        AlarmFields alarm = Full();
+        alarm.dateTime = stored;
+        steps.Then([&] { Click(Editor::kOkButton); });
+        ASSERT_TRUE(editor.EditAlarm(alarm));
+        if (std::isnan(stored)) {
+            EXPECT_TRUE(std::isnan(alarm.dateTime));
+        } else {
+            EXPECT_EQ(alarm.dateTime, stored);
+        }
+    }
+    AlarmFields alarm = Full();
+    alarm.dateTime = old;
     steps.Then([&] {
-        EXPECT_EQ(reminder.presses, 1);
-        EXPECT_EQ(Repeat(), 0);
-        EXPECT_FALSE(Checked(Editor::kEnabledCheck));
-        Click(Editor::kCancelButton);
+        SetTime(9, 0, 0);
+        Click(Editor::kOkButton);
     });
-    EXPECT_FALSE(editor.EditAlarm(alarm));
-    ASSERT_EQ(list.Count(), 1u) << "the alarm survives";
-    EXPECT_FALSE(alarm.triggered);
-    EXPECT_EQ(alarm.repeat, RepeatKind::NoRepeat);
+    ASSERT_TRUE(editor.EditAlarm(alarm));
+    EXPECT_EQ(alarm.dateTime, *EncodeDateTime({1800, 6, 1, 9, 0, 0, 0}));
 }
 
 TEST_F(AlarmEditorTest, BrowsingStartsInTheSystemSoundsAndRemembersTheLastFile) {
     answers.openFile = "C:\\Sounds\\gong.wav";
-    Alarm& alarm = list.AddAlarm();
+    AlarmFields alarm = NewAlarmFields(kStart);
     steps.Then([&] {
         EXPECT_FALSE(Enabled(Editor::kPlayButton));
         Click(Editor::kSoundCheck);
@@ -224,7 +236,7 @@ TEST_F(AlarmEditorTest, BrowsingStartsInTheSystemSoundsAndRemembersTheLastFile) 
 
 TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
     const std::string sound = WriteSilence(L"quorvel-editor-preview.wav", 30000);
-    Alarm& alarm = list.AddAlarm();
+    AlarmFields alarm = NewAlarmFields(kStart);
     alarm.sound = sound;
     auto playDown = [&] { return Checked(Editor::kPlayButton); };
     steps.Then([&] {
@@ -268,7 +280,9 @@ class EditorOfAlarmsWindowTest : public AlarmEditorTest {
 public:
     void SetUp() override {
         AlarmEditorTest::SetUp();
-        window.SetReminders(&reminders);
+        book.SetReminders(&reminders);
+        book.Load();
+        book.StartChecking();
         window.Create();
         window.Show();
     }
@@ -279,9 +293,10 @@ public:
     void Command(int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     CleanRegistry clean;
-    SettingsRegistry registry;
-    FakeReminders reminders;  // outlives the list
-    AlarmsWindow window{registry, editor};
+    RegistryAlarmStorage storage;
+    FakeReminders reminders;  // outlives the book's alarms
+    AlarmBook book{storage};
+    AlarmsWindow window{book, editor};
 };
 
 TEST_F(EditorOfAlarmsWindowTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCloses) {
@@ -289,15 +304,15 @@ TEST_F(EditorOfAlarmsWindowTest, APastMomentFiresOnTheFirstCheckAfterTheEditorCl
         Type(Editor::kNameBox, "past");
         const SYSTEMTIME yesterday = *ToSystemTime(kStart - 1);
         SendMessageW(Item(Editor::kDatePicker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&yesterday));
-        window.CheckAlarms();  // ticks while the editor is open
-        window.CheckAlarms();
+        book.CheckAlarms();  // ticks while the editor is open
+        book.CheckAlarms();
         EXPECT_TRUE(reminders.Fired().empty());
         Click(Editor::kOkButton);
     });
     Command(AlarmsWindow::kAddCommand);
-    ASSERT_EQ(window.Alarms().Count(), 1u);
+    ASSERT_EQ(book.Alarms().Count(), 1u);
     EXPECT_EQ(window.ListView().ItemText(0, AlarmsWindow::kNameColumn), "past");
-    window.CheckAlarms();
+    book.CheckAlarms();
     EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"past"});
 }
 
@@ -318,25 +333,25 @@ TEST_F(EditorOfAlarmsWindowTest, AnEditForgetsTheScheduleASnoozeRemembered) {
                  Click(Editor::kOkButton);
              });
              Command(AlarmsWindow::kEditCommand);
-             EXPECT_EQ(window.Alarms()[0].dateTime, *EncodeDateTime({2026, 12, 7, 9, 0, 0, 0}));
+             EXPECT_EQ(book.Alarms()[0].dateTime, *EncodeDateTime({2026, 12, 7, 9, 0, 0, 0}));
          }},
         {"Enabled off and on again",
          [&] {
              Command(AlarmsWindow::kEnableCommand);
              Command(AlarmsWindow::kEnableCommand);
-             EXPECT_TRUE(window.Alarms()[0].enabled);
+             EXPECT_TRUE(book.Alarms()[0].enabled);
          }},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.name);
         SetClock(kStart);
-        window.Alarms().Clear();
-        Alarm& alarm = window.Alarms().AddAlarm();
-        alarm.dateTime = eight;
-        alarm.repeat = RepeatKind::Daily;
-        window.RefreshList();
+        if (book.Alarms().Count() > 0) book.Delete(book.Alarms()[0].Id());
+        AlarmFields fields = NewAlarmFields(kStart);
+        fields.dateTime = eight;
+        fields.repeat = RepeatKind::Daily;
+        Alarm& alarm = *book.Find(book.Add(fields));
         window.ListView().Select(0);
-        window.CheckAlarms();
+        book.CheckAlarms();
         ASSERT_TRUE(alarm.triggered);
         alarm.EndTrigger(true);  // Snooze
         ASSERT_GT(alarm.dateTime, kStart);
@@ -344,7 +359,7 @@ TEST_F(EditorOfAlarmsWindowTest, AnEditForgetsTheScheduleASnoozeRemembered) {
         edit.run();
         const DateTime edited = alarm.dateTime;
         SetClock(std::max(kStart, edited));
-        window.CheckAlarms();
+        book.CheckAlarms();
         ASSERT_TRUE(alarm.triggered);
         reminders.windows.back().PressOk();
         EXPECT_DOUBLE_EQ(alarm.dateTime, edited + 1);

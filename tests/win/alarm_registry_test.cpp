@@ -1,235 +1,200 @@
-// The alarm list in the real registry of the test prefix: saved and loaded
-// through SettingsRegistry, the value's type and size, failures and what the
-// list keeps after them, the load at start and the save with the settings.
-// Values are planted and checked with the plain registry functions.
+// The alarm list in the real registry of the test prefix: the storage the
+// alarm book reads and writes (a key opened for each operation), the value's
+// type and size, failures and what the book keeps after them, the damaged copy
+// with its type, and the save with the clock's settings. Values are planted and
+// checked with the plain registry functions.
 // ctest: RUN_SERIAL (uses the program's own registry key and shows windows)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_book.h"
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
-#include "alarms/alarm_store.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
-#include "ui/message_box.h"
-#include "windows/alarms/alarms_window.h"
 
 namespace quorvel {
 namespace {
 
 using namespace testing_support;
+using Bytes = std::vector<std::uint8_t>;
 
 const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
 // One alarm Tea, due 1 March 2024 08:30, daily, enabled: 57 bytes.
-const std::vector<std::uint8_t> kTea = {
-    0x02, 0x01, 0x06, 0x03, 'T',  'e',  'a',  0x06, 0x12, 'C',  ':',  '\\', 'S',  'o',  'u',
-    'n',  'd',  's',  '\\', 'b',  'e',  'l',  'l',  '.',  'w',  'a',  'v',  0x06, 0x0C, 'T',
-    'e',  'a',  ' ',  'i',  's',  ' ',  'r',  'e',  'a',  'd',  'y',  0x05, 0x00, 0xA8, 0xAA,
-    0xAA, 0xAA, 0x5A, 0x28, 0xB1, 0x0E, 0x40, 0x02, 0x06, 0x09, 0x06, 0x00};
+const Bytes kTea = {0x02, 0x01, 0x06, 0x03, 'T',  'e',  'a',  0x06, 0x12, 'C',  ':',  '\\', 'S',  'o',  'u',
+                    'n',  'd',  's',  '\\', 'b',  'e',  'l',  'l',  '.',  'w',  'a',  'v',  0x06, 0x0C, 'T',
+                    'e',  'a',  ' ',  'i',  's',  ' ',  'r',  'e',  'a',  'd',  'y',  0x05, 0x00, 0xA8, 0xAA,
+                    0xAA, 0xAA, 0x5A, 0x28, 0xB1, 0x0E, 0x40, 0x02, 0x06, 0x09, 0x06, 0x00};
 
-struct NoEditor : AlarmEditing {
-    bool EditAlarm(Alarm&) override { return false; }
-};
+Value AlarmsValue(const Bytes& bytes, DWORD type = REG_BINARY) { return {L"Alarms", type, bytes}; }
 
-Value AlarmsValue(const std::vector<std::uint8_t>& bytes, DWORD type = REG_BINARY) {
-    return {L"Alarms", type, bytes};
+std::vector<std::string> Names(const AlarmBook& book) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < book.Alarms().Count(); ++i) names.push_back(book.Alarms()[i].name);
+    return names;
 }
 
-class AlarmRegistry : public testing_support::AnsweredTest {
+class AlarmRegistry : public AnsweredTest {
 protected:
     void SetUp() override { SetClock(kStart); }
     void TearDown() override { ResetClock(); }
 
-    // The error of a load, or "" when it succeeded.
-    std::string LoadError(AlarmList& list) {
-        try {
-            LoadFromRegistry(list, registry);
-        } catch (const std::exception& e) {
-            return e.what();
-        }
-        return "";
-    }
-
     CleanRegistry clean;
-    SettingsRegistry registry;
+    RegistryAlarmStorage storage;
 };
 
 TEST_F(AlarmRegistry, TheStoredExampleLoadsAndSavesAsTheSameBytes) {
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
-    AlarmList list;
-    LoadFromRegistry(list, registry);
-    ASSERT_EQ(list.Count(), 1u);
-    EXPECT_EQ(list[0].name, "Tea");
-    EXPECT_EQ(list[0].sound, "C:\\Sounds\\bell.wav");
-    EXPECT_EQ(list[0].reminder, "Tea is ready");
-    EXPECT_EQ(list[0].dateTime, 45352.354166666664);
-    EXPECT_EQ(list[0].repeat, RepeatKind::Daily);
-    EXPECT_TRUE(list[0].enabled);
-    EXPECT_FALSE(registry.HasOpenKey());
+    AlarmBook book(storage);
+    EXPECT_EQ(book.Load(), std::nullopt);
+    ASSERT_EQ(book.Alarms().Count(), 1u);
+    const Alarm& tea = book.Alarms()[0];
+    EXPECT_EQ(tea.name, "Tea");
+    EXPECT_EQ(tea.sound, "C:\\Sounds\\bell.wav");
+    EXPECT_EQ(tea.reminder, "Tea is ready");
+    EXPECT_EQ(tea.dateTime, 45352.354166666664);
+    EXPECT_EQ(tea.repeat, RepeatKind::Daily);
+    EXPECT_TRUE(tea.enabled);
 
     DeleteClockRegistry();
-    SaveToRegistry(list, registry);
+    EXPECT_TRUE(book.Save());
     const auto stored = Find(kSettingsPath, L"Alarms");
     ASSERT_TRUE(stored) << "the save creates the key";
     EXPECT_EQ(stored->type, static_cast<DWORD>(REG_BINARY));
     EXPECT_EQ(stored->bytes, kTea);
-    EXPECT_FALSE(registry.HasOpenKey());
 }
 
 TEST_F(AlarmRegistry, ASaveReplacesTheWholeValueAndTheEmptyListIsTwoBytes) {
-    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea), Dword(L"WinLeft", 7)}));
-    AlarmList list;
-    SaveToRegistry(list, registry);
-    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, (std::vector<std::uint8_t>{0x02, 0x00}));
-    EXPECT_TRUE(Find(kSettingsPath, L"WinLeft")) << "the settings beside it stay";
-    EXPECT_EQ(LoadError(list), "");
-    EXPECT_EQ(list.Count(), 0u);
-}
-
-TEST_F(AlarmRegistry, NoKeyOrNoValueLoadsNothingAndIsNoFailure) {
-    AlarmList list;
-    EXPECT_EQ(LoadError(list), "");
-    EXPECT_FALSE(KeyExists(kSettingsPath)) << "loading never creates the key";
     ASSERT_TRUE(Plant(kSettingsPath, {Dword(L"WinLeft", 7)}));
-    EXPECT_EQ(LoadError(list), "");
-    EXPECT_EQ(list.Count(), 0u);
-}
-
-TEST_F(AlarmRegistry, StringAndNumberTypesAreRefusedAndOtherTypesReadAsBytes) {
-    for (const DWORD type : {REG_SZ, REG_EXPAND_SZ, REG_DWORD}) {
-        const std::vector<std::uint8_t> bytes = type == REG_DWORD ? std::vector<std::uint8_t>{0x02, 0x00, 0x00, 0x00}
-                                                                  : std::vector<std::uint8_t>{'x', 0, 0, 0};
-        ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(bytes, type)}));
-        AlarmList list;
-        EXPECT_EQ(LoadError(list), "Invalid data type for 'Alarms'") << "type " << type;
-        EXPECT_EQ(list.Count(), 0u);
-    }
-    for (const DWORD type : {REG_NONE, REG_MULTI_SZ, REG_QWORD}) {
-        ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea, type)}));
-        AlarmList list;
-        EXPECT_EQ(LoadError(list), "") << "type " << type;
-        ASSERT_EQ(list.Count(), 1u);
-        EXPECT_EQ(list[0].name, "Tea");
-    }
-}
-
-TEST_F(AlarmRegistry, DamagedBytesKeepWhatWasReadAndTheStartShowsTheError) {
-    // N = 2 with one record: the second alarm is created with new-alarm values.
-    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue([] {
-                          auto bytes = kTea;
-                          bytes[1] = 2;
-                          return bytes;
-                      }())}));
-    NoEditor editor;
-    AlarmsWindow window(registry, editor);
-    window.Create();  // the load at start
-    const AlarmList& list = window.Alarms();
-    ASSERT_EQ(answers.boxes.size(), 1u);
-    EXPECT_EQ(answers.boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
-    EXPECT_EQ(answers.boxes[0].caption, "ERROR loading data from the registry");
-    EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
-    ASSERT_EQ(list.Count(), 2u);
-    EXPECT_EQ(list[0].name, "Tea");
-    EXPECT_EQ(list[1].name, "Noname");
-    EXPECT_DOUBLE_EQ(list[1].dateTime, kStart + 1.0 / 1440);
-    EXPECT_TRUE(list.armed) << "checking is armed after a failed load too";
-    EXPECT_FALSE(registry.HasOpenKey());
-
-    // A value of zero bytes, and a wrongly typed one, at start.
-    answers.boxes.clear();
-    for (const Value& value : {AlarmsValue({}), AlarmsValue({'x', 0}, REG_SZ)}) {
-        ASSERT_TRUE(Plant(kSettingsPath, {value}));
-        AlarmsWindow empty(registry, editor);
-        empty.Create();
-        EXPECT_EQ(empty.Alarms().Count(), 0u);
-        EXPECT_TRUE(empty.Alarms().armed);
-    }
-    ASSERT_EQ(answers.boxes.size(), 2u);
-    EXPECT_EQ(answers.boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
-    EXPECT_EQ(answers.boxes[1].text, std::string("Invalid data type for 'Alarms'\r\n") + kStoredAlarmsKeptNote);
-
-    // A good value at start shows nothing.
-    answers.boxes.clear();
+    AlarmBook book(storage);
+    EXPECT_EQ(book.Load(), std::nullopt) << "no value is no failure";
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
-    AlarmsWindow good(registry, editor);
-    good.Create();
-    EXPECT_TRUE(answers.boxes.empty());
-    EXPECT_EQ(good.Alarms().Count(), 1u);
+    EXPECT_TRUE(book.Save());
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, (Bytes{0x02, 0x00}));
+    EXPECT_TRUE(Find(kSettingsPath, L"WinLeft")) << "the settings beside it stay";
+}
+
+// What a load at start finds: every failure keeps what was read and gives its message.
+TEST_F(AlarmRegistry, WhatALoadFindsInTheStoredValue) {
+    Bytes twoDeclared = kTea;
+    twoDeclared[1] = 2;  // N = 2 with one record: the second is a new alarm
+    struct Case {
+        const char* name;
+        std::optional<Value> value;
+        std::optional<std::string> failure;
+        std::vector<std::string> names;
+    };
+    const std::vector<Case> cases = {
+        {"no key", std::nullopt, std::nullopt, {}},
+        {"the example", AlarmsValue(kTea), std::nullopt, {"Tea"}},
+        {"N = 2 with one record", AlarmsValue(twoDeclared), "Stream read error", {"Tea", "Noname"}},
+        {"zero bytes", AlarmsValue({}), "Stream read error", {}},
+        {"REG_SZ", AlarmsValue({'x', 0, 0, 0}, REG_SZ), "Invalid data type for 'Alarms'", {}},
+        {"REG_EXPAND_SZ", AlarmsValue({'x', 0, 0, 0}, REG_EXPAND_SZ), "Invalid data type for 'Alarms'", {}},
+        {"REG_DWORD", AlarmsValue({2, 0, 0, 0}, REG_DWORD), "Invalid data type for 'Alarms'", {}},
+        {"REG_NONE", AlarmsValue(kTea, REG_NONE), std::nullopt, {"Tea"}},
+        {"REG_MULTI_SZ", AlarmsValue(kTea, REG_MULTI_SZ), std::nullopt, {"Tea"}},
+    };
+    for (const Case& c : cases) {
+        DeleteClockRegistry();
+        if (c.value) ASSERT_TRUE(Plant(kSettingsPath, {*c.value})) << c.name;
+        AlarmBook book(storage);
+        EXPECT_EQ(book.Load(), c.failure) << c.name;
+        EXPECT_EQ(Names(book), c.names) << c.name;
+        EXPECT_EQ(book.KeepsStoredValue(), c.failure.has_value()) << c.name;
+        if (!c.value) EXPECT_FALSE(KeyExists(kSettingsPath)) << "loading never creates the key";
+    }
+}
+
+// The first save after a change keeps a value that failed to load as
+// "AlarmsDamaged", bytes and registry type unchanged, then writes the list.
+TEST_F(AlarmRegistry, AValueThatFailedToLoadIsCopiedWithItsType) {
+    for (const Value& damaged : {AlarmsValue({0x02, 0x01, 0x06}), Text(L"Alarms", L"not alarms")}) {
+        DeleteClockRegistry();
+        ASSERT_TRUE(Plant(kSettingsPath, {damaged}));
+        AlarmBook book(storage);
+        ASSERT_TRUE(book.Load());
+        EXPECT_TRUE(book.Save());
+        EXPECT_FALSE(Find(kSettingsPath, L"AlarmsDamaged")) << "no change yet";
+        book.Add(NewAlarmFields(kStart));
+        EXPECT_TRUE(book.Save());
+        const auto copy = Find(kSettingsPath, L"AlarmsDamaged");
+        ASSERT_TRUE(copy);
+        EXPECT_EQ(copy->type, damaged.type);
+        EXPECT_EQ(copy->bytes, damaged.bytes);
+        EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(book.Alarms()));
+        EXPECT_EQ(Find(kSettingsPath, L"Alarms")->type, static_cast<DWORD>(REG_BINARY));
+    }
 }
 
 TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising) {
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
     LockedKey locked;
-    AlarmList list;
-    EXPECT_FALSE(LoadFromRegistry(list, registry)) << "refused, not missing";
-    EXPECT_EQ(list.Count(), 0u);
-    list.AddAlarm();
-    EXPECT_FALSE(SaveToRegistry(list, registry));
-    EXPECT_FALSE(registry.HasOpenKey());
+    EXPECT_EQ(storage.Read().found, AlarmStorage::Found::Unreachable) << "refused, not missing";
+    AlarmBook book(storage);
+    EXPECT_EQ(book.Load(), std::nullopt);
+    EXPECT_TRUE(book.KeepsStoredValue());
+    EXPECT_FALSE(storage.Write(kTea));
     locked.Unlock();
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, kTea) << "the stored value is untouched";
-
-    DeleteClockRegistry();
-    EXPECT_TRUE(LoadFromRegistry(list, registry)) << "a missing key is no failure";
 }
 
 TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {
-    AlarmList list;
+    AlarmBook book(storage);
+    book.Load();
     const std::string reminder(250, 'r');
     for (int i = 0; i < 4000; ++i) {
-        Alarm& alarm = list.AddAlarm();
+        AlarmFields alarm = NewAlarmFields(kStart);
         alarm.name = "Alarm " + std::to_string(i);
         alarm.reminder = reminder;
         alarm.dateTime = kStart + i;
         alarm.repeat = static_cast<RepeatKind>(i % 10);
+        book.Add(alarm);
     }
-    SaveToRegistry(list, registry);
+    EXPECT_TRUE(book.Save());
     const auto stored = Find(kSettingsPath, L"Alarms");
     ASSERT_TRUE(stored);
     EXPECT_GT(stored->bytes.size(), 1'000'000u);
-    EXPECT_EQ(stored->bytes, EncodeAlarms(list));
+    EXPECT_EQ(stored->bytes, EncodeAlarms(book.Alarms()));
 
-    AlarmList loaded;
-    EXPECT_EQ(LoadError(loaded), "");
-    ASSERT_EQ(loaded.Count(), list.Count());
-    for (std::size_t i = 0; i < list.Count(); i += 997) {
-        EXPECT_EQ(loaded[i].name, list[i].name);
-        EXPECT_EQ(loaded[i].reminder, reminder);
-        EXPECT_EQ(loaded[i].dateTime, list[i].dateTime);
-        EXPECT_EQ(loaded[i].repeat, list[i].repeat);
-    }
+    AlarmBook loaded(storage);
+    EXPECT_EQ(loaded.Load(), std::nullopt);
+    EXPECT_EQ(EncodeAlarms(loaded.Alarms()), stored->bytes);
 }
 
+// The clock's save writes the alarms after its settings, and not before they
+// were loaded: a clock that ends during its start leaves the stored list alone.
 TEST_F(AlarmRegistry, TheClocksSaveStoresTheListAfterItsSettings) {
+    AlarmBook book(storage);
     ClockWindow form;
+    form.SetAlarmBook(&book);
     form.Create();
-    NoEditor editor;
-    AlarmsWindow alarms(form.Registry(), editor);
-    alarms.Create();
-    AlarmList& list = alarms.Alarms();
-    list.AddAlarm().name = "Caf\xC3\xA9";
-    form.SetAlarmsWindow(&alarms);
+    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
     form.SaveSettings();
     EXPECT_TRUE(Find(kSettingsPath, L"WinLeft"));
-    const auto stored = Find(kSettingsPath, L"Alarms");
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->bytes, EncodeAlarms(list));
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, kTea) << "not loaded yet: kept";
+
+    book.Load();
+    book.Add(NewAlarmFields(kStart));
+    form.SaveSettings();
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(book.Alarms()));
 
     // Closing saves the list of that moment.
-    list.AddAlarm();
+    book.Add(NewAlarmFields(kStart));
     SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(list));
+    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(book.Alarms()));
     EXPECT_TRUE(answers.boxes.empty());
     form.Destroy();
-    testing_support::PumpPending();
+    PumpPending();
 }
 
 }  // namespace

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_book.h"
 #include "alarms/alarm_codec.h"
+#include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
 #include "core/format/time_format.h"
@@ -33,21 +35,19 @@ const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});
 
 // An editor that answers as a user would, by a function the test sets.
 struct ScriptedEditor : AlarmEditing {
-    std::function<bool(Alarm&)> answer = [](Alarm&) { return false; };
+    explicit ScriptedEditor(const AlarmBook& alarms) : book(alarms) {}
+    const AlarmBook& book;
+    std::function<bool(AlarmFields&)> answer = [](AlarmFields&) { return false; };
     int calls = 0;
-    bool armedWhileOpen = true;
-    bool EditAlarm(Alarm& alarm) override {
+    bool checkingWhileOpen = true;
+    bool EditAlarm(AlarmFields& draft) override {
         ++calls;
-        if (alarm.triggered) alarm.CloseReminder(false);
-        alarm.Collection().armed = false;
-        const bool ok = answer(alarm);
-        armedWhileOpen = alarm.Collection().armed;
-        alarm.Collection().armed = true;
-        return ok;
+        checkingWhileOpen = book.Checking();
+        return answer(draft);
     }
     // OK after renaming the alarm.
     void Names(std::string name) {
-        answer = [name](Alarm& alarm) {
+        answer = [name](AlarmFields& alarm) {
             alarm.name = name;
             return true;
         };
@@ -56,22 +56,28 @@ struct ScriptedEditor : AlarmEditing {
 
 class AlarmsWindowTest : public AnsweredTest {
 protected:
-    void SetUp() override { SetClock(kStart); }
+    void SetUp() override {
+        SetClock(kStart);
+        book.SetReminders(&reminders);
+    }
     void TearDown() override {
         window.Destroy();
         ResetClock();
     }
 
-    // Creates the window (loading the stored list) and shows it.
+    // Creates the window and loads the stored list as the program's start
+    // does, then shows the window.
     void Open() {
         window.Create();
+        if (const auto failure = book.Load()) window.ShowLoadFailure(*failure);
+        book.StartChecking();
         window.Show();
     }
     Alarm& Add(const std::string& name, DateTime when = kStart + 1) {
-        Alarm& alarm = window.Alarms().AddAlarm();
-        alarm.name = name;
-        alarm.dateTime = when;
-        return alarm;
+        AlarmFields fields = NewAlarmFields(kStart);
+        fields.name = name;
+        fields.dateTime = when;
+        return *book.Find(book.Add(fields));
     }
     void Command(int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void SelectRow(int row) { window.ListView().Select(row); }
@@ -90,7 +96,7 @@ protected:
     }
     std::vector<std::string> ListNames() {
         std::vector<std::string> names;
-        for (std::size_t i = 0; i < window.Alarms().Count(); ++i) names.push_back(window.Alarms()[i].name);
+        for (std::size_t i = 0; i < book.Alarms().Count(); ++i) names.push_back(book.Alarms()[i].name);
         return names;
     }
     std::string SelectedName() {
@@ -126,12 +132,14 @@ protected:
     }
 
     CleanRegistry clean;
-    SettingsRegistry registry;
-    ScriptedEditor editor;
-    Window window{registry, editor};
+    RegistryAlarmStorage storage;
+    FakeReminders reminders;  // outlives the book's alarms
+    AlarmBook book{storage};
+    ScriptedEditor editor{book};
+    Window window{book, editor};
 };
 
-TEST_F(AlarmsWindowTest, StartsHiddenInItsPlaceWithAnArmedEmptyListAndOnlyAddAndClose) {
+TEST_F(AlarmsWindowTest, StartsHiddenInItsPlaceWithAnEmptyTableAndOnlyAddAndClose) {
     window.Create();
     EXPECT_FALSE(IsWindowVisible(window.Handle()));
     RECT r{};
@@ -141,7 +149,6 @@ TEST_F(AlarmsWindowTest, StartsHiddenInItsPlaceWithAnArmedEmptyListAndOnlyAddAnd
     wchar_t caption[64] = {};
     GetWindowTextW(window.Handle(), caption, 64);
     EXPECT_STREQ(caption, L"Alarms and reminders");
-    EXPECT_TRUE(window.Alarms().armed);
     EXPECT_TRUE(answers.boxes.empty());
 
     window.Show();
@@ -157,9 +164,9 @@ TEST_F(AlarmsWindowTest, AddSortsTheTableByNameWhileTheListKeepsItsOrder) {
     // Cancel: the new alarm goes again and the table is as it was.
     Command(Window::kAddCommand);
     EXPECT_EQ(editor.calls, 1);
-    EXPECT_FALSE(editor.armedWhileOpen);
-    EXPECT_TRUE(window.Alarms().armed);
-    EXPECT_EQ(window.Alarms().Count(), 0u);
+    EXPECT_FALSE(editor.checkingWhileOpen);
+    EXPECT_TRUE(book.Checking());
+    EXPECT_EQ(book.Alarms().Count(), 0u);
     EXPECT_EQ(window.ListView().Count(), 0);
 
     editor.Names("b");
@@ -173,7 +180,38 @@ TEST_F(AlarmsWindowTest, AddSortsTheTableByNameWhileTheListKeepsItsOrder) {
 
     Command(Window::kCloseCommand);
     EXPECT_FALSE(IsWindowVisible(window.Handle()));
-    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms())) << "closing saves the list in its own order";
+    EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms())) << "closing saves the list in its own order";
+}
+
+// The editor of Add works on a draft: until OK nothing holds it, so a table
+// rebuilt or a list saved meanwhile never shows it, and Cancel leaves no row
+// behind. Every row stays the alarm it names.
+TEST_F(AlarmsWindowTest, ANewAlarmJoinsTheListOnlyWhenItsEditorSaysOk) {
+    Add("a");
+    Alarm& b = Add("b", kStart - 1.0 / 24);
+    b.repeat = RepeatKind::Hourly;
+    Add("c");
+    Open();
+    FakeReminder reminder(b);
+    editor.answer = [&](AlarmFields& draft) {
+        EXPECT_EQ(draft.name, "Noname");
+        EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "b", "c"})) << "the draft is not in the list";
+        reminder.PressOk();  // b's trigger ends: the table is rebuilt while the editor is open
+        EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "c"}));
+        book.Save();  // the clock's periodic save
+        return false;
+    };
+    Command(Window::kAddCommand);
+    EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms())) << "saved without the draft";
+    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "c"}));
+    for (int row = 0; row < 3; ++row) {
+        SelectRow(row);
+        ASSERT_NE(window.SelectedAlarm(), nullptr) << row;
+        EXPECT_EQ(window.SelectedAlarm()->name, window.ListView().ItemText(row, Window::kNameColumn));
+    }
+    SelectRow(1);
+    Command(Window::kDeleteCommand);
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "c"})) << "Delete takes the alarm its row shows";
 }
 
 TEST_F(AlarmsWindowTest, CellsShowEveryField) {
@@ -221,7 +259,7 @@ TEST_F(AlarmsWindowTest, TheSelectionFollowsItsAlarmThenThePosition) {
     Add("c");
     Open();
     SelectRow(1);
-    EXPECT_EQ(window.SelectedAlarm(), &window.Alarms()[1]);
+    EXPECT_EQ(window.SelectedAlarm(), &book.Alarms()[1]);
     ExpectSelectionCommands(true);
 
     // Renamed to the end of the table: its row stays selected, so Delete
@@ -240,11 +278,10 @@ TEST_F(AlarmsWindowTest, TheSelectionFollowsItsAlarmThenThePosition) {
 
     // A deleted middle row hands the selection to the row that takes its place.
     Add("b");
-    window.RefreshList();
     SelectRow(1);
     Command(Window::kDeleteCommand);
     EXPECT_EQ(SelectedName(), "c");
-    EXPECT_EQ(window.SelectedAlarm(), &window.Alarms()[1]);
+    EXPECT_EQ(window.SelectedAlarm(), &book.Alarms()[1]);
 
     // Edit and Delete without a selection do nothing.
     SelectRow(-1);
@@ -252,7 +289,7 @@ TEST_F(AlarmsWindowTest, TheSelectionFollowsItsAlarmThenThePosition) {
     window.OnEditCommand();
     window.OnDeleteCommand();
     EXPECT_EQ(editor.calls, calls);
-    EXPECT_EQ(window.Alarms().Count(), 2u);
+    EXPECT_EQ(book.Alarms().Count(), 2u);
 }
 
 TEST_F(AlarmsWindowTest, EnabledFlipsTheCellTheMenuCheckAndTheButton) {
@@ -261,43 +298,14 @@ TEST_F(AlarmsWindowTest, EnabledFlipsTheCellTheMenuCheckAndTheButton) {
     SelectRow(0);
     EXPECT_TRUE(State(Window::kEnableCommand).checked);
     Command(Window::kEnableCommand);
-    EXPECT_FALSE(window.Alarms()[0].enabled);
+    EXPECT_FALSE(book.Alarms()[0].enabled);
     EXPECT_EQ(window.ListView().ItemText(0, Window::kEnabledColumn), "No");
     EXPECT_FALSE(State(Window::kEnableCommand).checked);
     Command(Window::kEnableCommand);
-    EXPECT_TRUE(window.Alarms()[0].enabled);
+    EXPECT_TRUE(book.Alarms()[0].enabled);
     EXPECT_EQ(window.ListView().ItemText(0, Window::kEnabledColumn), "Yes");
     EXPECT_TRUE(State(Window::kEnableCommand).checked);
     EXPECT_EQ(SelectedName(), "a");
-}
-
-TEST_F(AlarmsWindowTest, DeleteAndEnabledEndAnOpenReminderFirst) {
-    Alarm& daily = Add("daily", kStart - 0.5);
-    daily.repeat = RepeatKind::Daily;
-    Alarm& once = Add("once", kStart - 0.5);
-    once.repeat = RepeatKind::DeleteAfterTrigger;
-    Open();
-    FakeReminder dailyReminder(daily);
-    FakeReminder onceReminder(once);
-
-    // Switched off: the reminder closes as with OK, the alarm is advanced by
-    // its interval and stays off.
-    SelectRow(0);
-    ASSERT_EQ(window.SelectedAlarm(), &daily);
-    Command(Window::kEnableCommand);
-    EXPECT_EQ(dailyReminder.presses, 1);
-    EXPECT_FALSE(daily.triggered);
-    EXPECT_DOUBLE_EQ(daily.dateTime, kStart + 0.5);
-    EXPECT_FALSE(daily.enabled);
-    EXPECT_EQ(window.ListView().ItemText(0, Window::kEnabledColumn), "No");
-
-    // Deleted: the reminder closes and its close processing removes the alarm.
-    SelectRow(1);
-    ASSERT_EQ(window.SelectedAlarm(), &once);
-    Command(Window::kDeleteCommand);
-    EXPECT_EQ(onceReminder.presses, 1);
-    EXPECT_EQ(ListNames(), (std::vector<std::string>{"daily"}));
-    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"daily"}));
 }
 
 TEST_F(AlarmsWindowTest, DoubleClickEditsOnlyWithASelectedRow) {
@@ -307,14 +315,14 @@ TEST_F(AlarmsWindowTest, DoubleClickEditsOnlyWithASelectedRow) {
     DoubleClick();
     EXPECT_EQ(editor.calls, 0);
     SelectRow(0);
-    Alarm* edited = nullptr;
-    editor.answer = [&](Alarm& alarm) {
-        edited = &alarm;
+    std::string edited;
+    editor.answer = [&](AlarmFields& alarm) {
+        edited = alarm.name;
         return false;
     };
     DoubleClick();
     EXPECT_EQ(editor.calls, 1);
-    EXPECT_EQ(edited, &window.Alarms()[0]);
+    EXPECT_EQ(edited, "a");
 }
 
 TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
@@ -323,9 +331,9 @@ TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
     Add("gone").repeat = RepeatKind::DeleteAfterTrigger;
     Open();
     Command(Window::kCloseCommand);
-    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+    EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));
     // Triggers end while the window is hidden.
-    window.Alarms()[1].Rearm();
+    book.Alarms()[1].Rearm();
     hourly.Rearm();
     window.Show();
     EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"hourly"}));
@@ -340,9 +348,10 @@ TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
 TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
     ClockWindow clock;
     clock.Create();
-    FakeReminders reminders;
-    window.SetReminders(&reminders);
     window.Create();
+    book.Load();
+    book.StartChecking();
+    clock.SetAlarmBook(&book);
     clock.SetAlarmsWindow(&window);
     Add("due", kStart);
     Add("later", kStart + 1.0 / 86400);
@@ -352,8 +361,6 @@ TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
     SendMessageW(clock.Handle(), WM_COMMAND, MAKEWPARAM(kAlarmsCommand, 0), 0);
     EXPECT_TRUE(IsWindowVisible(window.Handle()));
     EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"due", "later"}));
-    window.Alarms().Clear();  // before the reminders go
-    clock.SetAlarmsWindow(nullptr);
     clock.Destroy();
     PumpPending();  // takes the clock's WM_QUIT
 }
@@ -365,73 +372,31 @@ const std::vector<std::uint8_t> kDamaged = {0x02, 0x02, 0x06, 0x03, 'T', 'e', 'a
                                             0x05, 0x00, 0xA8, 0xAA, 0xAA, 0xAA, 0x5A, 0x28, 0xB1, 0x0E, 0x40,
                                             0x02, 0x06, 0x09, 0x06, 0x00, 0x06};
 
-TEST_F(AlarmsWindowTest, AValueThatFailedToLoadIsKeptUntilTheListChanges) {
+// The start's error box says the stored value is kept; the end of a firing is a
+// change of the list, so the next save keeps the damaged bytes, then writes it.
+TEST_F(AlarmsWindowTest, ALoadFailureIsShownAndTheStoredValueKeptUntilAFiringEnds) {
     ASSERT_TRUE(Plant(kSettingsPath, {{L"Alarms", REG_BINARY, kDamaged}}));
+    SetClock(*EncodeDateTime({2024, 3, 1, 8, 30, 0, 0}));
     Open();
     ASSERT_EQ(answers.boxes.size(), 1u);
     EXPECT_EQ(answers.boxes[0].text, std::string("Stream read error\r\n") + kStoredAlarmsKeptNote);
     EXPECT_EQ(answers.boxes[0].caption, "ERROR loading data from the registry");
     EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"Tea", "Noname"}));
-    EXPECT_TRUE(window.Alarms().armed);
 
-    // Saves from closing and from the clock's periodic save leave it alone,
-    // also after alarms fired and were re-armed.
-    window.Alarms()[0].Rearm();
     Command(Window::kCloseCommand);
-    window.Store().Save();
     EXPECT_EQ(Stored(), kDamaged);
     EXPECT_FALSE(Find(kSettingsPath, L"AlarmsDamaged"));
 
-    // Add then Cancel is no change.
-    window.Show();
-    Command(Window::kAddCommand);
-    Command(Window::kCloseCommand);
-    EXPECT_EQ(Stored(), kDamaged);
-
-    // A change: the next save keeps the old bytes, then writes the list.
-    window.Show();
-    SelectRow(0);
-    Command(Window::kDeleteCommand);
-    Command(Window::kCloseCommand);
+    // Tea (daily, due now) fires; OK moves it a day on.
+    book.CheckAlarms();
+    ASSERT_EQ(reminders.Fired(), (std::vector<std::string>{"Tea"}));
+    reminders.windows[0].PressOk();
+    book.Save();
     EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
     EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
+    EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));
     EXPECT_EQ(answers.boxes.size(), 1u);
-
-    // From then on saves write as always, and the copy stays.
-    window.Alarms().AddAlarm();
-    window.Store().Save();
-    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
-    EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
-}
-
-TEST_F(AlarmsWindowTest, AValueOfTheWrongTypeIsKeptAsItsRawBytes) {
-    const Value text = Text(L"Alarms", L"not alarms");
-    ASSERT_TRUE(Plant(kSettingsPath, {text}));
-    Open();
-    ASSERT_EQ(answers.boxes.size(), 1u);
-    EXPECT_EQ(answers.boxes[0].text, std::string("Invalid data type for 'Alarms'\r\n") + kStoredAlarmsKeptNote);
-    window.Store().Save();
-    EXPECT_EQ(Find(kSettingsPath, L"Alarms")->type, static_cast<DWORD>(REG_SZ));
-    editor.Names("new");
-    Command(Window::kAddCommand);
-    window.Store().Save();
-    EXPECT_EQ(Stored(L"AlarmsDamaged"), text.bytes);
-    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
-}
-
-TEST_F(AlarmsWindowTest, AGoodLoadIsSavedOverAsAlways) {
-    AlarmList list;
-    list.AddAlarm().name = "kept";
-    ASSERT_TRUE(Plant(kSettingsPath, {{L"Alarms", REG_BINARY, EncodeAlarms(list)}}));
-    Open();
-    EXPECT_TRUE(answers.boxes.empty());
-    window.Alarms()[0].Rearm();  // no repeat: switched off
-    window.Store().Save();
-    EXPECT_EQ(Stored(), EncodeAlarms(window.Alarms()));
-    EXPECT_FALSE(window.Alarms()[0].enabled);
-    EXPECT_FALSE(Find(kSettingsPath, L"AlarmsDamaged"));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../../res/resource_ids.h"
+#include "resource_ids.h"
 #include "trayicon/tray_icon.h"
 
 namespace quorvel {

@@ -1,5 +1,5 @@
-// What the alarms window needs of the alarm editor: one modal edit of an alarm.
-// Tests give the alarms window an editor of their own through it.
+// What the alarms window needs of the alarm editor: one modal edit of an
+// alarm's fields. Tests give the alarms window an editor of their own through it.
 #pragma once
 
 #include "alarms/alarm.h"
@@ -8,10 +8,11 @@ namespace quorvel {
 
 class AlarmEditing {
 public:
-    // Runs the editor on the alarm while alarm checking is suspended; true when
-    // the user closed it with OK (the alarm then holds the edited values),
-    // false otherwise (the alarm as it was when the editor opened).
-    virtual bool EditAlarm(Alarm& alarm) = 0;
+    // Runs the editor on a draft of an alarm's fields; true when the user
+    // closed it with OK (the draft then holds the edited values), false
+    // otherwise (the draft as it was). The caller suspends alarm checking and
+    // decides what the draft becomes.
+    virtual bool EditAlarm(AlarmFields& draft) = 0;
 
 protected:
     ~AlarmEditing() = default;

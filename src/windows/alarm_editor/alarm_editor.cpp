@@ -7,7 +7,9 @@
 #include <exception>
 #include <vector>
 
-#include "../../../res/resource_ids.h"
+#include "resource_ids.h"
+#include "core/clock.h"
+#include "core/system_time.h"
 #include "core/wide.h"
 #include "ui/common_dialogs.h"
 #include "ui/display.h"
@@ -189,34 +191,31 @@ void AlarmEditor::EnablePlay(bool enabled) {
     ShowPlayImage();
 }
 
-bool AlarmEditor::EditAlarm(Alarm& alarm) {
-    // An open trigger ends first, as with OK; the dialog shows the re-armed
-    // alarm (a delete-after-trigger alarm survives as "No repeat").
-    if (alarm.triggered) alarm.CloseReminder(false);
-    alarm_ = &alarm;
-    FillFromAlarm(alarm);
-    AlarmList& list = alarm.Collection();
-    list.armed = false;
+bool AlarmEditor::EditAlarm(AlarmFields& draft) {
+    draft_ = &draft;
+    FillFromAlarm(draft);
     int result = IDCANCEL;
     try {
         result = ui::RunModal(*this, GetWindow(Handle(), GW_OWNER));
     } catch (...) {
         FormClose();
-        list.armed = true;
+        draft_ = nullptr;
         throw;
     }
     FormClose();
-    list.armed = true;
+    draft_ = nullptr;
     return result == IDOK;
 }
 
-void AlarmEditor::FillFromAlarm(const Alarm& alarm) {
+void AlarmEditor::FillFromAlarm(const AlarmFields& alarm) {
     SetText(kNameBox, alarm.name);
     // The date picker holds the whole days; the time picker the time of day
-    // (on that date: a picker cannot hold day 0).
-    datePicker_.SetValue(std::trunc(alarm.dateTime));
-    timePicker_.SetValue(alarm.dateTime);
-    shownTime_ = DecodeDateTime(alarm.dateTime).value_or(DateTimeParts{});
+    // (on that date: a picker cannot hold day 0). A moment they cannot show
+    // (before 1601, damaged) shows as now; OK keeps it unless one is changed.
+    const DateTime shown = ToSystemTime(alarm.dateTime) ? alarm.dateTime : Now();
+    datePicker_.SetValue(std::trunc(shown));
+    timePicker_.SetValue(shown);
+    shownMoment_ = Picked();
 
     soundCheck_.SetChecked(!alarm.sound.empty());
     SetText(kSoundBox, alarm.sound);
@@ -291,30 +290,18 @@ void AlarmEditor::OnPlayerNotify() {
 }
 
 void AlarmEditor::OnOkButton() {
-    Alarm& alarm = *alarm_;
+    AlarmFields& alarm = *draft_;
     alarm.name = Text(kNameBox);
-    const double date = std::trunc(datePicker_.Value().value_or(alarm.dateTime));
-    alarm.dateTime = date + TimeOfDay();
+    alarm.dateTime = EditedMoment(alarm.dateTime, shownMoment_, Picked());
     alarm.sound = soundCheck_.Checked() ? Text(kSoundBox) : std::string();
     alarm.enabled = enabledCheck_.Checked();
     alarm.reminder = reminderCheck_.Checked() ? Text(kReminderBox) : std::string();
     const LRESULT kind = SendMessageW(Item(kRepeatList), CB_GETCURSEL, 0, 0);
     alarm.repeat = static_cast<RepeatKind>(kind >= 0 ? kind : 0);
-    // The user has set the alarm's moment and schedule anew.
-    alarm.ClearSnoozeMemory();
     EndModal(IDOK);
 }
 
-// The time picker's time of day as a fraction of a day. It shows no
-// milliseconds: the alarm's stay while its hours, minutes and seconds do.
-double AlarmEditor::TimeOfDay() const {
-    const auto value = timePicker_.Value();
-    const auto time = value ? DecodeDateTime(*value) : std::nullopt;
-    if (!time) return std::fabs(alarm_->dateTime - std::trunc(alarm_->dateTime));
-    const bool unchanged =
-        time->hour == shownTime_.hour && time->minute == shownTime_.minute && time->second == shownTime_.second;
-    return EncodeTime(time->hour, time->minute, time->second, unchanged ? shownTime_.millisecond : 0).value_or(0.0);
-}
+PickedMoment AlarmEditor::Picked() const { return {datePicker_.Value(), timePicker_.Value()}; }
 
 void AlarmEditor::FormClose() {
     if (player_.Mode() == PlayerMode::Playing) player_.Stop();

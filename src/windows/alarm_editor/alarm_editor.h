@@ -8,6 +8,7 @@
 #include <string>
 
 #include "alarms/alarm.h"
+#include "alarms/edited_moment.h"
 #include "sound/media_player.h"
 #include "ui/controls/check_box.h"
 #include "ui/controls/date_time_picker.h"
@@ -49,7 +50,7 @@ public:
     // window disabled while the editor runs (the alarms window).
     void Create(HWND owner);
 
-    bool EditAlarm(Alarm& alarm) override;
+    bool EditAlarm(AlarmFields& draft) override;
     MediaPlayer& Player() { return player_; }
 
     void OnSoundCheckClick();
@@ -68,7 +69,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FillFromAlarm(const Alarm& alarm);
+    void FillFromAlarm(const AlarmFields& alarm);
     std::string Text(int id) const;
     void SetText(int id, const std::string& text);
     bool PlayDown() const;
@@ -76,10 +77,10 @@ private:
     void EnablePlay(bool enabled);
     void ApplyImagesAndFonts();
     void ShowPlayImage();
-    double TimeOfDay() const;
+    PickedMoment Picked() const;
 
-    Alarm* alarm_ = nullptr;
-    DateTimeParts shownTime_;  // the alarm's moment as the editor opened, milliseconds included
+    AlarmFields* draft_ = nullptr;
+    PickedMoment shownMoment_;  // what the date and time pickers showed when the editor opened
     MediaPlayer player_;
     ui::DateTimePicker datePicker_;
     ui::DateTimePicker timePicker_;

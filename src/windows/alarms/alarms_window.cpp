@@ -7,7 +7,8 @@
 #include <exception>
 #include <utility>
 
-#include "../../../res/resource_ids.h"
+#include "resource_ids.h"
+#include "core/clock.h"
 #include "core/wide.h"
 #include "platform/user_locale.h"
 #include "ui/message_box.h"
@@ -63,21 +64,21 @@ bool NameBefore(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
-AlarmsWindow::AlarmsWindow(SettingsRegistry& registry, AlarmEditing& editor)
-    : store_(alarmList_, registry),
+AlarmsWindow::AlarmsWindow(AlarmBook& book, AlarmEditing& editor)
+    : book_(book),
       editor_(editor),
       addAction_(kAddCommand, "Add", kAddImage),
       editAction_(kEditCommand, "Edit", kEditImage),
       deleteAction_(kDeleteCommand, "Delete", kDeleteImage),
       closeAction_(kCloseCommand, "Close", kCloseImage),
       enableAction_(kEnableCommand, "Enabled", kEnabledImage) {
-    alarmList_.refreshIfVisible = [this] {
-        if (Handle() && IsWindowVisible(Handle())) RefreshList();
-    };
+    book_.onChanged = [this] { OnAlarmsChanged(); };
+    book_.onReminderFailed = [this](const std::string& message) { ShowReminderFailure(message); };
 }
 
 AlarmsWindow::~AlarmsWindow() {
-    alarmList_.refreshIfVisible = nullptr;
+    book_.onChanged = nullptr;
+    book_.onReminderFailed = nullptr;
     Destroy();
 }
 
@@ -92,7 +93,6 @@ void AlarmsWindow::Create() {
     params.width = kOuterSize.cx;
     params.height = kOuterSize.cy;
     CreateHandle(params);
-    FormCreate();
 }
 
 void AlarmsWindow::OnCreate() {
@@ -109,7 +109,7 @@ void AlarmsWindow::OnCreate() {
     CreateActions();
     CreateToolBar();
     ApplyFonts();
-    SelectAlarm(nullptr);
+    SelectAlarm(0);
 }
 
 void AlarmsWindow::CreateActions() {
@@ -191,12 +191,12 @@ std::string AlarmsWindow::RepeatCell(RepeatKind kind) {
     return "Unknown (" + std::to_string(static_cast<unsigned>(kind)) + ")";
 }
 
-Alarm* AlarmsWindow::AlarmOfRow(int row) const {
-    return row < 0 ? nullptr : reinterpret_cast<Alarm*>(listView_.ItemData(row));
+AlarmId AlarmsWindow::AlarmOfRow(int row) const {
+    return row < 0 ? 0 : static_cast<AlarmId>(listView_.ItemData(row));
 }
 
-void AlarmsWindow::AddRow(Alarm& alarm, std::string& cell) {
-    const int row = listView_.InsertItem(listView_.Count(), alarm.name, reinterpret_cast<LPARAM>(&alarm));
+void AlarmsWindow::AddRow(const Alarm& alarm, std::string& cell) {
+    const int row = listView_.InsertItem(listView_.Count(), alarm.name, static_cast<LPARAM>(alarm.Id()));
     if (row < 0) throw std::runtime_error("Cannot add a row");
     listView_.SetItemText(row, kEnabledColumn, alarm.enabled ? "Yes" : "No");
     cell = DateTimeCell(alarm.dateTime, locale_);
@@ -208,16 +208,17 @@ void AlarmsWindow::AddRow(Alarm& alarm, std::string& cell) {
 
 void AlarmsWindow::RefreshList() {
     // The alarm selected now keeps the selection if it is still in the list;
-    // otherwise the row at the same position takes it. Only addresses are
-    // compared: a removed alarm's pointer is never followed.
+    // otherwise the row at the same position takes it. Rows name their alarms
+    // by id, so a row is never taken for an alarm the list no longer holds.
     const int selectedRow = listView_.Selected();
-    const Alarm* const selected = selectedAlarm_;
+    const AlarmId selected = selected_;
     const HWND table = listView_.Handle();
 
     // Rows sorted by name, equal names in list order.
-    std::vector<std::pair<std::wstring, Alarm*>> rows;
-    rows.reserve(alarmList_.Count());
-    for (std::size_t i = 0; i < alarmList_.Count(); ++i) rows.emplace_back(Wide(alarmList_[i].name), &alarmList_[i]);
+    const AlarmList& alarms = book_.Alarms();
+    std::vector<std::pair<std::wstring, const Alarm*>> rows;
+    rows.reserve(alarms.Count());
+    for (std::size_t i = 0; i < alarms.Count(); ++i) rows.emplace_back(Wide(alarms[i].name), &alarms[i]);
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
 
     SendMessageW(table, WM_SETREDRAW, FALSE, 0);
@@ -240,17 +241,18 @@ void AlarmsWindow::RefreshList() {
     } finish{*this, target, selectedRow};
 
     listView_.Clear();
-    selectedAlarm_ = nullptr;
+    selected_ = 0;
     SendMessageW(table, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()), LVSICF_NOINVALIDATEALL);
     std::string cell;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         AddRow(*rows[i].second, cell);
-        if (rows[i].second == selected) target = static_cast<int>(i);
+        if (rows[i].second->Id() == selected) target = static_cast<int>(i);
     }
 }
 
-void AlarmsWindow::SelectAlarm(Alarm* alarm) {
-    selectedAlarm_ = alarm;
+void AlarmsWindow::SelectAlarm(AlarmId id) {
+    const Alarm* alarm = book_.Find(id);
+    selected_ = alarm ? id : 0;
     editAction_.SetEnabled(alarm != nullptr);
     deleteAction_.SetEnabled(alarm != nullptr);
     enableAction_.SetEnabled(alarm != nullptr);
@@ -272,75 +274,54 @@ bool AlarmsWindow::OnContextMenu(HWND control, POINT screen) {
     return true;
 }
 
-// ---- Alarm checking ---------------------------------------------------------------
-
-void AlarmsWindow::CheckAlarms() {
-    if (reminders_) alarmList_.CheckAlarms(*reminders_);
-}
-
 // ---- Commands ---------------------------------------------------------------------
 
-void AlarmsWindow::ListChanged() { store_.NoteChange(); }
+bool AlarmsWindow::RunEditor(AlarmFields& draft) {
+    const AlarmBook::Suspension suspended = book_.SuspendChecking();
+    return editor_.EditAlarm(draft);
+}
 
+// A new alarm joins the list only when the editor returns OK: until then no
+// table, check or save sees it.
 void AlarmsWindow::OnAddCommand() {
-    Alarm& alarm = alarmList_.AddAlarm();
-    if (editor_.EditAlarm(alarm)) {
-        ListChanged();
-        RefreshList();
-    } else {
-        alarm.Destroy();
-    }
+    AlarmFields draft = NewAlarmFields(Now());
+    if (RunEditor(draft)) book_.Add(draft);
 }
 
 void AlarmsWindow::OnEditCommand() {
-    if (!selectedAlarm_) return;
-    if (editor_.EditAlarm(*selectedAlarm_)) {
-        ListChanged();
-        RefreshList();
-    }
+    const AlarmId id = selected_;
+    std::optional<AlarmFields> draft = book_.OpenForEdit(id);
+    if (draft && RunEditor(*draft)) book_.Update(id, *draft);
 }
 
 void AlarmsWindow::OnDeleteCommand() {
-    Alarm* const alarm = selectedAlarm_;
-    if (!alarm) return;
-    ListChanged();
-    // The row's position decides the next selection; the alarm is gone.
-    selectedAlarm_ = nullptr;
-    if (alarm->triggered) {
-        // Its reminder closes as with OK, and the close processing destroys it.
-        alarm->CloseReminder(true);
-    } else {
-        alarm->Destroy();
-    }
-    RefreshList();
+    if (selected_) book_.Delete(selected_);
 }
 
 void AlarmsWindow::OnEnableCommand() {
-    const bool enabled = enableAction_.Checked();
-    Alarm* const alarm = selectedAlarm_;
-    if (!alarm) return;
-    ListChanged();
-    // Ending an open trigger re-arms the alarm (and refreshes the table) before
-    // the state taken above is set.
-    if (alarm->triggered) alarm->CloseReminder(false);
-    alarm->enabled = enabled;
-    alarm->ClearSnoozeMemory();
-    RefreshList();
+    if (selected_) book_.SetEnabled(selected_, enableAction_.Checked());
 }
 
 void AlarmsWindow::OnCloseCommand() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
+void AlarmsWindow::OnAlarmsChanged() {
+    if (Handle() && IsWindowVisible(Handle())) RefreshList();
+}
+
 // ---- Showing and closing ------------------------------------------------------------
 
-void AlarmsWindow::FormCreate() {
-    try {
-        store_.Load();
-    } catch (const std::exception& e) {
-        std::string text = e.what();
-        if (store_.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
-        ui::ShowMessageBox(Handle(), text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
-    }
-    alarmList_.armed = true;
+void AlarmsWindow::ShowLoadFailure(const std::string& message) {
+    std::string text = message;
+    if (book_.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
+    ui::ShowMessageBox(Handle(), text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
+}
+
+// Owned by no window: the alarms window is usually hidden, and the user must see this.
+void AlarmsWindow::ShowReminderFailure(const std::string& message) {
+    ui::ShowMessageBox(nullptr,
+                       "An alarm is due, but its reminder window cannot be opened: " + message +
+                           "\r\nThe alarm stays due and is tried again at every tick.",
+                       "ERROR showing reminder", MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
 void AlarmsWindow::Show() {
@@ -358,7 +339,7 @@ void AlarmsWindow::OnClose() { FormClose(); }
 
 void AlarmsWindow::FormClose() {
     try {
-        store_.Save();
+        book_.Save();
     } catch (const std::exception& e) {
         ui::ShowMessageBox(Handle(), e.what(), "ERROR saving data to the registry", MB_OK | MB_ICONERROR);
     }

@@ -1,17 +1,16 @@
 // AlarmsWindow, "Alarms and reminders": the table of all alarms with a toolbar
-// and a pop-up menu (Add, Edit, Delete, Enabled, Close). It owns the program's
-// alarm list from its creation at start (where the list is loaded and checking
-// armed) to the end, saves the list when it is closed, and runs the alarm check
-// of every clock tick. Closing it only hides it.
+// and a pop-up menu (Add, Edit, Delete, Enabled, Close). A view of the alarm
+// book: it shows the book's list, rebuilds its table whenever the book changes
+// while it is visible, edits through the book, and saves the book when it is
+// closed. Closing it only hides it.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "alarms/alarm.h"
-#include "alarms/alarm_store.h"
+#include "alarms/alarm_book.h"
 #include "core/format/time_format.h"
-#include "platform/settings_registry.h"
 #include "ui/action.h"
 #include "ui/controls/list_view.h"
 #include "ui/controls/status_bar.h"
@@ -22,6 +21,10 @@
 
 namespace quorvel {
 
+// The line the load error box adds below the failure's message when the
+// stored value is kept.
+inline constexpr char kStoredAlarmsKeptNote[] = "The stored alarms are kept as they are until the list is changed.";
+
 class AlarmsWindow : public ui::Window {
 public:
     // Command ids of the actions, shared by toolbar buttons and menu items.
@@ -30,36 +33,29 @@ public:
     // Columns of the table, left to right.
     enum Column : int { kNameColumn, kEnabledColumn, kDateTimeColumn, kRepeatColumn, kSoundColumn, kReminderColumn };
 
-    // The registry object and the editor must outlive the window.
-    AlarmsWindow(SettingsRegistry& registry, AlarmEditing& editor);
+    // The book and the editor must outlive the window.
+    AlarmsWindow(AlarmBook& book, AlarmEditing& editor);
     ~AlarmsWindow() override;
 
-    // Creates the window hidden in its place and runs FormCreate: loads the
-    // stored list (an error box on failure) and arms alarm checking.
+    // Creates the window hidden in its place.
     void Create();
     // Shows the window without waiting (FormShow rebuilds the table) and brings it to the front.
     void Show();
 
-    // The program's alarm list, owned by this window.
-    AlarmList& Alarms() { return alarmList_; }
-    // The list's registry binding; the clock's SaveSettings saves through it.
-    AlarmStore& Store() { return store_; }
     // For tests: the selection, the table and the context menu.
-    Alarm* SelectedAlarm() const { return selectedAlarm_; }
+    Alarm* SelectedAlarm() const { return book_.Find(selected_); }
     ui::ListView& ListView() { return listView_; }
     HMENU PopupMenu() const { return popupMenu_.Get(); }
 
-    // Where firing alarms get their reminder windows; not owned. Without one
-    // the check does nothing.
-    void SetReminders(ReminderFactory* reminders) { reminders_ = reminders; }
+    // The book's load failed: the error box, with a note when the stored
+    // value is kept.
+    void ShowLoadFailure(const std::string& message);
 
-    // Rebuilds the table from the list; the selection stays on the same alarm
-    // while it exists, else on the same row position.
+    // Rebuilds the table from the book's list; the selection stays on the
+    // same alarm while it exists, else on the same row position.
     void RefreshList();
-    // Makes the alarm (or none) the selected one and updates the actions.
-    void SelectAlarm(Alarm* alarm);
-    // Fires every due alarm, in list order; nothing while the list is not armed.
-    void CheckAlarms();
+    // Makes the alarm (0: none) the selected one and updates the actions.
+    void SelectAlarm(AlarmId alarm);
 
     void OnAddCommand();
     void OnEditCommand();
@@ -69,7 +65,6 @@ public:
     void OnListDoubleClick();
     void OnListSelectionChanged();
 
-    void FormCreate();
     void FormShow();
     void FormClose();
 
@@ -91,16 +86,18 @@ private:
     void CreateActions();
     void CreateToolBar();
     void ApplyFonts();
-    Alarm* AlarmOfRow(int row) const;
-    void AddRow(Alarm& alarm, std::string& cell);
-    // The user changed the list: it may now be saved over a value that failed to load.
-    void ListChanged();
+    AlarmId AlarmOfRow(int row) const;
+    void AddRow(const Alarm& alarm, std::string& cell);
+    // Runs the editor on the draft while alarm checking is suspended.
+    bool RunEditor(AlarmFields& draft);
+    // The book changed: a visible table shows it at once.
+    void OnAlarmsChanged();
+    // A firing alarm got no reminder window; the book says so once.
+    void ShowReminderFailure(const std::string& message);
 
-    AlarmList alarmList_;
-    AlarmStore store_;
+    AlarmBook& book_;
     AlarmEditing& editor_;
-    ReminderFactory* reminders_ = nullptr;
-    Alarm* selectedAlarm_ = nullptr;
+    AlarmId selected_ = 0;
     FormatSettings locale_;
 
     ui::Action addAction_;

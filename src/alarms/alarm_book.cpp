@@ -1,0 +1,150 @@
+#include "alarms/alarm_book.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "alarms/alarm_codec.h"
+
+namespace quorvel {
+
+AlarmBook::AlarmBook(AlarmStorage& storage) : storage_(storage) {
+    list_.onTriggerEnded = [this] { Changed(); };
+}
+
+AlarmBook::~AlarmBook() {
+    onChanged = nullptr;
+    list_.onTriggerEnded = nullptr;
+}
+
+// ---- Storage ----------------------------------------------------------------
+
+std::optional<std::string> AlarmBook::Load() {
+    loaded_ = true;
+    changed_ = false;
+    keepStored_ = false;
+    try {
+        const AlarmStorage::Stored stored = storage_.Read();
+        keepStored_ = stored.found == AlarmStorage::Found::Unreachable;
+        if (stored.found == AlarmStorage::Found::Bytes) DecodeAlarms(stored.bytes, list_);
+    } catch (const std::exception& e) {
+        keepStored_ = true;
+        return e.what();
+    }
+    return std::nullopt;
+}
+
+bool AlarmBook::Save() {
+    if (KeepsStoredValue()) return true;
+    const std::vector<std::uint8_t> bytes = EncodeAlarms(list_);
+    if (bytes.size() > kMaxAlarmsValueBytes) {
+        throw std::length_error("The alarm list takes " + std::to_string(bytes.size()) +
+                                " bytes, more than the " + std::to_string(kMaxAlarmsValueBytes) +
+                                " that can be stored; delete some alarms or shorten their texts");
+    }
+    // Throws when the stored value cannot be read: then nothing is written over it.
+    if (keepStored_) storage_.KeepDamagedCopy();
+    if (!storage_.Write(bytes)) return false;
+    keepStored_ = false;
+    return true;
+}
+
+// ---- Changes ------------------------------------------------------------------
+
+void AlarmBook::Changed() {
+    changed_ = true;
+    if (onChanged) onChanged();
+}
+
+AlarmId AlarmBook::Add(const AlarmFields& fields) {
+    Alarm& alarm = list_.AddAlarm();
+    static_cast<AlarmFields&>(alarm) = fields;
+    Changed();
+    return alarm.Id();
+}
+
+std::optional<AlarmFields> AlarmBook::OpenForEdit(AlarmId id) {
+    Alarm* alarm = list_.Find(id);
+    if (alarm && alarm->triggered) {
+        alarm->CloseReminder(false);
+        alarm = list_.Find(id);
+    }
+    if (!alarm) return std::nullopt;
+    return alarm->Fields();
+}
+
+bool AlarmBook::Update(AlarmId id, const AlarmFields& fields) {
+    Alarm* alarm = list_.Find(id);
+    if (alarm && alarm->triggered) {
+        // Fired after it was opened for editing: the edit replaces that trigger.
+        alarm->CloseReminder(false);
+        alarm = list_.Find(id);
+    }
+    if (!alarm) return false;
+    const bool changed = !alarm->SameAs(fields);
+    static_cast<AlarmFields&>(*alarm) = fields;
+    alarm->ClearSnoozeMemory();
+    if (changed) Changed();
+    return true;
+}
+
+void AlarmBook::Delete(AlarmId id) {
+    Alarm* alarm = list_.Find(id);
+    if (!alarm) return;
+    // An open trigger closes as with OK, and its close processing deletes the alarm.
+    if (alarm->triggered) alarm->CloseReminder(true);
+    if ((alarm = list_.Find(id))) alarm->Destroy();
+    Changed();
+}
+
+void AlarmBook::SetEnabled(AlarmId id, bool enabled) {
+    Alarm* alarm = list_.Find(id);
+    if (alarm && alarm->triggered) {
+        alarm->CloseReminder(false);
+        alarm = list_.Find(id);
+    }
+    if (!alarm) return;
+    const bool changed = alarm->enabled != enabled;
+    alarm->enabled = enabled;
+    alarm->ClearSnoozeMemory();
+    if (changed) Changed();
+}
+
+// ---- Checking -------------------------------------------------------------------
+
+void AlarmBook::StartChecking() {
+    started_ = true;
+    UpdateArmed();
+}
+
+void AlarmBook::UpdateArmed() { list_.armed = loaded_ && started_ && suspensions_ == 0; }
+
+AlarmBook::Suspension AlarmBook::SuspendChecking() {
+    ++suspensions_;
+    UpdateArmed();
+    return Suspension(*this);
+}
+
+AlarmBook::Suspension::~Suspension() {
+    if (!book_) return;
+    --book_->suspensions_;
+    book_->UpdateArmed();
+}
+
+ReminderLink& AlarmBook::CountingFactory::CreateReminder() {
+    ReminderLink& reminder = book_.reminders_->CreateReminder();
+    book_.reminderFailing_ = false;
+    return reminder;
+}
+
+void AlarmBook::CheckAlarms() {
+    if (!reminders_) return;
+    try {
+        list_.CheckAlarms(factory_);
+    } catch (const std::exception& e) {
+        // Reported after the walk has ended: a message box's own loop may run
+        // further ticks, which find the failure reported already.
+        if (!std::exchange(reminderFailing_, true) && onReminderFailed) onReminderFailed(e.what());
+    }
+}
+
+}  // namespace quorvel

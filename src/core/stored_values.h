@@ -1,0 +1,65 @@
+// Every value the program keeps in the current user's registry, with its type,
+// in one table that loading, saving and quorvel-cli use. The names, types and
+// keys are exact: users' stored data has them.
+//
+// A StoredValue<T> names a value read and written as T: std::string is REG_SZ,
+// std::int32_t a 4-byte REG_DWORD, bool a REG_DWORD holding 0 or 1 (read as
+// true when not 0), StoredBytes REG_BINARY.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/product.h"
+
+namespace quorvel {
+
+using StoredBytes = std::vector<std::uint8_t>;
+
+template <typename T>
+struct StoredValue {
+    std::string_view name;
+};
+
+// ---- Under the settings key (kSettingsKey) ----
+
+// The clock's settings, each as the clock window holds it.
+inline constexpr StoredValue<std::string> kTimeFormatValue{"TimeFormat"};
+inline constexpr StoredValue<std::int32_t> kWinLeftValue{"WinLeft"};        // screen pixels, signed
+inline constexpr StoredValue<std::int32_t> kWinTopValue{"WinTop"};
+inline constexpr StoredValue<std::string> kFontValue{"Font"};               // family name
+inline constexpr StoredValue<std::int32_t> kFontSizeValue{"FontSize"};      // points
+inline constexpr StoredValue<std::int32_t> kFontColorValue{"FontColor"};    // colour value
+inline constexpr StoredValue<std::int32_t> kFontStyleValue{"FontStyle"};    // bold 1, italic 2, underline 4, strike-out 8
+inline constexpr StoredValue<std::int32_t> kAlphaValue{"Alpha"};            // opacity 0-255
+inline constexpr StoredValue<std::int32_t> kBackColorValue{"BackColor"};    // colour value
+inline constexpr StoredValue<bool> kBackgroundValue{"Background"};          // true: the colour key is off
+inline constexpr StoredValue<bool> kShadowValue{"Shadow"};                  // the shadow is shown
+inline constexpr StoredValue<std::int32_t> kShadowColorValue{"ShadowColor"};
+inline constexpr StoredValue<bool> kHiddenValue{"Hidden"};                  // hidden to the tray icon
+inline constexpr StoredValue<std::int32_t> kShadowDepthValue{"ShadowDepth"};  // pixels
+inline constexpr StoredValue<bool> kOutlineValue{"Outline"};                // the outline is shown
+
+// The clock's settings in the order they are written.
+inline constexpr std::array<std::string_view, 15> kClockSettingNames = {
+    kTimeFormatValue.name, kWinLeftValue.name,   kWinTopValue.name,      kFontValue.name,
+    kFontSizeValue.name,   kFontColorValue.name, kFontStyleValue.name,   kAlphaValue.name,
+    kBackColorValue.name,  kBackgroundValue.name, kShadowValue.name,     kShadowColorValue.name,
+    kHiddenValue.name,     kShadowDepthValue.name, kOutlineValue.name,
+};
+
+// The alarm list in its stored bytes.
+inline constexpr StoredValue<StoredBytes> kAlarmsValue{"Alarms"};
+// A copy of an "Alarms" value that failed to load, kept with its bytes and
+// type when the list is first saved over it; never read by the program.
+inline constexpr StoredValue<StoredBytes> kAlarmsDamagedValue{"AlarmsDamaged"};
+
+// ---- Under the Run key (kRunKey) ----
+
+// Starts the program at log-on: the quoted path of its executable.
+inline constexpr StoredValue<std::string> kStartupValue{kStartupValueName};
+
+}  // namespace quorvel

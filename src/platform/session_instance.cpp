@@ -1,0 +1,46 @@
+#include "platform/session_instance.h"
+
+#include "core/product.h"
+
+namespace quorvel {
+namespace {
+
+// "Local\": the namespace of this session only.
+constexpr wchar_t kMutexName[] = L"Local\\Quorvel.Clock";
+
+}  // namespace
+
+SessionInstance::SessionInstance() : mutex_(CreateMutexW(nullptr, FALSE, kMutexName)) {
+    // Without a mutex (out of resources) the start goes on: a second clock is
+    // better than none.
+    first_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+bool ClockRunsInSession() {
+    const KernelHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, kMutexName));
+    return static_cast<bool>(mutex);
+}
+
+UINT ShowClockMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Quorvel.ShowClock");
+    return message;
+}
+
+bool BringRunningClockForward(DWORD waitMs) {
+    constexpr DWORD kStepMs = 50;
+    for (DWORD waited = 0;; waited += kStepMs) {
+        if (const HWND clock = FindWindowW(kClockWindowClass, kProductNameWide)) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(clock, &process);
+            AllowSetForegroundWindow(process);
+            DWORD_PTR answer = 0;
+            // A clock busy in a message box still answers from that box's loop;
+            // a hung one is not waited for.
+            if (SendMessageTimeoutW(clock, ShowClockMessage(), 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return true;
+        }
+        if (waited >= waitMs) return false;
+        Sleep(kStepMs);
+    }
+}
+
+}  // namespace quorvel
