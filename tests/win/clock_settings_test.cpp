@@ -12,11 +12,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_book.h"
+#include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "windows/alarms/alarms_window.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
@@ -371,6 +375,40 @@ TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
     SetClock(form.NextSaveTime());
     form.Tick();
     EXPECT_EQ(answers.boxes.size(), 2u) << "tried again 2 minutes later";
+}
+
+// A firing alarm whose reminder window cannot be made stays due; the user is
+// told once, not at every tick, and the tick's periodic save still runs.
+TEST_F(ClockSettings, AReminderThatCannotBeMadeIsToldOnceAndTheTickStillSaves) {
+    struct NoWindows final : ReminderFactory {
+        ReminderLink& CreateReminder() override { throw std::runtime_error("Error creating window handle"); }
+    } noWindows;
+    struct NoEditor final : AlarmEditing {
+        bool EditAlarm(AlarmFields&) override { return false; }
+    } editor;
+    RegistryAlarmStorage storage;
+    AlarmBook book(storage);
+    AlarmsWindow alarms(book, editor);
+    book.SetReminders(&noWindows);
+    book.Load();
+    book.StartChecking();
+    AlarmFields due = NewAlarmFields(kStart);
+    due.dateTime = kStart;
+    book.Add(due);
+    form.SetAlarmBook(&book);
+    form.Create();
+    form.Show();
+    for (int tick = 0; tick < 3; ++tick) {
+        SetClock(form.NextSaveTime());
+        form.Tick();
+    }
+    ASSERT_EQ(answers.boxes.size(), 1u);
+    EXPECT_EQ(answers.boxes[0].caption, "ERROR showing reminder");
+    EXPECT_NE(answers.boxes[0].text.find("Error creating window handle"), std::string::npos);
+    EXPECT_EQ(Stored(L"WinLeft"), WindowRect(form.Handle()).left) << "the periodic save ran";
+    EXPECT_TRUE(Find(kSettingsPath, L"Alarms"));
+    EXPECT_FALSE(book.Alarms()[0].triggered) << "still due";
+    form.SetAlarmBook(nullptr);
 }
 
 TEST_F(ClockSettings, LogOffAndClosingSave) {
