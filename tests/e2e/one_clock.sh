@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# One clock per user session: starting Quorvel.exe while it runs ends the new
+# start at once and brings the running clock forward (shown again if it was
+# hidden to the tray); each due alarm fires once.
+# usage: one_clock.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
+set -euo pipefail
+exe=$1
+artefacts=$2
+cli=$3
+shot=$artefacts/one_clock.png
+log=$artefacts/one_clock.log
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
+
+clocks() { xdotool search --name '^Quorvel$' 2>/dev/null | wc -l; }
+# Starts the program again and waits for that start to end; its exit code.
+start_again() {
+  local second
+  "$QUORVEL_WINE" "$exe" </dev/null >>"$log" 2>&1 &
+  second=$!
+  wait_for '! kill -0 "$second" 2>/dev/null' || fail "the second start did not end"
+  wait "$second"
+}
+
+quorvel_clean_clock_registry
+first_run
+due=$(python3 -c "print($(now_days) - 1 / 1440)")
+printf '[{"Name": "Due", "Reminder": "Only once", "DateTime": %s, "Repeat": 0}]' "$due" >"$work/due.json"
+cli alarms import "$work/due.json" >/dev/null || fail "import failed"
+
+start_clock
+title="Quorvel Alarm / Reminder"
+wait_for '[ -n "$(window_named "$title")" ]' || fail "the due alarm did not fire"
+start_again || fail "the second start exited with an error"
+kill -0 "$pid" 2>/dev/null || fail "the first clock ended"
+sleep 1  # a few ticks of any second clock
+reminders=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l)
+[ "$reminders" = 1 ] || fail "$reminders reminders for one due alarm"
+[ "$(clocks)" = 1 ] || fail "$(clocks) clock windows"
+echo "a second start ended at once: one clock, one reminder"
+
+# Hidden to the tray, the running clock is shown again by another start.
+wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
+read -r px py <<<"$(text_pixel)"
+click_to_focus "$px" "$py" "$(clock_window)" || fail "a click on the clock did not give it the focus"
+xdotool key ctrl+s
+wait_for '[ -z "$(clock_window)" ]' || fail "Ctrl+S did not hide the clock"
+start_again || fail "the second start exited with an error"
+wait_for '[ -n "$(clock_window)" ]' || fail "another start did not show the hidden clock"
+import -window root "$shot"
+end_clock
+echo "PASS"
