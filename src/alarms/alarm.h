@@ -119,7 +119,7 @@ public:
     void Fire(ReminderFactory& reminders);
 
     // Moves the alarm on after a trigger that ended without Snooze, by its
-    // repeat kind, then asks the list's window to refresh. DeleteAfterTrigger
+    // repeat kind, then tells the list (onTriggerEnded). DeleteAfterTrigger
     // destroys the alarm: nothing may touch it after this call.
     void Rearm();
 
