@@ -13,12 +13,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 log=$artefacts/alarms_backup.log
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
 
-# The stored value as lower-case hex, as `reg query` prints it.
-stored_hex() {
-  "$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v Alarms </dev/null 2>/dev/null | tr -d '\r' |
-    awk '$1 == "Alarms" {print $2 " " tolower($3)}'
-}
-
 quorvel_clean_clock_registry
 
 # 1. Nothing stored: an empty list, no failure.

@@ -17,22 +17,6 @@ log=$artefacts/alarms_kept.log
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
 
-# A stored value as "TYPE hex", as `reg query` prints it.
-stored_hex() {
-  "$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v "$1" </dev/null 2>/dev/null | tr -d '\r' |
-    awk -v name="$1" '$1 == name {print $2 " " tolower($3)}'
-}
-# Starts the clock and opens the alarms window with F10 on the focused clock.
-open_alarms_window() {
-  start_clock
-  wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
-  read -r px py <<<"$(text_pixel)"
-  click_to_focus "$px" "$py" "$(clock_window)" || fail "a click on the clock did not give it the focus"
-  xdotool key F10
-  wait_for '[ -n "$(window_named "Alarms and reminders")" ]' || fail "F10 did not open the alarms window"
-  alarms=$(window_named 'Alarms and reminders')
-  wait_for_focus "$alarms" || fail "the alarms window did not take the focus"
-}
 # The n-th item of the table's pop-up menu (1 Add, 2 Edit, ...), by keyboard.
 table_command() {
   local menus
@@ -54,15 +38,10 @@ cat >"$work/kept.json" <<'JSON'
 JSON
 cli alarms import "$work/kept.json" >/dev/null || fail "import failed"
 before=$(stored_hex Alarms)
+start_clock
 open_alarms_window
 table_command 1
-wait_for '[ -n "$(text_pixel)" ]' || fail "no clock text to click"
-read -r px py <<<"$(text_pixel)"
-click_to_focus "$px" "$py" "$(clock_window)" || fail "a click on the clock did not give it the focus"
-xdotool key ctrl+F4
-wait_for '! kill -0 "$pid" 2>/dev/null' || fail "Ctrl+F4 did not end the program while the editor was open"
-wait "$pid" || true
-pid=
+end_clock  # Ctrl+F4 on the clock, the editor still open
 [ "$(stored_hex Alarms)" = "$before" ] || fail "the list stored at the end changed: $(stored_hex Alarms), was $before"
 echo "ended with Add's editor open: the stored list is as it was"
 
@@ -73,6 +52,7 @@ cat >"$work/old.json" <<'JSON'
 JSON
 cli alarms import "$work/old.json" >/dev/null || fail "import failed"
 before=$(stored_hex Alarms)
+start_clock
 open_alarms_window
 xdotool key Down  # the first row, Ancient
 table_command 2

@@ -27,13 +27,7 @@ quorvel_clean_clock_registry
 start_clock
 
 # F10 on the focused clock.
-wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
-read -r px py <<<"$(text_pixel)"
-click_to_focus "$px" "$py" "$(clock_window)" || fail "a click on the clock did not give it the focus"
-xdotool key F10
-wait_for '[ -n "$(window_named "Alarms and reminders")" ]' || fail "F10 did not open the alarms window"
-alarms=$(window_named 'Alarms and reminders')
-wait_for_focus "$alarms" || fail "the alarms window did not take the focus"
+open_alarms_window
 
 # Add, from the table's pop-up menu opened by keyboard (its first item). The
 # new alarm is due a minute after Add; the time is then moved to 30 s after

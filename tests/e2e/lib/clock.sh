@@ -43,6 +43,23 @@ end_clock() {
   wait "$pid" || true
   pid=
 }
+# A value under the settings key as "TYPE hex", as `reg query` prints it
+# ("Alarms" when no name is given).
+stored_hex() {
+  local name=${1:-Alarms}
+  "$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v "$name" </dev/null 2>/dev/null | tr -d '\r' |
+    awk -v name="$name" '$1 == name {print $2 " " tolower($3)}'
+}
+# F10 on the focused, ticking clock opens the alarms window; `alarms` is its id.
+open_alarms_window() {
+  wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
+  read -r px py <<<"$(text_pixel)"
+  click_to_focus "$px" "$py" "$(clock_window)" || fail "a click on the clock did not give it the focus"
+  xdotool key F10
+  wait_for '[ -n "$(window_named "Alarms and reminders")" ]' || fail "F10 did not open the alarms window"
+  alarms=$(window_named 'Alarms and reminders')
+  wait_for_focus "$alarms" || fail "the alarms window did not take the focus"
+}
 # The local date and time as the program counts it: days since 1899-12-30.
 now_days() {
   python3 -c 'import datetime as d; print((d.datetime.now() - d.datetime(1899, 12, 30)).total_seconds() / 86400)'
