@@ -1,4 +1,7 @@
 # Windows build: Quorvel.exe, quorvel-cli.exe and the Win32 tests that run under Wine.
+# No link time in the executables' headers: two builds of one commit give the same
+# bytes, and so the same release zip (scripts/package.sh).
+add_link_options(-Wl,--no-insert-timestamp)
 add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
 # Stripped in release builds: the static runtime's debug sections would triple its size.
 target_link_options(Quorvel PRIVATE -municode $<$<CONFIG:MinSizeRel,Release>:-s>)
