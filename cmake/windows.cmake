@@ -88,3 +88,21 @@ foreach(t ${e2e_tests})
   set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180 RUN_SERIAL ON
                                                ENVIRONMENT "${QUORVEL_WINE_ENV}")
 endforeach()
+
+# The release packages, made as scripts/package.sh makes them from this build:
+# tests/package checks the zip and the winget manifests as files; tests/install
+# installs, upgrades and removes the MSI under Wine and starts the installed
+# clock, so those share the prefix's registry and the display with nothing else.
+file(GLOB package_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/package/*.sh)
+foreach(t ${package_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME package.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
+  set_tests_properties(package.${name} PROPERTIES TIMEOUT 120)
+endforeach()
+file(GLOB install_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/install/*.sh)
+foreach(t ${install_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME install.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/artefacts)
+  set_tests_properties(install.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180 RUN_SERIAL ON
+                                                  ENVIRONMENT "${QUORVEL_WINE_ENV}")
+endforeach()
