@@ -38,7 +38,8 @@ trap 'rm -rf "$stage"' EXIT
 payload=$stage/Quorvel
 mkdir "$payload"
 cp "$build/Quorvel.exe" "$build/src/cli/quorvel-cli.exe" "$root/LICENSE" "$payload/"
-sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$here/README.txt" >"$payload/README.txt"
+sed -e "s/@VERSION@/$version/g" -e "s/@PRODUCT_CODE@/$product_code/g" -e 's/$/\r/' \
+  "$here/README.txt" >"$payload/README.txt"
 chmod 644 "$payload"/*
 touch -d "@$epoch" "$payload"/*
 

@@ -73,11 +73,12 @@ msiexec_timed uninstall /x "$msi" /qn
 reg_has "$settings_key" Alarms || fail "the settings and alarms were removed"
 echo "uninstalled: files, shortcut, entry and start-up entry gone, settings kept"
 
-# A reinstall finds the settings; an uninstall with PURGE=1 removes them.
+# A reinstall finds the settings; an uninstall with PURGE=1, by product code as
+# README.txt gives it, removes them.
 msiexec_timed reinstall /i "$msi" /qn
 [ "$status" = 0 ] || fail "the second install exited $status"
 reg_has "$settings_key" Alarms || fail "the second install lost the settings"
-msiexec_timed purge /x "$msi" /qn PURGE=1
+msiexec_timed purge /x "$code" /qn PURGE=1
 [ "$status" = 0 ] || fail "uninstall with PURGE=1 exited $status"
 [ ! -e "$install_dir" ] || fail "left behind after PURGE=1: $install_dir"
 ! reg_has "$settings_key" || fail "PURGE=1 kept the settings"

@@ -55,6 +55,8 @@ with zipfile.ZipFile(path) as z:
     for needed in (f"Quorvel {version}", "HKEY_CURRENT_USER\\Software\\Quorvel1.1", "PURGE=1"):
         if needed not in readme:
             problems.append(f"README.txt does not say {needed!r}")
+    if "@" in readme:
+        problems.append("README.txt keeps a field to fill in")
 for p in problems:
     print(p)
 sys.exit(1 if problems else 0)
