@@ -19,6 +19,10 @@ version=${3:-$(cache_value CMAKE_PROJECT_VERSION)}
 home_page=$(cache_value QUORVEL_HOME_PAGE)
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "no version X.Y.Z: '$version'" >&2; exit 1; }
 download_url=${QUORVEL_DOWNLOAD_URL:-${home_page%/}/download}
+# Both go into XML, YAML and sed replacements as they are.
+for url in "$home_page" "$download_url"; do
+  [[ $url =~ ^https?://[^[:space:]\'\"\&\<\>\|\\]+$ ]] || { echo "not a plain http(s) address: '$url'" >&2; exit 1; }
+done
 upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9a-f-]*\)".*/\1/p' "$here/quorvel.wxs")
 # One product code per version, made from the upgrade code: two builds of one
 # version are the same product, a newer version a major upgrade of an older one.
