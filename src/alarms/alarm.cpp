@@ -45,6 +45,15 @@ AlarmFields NewAlarmFields(DateTime now) {
     return fields;
 }
 
+AlarmFields TimerAlarm(int minutes, DateTime now) {
+    AlarmFields timer;
+    timer.name = "Timer";
+    timer.reminder = std::to_string(minutes) + " minutes are up";
+    timer.repeat = RepeatKind::DeleteAfterTrigger;
+    timer.dateTime = Later(now, minutes * kMinute);
+    return timer;
+}
+
 std::string_view RepeatKindCaption(RepeatKind kind) {
     const auto index = static_cast<std::size_t>(kind);
     return index < kCaptions.size() ? kCaptions[index] : std::string_view{};

@@ -88,6 +88,9 @@ struct AlarmFields {
 // The fields of a new alarm: "Noname", enabled, due one minute after `now`,
 // no sound, no reminder text, "No repeat".
 AlarmFields NewAlarmFields(DateTime now);
+// A one-time reminder `minutes` after `now`: "Timer", with the text
+// "N minutes are up", deleted after its trigger.
+AlarmFields TimerAlarm(int minutes, DateTime now);
 
 // Names one alarm for the whole run, however the list changes around it; never
 // reused, so a name kept after its alarm went finds nothing.

@@ -96,9 +96,11 @@ std::uint64_t AlarmFingerprint(const AlarmFields& alarm) {
     return hash;
 }
 
+std::size_t AlarmOptionsSize(std::size_t alarms) { return kHeaderBytes + kEntryBytes * alarms; }
+
 std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list) {
     std::vector<std::uint8_t> out;
-    out.reserve(kHeaderBytes + kEntryBytes * list.Count());
+    out.reserve(AlarmOptionsSize(list.Count()));
     out.push_back(kOptionsVersion);
     Put(out, list.Count(), 4);
     for (std::size_t i = 0; i < list.Count(); ++i) {

@@ -8,6 +8,7 @@
 // alarm.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -79,6 +80,8 @@ std::uint64_t AlarmFingerprint(const AlarmFields& alarm);
 // per alarm its fingerprint (8 bytes) and options (days, 2-byte snooze
 // minutes, missed rule, repeat-sound flag). Little-endian.
 std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list);
+// The size of that value for a list of `alarms` alarms.
+std::size_t AlarmOptionsSize(std::size_t alarms);
 
 // Gives each alarm of the list the options of the first unused entry made for
 // an alarm with its fingerprint; an alarm without one keeps its options. A

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "alarms/alarm.h"
+#include "alarms/alarm_message.h"
 
 namespace quorvel {
 namespace {
@@ -115,6 +117,52 @@ TEST(AlarmOptions, DaysAsPeopleReadThem) {
     EXPECT_EQ(WeekdayBit(At(16, 8)), kMonday);
     EXPECT_EQ(WeekdayFromName("Sun"), kSunday);
     EXPECT_EQ(WeekdayFromName("sun"), std::nullopt);
+}
+
+// What another program hands the running clock: taken only whole and exact.
+TEST(AlarmOptions, AMessageToTheClockIsOneExactAlarm) {
+    AlarmFields tea;
+    tea.name = "Tea \xE2\x98\x95";
+    tea.reminder = "Tea is ready";
+    tea.dateTime = At(14, 8);
+    tea.repeat = RepeatKind::Daily;
+    tea.options = {0x1F, 15, IfMissed::Skip, true};
+    const std::vector<std::uint8_t> good = EncodeAlarmMessage(tea);
+    const auto taken = DecodeAlarmMessage(good);
+    ASSERT_TRUE(taken);
+    EXPECT_TRUE(taken->SameAs(tea));
+
+    AlarmFields other = tea;
+    other.name = "Coffee";
+    // Tea's alarm bytes with Coffee's options.
+    const std::vector<std::uint8_t> coffee = EncodeAlarmMessage(other);
+    const auto options = static_cast<std::ptrdiff_t>(AlarmOptionsSize(1));
+    std::vector<std::uint8_t> foreign = good;
+    std::copy(coffee.end() - options, coffee.end(), foreign.end() - options);
+
+    std::vector<std::uint8_t> trailing = good;
+    trailing.push_back(0);
+    std::vector<std::uint8_t> noSnooze = good;
+    noSnooze[noSnooze.size() - 4] = 0;  // snooze minutes, low byte
+    noSnooze[noSnooze.size() - 3] = 0;
+    std::vector<std::uint8_t> huge = EncodeAlarmMessage([] {
+        AlarmFields big;
+        big.reminder.assign(kMaxAlarmMessageBytes, 'x');
+        return big;
+    }());
+    const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> refused = {
+        {"empty", {}},
+        {"a byte more", trailing},
+        {"options of another alarm", foreign},
+        {"a snooze of 0 minutes", noSnooze},
+        {"larger than the bound", huge},
+        {"two alarms", [&] {
+             std::vector<std::uint8_t> two = good;
+             two[1] = 2;
+             return two;
+         }()},
+    };
+    for (const auto& [name, bytes] : refused) EXPECT_FALSE(DecodeAlarmMessage(bytes)) << name;
 }
 
 }  // namespace
