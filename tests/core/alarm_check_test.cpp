@@ -351,7 +351,7 @@ TEST_F(AlarmCheckTest, KeptScheduleIsUsedOnceAndJumpsOverMissedIntervals) {
 // length. 14 March 2026 is a Saturday.
 TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
     constexpr std::uint8_t kWorkdays = 0x1F;  // Mon-Fri
-    enum class End { None, Ok, Snooze, SnoozeFor30 };
+    enum class End { None, Ok, Snooze, SnoozeFor30, SnoozeThenOk };
     struct Case {
         const char* name;
         RepeatKind repeat;
@@ -397,6 +397,8 @@ TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
          "14 12:15:00.000"},
         {"snooze for 30, this once", Daily, quarter, At(12, 0), At(12, 0), true, "14 12:00:00.000",
          End::SnoozeFor30, "14 12:30:00.000"},
+        {"workdays, snoozed on Friday: OK goes on to Monday", Daily, workdays, At(8, 0, 0, 0, 13),
+         At(8, 0, 0, 0, 13), true, "13 08:00:00.000", End::SnoozeThenOk, "16 08:00:00.000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -414,6 +416,13 @@ TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
                 case End::Ok: windows.back()->Close(); break;
                 case End::Snooze: windows.back()->Snooze(); break;
                 case End::SnoozeFor30: windows.back()->Snooze(30); break;
+                case End::SnoozeThenOk:
+                    windows.back()->Snooze();
+                    now = a.dateTime;
+                    list.CheckAlarms(*this);
+                    ASSERT_TRUE(a.triggered);
+                    windows.back()->Close();
+                    break;
                 case End::None: break;
             }
         }
