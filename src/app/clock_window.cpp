@@ -65,10 +65,9 @@ void ClockWindow::Create() {
     // entry, from the start and at every later showing.
     params.style = WS_POPUP;
     params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-    params.x = kHomePosition.x;
-    params.y = kHomePosition.y;
-    params.width = kClientWidth;
-    params.height = kClientHeight;
+    params.placement = Placement::Exact;
+    params.position = {kHomePosition.x, kHomePosition.y};
+    params.client96 = {kClientWidth, kClientHeight};
     CreateHandle(params);
     // The registry object exists with the window; it holds no key until used.
     LoadSettings();
@@ -84,10 +83,8 @@ void ClockWindow::Show() {
 }
 
 void ClockWindow::OnCreate() {
-    // The design's pixel lengths at the monitor's resolution.
+    // The labels' design offsets at the monitor's resolution (the toolkit sized the window).
     if (Dpi() != USER_DEFAULT_SCREEN_DPI) {
-        SetWindowPos(Handle(), nullptr, 0, 0, Scale(kClientWidth), Scale(kClientHeight),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         shadow_.SetLeft(Scale(2));
         shadow_.SetTop(Scale(2));
         outline_.SetLeft(Scale(1));

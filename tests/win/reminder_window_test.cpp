@@ -231,7 +231,7 @@ TEST_F(ReminderWindowTest, CloseReminderEndsAPlayingTextlessAlarmOnce) {
     EXPECT_TRUE(AllFreed());
 }
 
-TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFront) {
+TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFrontBelowTheEarliersCaption) {
     Add("first", "");
     Add("second", "");
     list.CheckAlarms(*reminders);
@@ -243,10 +243,15 @@ TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFront) {
     for (HWND h = GetWindow(second, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT))
         if (h == first) secondAboveFirst = true;
     EXPECT_TRUE(secondAboveFirst);
-    RECT a{}, b{};
+    RECT a{}, b{}, client{};
     GetWindowRect(first, &a);
     GetWindowRect(second, &b);
-    EXPECT_TRUE(EqualRect(&a, &b)) << "both at the centre of the screen";
+    GetClientRect(first, &client);
+    MapWindowPoints(first, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_NEAR(a.left + a.right, GetSystemMetrics(SM_CXSCREEN), 1) << "the first at the centre";
+    const int caption = client.top - a.top;
+    EXPECT_EQ(b.top - a.top, caption) << "the later one a caption lower: both captions show";
+    EXPECT_EQ(b.left - a.left, caption);
 }
 
 // With the sound missing, a text-less alarm shows its window with the error

@@ -81,10 +81,9 @@ public:
         p.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         p.style = WS_POPUP;
         p.exStyle = exStyle;
-        p.x = 10;
-        p.y = 10;
-        p.width = 200;
-        p.height = 100;
+        p.placement = Placement::Exact;
+        p.position = {10, 10};
+        p.client96 = {200, 100};
         p.owner = owner;
         CreateHandle(p);
     }

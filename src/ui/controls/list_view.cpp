@@ -1,5 +1,7 @@
 #include "ui/controls/list_view.h"
 
+#include <algorithm>
+
 #include "ui/controls.h"
 #include "core/wide.h"
 
@@ -95,13 +97,47 @@ void ListView::Select(int item) {
     SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
 }
 
+void ListView::SetVirtualCount(int count) {
+    SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void ListView::SetRedraw(bool redraw) {
+    SendMessageW(Handle(), WM_SETREDRAW, redraw, 0);
+    if (redraw) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool ListView::ReflectNotify(const NMHDR& header, LRESULT&) {
-    if (header.code != LVN_ITEMCHANGED) return false;
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
-        if (onSelectionChanged) onSelectionChanged();
+    switch (header.code) {
+        case LVN_ITEMCHANGED: {
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
+                if (onSelectionChanged) onSelectionChanged();
+            }
+            return true;
+        }
+        case LVN_GETDISPINFOW: {
+            auto& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+            if (!(item.mask & LVIF_TEXT) || !onCellText || item.cchTextMax <= 0) return true;
+            cell_ = Wide(onCellText(item.iItem, item.iSubItem));
+            // The list copies what it shows; a longer text is cut at its buffer.
+            const std::size_t n = std::min(cell_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+            cell_.copy(item.pszText, n);
+            item.pszText[n] = L'\0';
+            return true;
+        }
+        case NM_RETURN:
+            if (onActivate) onActivate(Selected());
+            return true;
+        case NM_DBLCLK:
+            if (onActivate) onActivate(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+            return true;
+        case LVN_KEYDOWN:
+            if (onKey) onKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+            return true;
+        default:
+            return false;
     }
-    return true;
 }
 
 }  // namespace quorvel::ui
