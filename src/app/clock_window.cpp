@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/user_locale.h"
 #include "core/clock.h"
+#include "core/scope_exit.h"
 #include "core/screen_placement.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
@@ -29,18 +30,6 @@ const FontSpec kShadowFont{"Verdana", 16, kSilver, kBold | kItalic};
 const FontSpec kOutlineFont{"Verdana", 16, kBlack, kBold | kItalic};
 
 constexpr DateTime kSavePeriod = 1.0 / 720;  // 2 minutes
-
-// Marks the updates of one tick, so its label changes make a single repaint.
-class BatchRepaints {
-public:
-    explicit BatchRepaints(bool& inBatch) : inBatch_(inBatch) { inBatch_ = true; }
-    ~BatchRepaints() { inBatch_ = false; }
-    BatchRepaints(const BatchRepaints&) = delete;
-    BatchRepaints& operator=(const BatchRepaints&) = delete;
-
-private:
-    bool& inBatch_;
-};
 
 }  // namespace
 
@@ -150,7 +139,9 @@ void ClockWindow::OnFirstShowing() {
 
 void ClockWindow::OnTick() {
     {
-        const BatchRepaints batch(inTick_);
+        // The tick's label changes make a single repaint, after them.
+        inTick_ = true;
+        const ScopeExit batched([this] { inTick_ = false; });
         const DateTime now = Now();
         FormatDateTime(timeText_, timeFormat_, now, locale_);
         text_.SetCaption(timeText_);
@@ -179,10 +170,7 @@ void ClockWindow::SetAlarmBook(AlarmBook* book) {
 void ClockWindow::PeriodicSave() {
     if (saving_ || Now() < nextSaveTime_) return;
     saving_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{saving_};
+    const ScopeExit done([this] { saving_ = false; });
     SaveSettings();
     nextSaveTime_ = Now() + kSavePeriod;
 }

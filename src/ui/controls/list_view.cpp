@@ -107,7 +107,31 @@ void ListView::SetRedraw(bool redraw) {
     if (redraw) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-bool ListView::ReflectNotify(const NMHDR& header, LRESULT&) {
+// Typing in a virtual list: the first row from `start` on (round to the top
+// when the search wraps) whose first cell begins with the typed text, or is
+// it, case aside; -1 for none.
+int ListView::FindRow(const LVFINDINFOW& find, int start) const {
+    if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz || !onCellText) return -1;
+    const std::wstring_view typed = find.psz;
+    const int count = Count();
+    for (int k = 0; k < count; ++k) {
+        int row = std::max(start, 0) + k;
+        if (row >= count) {
+            if (!(find.flags & LVFI_WRAP)) return -1;
+            row -= count;
+        }
+        const std::wstring cell = Wide(onCellText(row, 0));
+        const std::size_t compared = (find.flags & LVFI_PARTIAL) ? std::min(cell.size(), typed.size()) : cell.size();
+        if (compared == typed.size() &&
+            CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell.data(), static_cast<int>(compared), typed.data(),
+                           static_cast<int>(typed.size())) == CSTR_EQUAL) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+bool ListView::ReflectNotify(const NMHDR& header, LRESULT& result) {
     switch (header.code) {
         case LVN_ITEMCHANGED: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
@@ -132,6 +156,11 @@ bool ListView::ReflectNotify(const NMHDR& header, LRESULT&) {
         case NM_DBLCLK:
             if (onActivate) onActivate(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
             return true;
+        case LVN_ODFINDITEMW: {
+            const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+            result = FindRow(find.lvfi, find.iStart);
+            return true;
+        }
         case LVN_KEYDOWN:
             if (onKey) onKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
             return true;

@@ -63,6 +63,7 @@ protected:
     void OnDpiChanged(UINT oldDpi) override;
 
 private:
+    int FindRow(const LVFINDINFOW& find, int start) const;
     std::wstring cell_;  // the last cell handed to the list, alive until it asks again
 };
 
