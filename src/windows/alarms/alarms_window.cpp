@@ -11,6 +11,7 @@
 #include "core/clock.h"
 #include "core/scope_exit.h"
 #include "core/wide.h"
+#include "platform/sort_key.h"
 #include "platform/user_locale.h"
 #include "ui/message_box.h"
 
@@ -58,12 +59,6 @@ constexpr ACCEL kKeys[] = {
     {FVIRTKEY | FALT, 'D', Window::kDeleteCommand},    {FVIRTKEY | FALT, 'N', Window::kEnableCommand},
     {FVIRTKEY | FALT, 'C', Window::kCloseCommand},
 };
-
-// The platform's locale-aware, case-sensitive order of the names.
-bool NameBefore(const std::wstring& a, const std::wstring& b) {
-    return CompareStringW(LOCALE_USER_DEFAULT, 0, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
-}
 
 }  // namespace
 
@@ -225,16 +220,28 @@ void AlarmsWindow::RefreshList() {
     const int selectedRow = listView_.Selected();
     const AlarmId selected = selected_;
 
-    // Rows sorted by name, equal names in list order.
+    // Rows sorted by name in the platform's locale-aware, case-sensitive
+    // order, equal names in list order. A name's sort key is made once and
+    // kept while the alarm keeps that name.
     const AlarmList& alarms = book_.Alarms();
-    std::vector<std::pair<std::wstring, Row>> sorted;
+    std::unordered_map<AlarmId, NamedKey> keys;
+    keys.reserve(alarms.Count());
+    std::vector<std::pair<const std::string*, Row>> sorted;
     sorted.reserve(alarms.Count());
-    for (std::size_t i = 0; i < alarms.Count(); ++i) sorted.push_back({Wide(alarms[i].name), Row{alarms[i].Id(), i}});
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
+    for (std::size_t i = 0; i < alarms.Count(); ++i) {
+        const Alarm& alarm = alarms[i];
+        const auto kept = sortKeys_.find(alarm.Id());
+        NamedKey named = kept != sortKeys_.end() && kept->second.name == alarm.name
+                             ? std::move(kept->second)
+                             : NamedKey{alarm.name, SortKey(alarm.name)};
+        const auto [entry, added] = keys.emplace(alarm.Id(), std::move(named));
+        sorted.push_back({&entry->second.key, Row{alarm.Id(), i}});
+    }
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return *a.first < *b.first; });
     rows_.clear();
     rows_.reserve(sorted.size());
     for (const auto& entry : sorted) rows_.push_back(entry.second);
+    sortKeys_ = std::move(keys);
 
     // The selection is set once, below, whatever happens on the way.
     listView_.onSelectionChanged = nullptr;
@@ -356,6 +363,7 @@ void AlarmsWindow::SaveListAndHide() {
 LRESULT AlarmsWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SETTINGCHANGE) {
         locale_ = ReadUserFormatSettings();
+        sortKeys_.clear();  // the order may have changed with the locale
         if (IsWindowVisible(Handle())) RefreshList();
     }
     return Window::HandleMessage(msg, wParam, lParam);

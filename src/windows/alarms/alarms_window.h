@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "alarms/alarm.h"
@@ -99,6 +100,10 @@ private:
         AlarmId id;
         std::size_t index;
     };
+    struct NamedKey {
+        std::string name;
+        std::string key;  // the name's sort key in the user's locale
+    };
 
     void CreateActions();
     void CreateToolBar();
@@ -129,6 +134,7 @@ private:
     ui::ListView listView_;
     ui::StatusBar statusBar_;
     std::vector<Row> rows_;  // the table's rows in their order
+    std::unordered_map<AlarmId, NamedKey> sortKeys_;
 };
 
 }  // namespace quorvel
