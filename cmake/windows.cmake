@@ -1,7 +1,16 @@
 # Windows build: Quorvel.exe, quorvel-cli.exe and the Win32 tests that run under Wine.
+
+# Programs link the layers' ordinary code; only Quorvel.exe, below, links their
+# link-time code as one program.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_MINSIZEREL " -fno-lto")
+string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -fno-lto")
 add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
 # Stripped in release builds: the static runtime's debug sections would triple its size.
-target_link_options(Quorvel PRIVATE -municode $<$<CONFIG:MinSizeRel,Release>:-s>)
+# Linked whole-program with unused sections dropped: 399 KiB instead of 464 KiB.
+# One partition: GCC 12's MinGW LTO fails with an internal error when it splits
+# the program (seen in binds_to_current_def_p).
+target_link_options(Quorvel PRIVATE -municode
+  $<$<CONFIG:MinSizeRel,Release>:-s -flto -flto-partition=one -Wl,--gc-sections>)
 target_link_libraries(Quorvel PRIVATE quorvel_app)
 set_target_properties(Quorvel PROPERTIES OUTPUT_NAME Quorvel)
 

@@ -224,23 +224,27 @@ void AlarmsWindow::RefreshList() {
     // order, equal names in list order. A name's sort key is made once and
     // kept while the alarm keeps that name.
     const AlarmList& alarms = book_.Alarms();
-    std::unordered_map<AlarmId, NamedKey> keys;
+    std::vector<NamedKey> keys;
     keys.reserve(alarms.Count());
-    std::vector<std::pair<const std::string*, Row>> sorted;
-    sorted.reserve(alarms.Count());
     for (std::size_t i = 0; i < alarms.Count(); ++i) {
         const Alarm& alarm = alarms[i];
-        const auto kept = sortKeys_.find(alarm.Id());
-        NamedKey named = kept != sortKeys_.end() && kept->second.name == alarm.name
-                             ? std::move(kept->second)
-                             : NamedKey{alarm.name, SortKey(alarm.name)};
-        const auto [entry, added] = keys.emplace(alarm.Id(), std::move(named));
-        sorted.push_back({&entry->second.key, Row{alarm.Id(), i}});
+        const auto kept = std::lower_bound(sortKeys_.begin(), sortKeys_.end(), alarm.Id(),
+                                           [](const NamedKey& k, AlarmId id) { return k.id < id; });
+        if (kept != sortKeys_.end() && kept->id == alarm.Id() && kept->name == alarm.name) {
+            keys.push_back({alarm.Id(), std::move(kept->name), std::move(kept->key), i});
+        } else {
+            keys.push_back({alarm.Id(), alarm.name, SortKey(alarm.name), i});
+        }
     }
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return *a.first < *b.first; });
+    std::vector<const NamedKey*> sorted;
+    sorted.reserve(keys.size());
+    for (const NamedKey& key : keys) sorted.push_back(&key);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const NamedKey* a, const NamedKey* b) { return a->key < b->key; });
     rows_.clear();
     rows_.reserve(sorted.size());
-    for (const auto& entry : sorted) rows_.push_back(entry.second);
+    for (const NamedKey* key : sorted) rows_.push_back(Row{key->id, key->index});
+    // Kept by id, for the next rebuild to find.
+    std::sort(keys.begin(), keys.end(), [](const NamedKey& a, const NamedKey& b) { return a.id < b.id; });
     sortKeys_ = std::move(keys);
 
     // The selection is set once, below, whatever happens on the way.

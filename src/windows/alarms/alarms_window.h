@@ -14,7 +14,6 @@
 
 #include <cstddef>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "alarms/alarm.h"
@@ -101,8 +100,10 @@ private:
         std::size_t index;
     };
     struct NamedKey {
+        AlarmId id;
         std::string name;
-        std::string key;  // the name's sort key in the user's locale
+        std::string key;    // the name's sort key in the user's locale
+        std::size_t index;  // in the list
     };
 
     void CreateActions();
@@ -134,7 +135,7 @@ private:
     ui::ListView listView_;
     ui::StatusBar statusBar_;
     std::vector<Row> rows_;  // the table's rows in their order
-    std::unordered_map<AlarmId, NamedKey> sortKeys_;
+    std::vector<NamedKey> sortKeys_;  // by id, kept from one rebuild to the next
 };
 
 }  // namespace quorvel
