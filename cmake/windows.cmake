@@ -74,6 +74,14 @@ foreach(t ${win_tests})
   endif()
 endforeach()
 
+# Programs that also run at 200 % (192 dpi). They run alone: the resolution is
+# the prefix's, for every program that starts meanwhile.
+foreach(name font_dialog_test)
+  add_test(NAME win.${name}.192dpi COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/wine/at-dpi.sh 192 $<TARGET_FILE:${name}>)
+  set_tests_properties(win.${name}.192dpi PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120 RUN_SERIAL ON
+                                                     ENVIRONMENT "${QUORVEL_WINE_ENV}")
+endforeach()
+
 # The command-line tool's scripts again, against quorvel-cli.exe under Wine. LANG
 # gives Wine the UTF-8 argument conversion and the en-US user locale they expect.
 file(GLOB cli_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/cli/*.sh)
