@@ -65,12 +65,12 @@ void ControlLayout::Apply(UINT dpi) {
     InvalidateRect(parent_, nullptr, TRUE);
 }
 
-HFONT ControlLayout::FontFor(const FontSpec* spec) {
+HFONT ControlLayout::FontFor(const FontSpec* description) {
     for (const MadeFont& made : fonts_) {
-        if (made.spec == spec) return made.font.Get();
+        if (made.description == description) return made.font.Get();
     }
-    Font font = spec ? CreateFontFor(*spec, fontDpi_, GlyphEdges::Smooth) : CreateMessageFont(fontDpi_);
-    return fonts_.emplace_back(MadeFont{spec, std::move(font)}).font.Get();
+    Font font = description ? CreateFontFor(*description, fontDpi_, GlyphEdges::Smooth) : CreateMessageFont(fontDpi_);
+    return fonts_.emplace_back(MadeFont{description, std::move(font)}).font.Get();
 }
 
 // Every control's font made anew for fontDpi_; the fonts of the old DPI go once
@@ -78,7 +78,7 @@ HFONT ControlLayout::FontFor(const FontSpec* spec) {
 void ControlLayout::ApplyFonts() {
     std::vector<MadeFont> old = std::move(fonts_);
     fonts_.clear();
-    for (FontOverride& o : overrides_) o.font = CreateFontFor(o.spec, fontDpi_, GlyphEdges::Smooth);
+    for (FontOverride& o : overrides_) o.font = CreateFontFor(o.description, fontDpi_, GlyphEdges::Smooth);
     for (const ControlSpec& control : table_) {
         HFONT font = nullptr;
         for (const FontOverride& o : overrides_) {
@@ -96,7 +96,7 @@ void ControlLayout::SetFont(int id, const FontSpec& font) {
     const HWND control = Item(id);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), FALSE);
     InvalidateRect(control, nullptr, TRUE);
-    found->spec = font;
+    found->description = font;
     found->font = std::move(made);  // the old font goes once the control has let go of it
 }
 

@@ -69,15 +69,15 @@ public:
 
 private:
     struct MadeFont {
-        const FontSpec* spec;  // nullptr: the message font
+        const FontSpec* description;  // nullptr: the message font
         Font font;
     };
     struct FontOverride {
         int id;
-        FontSpec spec;
+        FontSpec description;
         Font font;
     };
-    HFONT FontFor(const FontSpec* spec);
+    HFONT FontFor(const FontSpec* description);
     void ApplyFonts();
 
     HWND parent_ = nullptr;
