@@ -14,6 +14,11 @@ target_link_options(Quorvel PRIVATE -municode
 target_link_libraries(Quorvel PRIVATE quorvel_app)
 set_target_properties(Quorvel PROPERTIES OUTPUT_NAME Quorvel)
 
+# Figures of the windows under Wine, run by hand (bench/window_figures.sh).
+add_executable(window_figures ${PROJECT_SOURCE_DIR}/bench/window_figures.cpp ${PROJECT_SOURCE_DIR}/res/test.rc)
+target_link_options(window_figures PRIVATE -municode)
+target_link_libraries(window_figures PRIVATE quorvel_app)
+
 # The header-only JSON library is installed for the host; its headers are portable,
 # but the host's /usr/include must not reach the cross compiler, so link just its folder.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host-headers)

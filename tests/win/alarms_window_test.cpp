@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <initializer_list>
 #include <functional>
 #include <string>
@@ -512,58 +511,6 @@ TEST_F(AlarmsWindowTest, ALoadFailureIsShownAndTheStoredValueKeptUntilAFiringEnd
     EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
     EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));
     EXPECT_EQ(answers.boxes.size(), 1u);
-}
-
-}  // namespace
-}  // namespace quorvel
-
-namespace quorvel {
-namespace {
-
-// Figures, not checks: the program's own time from the Alarms command (what
-// F10 runs) to the window shown with its table painted, and for a rebuild of
-// the table, with 10,000 and 37,000 alarms. Run with
-// --gtest_also_run_disabled_tests --gtest_filter='*Figures*'.
-TEST_F(AlarmsWindowTest, DISABLED_FiguresOfLargeLists) {
-    ClockWindow clock;
-    clock.Create();
-    window.Create();
-    book.Load();
-    book.StartChecking();
-    clock.SetAlarmsWindow(&window);
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    auto ms = [&] {
-        QueryPerformanceCounter(&end);
-        return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    };
-    for (const int count : {10000, 37000}) {
-        ShowWindow(window.Handle(), SW_HIDE);  // no rebuild at every alarm added
-        for (int i = static_cast<int>(book.Alarms().Count()); i < count; ++i) {
-            Alarm& alarm = Add("Alarm " + std::to_string((i * 7919) % count), kStart + i / 24.0);
-            alarm.reminder = i % 2 ? "Reminder text" : "";
-            alarm.repeat = static_cast<RepeatKind>(i % 10);
-        }
-        for (int run = 0; run < 3; ++run) {
-            ShowWindow(window.Handle(), SW_HIDE);
-            PumpPending();
-            QueryPerformanceCounter(&start);
-            SendMessageW(clock.Handle(), WM_COMMAND, MAKEWPARAM(kAlarmsCommand, 0), 0);
-            UpdateWindow(window.Handle());
-            UpdateWindow(window.ListView().Handle());
-            const double shown = ms();
-            SelectRow(count / 2);
-            QueryPerformanceCounter(&start);
-            window.RefreshList();
-            const double rebuilt = ms();
-            UpdateWindow(window.ListView().Handle());
-            std::printf("%d alarms: Alarms command to painted window %.1f ms; rebuild %.1f ms, with the rows painted %.1f ms\n",
-                        count, shown, rebuilt, ms());
-        }
-        EXPECT_EQ(window.ListView().Count(), count);
-    }
-    clock.Destroy();
-    PumpPending();
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -316,30 +315,6 @@ TEST_F(ReminderWindowTest, KeysTypedWhenItComesUpNeverAnswerIt) {
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == typing.Frame(); }, kDeadline))
         << "the keyboard goes back";
     EXPECT_TRUE(AllFreed());
-}
-
-// A figure, not a check: the program's own time from the check that fires a
-// reminder of 100,000 characters in one paragraph to its window painted. Run
-// with --gtest_also_run_disabled_tests --gtest_filter='*Figure*'.
-TEST_F(ReminderWindowTest, DISABLED_FigureOfALongReminder) {
-    std::string text;
-    while (text.size() < 100000) text += "lorem ipsum dolor sit amet, consectetur adipiscing elit ";
-    text.resize(100000);
-    for (int run = 0; run < 3; ++run) {
-        Add(text, "");
-        LARGE_INTEGER frequency, start, end;
-        QueryPerformanceFrequency(&frequency);
-        QueryPerformanceCounter(&start);
-        list.CheckAlarms(*reminders);
-        UpdateWindow(Window().Handle());
-        UpdateWindow(Window().TextBox());
-        QueryPerformanceCounter(&end);
-        std::printf("a 100,000-character reminder: fired to painted in %.0f ms\n",
-                    1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-        Click(Window().OkButton());
-        EXPECT_TRUE(AllFreed());
-        list.Clear();
-    }
 }
 
 // With the sound missing, a text-less alarm shows its window with the error

@@ -24,6 +24,8 @@ void RichEdit::SetText(std::string_view text) {
     SendMessageW(Handle(), EM_SETMODIFY, FALSE, 0);
 }
 
+void RichEdit::SetWrapping(bool wrap) { SendMessageW(Handle(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1); }
+
 bool RichEdit::Modified() const { return SendMessageW(Handle(), EM_GETMODIFY, 0, 0) != 0; }
 
 void RichEdit::SetBackgroundColour(COLORREF colour) {

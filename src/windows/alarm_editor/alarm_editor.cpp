@@ -11,6 +11,7 @@
 #include "resource_ids.h"
 #include "core/clock.h"
 #include "core/system_time.h"
+#include "core/text.h"
 #include "core/wide.h"
 #include "ui/common_dialogs.h"
 #include "ui/feedback.h"
@@ -216,6 +217,8 @@ void AlarmEditor::FillFromAlarm(const AlarmFields& alarm) {
     OnReminderCheckClick();
     // The box gives back its line breaks as CR LF: an unchanged text is kept as the alarm held it.
     shownReminder_ = alarm.reminder;
+    // A paragraph too long to wrap at once scrolls sideways instead.
+    reminderBox_.SetWrapping(LongestParagraph(alarm.reminder) <= ui::kLongestWrappedParagraph);
     reminderBox_.SetText(alarm.reminder);
     // A kind beyond the list (damaged data) shows as "No repeat"; only OK writes it.
     const auto kind = static_cast<int>(alarm.repeat);

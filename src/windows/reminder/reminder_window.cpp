@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/text.h"
 #include "ui/feedback.h"
 
 namespace quorvel {
@@ -15,6 +16,7 @@ constexpr int kOkButton = 101;
 constexpr int kSnoozeButton = 102;
 constexpr int kTextBox = 103;
 
+constexpr std::size_t kShownLineLength = 99;
 constexpr UINT_PTR kKeysTimer = 1;
 constexpr UINT kKeysPollMs = 100;
 
@@ -76,7 +78,11 @@ void ReminderWindow::OnSnoozeButton() { Snooze(); }
 
 void ReminderWindow::OnSoundEnd() { SoundFinished(); }
 
-void ReminderWindow::SetText(const std::string& text) { textBox_.SetText(text); }
+// A paragraph too long to wrap at once is shown in lines of 99 characters at
+// most, which wrap at once: the box is never read back.
+void ReminderWindow::SetText(const std::string& text) {
+    textBox_.SetText(WithLongParagraphsInLines(text, ui::kLongestWrappedParagraph, kShownLineLength));
+}
 
 void ReminderWindow::AppendLine(const std::string& line) {
     std::string text = textBox_.Text();
