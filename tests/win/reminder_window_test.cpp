@@ -254,67 +254,37 @@ TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFrontBelowTheEarl
     EXPECT_EQ(b.left - a.left, caption);
 }
 
-// A window of another program the user types into: an edit box.
-class TypingWindow {
-public:
-    TypingWindow() {
-        frame_ = CreateWindowExW(0, L"STATIC", L"typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 400, 120, nullptr,
-                                 nullptr, nullptr, nullptr);
-        box_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 24, frame_,
-                               nullptr, nullptr, nullptr);
-    }
-    ~TypingWindow() { DestroyWindow(frame_); }
-    bool Focus() const {
-        SetForegroundWindow(frame_);
-        SetFocus(box_);
-        return PumpUntil([&] { return GetForegroundWindow() == frame_ && GetFocus() == box_; }, kDeadline);
-    }
-    HWND Frame() const { return frame_; }
-    std::wstring Typed() const { return Text(box_); }
-
-private:
-    HWND frame_ = nullptr;
-    HWND box_ = nullptr;
-};
-
-// A key typed as the user types it: down and up through the system's input.
-void TypeKey(WORD vk) {
+// A key as the user types it, through the system's input.
+void TypeSpace() {
     INPUT keys[2] = {};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = vk;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
 }
 
-// Spaces typed into another program as the reminder comes up go there and do
-// not answer it; once the keys have rested for a second it takes the keyboard
-// with OK focused, and OK gives the keyboard back to where it was typed.
+// Spaces typed into another window (an edit box) as the reminder comes up go
+// there and do not answer it; once the keys have rested for a second it takes
+// the keyboard, OK focused, and answering it gives the keyboard back.
 TEST_F(ReminderWindowTest, KeysTypedWhenItComesUpNeverAnswerIt) {
-    TypingWindow typing;
-    ASSERT_TRUE(typing.Focus());
+    const HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 300, 80, nullptr,
+                                        nullptr, nullptr, nullptr);
+    SetForegroundWindow(typing);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == typing; }, kDeadline));
     Alarm& a = Add("tea", "");
-    TypeKey(VK_SPACE);
-    PumpFor(std::chrono::milliseconds(50));
-    list.CheckAlarms(*reminders);
-    ASSERT_EQ(reminders->Count(), 1u);
-    ReminderWindow& reminder = Window();
-    for (int i = 0; i < 8; ++i) {  // typing on, a key every 100 ms
-        TypeKey(VK_SPACE);
+    for (int i = 0; i < 9; ++i) {  // a key every 100 ms, the reminder coming up after the first
+        TypeSpace();
         PumpFor(std::chrono::milliseconds(100));
+        if (i == 0) list.CheckAlarms(*reminders);
         ASSERT_TRUE(a.triggered) << "a typed space answered the reminder";
-        EXPECT_TRUE(IsWindowVisible(reminder.Handle()));
-        EXPECT_TRUE(reminder.WaitingForKeys());
-        EXPECT_EQ(GetForegroundWindow(), typing.Frame());
+        EXPECT_TRUE(IsWindowVisible(Window().Handle()) && Window().WaitingForKeys());
     }
-    EXPECT_EQ(typing.Typed(), std::wstring(9, L' ')) << "every key reached the window typed into";
-    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == reminder.OkButton(); }, std::chrono::seconds(3)))
-        << "the keyboard, once the keys rest";
-    EXPECT_EQ(GetForegroundWindow(), reminder.Handle());
-    TypeKey(VK_SPACE);  // now a space answers it
-    EXPECT_TRUE(PumpUntil([&] { return !a.triggered; }, kDeadline));
-    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == typing.Frame(); }, kDeadline))
-        << "the keyboard goes back";
+    EXPECT_EQ(Text(typing), std::wstring(9, L' ')) << "every key reached the window typed into";
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Window().OkButton(); }, std::chrono::seconds(3)));
+    TypeSpace();  // now a space answers it
+    EXPECT_TRUE(PumpUntil([&] { return !a.triggered && GetForegroundWindow() == typing; }, kDeadline));
     EXPECT_TRUE(AllFreed());
+    DestroyWindow(typing);
 }
 
 // With the sound missing, a text-less alarm shows its window with the error
