@@ -94,9 +94,9 @@ protected:
         const wchar_t* className = nullptr;  // registered on first use
         UINT classStyle = 0;                 // CS_DBLCLKS ...
         HICON icon = nullptr;
-        HBRUSH background = nullptr;  // nullptr: the window paints its whole client area
+        HBRUSH background = GetSysColorBrush(COLOR_BTNFACE);  // nullptr: the window paints its whole client area
         const wchar_t* title = L"";
-        DWORD style = WS_OVERLAPPEDWINDOW;
+        DWORD style = WS_OVERLAPPEDWINDOW;  // a sizeable window
         DWORD exStyle = 0;
         // The client area's 96-dpi design size: the window is made that large at
         // its own DPI before OnCreate. {0, 0}: a window never shown, left unsized.

@@ -50,16 +50,8 @@ AboutWindow::~AboutWindow() { Destroy(); }
 
 void AboutWindow::Create() {
     ui::LoadRichEdit();
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"About";
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.client96 = kClient;
-    params.placement = Placement::Centred;
-    params.font = &kFont;
-    CreateHandle(params);
+    CreateHandle({.className = kClassName, .title = L"About", .style = kStyle, .exStyle = kExStyle,
+                  .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
     ShowWindow(Handle(), SW_SHOW);
 }
 

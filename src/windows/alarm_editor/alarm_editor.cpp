@@ -113,18 +113,9 @@ AlarmEditor::~AlarmEditor() { Destroy(); }
 
 void AlarmEditor::Create(HWND owner) {
     ui::LoadRichEdit();
-    CreateParams params;
-    params.className = L"QuorvelAlarmEditor";
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Alarm / reminder details";
-    params.style = WS_OVERLAPPEDWINDOW;
-    params.exStyle = WS_EX_CONTROLPARENT;
-    params.client96 = kClientSize;
-    params.placement = Placement::Centred;
-    params.placeNear = owner;
-    params.font = &kWindowFont;
-    params.owner = owner;
-    CreateHandle(params);
+    CreateHandle({.className = L"QuorvelAlarmEditor", .title = L"Alarm / reminder details",
+                  .exStyle = WS_EX_CONTROLPARENT, .client96 = kClientSize, .placement = Placement::Centred,
+                  .placeNear = owner, .font = &kWindowFont, .owner = owner});
 }
 
 void AlarmEditor::OnCreate() {

@@ -81,16 +81,8 @@ AlarmsWindow::~AlarmsWindow() {
 }
 
 void AlarmsWindow::Create() {
-    CreateParams params;
-    params.className = L"QuorvelAlarms";
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Alarms and reminders";
-    params.style = WS_OVERLAPPEDWINDOW;
-    params.client96 = kClientSize;
-    params.placement = Placement::Stated;
-    params.position = kPlace;
-    params.font = &kWindowFont;
-    CreateHandle(params);
+    CreateHandle({.className = L"QuorvelAlarms", .title = L"Alarms and reminders", .client96 = kClientSize,
+                  .placement = Placement::Stated, .position = kPlace, .font = &kWindowFont});
 }
 
 void AlarmsWindow::OnCreate() {

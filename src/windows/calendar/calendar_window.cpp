@@ -31,17 +31,8 @@ constexpr ui::ControlSpec kControls[] = {
 CalendarWindow::~CalendarWindow() { Destroy(); }
 
 void CalendarWindow::Create() {
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Calendar";
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.client96 = kClient;
-    params.placement = Placement::Stated;
-    params.position = kPlace;
-    params.font = &kFont;
-    CreateHandle(params);
+    CreateHandle({.className = kClassName, .title = L"Calendar", .style = kStyle, .exStyle = kExStyle,
+                  .client96 = kClient, .placement = Placement::Stated, .position = kPlace, .font = &kFont});
 }
 
 void CalendarWindow::OnCreate() {

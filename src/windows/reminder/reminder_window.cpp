@@ -44,17 +44,9 @@ ReminderWindow::ReminderWindow(HWND placeNear, std::function<void(ReminderWindow
     : place_(std::move(place)), release_(std::move(release)), keysTimer_(kKeysTimer, kKeysPollMs) {
     player_.onNotify = [this](MediaPlayer&) { OnSoundEnd(); };
     ui::LoadRichEdit();
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = kCaption;
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.client96 = kClient;
-    params.placement = Placement::Centred;
-    params.placeNear = placeNear;  // the clock's monitor, and its DPI
-    params.font = &kFont;
-    CreateHandle(params);
+    // Made on the clock's monitor, with its DPI.
+    CreateHandle({.className = kClassName, .title = kCaption, .style = kStyle, .exStyle = kExStyle, .client96 = kClient,
+                  .placement = Placement::Centred, .placeNear = placeNear, .font = &kFont});
 }
 
 ReminderWindow::~ReminderWindow() { Destroy(); }

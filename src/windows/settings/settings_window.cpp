@@ -93,16 +93,8 @@ SettingsWindow::SettingsWindow(TunableClock& clock) : clock_(clock) {}
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
 void SettingsWindow::Create() {
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Clock Settings";
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.client96 = kClient;
-    params.placement = Placement::Centred;
-    params.font = &kFont;
-    CreateHandle(params);
+    CreateHandle({.className = kClassName, .title = L"Clock Settings", .style = kStyle, .exStyle = kExStyle,
+                  .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
 }
 
 void SettingsWindow::OnCreate() {
