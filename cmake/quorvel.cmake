@@ -89,6 +89,11 @@ function(quorvel_layer_library target sources uses suffix)
   target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/res)
   if(WIN32)
     target_link_libraries(${target} ${scope} ${QUORVEL_WIN_LIBS})
+    if(sources)
+      # Fat LTO objects: Quorvel.exe links them whole-program (cmake/windows.cmake),
+      # the test programs link their ordinary code.
+      target_compile_options(${target} PRIVATE $<$<CONFIG:MinSizeRel,Release>:${QUORVEL_WIN_SIZE_FLAGS}>)
+    endif()
   endif()
   if(QUORVEL_FUZZ_ONLY)
     target_compile_options(${target} ${scope} -fsanitize=fuzzer-no-link,address,undefined)

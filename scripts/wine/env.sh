@@ -47,3 +47,23 @@ quorvel_clean_clock_registry() {
   "$QUORVEL_WINE" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Quorvel /f \
     </dev/null >/dev/null 2>&1 || true
 }
+
+# The resolution programs start with (LogPixels, read by Wine when a program
+# starts); quorvel_restore_dpi puts back what was there before the first change.
+quorvel_set_dpi() {  # dpi
+  if [ -z "${quorvel_dpi_remembered:-}" ]; then
+    quorvel_saved_dpi=$("$QUORVEL_WINE" reg query 'HKCU\Control Panel\Desktop' /v LogPixels </dev/null 2>/dev/null |
+      tr -d '\r' | awk '$1 == "LogPixels" {print $3}' || true)
+    quorvel_dpi_remembered=1
+  fi
+  "$QUORVEL_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+}
+quorvel_restore_dpi() {
+  [ -n "${quorvel_dpi_remembered:-}" ] || return 0
+  if [ -n "${quorvel_saved_dpi:-}" ]; then
+    "$QUORVEL_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$((quorvel_saved_dpi))" /f \
+      </dev/null >/dev/null 2>&1
+  else
+    "$QUORVEL_WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f </dev/null >/dev/null 2>&1 || true
+  fi
+}

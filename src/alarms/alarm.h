@@ -114,7 +114,8 @@ public:
 
     AlarmId Id() const { return id_; }
     const AlarmFields& Fields() const { return *this; }
-    AlarmList& Collection() const { return *collection_; }
+    // The list that owns the alarm.
+    AlarmList& List() const { return *collection_; }
     // Position in the list, 0-based.
     std::size_t Index() const;
 

@@ -10,6 +10,7 @@
 #include "platform/shell.h"
 #include "platform/user_locale.h"
 #include "core/clock.h"
+#include "core/scope_exit.h"
 #include "core/screen_placement.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
@@ -31,18 +32,6 @@ const FontSpec kShadowFont{"Verdana", 16, kSilver, kBold | kItalic};
 const FontSpec kOutlineFont{"Verdana", 16, kBlack, kBold | kItalic};
 
 constexpr DateTime kSavePeriod = 1.0 / 720;  // 2 minutes
-
-// Marks the updates of one tick, so its label changes make a single repaint.
-class BatchRepaints {
-public:
-    explicit BatchRepaints(bool& inBatch) : inBatch_(inBatch) { inBatch_ = true; }
-    ~BatchRepaints() { inBatch_ = false; }
-    BatchRepaints(const BatchRepaints&) = delete;
-    BatchRepaints& operator=(const BatchRepaints&) = delete;
-
-private:
-    bool& inBatch_;
-};
 
 }  // namespace
 
@@ -67,10 +56,9 @@ void ClockWindow::Create() {
     // entry, from the start and at every later showing.
     params.style = WS_POPUP;
     params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-    params.x = kHomePosition.x;
-    params.y = kHomePosition.y;
-    params.width = kClientWidth;
-    params.height = kClientHeight;
+    params.placement = Placement::Exact;
+    params.position = {kHomePosition.x, kHomePosition.y};
+    params.client96 = {kClientWidth, kClientHeight};
     CreateHandle(params);
     // The registry object exists with the window; it holds no key until used.
     LoadSettings();
@@ -86,10 +74,8 @@ void ClockWindow::Show() {
 }
 
 void ClockWindow::OnCreate() {
-    // The design's pixel lengths at the monitor's resolution.
+    // The labels' design offsets at the monitor's resolution (the toolkit sized the window).
     if (Dpi() != USER_DEFAULT_SCREEN_DPI) {
-        SetWindowPos(Handle(), nullptr, 0, 0, Scale(kClientWidth), Scale(kClientHeight),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         shadow_.SetLeft(Scale(2));
         shadow_.SetTop(Scale(2));
         outline_.SetLeft(Scale(1));
@@ -155,7 +141,9 @@ void ClockWindow::OnFirstShowing() {
 
 void ClockWindow::OnTick() {
     {
-        const BatchRepaints batch(inTick_);
+        // The tick's label changes make a single repaint, after them.
+        inTick_ = true;
+        const ScopeExit batched([this] { inTick_ = false; });
         const DateTime now = Now();
         FormatDateTime(timeText_, timeFormat_, now, locale_);
         text_.SetCaption(timeText_);
@@ -200,10 +188,7 @@ void ClockWindow::SetAlarmBook(AlarmBook* book) {
 void ClockWindow::PeriodicSave() {
     if (saving_ || Now() < nextSaveTime_) return;
     saving_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{saving_};
+    const ScopeExit done([this] { saving_ = false; });
     SaveSettings();
     nextSaveTime_ = Now() + kSavePeriod;
 }

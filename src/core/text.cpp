@@ -1,6 +1,8 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -118,6 +120,51 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
         AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
     }
     return out;
+}
+
+namespace {
+
+// The end of the paragraph starting at pos, and where the next one starts.
+std::pair<std::size_t, std::size_t> ParagraphAt(std::string_view text, std::size_t pos) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+    std::size_t next = end;
+    if (next < text.size()) next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
+    return {end, next};
+}
+
+}  // namespace
+
+std::size_t LongestParagraph(std::string_view text) {
+    std::size_t longest = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto [end, next] = ParagraphAt(text, pos);
+        longest = std::max(longest, end - pos);
+        pos = next;
+    }
+    return longest;
+}
+
+std::string WithLongParagraphsInLines(std::string_view text, std::size_t longParagraph, std::size_t lineLength) {
+    std::string shown;
+    shown.reserve(text.size() + text.size() / (lineLength ? lineLength : 1) * 2);
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto [end, next] = ParagraphAt(text, pos);
+        std::size_t at = pos;
+        if (end - pos > longParagraph && lineLength > 0) {
+            while (end - at > lineLength) {
+                const std::size_t space = text.substr(at, lineLength + 1).rfind(' ');
+                std::size_t cut = space != std::string_view::npos && space > 0 ? at + space : at + lineLength;
+                // Never inside a character: back to the start of the one the cut falls in.
+                while (cut > at + 1 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+                shown.append(text.substr(at, cut - at));
+                shown += "\r\n";
+                at = text[cut] == ' ' ? cut + 1 : cut;
+            }
+        }
+        shown.append(text.substr(at, next - at));
+        pos = next;
+    }
+    return shown;
 }
 
 }  // namespace quorvel

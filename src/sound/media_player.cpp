@@ -80,11 +80,11 @@ void MediaPlayer::Open() {
         // Opening over a device that would not close would lose it for good.
         if (IsOpen()) throw MciDeviceError(MciErrorText(errorCode_));
     }
-    const std::wstring element = Wide(FileName);
+    const std::wstring element = Wide(fileName);
     parms.dwCallback = Callback();
     parms.lpstrDeviceType = L"";
     parms.lpstrElementName = element.c_str();
-    const DWORD flags = OpenFlags(notify_.Take(), wait_.Take(), Shareable);
+    const DWORD flags = OpenFlags(notify_.Take(), wait_.Take(), shareable);
     errorCode_ = Send(0, MCI_OPEN, flags, parms);
     if (errorCode_ != 0) throw MciDeviceError(MciErrorText(errorCode_));
     device_.Take(parms.wDeviceID);
@@ -108,7 +108,7 @@ bool MediaPlayer::AtEnd() {
 
 void MediaPlayer::Play() {
     RequireDevice();
-    if (AutoRewind && AtEnd()) {
+    if (autoRewind && AtEnd()) {
         MCI_SEEK_PARMS seek{};
         seek.dwCallback = Callback();
         errorCode_ = Send(device_.Id(), MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, seek);
@@ -148,7 +148,7 @@ void MediaPlayer::Close() {
 void MediaPlayer::ReceiveReport(WPARAM outcome) {
     if (const auto value = NotifyValueFromOutcome(static_cast<std::uint32_t>(outcome))) notifyValue_ = *value;
     // A copy, so that a handler that destroys this player does not destroy itself mid-call.
-    const auto handler = OnNotify;
+    const auto handler = onNotify;
     if (handler) handler(*this);
 }
 

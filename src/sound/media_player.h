@@ -1,12 +1,12 @@
 // MediaPlayer: opens a sound file on the device the Media Control Interface picks
 // for its type, plays it without waiting, and reports the end of playback to its
-// owner through OnNotify, raised from the GUI thread's message loop.
+// owner through onNotify, raised from the GUI thread's message loop.
 //
 //   MediaPlayer player;
-//   player.OnNotify = [](MediaPlayer&) { /* the sound is over */ };
-//   player.FileName = path;
+//   player.onNotify = [](MediaPlayer&) { /* the sound is over */ };
+//   player.fileName = path;
 //   player.Open();            // throws MciDeviceError
-//   player.Play();            // one OnNotify later, unless SetNotify(false) came first
+//   player.Play();            // one onNotify later, unless SetNotify(false) came first
 //
 // Each player owns a message-only window that receives its MM_MCINOTIFY reports and
 // its open device, which it closes when destroyed. GUI thread only.
@@ -47,15 +47,15 @@ public:
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 
-    std::string FileName;  // UTF-8 full path; set before Open
-    static constexpr DeviceType DeviceType = DeviceType::AutoSelect;
-    static constexpr bool AutoOpen = false;  // nothing opens until Open
-    bool AutoRewind = true;                  // Play at the end starts again from the start
-    bool Shareable = false;                  // the device is this player's alone
+    std::string fileName;  // UTF-8 full path; set before Open
+    static constexpr DeviceType kDeviceType = DeviceType::AutoSelect;
+    static constexpr bool kAutoOpen = false;  // nothing opens until Open
+    bool autoRewind = true;                   // Play at the end starts again from the start
+    bool shareable = false;                   // the device is this player's alone
 
     // Called with this player for every report that reaches its window, including
     // one of a device the player has closed since. It may destroy the player.
-    std::function<void(MediaPlayer& sender)> OnNotify;
+    std::function<void(MediaPlayer& sender)> onNotify;
 
     void Open();
     void Play();

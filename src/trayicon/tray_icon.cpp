@@ -44,10 +44,7 @@ HWND TrayIcon::WindowHandle() {
         // receives the taskbar's broadcasts, which child windows would not.
         params.style = WS_POPUP;
         params.exStyle = WS_EX_TOOLWINDOW;
-        params.x = 0;
-        params.y = 0;
-        params.width = 0;
-        params.height = 0;
+        params.placement = Placement::Exact;  // at 0, 0 and left unsized
         CreateHandle(params);
     }
     return Handle();

@@ -43,6 +43,14 @@ void Action::BindToolBar(HWND toolBar) {
 
 void Action::AppendTo(HMENU menu) {
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id_), Wide(caption_).c_str());
+    if (image_ >= 0) {
+        // The owner window draws the image (Window::SetMenuImages).
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_BITMAP;
+        info.hbmpItem = HBMMENU_CALLBACK;
+        SetMenuItemInfoW(menu, static_cast<UINT>(id_), FALSE, &info);
+    }
     menus_.push_back(menu);
     UpdateMenu(menu);
 }

@@ -46,7 +46,9 @@ public:
     // Shows the action in the toolbar's button with command Id() (added by
     // ToolBar::AddButton) and keeps it up to date.
     void BindToolBar(HWND toolBar);
-    // Appends a menu item for the action to menu and keeps it up to date.
+    // Appends a menu item for the action to menu and keeps it up to date; with
+    // an image, the item shows it from the images of the window the menu
+    // opens for (Window::SetMenuImages).
     void AppendTo(HMENU menu);
 
 private:

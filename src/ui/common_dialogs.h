@@ -2,7 +2,7 @@
 // ShowMessageBox's: while an answer is set, it answers and no dialog opens.
 //
 //   ui::OpenFileRequest request{.owner = Handle(), .filters = {{"Sounds", "*.wav;*.mid;*.mp3"}}};
-//   if (auto path = ui::ChooseFileToOpen(request)) player.FileName = *path;
+//   if (auto path = ui::ChooseFileToOpen(request)) player.fileName = *path;
 //   if (auto font = ui::ChooseFontFor(Handle(), {settings.font})) settings.font = font->font;
 //   if (auto colour = ui::ChooseColour(Handle(), ToColourRef(settings.back))) ...
 #pragma once

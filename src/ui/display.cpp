@@ -28,21 +28,18 @@ int LargestMonitorHeight() {
     return tallest > 0 ? tallest : GetSystemMetrics(SM_CYSCREEN);
 }
 
-RECT MonitorRectOf(HWND window) {
+namespace {
+MONITORINFO MonitorOf(HWND window) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
-    return info.rcMonitor;
+    return info;
 }
+}  // namespace
 
-void CentreOnMonitor(HWND window, HWND placeNear) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const RECT screen = MonitorRectOf(placeNear ? placeNear : window);
-    SetWindowPos(window, nullptr, screen.left + (screen.right - screen.left - (r.right - r.left)) / 2,
-                 screen.top + (screen.bottom - screen.top - (r.bottom - r.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+RECT MonitorRectOf(HWND window) { return MonitorOf(window).rcMonitor; }
+
+RECT WorkAreaOf(HWND window) { return MonitorOf(window).rcWork; }
 
 COLORREF ToColourRef(Colour colour) {
     if (IsSystemColour(colour)) return GetSysColor(SystemColourIndex(colour));

@@ -20,12 +20,11 @@ void OverrideColourDepth(std::optional<int> depth);
 // when none can be enumerated).
 int LargestMonitorHeight();
 
-// The rectangle of the monitor that holds most of window (the primary one when none does).
+// The rectangle of the monitor that holds most of window (the primary one when
+// none does, or for a null window), and the part of it windows may cover
+// (without the taskbar).
 RECT MonitorRectOf(HWND window);
-
-// Moves window, keeping its size, to the centre of placeNear's monitor (its own
-// when placeNear is nullptr).
-void CentreOnMonitor(HWND window, HWND placeNear = nullptr);
+RECT WorkAreaOf(HWND window);
 
 // The RGB value GDI paints for a stored colour; system colours (top bit set) are
 // looked up in the current scheme.

@@ -23,6 +23,7 @@ int RunModal(Window& dialog, HWND owner) {
     if (!hwnd) return IDCANCEL;
     dialog.modal_ = true;
     dialog.modalResult_ = 0;
+    const HWND focus = GetFocus();
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner) EnableWindow(owner, FALSE);
     ShowWindow(hwnd, SW_SHOW);
@@ -46,6 +47,11 @@ int RunModal(Window& dialog, HWND owner) {
     // it and not to some other program's window.
     if (disableOwner) EnableWindow(owner, TRUE);
     if (dialog.Handle()) ShowWindow(dialog.Handle(), SW_HIDE);
+    // The keyboard goes back to the control that had it before the dialog.
+    if (focus && IsWindow(focus) && IsWindowVisible(focus)) {
+        SetForegroundWindow(GetAncestor(focus, GA_ROOT));
+        SetFocus(focus);
+    }
     dialog.modal_ = false;
     if (quit) PostQuitMessage(static_cast<int>(quitCode));
     return result;

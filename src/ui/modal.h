@@ -8,7 +8,8 @@
 //   if (ui::RunModal(editor, Handle()) == IDOK) ...
 //
 // The dialog ends the run with EndModal(result); closing it ends it with
-// IDCANCEL. The window is hidden afterwards, not destroyed.
+// IDCANCEL. The window is hidden afterwards, not destroyed, and the keyboard
+// goes back to the control that had it before.
 #pragma once
 
 #include <windows.h>

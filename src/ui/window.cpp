@@ -6,9 +6,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "core/screen_placement.h"
 #include "ui/action.h"
 #include "ui/controls/control.h"
 #include "ui/dc.h"
+#include "ui/display.h"
 #include "ui/feedback.h"
 #include "ui/message_box.h"
 
@@ -82,10 +84,13 @@ bool Window::HandleEnterOrEscape(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
     if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return false;
     // A control that wants the key keeps it: a multi-line edit with ES_WANTRETURN,
-    // a dropped-down combo box ...
-    const LRESULT code =
-        msg.hwnd == hwnd_ ? 0 : SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-    if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    // a dropped-down combo box ... A wrapper knows best; other controls are asked.
+    LRESULT code = 0;
+    if (msg.hwnd != hwnd_) {
+        code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+        const Control* wrapper = Control::FromHandle(msg.hwnd);
+        if (wrapper ? wrapper->KeepsKey(msg) : (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
+    }
     // A declared button owns its key even while disabled (IsDialogMessage would
     // send IDOK / IDCANCEL instead); undeclared keys go on to IsDialogMessage.
     if (msg.wParam == VK_ESCAPE) {
@@ -152,10 +157,17 @@ void Window::CreateHandle(const CreateParams& params) {
         if (!RegisterClassExW(&wc)) throw std::runtime_error("Cannot register a window class");
     }
     createError_ = nullptr;
-    createClient96_ = params.client96;
-    const bool sizedAtCreate = params.client96.cx > 0 && params.client96.cy > 0;
-    const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.title, params.style, params.x, params.y,
-                                      sizedAtCreate ? 0 : params.width, sizedAtCreate ? 0 : params.height,
+    created_ = params;
+    // Made on the monitor it will open on, so that it has that monitor's DPI
+    // from the start; WM_CREATE sizes it, and it is placed once OnCreate is done.
+    POINT at = params.position;
+    if (params.placement != Placement::Exact) {
+        const RECT monitor = MonitorRectOf(params.placement == Placement::Centred ? params.placeNear : nullptr);
+        at = params.placement == Placement::Centred
+                 ? POINT{(monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2}
+                 : POINT{monitor.left + params.position.x, monitor.top + params.position.y};
+    }
+    const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.title, params.style, at.x, at.y, 0, 0,
                                       params.owner, nullptr, instance, this);
     if (!hwnd) {
         if (createError_) std::rethrow_exception(std::exchange(createError_, nullptr));
@@ -163,8 +175,39 @@ void Window::CreateHandle(const CreateParams& params) {
     }
 }
 
+// The designed client area at the window's DPI.
+void Window::SizeToDesign() {
+    const SIZE design = created_.client96;
+    if (design.cx <= 0 || design.cy <= 0) return;
+    RECT outer{0, 0, Scale(design.cx), Scale(design.cy)};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Where the window opens, for the size OnCreate left it at: wholly inside the
+// work area of its monitor.
+void Window::Place() {
+    if (created_.placement == Placement::Exact || created_.client96.cx <= 0) return;
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    const bool centred = created_.placement == Placement::Centred;
+    const HWND monitorOf = centred ? (created_.placeNear ? created_.placeNear : hwnd_) : nullptr;
+    const RECT monitor = MonitorRectOf(monitorOf);
+    const RECT work = WorkAreaOf(monitorOf);
+    const ScreenRect area{work.left, work.top, work.right, work.bottom};
+    const ScreenPoint place =
+        centred ? CentreIn(width, height, area)
+                : ScaledPlace({created_.position.x, created_.position.y}, static_cast<int>(dpi_),
+                              {monitor.left, monitor.top}, width, height, area);
+    SetWindowPos(hwnd_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Window::CreateControls(std::span<const ControlSpec> table, SIZE designedClient) {
-    controls_.Create(hwnd_, table, designedClient, dpi_);
+    controls_.Create(hwnd_, table, designedClient, dpi_, created_.font);
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -220,16 +263,16 @@ LRESULT Window::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CREATE:
-            if (createClient96_.cx > 0 && createClient96_.cy > 0) {
-                // The DPI is the monitor's the window was made on, known only now.
-                RECT outer{0, 0, Scale(createClient96_.cx), Scale(createClient96_.cy)};
-                AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                                         static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
-                SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            }
+            SizeToDesign();  // the DPI is the monitor's the window was made on, known only now
             OnCreate();
+            Place();
             return 0;
+        case WM_MEASUREITEM:
+            if (wParam == 0 && MeasureMenuImage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            return DefaultHandling(msg, wParam, lParam);
+        case WM_DRAWITEM:
+            if (wParam == 0 && DrawMenuImage(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            return DefaultHandling(msg, wParam, lParam);
         case WM_PAINT: {
             PaintDc paint(hwnd_);
             OnPaint(paint.Dc(), paint.Dirty());
@@ -351,6 +394,42 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             return DefaultHandling(msg, wParam, lParam);
     }
+}
+
+// The image beside a menu item of an action (HBMMENU_CALLBACK, Action::AppendTo).
+bool Window::MeasureMenuImage(MEASUREITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU || !menuImages_) return false;
+    int width = 0, height = 0;
+    ImageList_GetIconSize(menuImages_, &width, &height);
+    item.itemWidth = static_cast<UINT>(width);
+    item.itemHeight = static_cast<UINT>(height);
+    return true;
+}
+
+bool Window::DrawMenuImage(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU || !menuImages_) return false;
+    for (const Action* action : actions_) {
+        if (static_cast<UINT>(action->Id()) != item.itemID || action->Image() < 0) continue;
+        int width = 0, height = 0;
+        ImageList_GetIconSize(menuImages_, &width, &height);
+        const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2;
+        const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - height) / 2;
+        IMAGELISTDRAWPARAMS draw{};
+        draw.cbSize = sizeof draw;
+        draw.himl = menuImages_;
+        draw.i = action->Image();
+        draw.hdcDst = item.hDC;
+        draw.x = x;
+        draw.y = y;
+        draw.rgbBk = CLR_NONE;
+        draw.fStyle = ILD_TRANSPARENT;
+        // A disabled item's image is greyed out like its text.
+        draw.fState = (item.itemState & ODS_GRAYED) ? ILS_SATURATE : ILS_NORMAL;
+        draw.Frame = 0;
+        ImageList_DrawIndirect(&draw);
+        return true;
+    }
+    return false;
 }
 
 void Window::OnPaint(HDC, const RECT&) {}

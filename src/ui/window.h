@@ -19,12 +19,14 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <exception>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "core/font.h"
 #include "ui/controls.h"
 #include "ui/handle.h"
 
@@ -71,6 +73,9 @@ public:
     // Routes WM_COMMAND with action.Id() to action.Execute(); the action must
     // outlive the window's messages (make it a member of the derived class).
     void AddAction(Action& action) { actions_.push_back(&action); }
+    // The images the menu items of the window's actions show, by Action::Image()
+    // (not owned; it must outlive the menus); nullptr: text only.
+    void SetMenuImages(HIMAGELIST images) { menuImages_ = images; }
 
     // Modal state, used by RunModal (ui/modal.h). EndModal ends the run with a
     // result; closing a modal window ends it with IDCANCEL instead of destroying.
@@ -78,21 +83,30 @@ public:
     void EndModal(int result) { modalResult_ = result; }
 
 protected:
+    // Where a window opens; every place is kept wholly inside its monitor's work area.
+    enum class Placement {
+        Centred,  // centred on placeNear's monitor (the primary one when null)
+        Stated,   // at `position`, a 96-dpi design offset from the primary monitor's
+                  // top-left, scaled with the window's DPI like its size
+        Exact,    // at `position` in screen pixels, as given (a place the user chose)
+    };
     struct CreateParams {
         const wchar_t* className = nullptr;  // registered on first use
         UINT classStyle = 0;                 // CS_DBLCLKS ...
         HICON icon = nullptr;
-        HBRUSH background = nullptr;  // nullptr: the window paints its whole client area
+        HBRUSH background = GetSysColorBrush(COLOR_BTNFACE);  // nullptr: the window paints its whole client area
         const wchar_t* title = L"";
-        DWORD style = WS_OVERLAPPEDWINDOW;
+        DWORD style = WS_OVERLAPPEDWINDOW;  // a sizeable window
         DWORD exStyle = 0;
-        int x = CW_USEDEFAULT;
-        int y = CW_USEDEFAULT;
-        int width = CW_USEDEFAULT;  // outer size
-        int height = CW_USEDEFAULT;
-        // The client area's 96-dpi design size; when given, the window is sized
-        // to it at its own DPI before OnCreate, and width and height are ignored.
+        // The client area's 96-dpi design size: the window is made that large at
+        // its own DPI before OnCreate. {0, 0}: a window never shown, left unsized.
         SIZE client96{};
+        Placement placement = Placement::Centred;
+        POINT position{};
+        HWND placeNear = nullptr;
+        // The font of the window's controls, unless a control table row names
+        // its own; nullptr: the system's message font.
+        const FontSpec* font = nullptr;
         HWND owner = nullptr;
     };
 
@@ -100,10 +114,13 @@ protected:
     // std::runtime_error, or what OnCreate threw, when creation fails.
     void CreateHandle(const CreateParams& params);
 
-    // Creates child controls from a table (ui/controls.h); they are re-laid out
+    // Creates child controls from a table (ui/controls.h), in the fonts the
+    // rows and the window name; they are re-laid out and their fonts made anew
     // on WM_SIZE and WM_DPICHANGED from then on.
     void CreateControls(std::span<const ControlSpec> table, SIZE designedClient);
     HWND Item(int id) const { return controls_.Item(id); }
+    // Draws one control in another font from now on, at every DPI.
+    void SetControlFont(int id, const FontSpec& font) { controls_.SetFont(id, font); }
 
     // Every message comes here first. The default dispatches to the handlers
     // below and gives the rest to DefWindowProc.
@@ -147,6 +164,10 @@ private:
     bool HandleEnterOrEscape(const MSG& msg);
     bool FocusOnActivation(WPARAM wParam);
     void TellControls(bool dpiChanged);
+    void SizeToDesign();
+    void Place();
+    bool DrawMenuImage(const DRAWITEMSTRUCT& item);
+    bool MeasureMenuImage(MEASUREITEMSTRUCT& item);
 
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
@@ -158,8 +179,9 @@ private:
     int defaultButton_ = 0;
     int cancelButton_ = 0;
     SIZE minimumSize96_{};
-    SIZE createClient96_{};  // CreateParams::client96, for WM_CREATE
+    CreateParams created_;   // how the window was made, for WM_CREATE
     std::vector<Action*> actions_;
+    HIMAGELIST menuImages_ = nullptr;
     HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
 
     friend int RunModal(Window& dialog, HWND owner);

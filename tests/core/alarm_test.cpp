@@ -60,7 +60,7 @@ TEST_F(AlarmTest, NewAlarmHasTheDefaults) {
     EXPECT_EQ(a.repeat, NoRepeat);
     EXPECT_FALSE(a.triggered);
     EXPECT_EQ(a.reminderWindow, nullptr);
-    EXPECT_EQ(&a.Collection(), &list);
+    EXPECT_EQ(&a.List(), &list);
 }
 
 TEST_F(AlarmTest, DestroyingAnAlarmRemovesItFromItsList) {

@@ -57,3 +57,55 @@ TEST(RestingPlace, ASmallPrimaryGetsTheNearestPlaceOnIt) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Windows of 972 x 648 (486 x 324 at 200 %) on a 1280 x 1024 screen whose work
+// area ends at 984 above a taskbar; a second monitor to the left at 100 %.
+TEST(WindowPlaces, EveryWindowOpensWhollyInsideTheWorkArea) {
+    const ScreenRect work = At(0, 0, 1280, 984);
+    const ScreenRect left = At(-1280, 100, 1280, 1024);
+    struct Case {
+        const char* what;
+        ScreenPoint place;
+        ScreenPoint expected;
+    };
+    const Case cases[] = {
+        {"stated at 96 dpi", ScaledPlace({649, 288}, 96, {0, 0}, 486, 324, work), {649, 288}},
+        {"stated at 192 dpi: scaled, then pulled in", ScaledPlace({649, 288}, 192, {0, 0}, 972, 648, work), {308, 336}},
+        {"stated at 144 dpi", ScaledPlace({363, 302}, 144, {0, 0}, 300, 250, work), {545, 453}},
+        {"stated on a monitor not at the origin", ScaledPlace({100, 50}, 96, {-1280, 100}, 300, 200, left),
+         {-1180, 150}},
+        {"larger than the area: its top-left on it", ScaledPlace({649, 288}, 192, {0, 0}, 1400, 1100, work), {0, 0}},
+        {"centred", CentreIn(972, 648, work), {154, 168}},
+        {"centred, larger than the area", CentreIn(1400, 648, work), {0, 168}},
+        {"kept inside from above and left", KeepInside({-50, -20}, 100, 100, work), {0, 0}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.place, c.expected) << c.what;
+}
+
+TEST(WindowPlaces, WindowsOpenedTogetherCascadeSoEveryCaptionShows) {
+    const ScreenRect work = At(0, 0, 1280, 984);
+    using Points = std::vector<ScreenPoint>;
+    struct Case {
+        Points taken;
+        ScreenPoint base;
+        ScreenPoint expected;
+    };
+    const Case cases[] = {
+        {{}, {500, 400}, {500, 400}},
+        {{{500, 400}}, {500, 400}, {524, 424}},
+        {{{500, 400}, {524, 424}}, {500, 400}, {548, 448}},
+        {{{524, 424}}, {500, 400}, {500, 400}},                  // the first place is free again
+        {{{1180, 884}}, {1180, 884}, {1180, 884}},               // at the edge the next one is pulled back
+        {{{200, 300}, {500, 400}}, {500, 400}, {524, 424}},      // others elsewhere do not count
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CascadePlace(c.base, 24, c.taken, 100, 100, work), c.expected)
+            << c.taken.size() << " taken, base " << c.base.x << "," << c.base.y;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -275,6 +275,86 @@ TEST_F(AlarmEditorTest, ThePreviewTogglesAndClosingReleasesTheDevice) {
     DeleteFileW(Wide(sound).c_str());
 }
 
+// The reminder box gives back its line breaks as CR LF: a text the user left
+// alone is stored exactly as the alarm held it, however long; a text the user
+// changed is stored as the box holds it.
+TEST_F(AlarmEditorTest, AReminderTextLeftAloneIsStoredExactly) {
+    std::string paragraph;
+    while (paragraph.size() < 100000) paragraph += "lorem ipsum dolor sit amet, ";
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string typed;  // empty: left alone
+        std::string stored;
+    };
+    const std::vector<Case> cases = {
+        {"a lone line feed", "a\nb", "", "a\nb"},
+        {"a soft break sequence", "x\r\r\ny", "", "x\r\r\ny"},
+        {"a long paragraph", paragraph, "", paragraph},
+        {"changed", "a\nb", "new\r\ntext", "new\r\ntext"},
+    };
+    for (const Case& c : cases) {
+        AlarmFields alarm = Full();
+        alarm.reminder = c.text;
+        steps.Then([&] {
+            if (!c.typed.empty()) {
+                SetFocus(Item(Editor::kReminderBox));
+                SendMessageW(Item(Editor::kReminderBox), EM_SETSEL, 0, -1);
+                SendMessageW(Item(Editor::kReminderBox), EM_REPLACESEL, TRUE,
+                             reinterpret_cast<LPARAM>(Wide(c.typed).c_str()));
+            }
+            Click(Editor::kOkButton);
+        });
+        EXPECT_TRUE(editor.EditAlarm(alarm)) << c.what;
+        EXPECT_EQ(alarm.reminder, c.stored) << c.what;
+    }
+}
+
+// GDI objects that can still be made (Wine counts none for GetGuiResources):
+// made until refused, then freed.
+int FreeGdiObjects() {
+    std::vector<HPEN> made;
+    while (made.size() < 200000) {
+        const HPEN pen = CreatePen(PS_SOLID, 1, 0);
+        if (!pen) break;
+        made.push_back(pen);
+    }
+    for (HPEN pen : made) DeleteObject(pen);
+    return static_cast<int>(made.size());
+}
+
+TEST_F(AlarmEditorTest, AThousandOpeningsLeaveTheGdiObjectsAsTheyWere) {
+    const std::string sound = WriteSilence(L"quorvel-editor-gdi.wav", 100);
+    AlarmFields alarm = Full();
+    alarm.sound = sound;
+    auto openAndCancel = [&] {
+        PostMessageW(Item(Editor::kCancelButton), BM_CLICK, 0, 0);  // taken by the editor's own loop
+        EXPECT_FALSE(editor.EditAlarm(alarm));
+    };
+    openAndCancel();  // what the first opening makes stays for the run
+    const int before = FreeGdiObjects();
+    for (int i = 0; i < 1000; ++i) openAndCancel();
+    EXPECT_NEAR(FreeGdiObjects(), before, 20);
+    DeleteFileW(Wide(sound).c_str());
+}
+
+// The preview is pressed with the pointer while the keyboard stays where the
+// user was typing.
+TEST_F(AlarmEditorTest, ThePreviewButtonTakesNoFocus) {
+    const std::string sound = WriteSilence(L"quorvel-editor-focus.wav", 100);
+    AlarmFields alarm = Full();
+    alarm.sound = sound;
+    steps.Then([&] {
+        SetFocus(Item(Editor::kSoundBox));
+        Click(Editor::kPlayButton);
+        EXPECT_TRUE(Checked(Editor::kPlayButton)) << "pressed";
+        EXPECT_EQ(GetFocus(), Item(Editor::kSoundBox));
+        Click(Editor::kCancelButton);
+    });
+    editor.EditAlarm(alarm);
+    DeleteFileW(Wide(sound).c_str());
+}
+
 // The editor as the alarms window opens it, with reminders that stay open.
 class EditorOfAlarmsWindowTest : public AlarmEditorTest {
 public:
@@ -364,6 +444,28 @@ TEST_F(EditorOfAlarmsWindowTest, AnEditForgetsTheScheduleASnoozeRemembered) {
         reminders.windows.back().PressOk();
         EXPECT_DOUBLE_EQ(alarm.dateTime, edited + 1);
     }
+}
+
+// Insert, a name, Enter: the new alarm is selected in the table, which has the
+// keyboard again.
+TEST_F(EditorOfAlarmsWindowTest, AfterAddAndOkTheNewAlarmIsSelectedAndTheTableHasTheKeyboard) {
+    for (const char* name : {"b", "c", "d"}) {
+        steps.Then([&] {
+            Type(Editor::kNameBox, name);
+            Click(Editor::kOkButton);
+        });
+        Command(AlarmsWindow::kAddCommand);
+    }
+    window.ListView().Focus();
+    steps.Then([&] {
+        Type(Editor::kNameBox, "a");
+        Click(Editor::kOkButton);
+    });
+    Command(AlarmsWindow::kAddCommand);
+    ASSERT_NE(window.SelectedAlarm(), nullptr);
+    EXPECT_EQ(window.SelectedAlarm()->name, "a");
+    EXPECT_EQ(window.ListView().Selected(), 0);
+    EXPECT_EQ(GetFocus(), window.ListView().Handle());
 }
 
 }  // namespace

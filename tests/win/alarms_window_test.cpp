@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
 #include <functional>
 #include <string>
 #include <vector>
@@ -365,6 +367,118 @@ TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
     PumpPending();  // takes the clock's WM_QUIT
 }
 
+// ---- The keyboard and the menu -------------------------------------------------
+
+// A key as the list gets it from the message loop, with the modifiers held.
+void PressInList(Window& window, UINT vk, std::initializer_list<UINT> held = {}) {
+    BYTE keys[256] = {};
+    for (UINT modifier : held) keys[modifier] = 0x80;
+    SetKeyboardState(keys);
+    const bool alt = std::find(held.begin(), held.end(), UINT(VK_MENU)) != held.end();
+    MSG msg{window.ListView().Handle(), alt ? UINT(WM_SYSKEYDOWN) : UINT(WM_KEYDOWN), vk, alt ? (1 << 29) : 0, 0, {}};
+    ui::DispatchOne(msg);
+    PumpPending();
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+}
+
+// The keys every Windows list answers, the window's Ctrl+N and Escape, and
+// Alt with a command's underlined letter.
+TEST_F(AlarmsWindowTest, TheListAnswersTheKeysOfAWindowsList) {
+    struct Case {
+        const char* keys;
+        UINT vk;
+        std::initializer_list<UINT> held;
+        int editorCalls;         // the editor opened (Add, Edit)
+        std::size_t alarmsLeft;  // of a, b after the key
+        bool bEnabled;           // the selected alarm, b
+        bool visible;
+    };
+    const Case cases[] = {
+        {"Enter edits", VK_RETURN, {}, 1, 2, true, true},
+        {"Insert adds", VK_INSERT, {}, 1, 3, true, true},
+        {"Ctrl+N adds", 'N', {VK_CONTROL}, 1, 3, true, true},
+        {"Alt+A adds", 'A', {VK_MENU}, 1, 3, true, true},
+        {"Alt+E edits", 'E', {VK_MENU}, 1, 2, true, true},
+        {"Delete deletes", VK_DELETE, {}, 0, 1, true, true},
+        {"Space switches Enabled", VK_SPACE, {}, 0, 2, false, true},
+        {"Alt+N switches Enabled", 'N', {VK_MENU}, 0, 2, false, true},
+        {"Escape closes", VK_ESCAPE, {}, 0, 2, true, false},
+    };
+    Add("a");
+    Add("b");
+    Open();
+    for (const Case& c : cases) {
+        while (book.Alarms().Count() > 2) book.Delete(book.Alarms()[2].Id());
+        if (book.Alarms().Count() < 2) Add("b");
+        book.SetEnabled(book.Alarms()[1].Id(), true);
+        window.Show();
+        SelectRow(1);
+        editor.calls = 0;
+        std::string edited;
+        editor.answer = [&](AlarmFields& draft) {
+            edited = draft.name;
+            return true;
+        };
+        PressInList(window, c.vk, c.held);
+        EXPECT_EQ(editor.calls, c.editorCalls) << c.keys;
+        EXPECT_EQ(book.Alarms().Count(), c.alarmsLeft) << c.keys;
+        if (c.editorCalls && c.alarmsLeft == 2) EXPECT_EQ(edited, "b") << c.keys;
+        if (book.Alarms().Count() >= 2) EXPECT_EQ(book.Alarms()[1].enabled, c.bEnabled) << c.keys;
+        EXPECT_EQ(IsWindowVisible(window.Handle()) != FALSE, c.visible) << c.keys;
+    }
+    // Typing a name's first letters selects it.
+    window.Show();
+    SelectRow(1);
+    SendMessageW(window.ListView().Handle(), WM_CHAR, 'A', 1);
+    EXPECT_EQ(SelectedName(), "a");
+}
+
+// Every item has an access letter and its image from the toolbar's images,
+// greyed while the command is disabled.
+TEST_F(AlarmsWindowTest, MenuItemsHaveAccessLettersAndImages) {
+    Open();
+    const HMENU menu = window.PopupMenu();
+    const std::vector<std::wstring> expected = {L"&Add", L"&Edit", L"&Delete", L"E&nabled", L"&Close"};
+    int size = 0, height = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(window.Images(), &size, &height));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(dc, canvas);
+    auto drawn = [&](UINT id, UINT state) {
+        std::fill_n(static_cast<std::uint32_t*>(bits), size * size, 0x00FFFFFFu);
+        DRAWITEMSTRUCT item{ODT_MENU, 0, id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu), dc,
+                            {0, 0, size, size}, 0};
+        EXPECT_TRUE(SendMessageW(window.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+        return std::vector<std::uint32_t>(static_cast<std::uint32_t*>(bits),
+                                          static_cast<std::uint32_t*>(bits) + size * size);
+    };
+    const std::vector<std::uint32_t> blank(static_cast<std::size_t>(size * size), 0x00FFFFFFu);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[32] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING | MIIM_BITMAP | MIIM_ID;
+        item.dwTypeData = text;
+        item.cch = 32;
+        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item));
+        EXPECT_EQ(text, expected[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK) << i;
+        MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.wID, 0, 0, 0};
+        EXPECT_TRUE(SendMessageW(window.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+        EXPECT_EQ(measure.itemWidth, static_cast<UINT>(size)) << i;
+        const auto normal = drawn(item.wID, 0);
+        EXPECT_NE(normal, blank) << "an image is drawn for item " << i;
+        EXPECT_NE(drawn(item.wID, ODS_GRAYED), normal) << "and greyed when disabled, item " << i;
+    }
+    SelectObject(dc, old);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+}
+
 // ---- A list that failed to load --------------------------------------------------
 
 // One alarm Tea, its record cut short after the date: "Stream read error".
@@ -397,35 +511,6 @@ TEST_F(AlarmsWindowTest, ALoadFailureIsShownAndTheStoredValueKeptUntilAFiringEnd
     EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
     EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));
     EXPECT_EQ(answers.boxes.size(), 1u);
-}
-
-}  // namespace
-}  // namespace quorvel
-
-namespace quorvel {
-namespace {
-
-// A figure, not a check: the time to rebuild a table of 10,000 alarms. Run with
-// --gtest_also_run_disabled_tests --gtest_filter='*TenThousand*'.
-TEST_F(AlarmsWindowTest, DISABLED_RefreshListOfTenThousandAlarms) {
-    for (int i = 0; i < 10000; ++i) {
-        Alarm& alarm = Add("Alarm " + std::to_string((i * 7919) % 10000), kStart + i / 24.0);
-        alarm.reminder = i % 2 ? "Reminder text" : "";
-        alarm.repeat = static_cast<RepeatKind>(i % 10);
-    }
-    Open();
-    SelectRow(5000);
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    constexpr int kRuns = 5;
-    for (int run = 0; run < kRuns; ++run) {
-        QueryPerformanceCounter(&start);
-        window.RefreshList();
-        QueryPerformanceCounter(&end);
-        std::printf("RefreshList, 10000 alarms: %.0f ms\n",
-                    1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    EXPECT_EQ(window.ListView().Count(), 10000);
 }
 
 }  // namespace

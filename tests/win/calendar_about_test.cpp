@@ -23,6 +23,9 @@
 namespace quorvel {
 namespace {
 
+using AboutControl = AboutWindow::ControlId;
+using enum AboutWindow::ControlId;
+
 std::wstring TextOf(HWND hwnd) {
     wchar_t text[256] = {};
     GetWindowTextW(hwnd, text, 256);

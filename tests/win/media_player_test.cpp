@@ -99,7 +99,7 @@ protected:
     std::string Missing() const { return Narrow(folder_ + L"missing.wav"); }
 
     void Listen(MediaPlayer& player) {
-        player.OnNotify = [this](MediaPlayer& sender) { reports.push_back(sender.NotifyValue()); };
+        player.onNotify = [this](MediaPlayer& sender) { reports.push_back(sender.NotifyValue()); };
     }
 
     // Waits until `count` reports came, then listens on so that one too many would show.
@@ -136,7 +136,7 @@ constexpr DWORD_PTR kStatusFlags = MCI_STATUS_ITEM | MCI_WAIT;
 TEST_F(MediaPlayerTest, PlayReportsItsEndExactlyOnce) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Wav(L"short.wav", 250);
+    player.fileName = Wav(L"short.wav", 250);
     player.Open();
     ASSERT_TRUE(player.IsOpen());
     EXPECT_NE(player.DeviceID(), 0u);
@@ -155,7 +155,7 @@ TEST_F(MediaPlayerTest, PlayReportsItsEndExactlyOnce) {
 TEST_F(MediaPlayerTest, StopDuringPlayReportsAborted) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Wav(L"long.wav", 30000);
+    player.fileName = Wav(L"long.wav", 30000);
     player.Open();
     player.Play();
     EXPECT_EQ(player.Mode(), PlayerMode::Playing);
@@ -172,7 +172,7 @@ TEST_F(MediaPlayerTest, StopDuringPlayReportsAborted) {
 TEST_F(MediaPlayerTest, NotifyFalseSilencesOnlyTheNextPlay) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Wav(L"short.wav", 250);
+    player.fileName = Wav(L"short.wav", 250);
     player.Open();
 
     player.SetNotify(false);
@@ -192,7 +192,7 @@ TEST_F(MediaPlayerTest, NotifyFalseSilencesOnlyTheNextPlay) {
 TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Wav(L"short.wav", 250);
+    player.fileName = Wav(L"short.wav", 250);
     player.Open();
     player.Play();
     ExpectReports({NotifyResult::Successful});
@@ -205,7 +205,7 @@ TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
                                      {MCI_PLAY, MCI_NOTIFY}}));
     ExpectReports({NotifyResult::Successful, NotifyResult::Successful});
 
-    player.AutoRewind = false;
+    player.autoRewind = false;
     const std::size_t unrewound = requests.size();
     player.Play();
     for (const auto& [command, flags] : SentSince(unrewound)) EXPECT_NE(command, static_cast<UINT>(MCI_SEEK));
@@ -213,7 +213,7 @@ TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
 
 TEST_F(MediaPlayerTest, ZeroLengthWavSeeksToTheStartBeforePlaying) {
     MediaPlayer player;
-    player.FileName = Wav(L"empty.wav", 0);
+    player.fileName = Wav(L"empty.wav", 0);
     player.Open();
 
     const std::size_t mark = requests.size();
@@ -230,13 +230,13 @@ TEST_F(MediaPlayerTest, ZeroLengthWavSeeksToTheStartBeforePlaying) {
 TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Wav(L"first.wav", 250);
+    player.fileName = Wav(L"first.wav", 250);
     player.Open();
     const MCIDEVICEID first = player.DeviceID();
 
     // A pending report request goes to the inner close, not to the open after it.
     player.SetNotify(true);
-    player.FileName = Wav(L"second.wav", 250);
+    player.fileName = Wav(L"second.wav", 250);
     const std::size_t mark = requests.size();
     player.Open();
     ASSERT_EQ(requests.size(), mark + 2);
@@ -254,11 +254,11 @@ TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
 
 TEST_F(MediaPlayerTest, MissingFileRaisesThePlatformsTextAndLeavesThePlayerClosed) {
     MediaPlayer player;
-    player.FileName = Wav(L"present.wav", 250);
+    player.fileName = Wav(L"present.wav", 250);
     player.Open();
     const MCIDEVICEID previous = player.DeviceID();
 
-    player.FileName = Missing();
+    player.fileName = Missing();
     std::string message;
     try {
         player.Open();
@@ -284,7 +284,7 @@ TEST(MciErrorText, CodeWithoutTextIsUnknownErrorCode) {
 TEST_F(MediaPlayerTest, WithoutADeviceNothingIsSent) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Missing();
+    player.fileName = Missing();
     EXPECT_THROW(player.Open(), MciDeviceError);
     const MCIERROR failedOpen = player.ErrorCode();
     const std::size_t mark = requests.size();
@@ -308,7 +308,7 @@ TEST_F(MediaPlayerTest, WithoutADeviceNothingIsSent) {
 TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Wav(L"long.wav", 30000);
+    player.fileName = Wav(L"long.wav", 30000);
     player.Open();
     player.Play();
     const MCIDEVICEID closed = player.DeviceID();
@@ -319,9 +319,9 @@ TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
     // Another player takes the freed identifier, so the new device's differs from
     // the one the report names.
     MediaPlayer neighbour;
-    neighbour.FileName = Wav(L"neighbour.wav", 250);
+    neighbour.fileName = Wav(L"neighbour.wav", 250);
     neighbour.Open();
-    player.FileName = Wav(L"other.wav", 250);
+    player.fileName = Wav(L"other.wav", 250);
     player.Open();
     EXPECT_NE(player.DeviceID(), closed);
     ExpectReports({NotifyResult::Aborted});
@@ -330,7 +330,7 @@ TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
 TEST_F(MediaPlayerTest, DestroyingAPlayingPlayerClosesItsDeviceAndReportsNothing) {
     auto player = std::make_unique<MediaPlayer>();
     Listen(*player);
-    player->FileName = Wav(L"long.wav", 30000);
+    player->fileName = Wav(L"long.wav", 30000);
     player->Open();
     player->Play();
     const MCIDEVICEID device = player->DeviceID();
@@ -351,12 +351,12 @@ TEST_F(MediaPlayerTest, DestroyingAPlayingPlayerClosesItsDeviceAndReportsNothing
 TEST_F(MediaPlayerTest, HandlerMayDestroyThePlayerThatReported) {
     auto player = std::make_unique<MediaPlayer>();
     int calls = 0;
-    player->OnNotify = [&](MediaPlayer& sender) {
+    player->onNotify = [&](MediaPlayer& sender) {
         EXPECT_EQ(&sender, player.get());
         ++calls;
         player.reset();
     };
-    player->FileName = Wav(L"short.wav", 250);
+    player->fileName = Wav(L"short.wav", 250);
     player->Open();
     const MCIDEVICEID device = player->DeviceID();
     player->Play();
@@ -371,9 +371,9 @@ TEST_F(MediaPlayerTest, HandlerMayDestroyThePlayerThatReported) {
 TEST_F(MediaPlayerTest, Mp3PlaysWhenThePlatformCanOpenIt) {
     MediaPlayer player;
     Listen(player);
-    player.FileName = Narrow(ExeFolder() + L"test-data\\tone.mp3");
-    ASSERT_NE(GetFileAttributesW(Wide(player.FileName).c_str()), INVALID_FILE_ATTRIBUTES)
-        << "sample missing: " << player.FileName;
+    player.fileName = Narrow(ExeFolder() + L"test-data\\tone.mp3");
+    ASSERT_NE(GetFileAttributesW(Wide(player.fileName).c_str()), INVALID_FILE_ATTRIBUTES)
+        << "sample missing: " << player.fileName;
     try {
         player.Open();
     } catch (const MciDeviceError& e) {

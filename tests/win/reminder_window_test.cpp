@@ -231,7 +231,7 @@ TEST_F(ReminderWindowTest, CloseReminderEndsAPlayingTextlessAlarmOnce) {
     EXPECT_TRUE(AllFreed());
 }
 
-TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFront) {
+TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFrontBelowTheEarliersCaption) {
     Add("first", "");
     Add("second", "");
     list.CheckAlarms(*reminders);
@@ -243,10 +243,48 @@ TEST_F(ReminderWindowTest, TwoDueAlarmsGiveTwoWindowsTheLaterInFront) {
     for (HWND h = GetWindow(second, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT))
         if (h == first) secondAboveFirst = true;
     EXPECT_TRUE(secondAboveFirst);
-    RECT a{}, b{};
+    RECT a{}, b{}, client{};
     GetWindowRect(first, &a);
     GetWindowRect(second, &b);
-    EXPECT_TRUE(EqualRect(&a, &b)) << "both at the centre of the screen";
+    GetClientRect(first, &client);
+    MapWindowPoints(first, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_NEAR(a.left + a.right, GetSystemMetrics(SM_CXSCREEN), 1) << "the first at the centre";
+    const int caption = client.top - a.top;
+    EXPECT_EQ(b.top - a.top, caption) << "the later one a caption lower: both captions show";
+    EXPECT_EQ(b.left - a.left, caption);
+}
+
+// A key as the user types it, through the system's input.
+void TypeSpace() {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+// Spaces typed into another window (an edit box) as the reminder comes up go
+// there and do not answer it; once the keys have rested for a second it takes
+// the keyboard, OK focused, and answering it gives the keyboard back.
+TEST_F(ReminderWindowTest, KeysTypedWhenItComesUpNeverAnswerIt) {
+    const HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 300, 80, nullptr,
+                                        nullptr, nullptr, nullptr);
+    SetForegroundWindow(typing);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == typing; }, kDeadline));
+    Alarm& a = Add("tea", "");
+    for (int i = 0; i < 9; ++i) {  // a key every 100 ms, the reminder coming up after the first
+        TypeSpace();
+        PumpFor(std::chrono::milliseconds(100));
+        if (i == 0) list.CheckAlarms(*reminders);
+        ASSERT_TRUE(a.triggered) << "a typed space answered the reminder";
+        EXPECT_TRUE(IsWindowVisible(Window().Handle()) && Window().WaitingForKeys());
+    }
+    EXPECT_EQ(Text(typing), std::wstring(9, L' ')) << "every key reached the window typed into";
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Window().OkButton(); }, std::chrono::seconds(3)));
+    TypeSpace();  // now a space answers it
+    EXPECT_TRUE(PumpUntil([&] { return !a.triggered && GetForegroundWindow() == typing; }, kDeadline));
+    EXPECT_TRUE(AllFreed());
+    DestroyWindow(typing);
 }
 
 // With the sound missing, a text-less alarm shows its window with the error

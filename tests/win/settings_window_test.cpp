@@ -31,6 +31,9 @@
 namespace quorvel {
 namespace {
 
+using SettingsControl = SettingsWindow::ControlId;
+using enum SettingsWindow::ControlId;
+
 using namespace testing_support;
 
 const DateTime kStart = *EncodeDateTime({2026, 12, 7, 10, 5, 7, 0});

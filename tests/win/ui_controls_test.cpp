@@ -63,10 +63,9 @@ public:
         p.className = L"QuorvelControlsTest";
         p.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         p.style = WS_OVERLAPPEDWINDOW;
-        p.x = 20;
-        p.y = 20;
-        p.width = 500;
-        p.height = 360;
+        p.placement = Placement::Exact;
+        p.position = {20, 20};
+        p.client96 = {492, 333};
         CreateHandle(p);
         ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }

@@ -34,10 +34,9 @@ public:
         p.className = L"QuorvelDispatchTest";
         p.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         p.style = WS_OVERLAPPEDWINDOW;  // resizable: DefWindowProc enforces the minimum size
-        p.x = 20;
-        p.y = 20;
-        p.width = 260;
-        p.height = 240;
+        p.placement = Placement::Exact;
+        p.position = {20, 20};
+        p.client96 = {252, 213};
         CreateHandle(p);
     }
     using Window::Item;

@@ -46,10 +46,9 @@ public:
         p.title = L"keyboard";
         p.style = WS_OVERLAPPED | WS_CAPTION;
         p.exStyle = exStyle;
-        p.x = x;
-        p.y = 40;
-        p.width = 220;
-        p.height = 200;
+        p.placement = Placement::Exact;
+        p.position = {x, 40};
+        p.client96 = {214, 174};
         CreateHandle(p);
     }
     using Window::Item;

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness/pump.h"
@@ -60,11 +61,13 @@ TEST(Unique, OwnsRealGdiObjects) {
 
 enum ControlId { kName = 101, kOk, kCancel, kList };
 
+const FontSpec kBoldFont{"DejaVu Sans", 12, kBlack, kBold};
+
 // A 200 x 100 design: an edit box stretching with the width, two buttons kept at
-// the bottom right, a list growing in both directions.
+// the bottom right (OK in a font of its own), a list growing in both directions.
 constexpr ControlSpec kControls[] = {
     {kName, L"EDIT", L"", {8, 8, 184, 20}, Anchor::Left | Anchor::Top | Anchor::Right, WS_BORDER},
-    {kOk, L"BUTTON", L"OK", {60, 72, 60, 20}, Anchor::Right | Anchor::Bottom},
+    {kOk, L"BUTTON", L"OK", {60, 72, 60, 20}, Anchor::Right | Anchor::Bottom, 0, 0, &kBoldFont},
     {kCancel, L"BUTTON", L"Cancel", {132, 72, 60, 20}, Anchor::Right | Anchor::Bottom},
     {kList, L"LISTBOX", L"", {8, 32, 184, 36}, Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom},
 };
@@ -81,10 +84,9 @@ public:
         p.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         p.style = WS_POPUP;
         p.exStyle = exStyle;
-        p.x = 10;
-        p.y = 10;
-        p.width = 200;
-        p.height = 100;
+        p.placement = Placement::Exact;
+        p.position = {10, 10};
+        p.client96 = {200, 100};
         p.owner = owner;
         CreateHandle(p);
     }
@@ -219,7 +221,14 @@ TEST(ControlTable, FollowsResizeAndDpiChange) {
     wchar_t text[16] = {};
     GetWindowTextW(ok, text, 16);
     EXPECT_STREQ(text, L"OK");
-    EXPECT_NE(SendMessageW(ok, WM_GETFONT, 0, 0), 0) << "controls get the message font";
+    // A row's font, or the window's (here the message font), made for the resolution.
+    auto charHeight = [](HWND control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::pair{std::wstring(font.lfFaceName), static_cast<int>(-font.lfHeight)};
+    };
+    EXPECT_EQ(charHeight(ok), std::pair(std::wstring(L"DejaVu Sans"), 16));
+    EXPECT_NE(charHeight(w.Item(kCancel)).first, L"DejaVu Sans") << "the others the window's";
 
     RECT r = ChildRect(w.Handle(), ok);
     EXPECT_EQ(r.left, 60);
@@ -241,6 +250,7 @@ TEST(ControlTable, FollowsResizeAndDpiChange) {
     EXPECT_EQ(r.top, 108);
     EXPECT_EQ(r.right - r.left, 90);
     EXPECT_NE(SendMessageW(ok, WM_GETFONT, 0, 0), oldFont) << "a new font for the new resolution";
+    EXPECT_EQ(charHeight(ok), std::pair(std::wstring(L"DejaVu Sans"), 24));
 }
 
 // --- Modal runs ------------------------------------------------------------

@@ -2,7 +2,10 @@
 
 namespace quorvel::ui {
 
-void CheckBox::OnAttach() { checked_ = SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void CheckBox::OnAttach() {
+    ButtonControl::OnAttach();
+    checked_ = SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void CheckBox::SetChecked(bool checked) {
     if (checked == checked_) return;

@@ -4,11 +4,11 @@
 
 #include <functional>
 
-#include "ui/controls/control.h"
+#include "ui/controls/button.h"
 
 namespace quorvel::ui {
 
-class CheckBox : public Control {
+class CheckBox : public ButtonControl {
 public:
     bool Checked() const { return checked_; }
     // Sets the state; runs onClick only when it really changes.

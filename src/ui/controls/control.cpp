@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/wide.h"
 #include "ui/window.h"
 
 namespace quorvel::ui {
@@ -9,7 +10,26 @@ namespace {
 constexpr wchar_t kProperty[] = L"Quorvel.Control";
 }  // namespace
 
+std::string WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
 Control::~Control() { Detach(); }
+
+void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled == Enabled()) return;
+    EnableWindow(hwnd_, enabled);
+    OnEnabledChanged();
+}
+
+bool Control::KeepsKey(const MSG& msg) const {
+    const LRESULT code = SendMessageW(hwnd_, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
+}
 
 void Control::Attach(HWND control) {
     if (!control) throw std::invalid_argument("Control::Attach: no control");

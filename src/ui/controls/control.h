@@ -16,7 +16,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <string_view>
+
 namespace quorvel::ui {
+
+// A window's text in UTF-8: the one place the program reads a control's text.
+std::string WindowText(HWND window);
 
 class Control {
 public:
@@ -36,6 +42,21 @@ public:
     // The wrapper attached to a control; nullptr for a control without one.
     static Control* FromHandle(HWND control);
 
+    // The control's text (UTF-8): a caption, an edit box's content ...
+    std::string Text() const { return WindowText(hwnd_); }
+    void SetText(std::string_view text);
+    // The font the control draws with.
+    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)); }
+    bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+    void SetEnabled(bool enabled);
+    // Gives the control the keyboard focus.
+    void Focus() const { SetFocus(hwnd_); }
+
+    // Whether the control keeps Enter or Escape (vk) for itself rather than
+    // letting its window press the default or cancel button; the default asks
+    // the control (WM_GETDLGCODE).
+    virtual bool KeepsKey(const MSG& msg) const;
+
     // Reflected notifications, called by the parent Window; true when handled
     // (the parent's own handler is then skipped).
     virtual bool ReflectCommand(int /*code*/) { return false; }
@@ -49,6 +70,8 @@ protected:
     // Called after Attach / after ParentDpiChanged, Dpi() being the new resolution.
     virtual void OnAttach() {}
     virtual void OnDpiChanged(UINT /*oldDpi*/) {}
+    // After SetEnabled changed the state.
+    virtual void OnEnabledChanged() {}
 
 private:
     void Detach();

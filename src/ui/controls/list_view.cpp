@@ -1,5 +1,7 @@
 #include "ui/controls/list_view.h"
 
+#include <algorithm>
+
 #include "ui/controls.h"
 #include "core/wide.h"
 
@@ -95,13 +97,78 @@ void ListView::Select(int item) {
     SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
 }
 
-bool ListView::ReflectNotify(const NMHDR& header, LRESULT&) {
-    if (header.code != LVN_ITEMCHANGED) return false;
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
-        if (onSelectionChanged) onSelectionChanged();
+// The same count again only redraws: setting it anew costs Wine's list view
+// some 80 ms with a selection among 10,000 rows.
+void ListView::SetVirtualCount(int count) {
+    if (count != Count()) SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void ListView::SetRedraw(bool redraw) {
+    SendMessageW(Handle(), WM_SETREDRAW, redraw, 0);
+    if (redraw) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// Typing in a virtual list: the first row from `start` on (round to the top
+// when the search wraps) whose first cell begins with the typed text, or is
+// it, case aside; -1 for none.
+int ListView::FindRow(const LVFINDINFOW& find, int start) const {
+    if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz || !onCellText) return -1;
+    const std::wstring_view typed = find.psz;
+    const int count = Count();
+    for (int k = 0; k < count; ++k) {
+        int row = std::max(start, 0) + k;
+        if (row >= count) {
+            if (!(find.flags & LVFI_WRAP)) return -1;
+            row -= count;
+        }
+        const std::wstring cell = Wide(onCellText(row, 0));
+        const std::size_t compared = (find.flags & LVFI_PARTIAL) ? std::min(cell.size(), typed.size()) : cell.size();
+        if (compared == typed.size() &&
+            CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell.data(), static_cast<int>(compared), typed.data(),
+                           static_cast<int>(typed.size())) == CSTR_EQUAL) {
+            return row;
+        }
     }
-    return true;
+    return -1;
+}
+
+bool ListView::ReflectNotify(const NMHDR& header, LRESULT& result) {
+    switch (header.code) {
+        case LVN_ITEMCHANGED: {
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
+                if (onSelectionChanged) onSelectionChanged();
+            }
+            return true;
+        }
+        case LVN_GETDISPINFOW: {
+            auto& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+            if (!(item.mask & LVIF_TEXT) || !onCellText || item.cchTextMax <= 0) return true;
+            cell_ = Wide(onCellText(item.iItem, item.iSubItem));
+            // The list copies what it shows; a longer text is cut at its buffer.
+            const std::size_t n = std::min(cell_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+            cell_.copy(item.pszText, n);
+            item.pszText[n] = L'\0';
+            return true;
+        }
+        case NM_RETURN:
+            if (onActivate) onActivate(Selected());
+            return true;
+        case NM_DBLCLK:
+            if (onActivate) onActivate(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+            return true;
+        case LVN_ODFINDITEMW: {
+            const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+            result = FindRow(find.lvfi, find.iStart);
+            return true;
+        }
+        case LVN_KEYDOWN:
+            if (onKey) onKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace quorvel::ui

@@ -1,5 +1,8 @@
 // A report-style list view: columns in 96-dpi widths (re-scaled with the
-// window's DPI), rows with text and a value, one selection, full-row select.
+// window's DPI), one selection, full-row select. Rows are either items with
+// text and a value, or, in a virtual list (LVS_OWNERDATA), a count whose cells
+// are asked for only when shown: showing, refreshing and scrolling then cost
+// the same for ten rows or a hundred thousand.
 #pragma once
 
 #include <functional>
@@ -39,14 +42,29 @@ public:
     // runs onSelectionChanged like a click would.
     void Select(int item);
 
+    // A virtual list's rows: their number, and their cells redrawn (asked for again).
+    void SetVirtualCount(int count);
+    // Suspends drawing (false) while rows change, and draws again (true).
+    void SetRedraw(bool redraw);
+
     // The selected row changed (by the user or by Select).
     std::function<void()> onSelectionChanged;
+    // A virtual list's cell text (UTF-8).
+    std::function<std::string(int row, int column)> onCellText;
+    // Enter, or a double-click (row -1: on no row).
+    std::function<void(int row)> onActivate;
+    // A key went down in the list (VK_ code); true when it was taken.
+    std::function<bool(WORD key)> onKey;
 
     bool ReflectNotify(const NMHDR& header, LRESULT& result) override;
 
 protected:
     void OnAttach() override;
     void OnDpiChanged(UINT oldDpi) override;
+
+private:
+    int FindRow(const LVFINDINFOW& find, int start) const;
+    std::wstring cell_;  // the last cell handed to the list, alive until it asks again
 };
 
 }  // namespace quorvel::ui

@@ -18,6 +18,14 @@ std::optional<DateTime> MonthCalendar::Date() const {
     return FromSystemTime(st);
 }
 
+void MonthCalendar::SetMonthDelta(int months) { SendMessageW(Handle(), MCM_SETMONTHDELTA, static_cast<WPARAM>(months), 0); }
+
+SIZE MonthCalendar::MinimumSize() const {
+    RECT needed{};
+    SendMessageW(Handle(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&needed));
+    return {needed.right - needed.left, needed.bottom - needed.top};
+}
+
 bool MonthCalendar::ReflectNotify(const NMHDR& header, LRESULT&) {
     if (header.code != MCN_SELCHANGE) return false;
     if (onChange) onChange();

@@ -15,6 +15,10 @@ public:
     bool SetDate(DateTime value);
     // The selected day at 00:00.
     std::optional<DateTime> Date() const;
+    // The scroll buttons move this many months.
+    void SetMonthDelta(int months);
+    // The smallest size that shows a whole month in the control's font.
+    SIZE MinimumSize() const;
 
     // The selection changed (MCN_SELCHANGE), by the user or by scrolling months.
     std::function<void()> onChange;

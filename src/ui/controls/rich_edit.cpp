@@ -15,7 +15,47 @@ bool LoadRichEdit() {
     return static_cast<bool>(msftedit);
 }
 
-void RichEdit::SetText(std::string_view text) { SetWindowTextW(Handle(), Wide(text).c_str()); }
+void RichEdit::UsePlainText() {
+    SendMessageW(Handle(), EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+}
+
+void RichEdit::SetText(std::string_view text) {
+    Control::SetText(text);
+    SendMessageW(Handle(), EM_SETMODIFY, FALSE, 0);
+}
+
+void RichEdit::SetWrapping(bool wrap) { SendMessageW(Handle(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1); }
+
+bool RichEdit::Modified() const { return SendMessageW(Handle(), EM_GETMODIFY, 0, 0) != 0; }
+
+void RichEdit::SetBackgroundColour(COLORREF colour) {
+    SendMessageW(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour));
+}
+
+void RichEdit::SetSideMargins(int pixels) {
+    SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(pixels, pixels));
+}
+
+void RichEdit::OnAttach() { SetWindowSubclass(Handle(), &AnswerAsEditBox, 0, 0); }
+
+// In a window's keyboard handling the box behaves as an edit box does: Tab,
+// Escape and mnemonics belong to the window, Enter too unless ES_WANTRETURN
+// keeps it for a new line. (A rich-text box would take them all.)
+LRESULT CALLBACK RichEdit::AnswerAsEditBox(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR) {
+    if (msg == WM_GETDLGCODE) {
+        LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN && (style & ES_MULTILINE) &&
+            (style & ES_WANTRETURN)) {
+            code |= DLGC_WANTMESSAGE;
+        }
+        return code;
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &AnswerAsEditBox, id);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
 
 bool RichEdit::SetRtf(std::string_view rtf) {
     struct Reader {
@@ -34,14 +74,6 @@ bool RichEdit::SetRtf(std::string_view rtf) {
     stream.pfnCallback = &Reader::Read;
     SendMessageW(Handle(), EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     return stream.dwError == 0;
-}
-
-std::string RichEdit::Text() const {
-    const int length = GetWindowTextLengthW(Handle());
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(Handle(), text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(got));
-    return Narrow(text);
 }
 
 }  // namespace quorvel::ui

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/controls.h"
+
 namespace quorvel::ui {
 
 ImageList CreateImageList(int width, int height) {
@@ -12,7 +14,24 @@ void ToolBar::OnAttach() { SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TB
 
 void ToolBar::SetImageList(ImageList images) {
     SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+    SendMessageW(Handle(), TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
     images_ = std::move(images);  // the old list goes only once the toolbar has let go of it
+}
+
+void ToolBar::SetButtonSize96(SIZE size96) {
+    buttonSize96_ = size96;
+    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(ScaleForDpi(size96.cx, Dpi()), ScaleForDpi(size96.cy, Dpi())));
+    SendMessageW(Handle(), TB_AUTOSIZE, 0, 0);
+}
+
+// The font is new (the window's layout gave it); the buttons are measured again.
+void ToolBar::OnDpiChanged(UINT) {
+    if (buttonSize96_.cx > 0) SetButtonSize96(buttonSize96_);
+}
+
+void ToolBar::RemoveButtons() {
+    while (ButtonCount() > 0) SendMessageW(Handle(), TB_DELETEBUTTON, 0, 0);
 }
 
 void ToolBar::AddButton(Action& action, BYTE style) {

@@ -19,24 +19,30 @@ ImageList CreateImageList(int width, int height);
 
 class ToolBar : public Control {
 public:
-    // Gives the toolbar its images; the toolbar keeps the list alive.
+    // Gives the toolbar its images, shown also as its hot images; the toolbar
+    // keeps the list alive.
     void SetImageList(ImageList images);
     HIMAGELIST Images() const { return images_.Get(); }
+    // Buttons of this 96-dpi size at every DPI.
+    void SetButtonSize96(SIZE size96);
 
     // A button for the action (command Action::Id(), its caption, image and
     // state), kept up to date by the action. style: BTNS_BUTTON, BTNS_CHECK ...
     void AddButton(Action& action, BYTE style = BTNS_BUTTON);
     void AddSeparator();
     int ButtonCount() const;
+    void RemoveButtons();
 
     // The toolbar sizes itself to its parent's width.
     void ParentResized() override;
 
 protected:
     void OnAttach() override;
+    void OnDpiChanged(UINT oldDpi) override;
 
 private:
     ImageList images_;
+    SIZE buttonSize96_{};
 };
 
 }  // namespace quorvel::ui

@@ -1,5 +1,7 @@
 #include "ui/controls/track_bar.h"
 
+#include "ui/controls.h"
+
 #include <algorithm>
 
 namespace quorvel::ui {
@@ -21,6 +23,19 @@ void TrackBar::SetPosition(int value) {
     if (value == position_) return;
     SendMessageW(Handle(), TBM_SETPOS, TRUE, value);
     Changed();
+}
+
+void TrackBar::SetPageSize(int size) { SendMessageW(Handle(), TBM_SETPAGESIZE, 0, size); }
+
+void TrackBar::SetTickFrequency(int every) { SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(every), 0); }
+
+void TrackBar::SetThumbLength96(int length96) {
+    thumbLength96_ = length96;
+    SendMessageW(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(ScaleForDpi(length96, Dpi())), 0);
+}
+
+void TrackBar::OnDpiChanged(UINT) {
+    if (thumbLength96_ > 0) SetThumbLength96(thumbLength96_);
 }
 
 // Every notification (line, page, thumb track, end track ...) may or may not

@@ -19,6 +19,12 @@ public:
     // the position really changes.
     void SetPosition(int value);
 
+    // Keys Page Up/Down move the thumb this far; a tick mark every `every` steps.
+    void SetPageSize(int size);
+    void SetTickFrequency(int every);
+    // The thumb's length in 96-dpi pixels (TBS_FIXEDLENGTH), kept at every DPI.
+    void SetThumbLength96(int length96);
+
     // The new position, after every real change.
     std::function<void(int position)> onChange;
 
@@ -26,10 +32,12 @@ public:
 
 protected:
     void OnAttach() override;
+    void OnDpiChanged(UINT oldDpi) override;
 
 private:
     void Changed();
     int position_ = 0;
+    int thumbLength96_ = 0;
 };
 
 }  // namespace quorvel::ui

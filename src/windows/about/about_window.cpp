@@ -10,10 +10,9 @@
 #include "core/release.h"
 #include "core/wide.h"
 #include "platform/shell_link.h"
+#include "ui/dc.h"
 #include "ui/display.h"
-#include "ui/font.h"
 #include "windows/about/notice_text.h"
-#include "windows/window_font.h"
 
 namespace quorvel {
 namespace {
@@ -33,21 +32,17 @@ constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;  // no SS_NOTIFY: the 
 // than its designed 97 pixels, from just after the product line to the
 // window's edge, so that a longer address set at build time (or a wider italic
 // font) still shows; the pointer counts on its text only.
+using About = AboutWindow;
 constexpr ui::ControlSpec kControls[] = {
-    {kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
+    {About::kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
      ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE},
-    {kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
+    {About::kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
-    {kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
-    {kMailLink, L"STATIC", L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
-    {kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel},
+    {About::kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
+    {About::kMailLink, L"STATIC", L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel, 0, &kLinkFont},
+    {About::kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel, 0,
+     &kLinkFont},
 };
-
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 }  // namespace
 
@@ -55,50 +50,40 @@ AboutWindow::~AboutWindow() { Destroy(); }
 
 void AboutWindow::Create() {
     ui::LoadRichEdit();
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"About";
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.x = 0;
-    params.y = 0;
-    params.client96 = kClient;
-    CreateHandle(params);
+    CreateHandle({.className = kClassName, .title = L"About", .style = kStyle, .exStyle = kExStyle,
+                  .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
     ShowWindow(Handle(), SW_SHOW);
 }
 
 void AboutWindow::OnCreate() {
-    ui::CentreOnMonitor(Handle());
     SetMinimumSize(kMinimumOuter);
     CreateControls(kControls, kClient);
-    links_[0] = Link{kMailLink, kLinkFont, {}};
-    links_[1] = Link{kWebLink, kLinkFont, {}};
-    SetWindowTextW(Item(kProductLabel), Wide(kProductLine).c_str());
-    SetWindowTextW(Item(kMailLink), Wide(std::string("<") + kMailAddress + ">").c_str());
+    productLabel_.Attach(Item(kProductLabel));
+    productLabel_.SetText(kProductLine);
+    for (Link& link : links_) link.font = kLinkFont;
+    links_[0].id = kMailLink;
+    links_[1].id = kWebLink;
+    for (Link& link : links_) link.label.Attach(Item(link.id));
+    links_[0].label.SetText(std::string("<") + kMailAddress + ">");
+    doneButton_.Attach(Item(kDoneButton));
+    doneButton_.onClick = [this] { OnDoneButton(); };
 
     notice_.Attach(Item(kNoticeBox));
-    ApplyFonts();
-    SendMessageW(notice_.Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+    SetNoticeMargins();
+    notice_.SetBackgroundColour(GetSysColor(COLOR_BTNFACE));
     notice_.SetText(NoticeText());
     SetDefaultButton(kDoneButton);
 }
 
-void AboutWindow::ApplyFonts() {
-    font_ = SetControlsFont(Handle(), kFont, Dpi());
-    for (Link& link : links_) ApplyLinkFont(link);
-    const int border = Scale(2);
-    SendMessageW(notice_.Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(border, border));
+void AboutWindow::SetNoticeMargins() {
+    notice_.SetSideMargins(Scale(2));
 }
 
-void AboutWindow::OnDpiChanged(UINT) { ApplyFonts(); }
+void AboutWindow::OnDpiChanged(UINT) { SetNoticeMargins(); }
 
-void AboutWindow::ApplyLinkFont(Link& link) {
-    link.gdiFont = ui::CreateFontFor(link.font, Dpi(), ui::GlyphEdges::Smooth);
-    const HWND label = Item(link.id);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(link.gdiFont.Get()), FALSE);
-    InvalidateRect(label, nullptr, TRUE);
-}
+// The link's font as it is now (bold while the pointer is on it); its colour
+// is painted by OnControlColour.
+void AboutWindow::ShowLinkFont(Link& link) { SetControlFont(link.id, link.font); }
 
 AboutWindow::Link& AboutWindow::LinkFor(AboutControl id) { return id == kMailLink ? links_[0] : links_[1]; }
 
@@ -110,14 +95,14 @@ void AboutWindow::OnLinkEnter(AboutControl id) {
     Link& link = LinkFor(id);
     link.font.colour = kHighlightColour;
     link.font.style = static_cast<std::uint8_t>(link.font.style | kBold);
-    ApplyLinkFont(link);
+    ShowLinkFont(link);
 }
 
 void AboutWindow::OnLinkLeave(AboutControl id) {
     Link& link = LinkFor(id);
     link.font.colour = kWindowTextColour;
     link.font.style = static_cast<std::uint8_t>(link.font.style & ~kBold);
-    ApplyLinkFont(link);
+    ShowLinkFont(link);
 }
 
 void AboutWindow::OnLinkClick(AboutControl id) {
@@ -127,20 +112,18 @@ void AboutWindow::OnLinkClick(AboutControl id) {
 
 void AboutWindow::OnDoneButton() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
-AboutControl AboutWindow::LinkAt(POINT client) const {
+AboutWindow::AboutControl AboutWindow::LinkAt(POINT client) const {
     for (const Link& link : links_) {
-        const HWND label = Item(link.id);
+        const HWND label = link.label.Handle();
         RECT r{};
         GetWindowRect(label, &r);
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
         // Only the text counts, as it would for a label sized to it.
-        const HDC dc = GetDC(label);
-        const HGDIOBJ old = SelectObject(dc, link.gdiFont.Get());
-        const std::wstring text = WindowText(label);
+        const HDC dc = ui::MeasuringDc();
+        const ui::SelectGuard font(dc, link.label.Font());
+        const std::wstring text = Wide(link.label.Text());
         SIZE extent{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc, old);
-        ReleaseDC(label, dc);
         r.right = std::min(r.right, r.left + extent.cx);
         if (PtInRect(&r, client)) return link.id;
     }
@@ -177,13 +160,6 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (released && released == std::exchange(pressed_, AboutControl(0))) OnLinkClick(released);
             return 0;
         }
-        case WM_NCDESTROY: {
-            // The controls are gone: so are the fonts they were drawn with.
-            const LRESULT result = Window::HandleMessage(msg, wParam, lParam);
-            font_ = ui::Font();
-            for (Link& link : links_) link.gdiFont = ui::Font();
-            return result;
-        }
         default:
             return Window::HandleMessage(msg, wParam, lParam);
     }
@@ -191,13 +167,9 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void AboutWindow::OnDestroy() { hot_ = pressed_ = AboutControl(0); }
 
-void AboutWindow::OnCommand(int id, int code, HWND) {
-    if (id == kDoneButton && code == BN_CLICKED) OnDoneButton();
-}
-
 HBRUSH AboutWindow::OnControlColour(HWND control, HDC dc) {
     for (const Link& link : links_) {
-        if (control == Item(link.id)) {
+        if (control == link.label.Handle()) {
             SetTextColor(dc, ui::ToColourRef(link.font.colour));
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
             return GetSysColorBrush(COLOR_BTNFACE);

@@ -8,21 +8,23 @@
 #include <vector>
 
 #include "core/font.h"
+#include "ui/controls/button.h"
 #include "ui/controls/rich_edit.h"
 #include "ui/window.h"
 
 namespace quorvel {
 
-enum AboutControl : int {
-    kNoticeBox = 2001,
-    kDoneButton,
-    kProductLabel,
-    kMailLink,
-    kWebLink,
-};
-
 class AboutWindow : public ui::Window {
 public:
+    enum ControlId : int {
+        kNoticeBox = 2001,
+        kDoneButton,
+        kProductLabel,
+        kMailLink,
+        kWebLink,
+    };
+    using AboutControl = ControlId;
+
     ~AboutWindow() override;
 
     // Creates the window centred on the screen and shows it without waiting.
@@ -44,25 +46,25 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCreate() override;
     void OnDestroy() override;
-    void OnCommand(int id, int code, HWND control) override;
     HBRUSH OnControlColour(HWND control, HDC dc) override;
     void OnDpiChanged(UINT dpi) override;
 
 private:
     struct Link {
-        AboutControl id;
+        AboutControl id{};
         FontSpec font;
-        ui::Font gdiFont;
+        ui::Control label;
     };
     Link& LinkFor(AboutControl id);
     // The link label whose text lies under a client point; 0 for none.
     AboutControl LinkAt(POINT client) const;
-    void ApplyLinkFont(Link& link);
-    void ApplyFonts();
+    void ShowLinkFont(Link& link);
+    void SetNoticeMargins();
     void PointerAt(POINT client);
 
     ui::RichEdit notice_;
-    ui::Font font_;
+    ui::Button doneButton_;
+    ui::Control productLabel_;
     Link links_[2];
     AboutControl hot_ = AboutControl(0);      // the link under the pointer
     AboutControl pressed_ = AboutControl(0);  // the link the left button went down on

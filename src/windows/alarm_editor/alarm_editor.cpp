@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <vector>
@@ -10,9 +11,9 @@
 #include "resource_ids.h"
 #include "core/clock.h"
 #include "core/system_time.h"
+#include "core/text.h"
 #include "core/wide.h"
 #include "ui/common_dialogs.h"
-#include "ui/display.h"
 #include "ui/feedback.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
@@ -33,6 +34,15 @@ constexpr DWORD kTab = WS_TABSTOP;
 // space beside them, so their text is not cut off by fonts wider than MS Sans
 // Serif; the time picker is wide enough for "12:44:44 PM" beside its spin
 // buttons, and the date picker gives it the room.
+const FontSpec kWindowFont{"MS Sans Serif", 8, kBlack, 0};     // 11 pixels high at 96 dpi
+const FontSpec kBrowseFont{"MS Sans Serif", 10, kBlack, kBold};  // 13 pixels
+
+// In tab order: the repeat list comes after Cancel; labels and the preview
+// button take no focus. The check boxes and "Date/time:" reach into the free
+// space beside them, so their text is not cut off by fonts wider than MS Sans
+// Serif; the time picker is wide enough for "12:44:44 PM" beside its spin
+// buttons, and the date picker gives it the room. The reminder text is a
+// rich-text box: it shows a long paragraph at once where an edit box would not.
 constexpr ui::ControlSpec kControls[] = {
     {Editor::kNameBox, WC_EDITW, L"", {64, 12, 243, 21}, kAcross, kTab | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
     {Editor::kDatePicker, DATETIMEPICK_CLASSW, L"", {68, 40, 136, 25}, kAcross, kTab | DTS_LONGDATEFORMAT},
@@ -40,10 +50,12 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kSoundCheck, WC_BUTTONW, L"Play sound:", {3, 76, 84, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
     {Editor::kSoundBox, WC_EDITW, L"", {89, 74, 171, 21}, kAcross, kTab | ES_AUTOHSCROLL | WS_DISABLED,
      WS_EX_CLIENTEDGE},
-    {Editor::kBrowseButton, WC_BUTTONW, L"...", {261, 74, 25, 23}, kRightTop, kTab | BS_PUSHBUTTON | WS_DISABLED},
+    {Editor::kBrowseButton, WC_BUTTONW, L"...", {261, 74, 25, 23}, kRightTop, kTab | BS_PUSHBUTTON | WS_DISABLED, 0,
+     &kBrowseFont},
     {Editor::kEnabledCheck, WC_BUTTONW, L"Enabled:", {8, 109, 68, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
     {Editor::kReminderCheck, WC_BUTTONW, L"Display reminder", {8, 132, 118, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX},
-    {Editor::kReminderBox, WC_EDITW, L"", {6, 160, 299, 95}, Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
+    {Editor::kReminderBox, ui::kRichEditClass, L"", {6, 160, 299, 95},
+     Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
      kTab | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_DISABLED, WS_EX_CLIENTEDGE},
     {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 265, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
     {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 264, 75, 24}, Anchor::Right | Anchor::Bottom,
@@ -56,14 +68,12 @@ constexpr ui::ControlSpec kControls[] = {
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
 };
 
-constexpr SIZE kClientSize{314, 294};
-// The window opens wider than the table's design, and the anchors stretch the
+// The controls' design. The window opens wider, and the anchors stretch the
 // name box and the date picker into the extra width: a long date ("Wednesday,
 // September 30, 2026") needs about 220 pixels.
-constexpr SIZE kOuterSize{406, 321};
+constexpr SIZE kDesignSize{314, 294};
+constexpr SIZE kClientSize{398, 294};
 constexpr SIZE kMinimumSize{250, 250};
-constexpr int kFontHeight = 11;
-constexpr int kBrowseFontHeight = 13;
 constexpr int kImageSize = 16;
 constexpr UINT kFocusNameBox = WM_APP + 1;
 
@@ -88,15 +98,6 @@ std::string ExpandEnvironment(const std::string& text) {
     return Narrow(expanded.c_str());
 }
 
-ui::Font SansSerif(int height, LONG weight) {
-    LOGFONTW font{};
-    font.lfHeight = -height;
-    font.lfWeight = weight;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-    return ui::Font(CreateFontIndirectW(&font));
-}
-
 ui::Icon LoadImageIcon(int id, int size) {
     return ui::Icon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
@@ -105,89 +106,71 @@ ui::Icon LoadImageIcon(int id, int size) {
 }  // namespace
 
 AlarmEditor::AlarmEditor() {
-    player_.OnNotify = [this](MediaPlayer&) { OnPlayerNotify(); };
+    player_.onNotify = [this](MediaPlayer&) { OnPlayerNotify(); };
 }
 
 AlarmEditor::~AlarmEditor() { Destroy(); }
 
 void AlarmEditor::Create(HWND owner) {
-    CreateParams params;
-    params.className = L"QuorvelAlarmEditor";
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Alarm / reminder details";
-    params.style = WS_OVERLAPPEDWINDOW;
-    params.exStyle = WS_EX_CONTROLPARENT;
-    params.width = kOuterSize.cx;
-    params.height = kOuterSize.cy;
-    params.owner = owner;
-    CreateHandle(params);
+    ui::LoadRichEdit();
+    CreateHandle({.className = L"QuorvelAlarmEditor", .title = L"Alarm / reminder details",
+                  .exStyle = WS_EX_CONTROLPARENT, .client96 = kClientSize, .placement = Placement::Centred,
+                  .placeNear = owner, .font = &kWindowFont, .owner = owner});
 }
 
 void AlarmEditor::OnCreate() {
-    // The designed outer size at this window's resolution, in the centre of its screen.
-    SetWindowPos(Handle(), nullptr, 0, 0, Scale(kOuterSize.cx), Scale(kOuterSize.cy),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ui::CentreOnMonitor(Handle());
-    CreateControls(kControls, kClientSize);
+    CreateControls(kControls, kDesignSize);
     SetMinimumSize(kMinimumSize);
     SetDefaultButton(kOkButton);
     SetCancelButton(kCancelButton);
+    AttachControls();
+    for (int kind = 0; kind < kRepeatKindCount; ++kind) repeatList_.AddItem(RepeatKindCaption(static_cast<RepeatKind>(kind)));
+    LoadPlayImages();
+}
 
+void AlarmEditor::AttachControls() {
+    nameBox_.Attach(Item(kNameBox));
     datePicker_.Attach(Item(kDatePicker));
     timePicker_.Attach(Item(kTimePicker));
     soundCheck_.Attach(Item(kSoundCheck));
     soundCheck_.onClick = [this] { OnSoundCheckClick(); };
+    soundBox_.Attach(Item(kSoundBox));
+    soundBox_.onExit = [this] { OnSoundBoxExit(); };
+    browseButton_.Attach(Item(kBrowseButton));
+    browseButton_.onClick = [this] { OnBrowseButton(); };
     enabledCheck_.Attach(Item(kEnabledCheck));
     reminderCheck_.Attach(Item(kReminderCheck));
     reminderCheck_.onClick = [this] { OnReminderCheckClick(); };
-    for (int kind = 0; kind < kRepeatKindCount; ++kind) {
-        const std::wstring caption = Wide(RepeatKindCaption(static_cast<RepeatKind>(kind)));
-        SendMessageW(Item(kRepeatList), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
-    }
     // Long reminder lines wrap and no scroll bars show (the style has no WS_HSCROLL).
-    ApplyImagesAndFonts();
+    reminderBox_.Attach(Item(kReminderBox));
+    reminderBox_.UsePlainText();
+    okButton_.Attach(Item(kOkButton));
+    okButton_.onClick = [this] { OnOkButton(); };
+    cancelButton_.Attach(Item(kCancelButton));
+    cancelButton_.onClick = [this] { EndModal(IDCANCEL); };
+    repeatList_.Attach(Item(kRepeatList));
+    playButton_.Attach(Item(kPlayButton));
+    playButton_.SetTakesFocus(false);
+    playButton_.onClick = [this] { OnPlayButton(); };
 }
 
-void AlarmEditor::OnDpiChanged(UINT) { ApplyImagesAndFonts(); }
+void AlarmEditor::OnDpiChanged(UINT) { LoadPlayImages(); }
 
-// The window's font, the bold browse caption and the preview pictures at the
-// window's resolution (the toolkit gives every control the message font on a
-// DPI change).
-void AlarmEditor::ApplyImagesAndFonts() {
-    font_ = SansSerif(Scale(kFontHeight), FW_NORMAL);
-    for (const ui::ControlSpec& control : kControls) {
-        SendMessageW(Item(control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
-    }
-    browseFont_ = SansSerif(Scale(kBrowseFontHeight), FW_BOLD);
-    SendMessageW(Item(kBrowseButton), WM_SETFONT, reinterpret_cast<WPARAM>(browseFont_.Get()), TRUE);
+// The preview button's pictures at the window's resolution.
+void AlarmEditor::LoadPlayImages() {
+    // The button lets go of the old picture before it is destroyed.
+    playButton_.SetIcon(nullptr);
     speaker_ = LoadImageIcon(IDI_SPEAKER_IMAGE, Scale(kImageSize));
     speakerDisabled_ = LoadImageIcon(IDI_SPEAKER_DISABLED_IMAGE, Scale(kImageSize));
     ShowPlayImage();
 }
 
 void AlarmEditor::ShowPlayImage() {
-    const HWND button = Item(kPlayButton);
-    const HICON icon = IsWindowEnabled(button) ? speaker_.Get() : speakerDisabled_.Get();
-    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-}
-
-std::string AlarmEditor::Text(int id) const {
-    const HWND control = Item(id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
-    return Narrow(text.c_str());
-}
-
-void AlarmEditor::SetText(int id, const std::string& text) { SetWindowTextW(Item(id), Wide(text).c_str()); }
-
-bool AlarmEditor::PlayDown() const { return SendMessageW(Item(kPlayButton), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void AlarmEditor::SetPlayDown(bool down) {
-    SendMessageW(Item(kPlayButton), BM_SETCHECK, down ? BST_CHECKED : BST_UNCHECKED, 0);
+    playButton_.SetIcon(playButton_.Enabled() ? speaker_.Get() : speakerDisabled_.Get());
 }
 
 void AlarmEditor::EnablePlay(bool enabled) {
-    EnableWindow(Item(kPlayButton), enabled);
+    playButton_.SetEnabled(enabled);
     ShowPlayImage();
 }
 
@@ -198,17 +181,17 @@ bool AlarmEditor::EditAlarm(AlarmFields& draft) {
     try {
         result = ui::RunModal(*this, GetWindow(Handle(), GW_OWNER));
     } catch (...) {
-        FormClose();
+        ReleasePlayer();
         draft_ = nullptr;
         throw;
     }
-    FormClose();
+    ReleasePlayer();
     draft_ = nullptr;
     return result == IDOK;
 }
 
 void AlarmEditor::FillFromAlarm(const AlarmFields& alarm) {
-    SetText(kNameBox, alarm.name);
+    nameBox_.SetText(alarm.name);
     // The date picker holds the whole days; the time picker the time of day
     // (on that date: a picker cannot hold day 0). A moment they cannot show
     // (before 1601, damaged) shows as now; OK keeps it unless one is changed.
@@ -218,31 +201,35 @@ void AlarmEditor::FillFromAlarm(const AlarmFields& alarm) {
     shownMoment_ = Picked();
 
     soundCheck_.SetChecked(!alarm.sound.empty());
-    SetText(kSoundBox, alarm.sound);
+    soundBox_.SetText(alarm.sound);
     OnSoundCheckClick();
     enabledCheck_.SetChecked(alarm.enabled);
     reminderCheck_.SetChecked(!alarm.reminder.empty());
     OnReminderCheckClick();
-    SetText(kReminderBox, alarm.reminder);
+    // The box gives back its line breaks as CR LF: an unchanged text is kept as the alarm held it.
+    shownReminder_ = alarm.reminder;
+    // A paragraph too long to wrap at once scrolls sideways instead.
+    reminderBox_.SetWrapping(LongestParagraph(alarm.reminder) <= ui::kLongestWrappedParagraph);
+    reminderBox_.SetText(alarm.reminder);
     // A kind beyond the list (damaged data) shows as "No repeat"; only OK writes it.
     const auto kind = static_cast<int>(alarm.repeat);
-    SendMessageW(Item(kRepeatList), CB_SETCURSEL, kind < kRepeatKindCount ? kind : 0, 0);
+    repeatList_.Select(kind < kRepeatKindCount ? kind : 0);
 }
 
 void AlarmEditor::OnSoundCheckClick() {
     const bool enabled = soundCheck_.Checked();
-    EnableWindow(Item(kSoundBox), enabled);
-    EnableWindow(Item(kBrowseButton), enabled);
+    soundBox_.SetEnabled(enabled);
+    browseButton_.SetEnabled(enabled);
     // The preview follows the text alone, checked or not.
-    EnablePlay(!Text(kSoundBox).empty());
+    EnablePlay(!soundBox_.Text().empty());
 }
 
-void AlarmEditor::OnSoundBoxExit() { EnablePlay(!Text(kSoundBox).empty()); }
+void AlarmEditor::OnSoundBoxExit() { EnablePlay(!soundBox_.Text().empty()); }
 
 void AlarmEditor::OnReminderCheckClick() {
     const bool checked = reminderCheck_.Checked();
-    EnableWindow(Item(kReminderBox), checked);
-    if (checked && IsWindowVisible(Handle())) SetFocus(Item(kReminderBox));
+    reminderBox_.SetEnabled(checked);
+    if (checked && IsWindowVisible(Handle())) reminderBox_.Focus();
 }
 
 void AlarmEditor::OnBrowseButton() {
@@ -251,7 +238,7 @@ void AlarmEditor::OnBrowseButton() {
     request.filters = SoundFilters();
     request.filterIndex = 1;
     request.options = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    const std::string current = Text(kSoundBox);
+    const std::string current = soundBox_.Text();
     if (!current.empty()) {
         dialogFileName_ = current;
     } else {
@@ -260,82 +247,60 @@ void AlarmEditor::OnBrowseButton() {
     request.fileName = dialogFileName_;
     if (const auto chosen = ui::ChooseFileToOpen(request)) {
         dialogFileName_ = *chosen;
-        SetText(kSoundBox, *chosen);
+        soundBox_.SetText(*chosen);
     }
-    EnablePlay(!Text(kSoundBox).empty());
+    EnablePlay(!soundBox_.Text().empty());
 }
 
 void AlarmEditor::OnPlayButton() {
-    if (!PlayDown()) {
+    if (!playButton_.Checked()) {
         // The device stays open until the next preview or the end of the dialog.
         if (player_.Mode() == PlayerMode::Playing) player_.Stop();
         return;
     }
     try {
-        player_.FileName = Text(kSoundBox);
+        player_.fileName = soundBox_.Text();
         ui::BusyCursor busy;
         player_.Open();
         player_.SetNotify(true);
         player_.Play();
     } catch (const std::exception& e) {
         ui::ShowMessageBox(Handle(), e.what(), "ERROR playing sound", MB_OK | MB_ICONERROR);
-        SetPlayDown(false);
+        playButton_.SetChecked(false);
     }
 }
 
 // The preview ended or was stopped: the next command asks for no report.
 void AlarmEditor::OnPlayerNotify() {
     player_.SetNotify(false);
-    SetPlayDown(false);
+    playButton_.SetChecked(false);
 }
 
 void AlarmEditor::OnOkButton() {
     AlarmFields& alarm = *draft_;
-    alarm.name = Text(kNameBox);
+    alarm.name = nameBox_.Text();
     alarm.dateTime = EditedMoment(alarm.dateTime, shownMoment_, Picked());
-    alarm.sound = soundCheck_.Checked() ? Text(kSoundBox) : std::string();
+    alarm.sound = soundCheck_.Checked() ? soundBox_.Text() : std::string();
     alarm.enabled = enabledCheck_.Checked();
-    alarm.reminder = reminderCheck_.Checked() ? Text(kReminderBox) : std::string();
-    const LRESULT kind = SendMessageW(Item(kRepeatList), CB_GETCURSEL, 0, 0);
-    alarm.repeat = static_cast<RepeatKind>(kind >= 0 ? kind : 0);
+    const std::string reminder = reminderBox_.Modified() ? reminderBox_.Text() : shownReminder_;
+    alarm.reminder = reminderCheck_.Checked() ? reminder : std::string();
+    alarm.repeat = static_cast<RepeatKind>(std::max(repeatList_.Selected(), 0));
     EndModal(IDOK);
 }
 
 PickedMoment AlarmEditor::Picked() const { return {datePicker_.Value(), timePicker_.Value()}; }
 
-void AlarmEditor::FormClose() {
+void AlarmEditor::ReleasePlayer() {
     if (player_.Mode() == PlayerMode::Playing) player_.Stop();
     player_.Close();
-}
-
-void AlarmEditor::OnCommand(int id, int code, HWND) {
-    switch (id) {
-        case kOkButton:
-            if (code == BN_CLICKED) OnOkButton();
-            break;
-        case kCancelButton:
-            if (code == BN_CLICKED) EndModal(IDCANCEL);
-            break;
-        case kBrowseButton:
-            if (code == BN_CLICKED) OnBrowseButton();
-            break;
-        case kPlayButton:
-            if (code == BN_CLICKED) OnPlayButton();
-            break;
-        case kSoundBox:
-            if (code == EN_KILLFOCUS) OnSoundBoxExit();
-            break;
-        default:
-            break;
-    }
 }
 
 LRESULT AlarmEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SHOWWINDOW && wParam) PostMessageW(Handle(), kFocusNameBox, 0, 0);
     if (msg == kFocusNameBox) {
         // Each edit starts on the name, whichever control had the focus last time.
-        SetFocus(Item(kNameBox));
-        SendMessageW(Item(kNameBox), EM_SETSEL, 0, -1);
+        nameBox_.Focus();
+        nameBox_.SelectAll();
         return 0;
     }
     return Window::HandleMessage(msg, wParam, lParam);

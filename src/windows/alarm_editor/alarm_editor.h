@@ -10,8 +10,12 @@
 #include "alarms/alarm.h"
 #include "alarms/edited_moment.h"
 #include "sound/media_player.h"
+#include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
+#include "ui/controls/combo_box.h"
 #include "ui/controls/date_time_picker.h"
+#include "ui/controls/edit_box.h"
+#include "ui/controls/rich_edit.h"
 #include "ui/handle.h"
 #include "ui/window.h"
 #include "windows/alarm_editor/alarm_editing.h"
@@ -60,36 +64,41 @@ public:
     void OnPlayButton();
     void OnPlayerNotify();
     void OnOkButton();
-    void FormClose();
+    // Stops a preview that plays and releases the player's device: whenever
+    // the dialog ends.
+    void ReleasePlayer();
 
 protected:
     void OnCreate() override;
-    void OnCommand(int id, int code, HWND control) override;
     void OnDpiChanged(UINT dpi) override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void AttachControls();
     void FillFromAlarm(const AlarmFields& alarm);
-    std::string Text(int id) const;
-    void SetText(int id, const std::string& text);
-    bool PlayDown() const;
-    void SetPlayDown(bool down);
     void EnablePlay(bool enabled);
-    void ApplyImagesAndFonts();
+    void LoadPlayImages();
     void ShowPlayImage();
     PickedMoment Picked() const;
 
     AlarmFields* draft_ = nullptr;
     PickedMoment shownMoment_;  // what the date and time pickers showed when the editor opened
+    std::string shownReminder_;  // the reminder text as the alarm held it when the editor opened
     MediaPlayer player_;
+    ui::EditBox nameBox_;
     ui::DateTimePicker datePicker_;
     ui::DateTimePicker timePicker_;
     ui::CheckBox soundCheck_;
+    ui::EditBox soundBox_;
+    ui::Button browseButton_;
     ui::CheckBox enabledCheck_;
     ui::CheckBox reminderCheck_;
+    ui::RichEdit reminderBox_;
+    ui::Button okButton_;
+    ui::Button cancelButton_;
+    ui::ComboBox repeatList_;
+    ui::CheckBox playButton_;  // push-like, taking no focus
     std::string dialogFileName_;  // the file dialog's file name, kept through the run
-    ui::Font font_;
-    ui::Font browseFont_;
     ui::Icon speaker_;
     ui::Icon speakerDisabled_;
 };

@@ -9,7 +9,9 @@
 
 #include "resource_ids.h"
 #include "core/clock.h"
+#include "core/scope_exit.h"
 #include "core/wide.h"
+#include "platform/sort_key.h"
 #include "platform/user_locale.h"
 #include "ui/message_box.h"
 
@@ -17,16 +19,21 @@ namespace quorvel {
 namespace {
 
 using ui::Anchor;
+using Window = AlarmsWindow;
 constexpr Anchor kAllEdges = Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom;
 
+const FontSpec kWindowFont{"Verdana", 8, kBlack, 0};   // 11 pixels high at 96 dpi
+const FontSpec kToolBarFont{"Verdana", 7, kBlack, 0};  // 9 pixels
+
 // The toolbar and the status bar place themselves; the table is laid out
-// between them on every resize (OnSize).
+// between them on every resize (OnSize). The table is virtual: its rows are
+// the alarm book's, asked for when shown.
 constexpr ui::ControlSpec kControls[] = {
-    {AlarmsWindow::kToolBar, TOOLBARCLASSNAMEW, L"", {0, 0, 478, 45}, Anchor::Left | Anchor::Top | Anchor::Right,
-     TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER},
-    {AlarmsWindow::kListView, WC_LISTVIEWW, L"", {0, 45, 478, 233}, kAllEdges,
-     WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE},
-    {AlarmsWindow::kStatusBar, STATUSCLASSNAMEW, L"", {0, 278, 478, 19}, Anchor::Left | Anchor::Bottom | Anchor::Right,
+    {Window::kToolBar, TOOLBARCLASSNAMEW, L"", {0, 0, 478, 45}, Anchor::Left | Anchor::Top | Anchor::Right,
+     TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER, 0, &kToolBarFont},
+    {Window::kListView, WC_LISTVIEWW, L"", {0, 45, 478, 233}, kAllEdges,
+     WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE},
+    {Window::kStatusBar, STATUSCLASSNAMEW, L"", {0, 278, 478, 19}, Anchor::Left | Anchor::Bottom | Anchor::Right,
      SBARS_SIZEGRIP},
 };
 constexpr SIZE kClientSize{478, 297};
@@ -36,42 +43,33 @@ constexpr ui::ListColumn kColumns[] = {
 };
 
 constexpr POINT kPlace{649, 288};
-constexpr SIZE kOuterSize{486, 324};
 constexpr SIZE kMinimumSize{250, 150};
 constexpr SIZE kButtonSize{47, 35};
 constexpr int kImageSize = 16;
-constexpr int kWindowFontHeight = 11;
-constexpr int kToolBarFontHeight = 9;
 
 // The image list's images by index: 0 Edit, 1 Delete, 2 Enabled, 3 Close, 4 Add.
 constexpr int kImageIds[] = {IDI_EDIT_IMAGE, IDI_DELETE_IMAGE, IDI_ENABLED_IMAGE, IDI_CLOSE_IMAGE, IDI_ADD_IMAGE};
 enum Image : int { kEditImage, kDeleteImage, kEnabledImage, kCloseImage, kAddImage };
 
-ui::Font Verdana(int height) {
-    LOGFONTW font{};
-    font.lfHeight = -height;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, L"Verdana", LF_FACESIZE);
-    return ui::Font(CreateFontIndirectW(&font));
-}
-
-// The platform's locale-aware, case-sensitive order of the names.
-bool NameBefore(const std::wstring& a, const std::wstring& b) {
-    return CompareStringW(LOCALE_USER_DEFAULT, 0, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
-}
+// Keys of the window besides the list's own: Ctrl+N adds, Escape closes, and
+// Alt with a command's underlined letter runs it.
+constexpr ACCEL kKeys[] = {
+    {FVIRTKEY | FCONTROL, 'N', Window::kAddCommand},   {FVIRTKEY, VK_ESCAPE, Window::kCloseCommand},
+    {FVIRTKEY | FALT, 'A', Window::kAddCommand},       {FVIRTKEY | FALT, 'E', Window::kEditCommand},
+    {FVIRTKEY | FALT, 'D', Window::kDeleteCommand},    {FVIRTKEY | FALT, 'N', Window::kEnableCommand},
+    {FVIRTKEY | FALT, 'C', Window::kCloseCommand},
+};
 
 }  // namespace
 
 AlarmsWindow::AlarmsWindow(AlarmBook& book, AlarmEditing& editor)
     : book_(book),
       editor_(editor),
-      addAction_(kAddCommand, "Add", kAddImage),
-      editAction_(kEditCommand, "Edit", kEditImage),
-      deleteAction_(kDeleteCommand, "Delete", kDeleteImage),
-      closeAction_(kCloseCommand, "Close", kCloseImage),
-      enableAction_(kEnableCommand, "Enabled", kEnabledImage) {
+      addAction_(kAddCommand, "&Add", kAddImage),
+      editAction_(kEditCommand, "&Edit", kEditImage),
+      deleteAction_(kDeleteCommand, "&Delete", kDeleteImage),
+      closeAction_(kCloseCommand, "&Close", kCloseImage),
+      enableAction_(kEnableCommand, "E&nabled", kEnabledImage) {
     book_.onChanged = [this] { OnAlarmsChanged(); };
     book_.onReminderFailed = [this](const std::string& message) { ShowReminderFailure(message); };
 }
@@ -83,32 +81,25 @@ AlarmsWindow::~AlarmsWindow() {
 }
 
 void AlarmsWindow::Create() {
-    CreateParams params;
-    params.className = L"QuorvelAlarms";
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Alarms and reminders";
-    params.style = WS_OVERLAPPEDWINDOW;
-    params.x = kPlace.x;
-    params.y = kPlace.y;
-    params.width = kOuterSize.cx;
-    params.height = kOuterSize.cy;
-    CreateHandle(params);
+    CreateHandle({.className = L"QuorvelAlarms", .title = L"Alarms and reminders", .client96 = kClientSize,
+                  .placement = Placement::Stated, .position = kPlace, .font = &kWindowFont});
 }
 
 void AlarmsWindow::OnCreate() {
-    SetWindowPos(Handle(), nullptr, 0, 0, Scale(kOuterSize.cx), Scale(kOuterSize.cy),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateControls(kControls, kClientSize);
     SetMinimumSize(kMinimumSize);
+    SetAccelerators(ui::Accelerators(CreateAcceleratorTableW(const_cast<ACCEL*>(kKeys), std::size(kKeys))));
     locale_ = ReadUserFormatSettings();
     toolBar_.Attach(Item(kToolBar));
     listView_.Attach(Item(kListView));
     statusBar_.Attach(Item(kStatusBar));
     listView_.SetColumns(kColumns);
     listView_.onSelectionChanged = [this] { OnListSelectionChanged(); };
+    listView_.onCellText = [this](int row, int column) { return Cell(row, column); };
+    listView_.onActivate = [this](int) { OnListActivate(); };
+    listView_.onKey = [this](WORD key) { return OnListKey(key); };
     CreateActions();
     CreateToolBar();
-    ApplyFonts();
     SelectAlarm(0);
 }
 
@@ -130,6 +121,7 @@ void AlarmsWindow::CreateActions() {
     }
 }
 
+// The toolbar's buttons and the menu's images, at the window's resolution.
 void AlarmsWindow::CreateToolBar() {
     ui::ImageList images = ui::CreateImageList(Scale(kImageSize), Scale(kImageSize));
     for (const int id : kImageIds) {
@@ -137,34 +129,22 @@ void AlarmsWindow::CreateToolBar() {
                                                           Scale(kImageSize), Scale(kImageSize), LR_DEFAULTCOLOR)));
         ImageList_AddIcon(images.Get(), icon.Get());
     }
+    toolBar_.RemoveButtons();
     toolBar_.SetImageList(std::move(images));
-    SendMessageW(toolBar_.Handle(), TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(toolBar_.Images()));
+    SetMenuImages(toolBar_.Images());
     toolBar_.AddButton(addAction_);
     toolBar_.AddButton(editAction_);
     toolBar_.AddButton(deleteAction_);
     toolBar_.AddButton(enableAction_, BTNS_CHECK);
     toolBar_.AddSeparator();
     toolBar_.AddButton(closeAction_);
-}
-
-void AlarmsWindow::ApplyFonts() {
-    listFont_ = Verdana(Scale(kWindowFontHeight));
-    toolBarFont_ = Verdana(Scale(kToolBarFontHeight));
-    SendMessageW(listView_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.Get()), TRUE);
-    SendMessageW(toolBar_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(toolBarFont_.Get()), TRUE);
-    SendMessageW(toolBar_.Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(Scale(kButtonSize.cx), Scale(kButtonSize.cy)));
-    SendMessageW(toolBar_.Handle(), TB_AUTOSIZE, 0, 0);
+    toolBar_.SetButtonSize96(kButtonSize);
     RECT client{};
     GetClientRect(Handle(), &client);
     OnSize(client.right, client.bottom);
 }
 
-void AlarmsWindow::OnDpiChanged(UINT) {
-    // The toolbar's images at the new size; the actions keep their indexes.
-    while (toolBar_.ButtonCount() > 0) SendMessageW(toolBar_.Handle(), TB_DELETEBUTTON, 0, 0);
-    CreateToolBar();
-    ApplyFonts();
-}
+void AlarmsWindow::OnDpiChanged(UINT) { CreateToolBar(); }
 
 // The table fills the space between the toolbar and the status bar.
 void AlarmsWindow::OnSize(int width, int height) {
@@ -191,19 +171,38 @@ std::string AlarmsWindow::RepeatCell(RepeatKind kind) {
     return "Unknown (" + std::to_string(static_cast<unsigned>(kind)) + ")";
 }
 
-AlarmId AlarmsWindow::AlarmOfRow(int row) const {
-    return row < 0 ? 0 : static_cast<AlarmId>(listView_.ItemData(row));
+const Alarm* AlarmsWindow::AlarmAt(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return nullptr;
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    const AlarmList& alarms = book_.Alarms();
+    if (r.index < alarms.Count() && alarms[r.index].Id() == r.id) return &alarms[r.index];
+    return book_.Find(r.id);
 }
 
-void AlarmsWindow::AddRow(const Alarm& alarm, std::string& cell) {
-    const int row = listView_.InsertItem(listView_.Count(), alarm.name, static_cast<LPARAM>(alarm.Id()));
-    if (row < 0) throw std::runtime_error("Cannot add a row");
-    listView_.SetItemText(row, kEnabledColumn, alarm.enabled ? "Yes" : "No");
-    cell = DateTimeCell(alarm.dateTime, locale_);
-    listView_.SetItemText(row, kDateTimeColumn, cell);
-    listView_.SetItemText(row, kRepeatColumn, RepeatCell(alarm.repeat));
-    listView_.SetItemText(row, kSoundColumn, alarm.sound.empty() ? "-" : alarm.sound);
-    listView_.SetItemText(row, kReminderColumn, alarm.reminder.empty() ? "-" : alarm.reminder);
+AlarmId AlarmsWindow::AlarmOfRow(int row) const {
+    const Alarm* alarm = AlarmAt(row);
+    return alarm ? alarm->Id() : 0;
+}
+
+int AlarmsWindow::RowOf(AlarmId id) const {
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (rows_[row].id == id) return static_cast<int>(row);
+    }
+    return -1;
+}
+
+std::string AlarmsWindow::Cell(int row, int column) const {
+    const Alarm* alarm = AlarmAt(row);
+    if (!alarm) return {};
+    switch (column) {
+        case kNameColumn: return alarm->name;
+        case kEnabledColumn: return alarm->enabled ? "Yes" : "No";
+        case kDateTimeColumn: return DateTimeCell(alarm->dateTime, locale_);
+        case kRepeatColumn: return RepeatCell(alarm->repeat);
+        case kSoundColumn: return alarm->sound.empty() ? "-" : alarm->sound;
+        case kReminderColumn: return alarm->reminder.empty() ? "-" : alarm->reminder;
+        default: return {};
+    }
 }
 
 void AlarmsWindow::RefreshList() {
@@ -212,42 +211,45 @@ void AlarmsWindow::RefreshList() {
     // by id, so a row is never taken for an alarm the list no longer holds.
     const int selectedRow = listView_.Selected();
     const AlarmId selected = selected_;
-    const HWND table = listView_.Handle();
 
-    // Rows sorted by name, equal names in list order.
+    // Rows sorted by name in the platform's locale-aware, case-sensitive
+    // order, equal names in list order. A name's sort key is made once and
+    // kept while the alarm keeps that name.
     const AlarmList& alarms = book_.Alarms();
-    std::vector<std::pair<std::wstring, const Alarm*>> rows;
-    rows.reserve(alarms.Count());
-    for (std::size_t i = 0; i < alarms.Count(); ++i) rows.emplace_back(Wide(alarms[i].name), &alarms[i]);
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
-
-    SendMessageW(table, WM_SETREDRAW, FALSE, 0);
-    listView_.onSelectionChanged = nullptr;  // the selection is set once, below
-    int target = -1;
-    struct Finish {
-        AlarmsWindow& window;
-        const int& target;
-        const int selectedRow;
-        ~Finish() {
-            ui::ListView& list = window.listView_;
-            SendMessageW(list.Handle(), WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(list.Handle(), nullptr, TRUE);
-            int row = target;
-            if (row < 0 && selectedRow >= 0 && selectedRow < list.Count()) row = selectedRow;
-            list.Select(row);
-            list.onSelectionChanged = [w = &window] { w->OnListSelectionChanged(); };
-            window.SelectAlarm(window.AlarmOfRow(list.Selected()));
+    std::vector<NamedKey> keys;
+    keys.reserve(alarms.Count());
+    for (std::size_t i = 0; i < alarms.Count(); ++i) {
+        const Alarm& alarm = alarms[i];
+        const auto kept = std::lower_bound(sortKeys_.begin(), sortKeys_.end(), alarm.Id(),
+                                           [](const NamedKey& k, AlarmId id) { return k.id < id; });
+        if (kept != sortKeys_.end() && kept->id == alarm.Id() && kept->name == alarm.name) {
+            keys.push_back({alarm.Id(), std::move(kept->name), std::move(kept->key), i});
+        } else {
+            keys.push_back({alarm.Id(), alarm.name, SortKey(alarm.name), i});
         }
-    } finish{*this, target, selectedRow};
-
-    listView_.Clear();
-    selected_ = 0;
-    SendMessageW(table, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()), LVSICF_NOINVALIDATEALL);
-    std::string cell;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        AddRow(*rows[i].second, cell);
-        if (rows[i].second->Id() == selected) target = static_cast<int>(i);
     }
+    std::vector<const NamedKey*> sorted;
+    sorted.reserve(keys.size());
+    for (const NamedKey& key : keys) sorted.push_back(&key);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const NamedKey* a, const NamedKey* b) { return a->key < b->key; });
+    rows_.clear();
+    rows_.reserve(sorted.size());
+    for (const NamedKey* key : sorted) rows_.push_back(Row{key->id, key->index});
+    // Kept by id, for the next rebuild to find.
+    std::sort(keys.begin(), keys.end(), [](const NamedKey& a, const NamedKey& b) { return a.id < b.id; });
+    sortKeys_ = std::move(keys);
+
+    // The selection is set once, below, whatever happens on the way.
+    listView_.onSelectionChanged = nullptr;
+    const ScopeExit reselect([&] {
+        int row = RowOf(selected);
+        if (row < 0 && selectedRow >= 0 && static_cast<std::size_t>(selectedRow) < rows_.size()) row = selectedRow;
+        listView_.Select(row);
+        listView_.onSelectionChanged = [this] { OnListSelectionChanged(); };
+        SelectAlarm(AlarmOfRow(listView_.Selected()));
+    });
+    selected_ = 0;
+    listView_.SetVirtualCount(static_cast<int>(rows_.size()));
 }
 
 void AlarmsWindow::SelectAlarm(AlarmId id) {
@@ -261,11 +263,17 @@ void AlarmsWindow::SelectAlarm(AlarmId id) {
 
 void AlarmsWindow::OnListSelectionChanged() { SelectAlarm(AlarmOfRow(listView_.Selected())); }
 
-void AlarmsWindow::OnListDoubleClick() { editAction_.Execute(); }
+// Enter or a double-click: Edit, which does nothing without a selected row.
+void AlarmsWindow::OnListActivate() { editAction_.Execute(); }
 
-LRESULT AlarmsWindow::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom == listView_.Handle() && header.code == NM_DBLCLK) OnListDoubleClick();
-    return 0;
+// The keys every Windows list answers.
+bool AlarmsWindow::OnListKey(WORD key) {
+    switch (key) {
+        case VK_INSERT: return addAction_.Execute();
+        case VK_DELETE: return deleteAction_.Execute();
+        case VK_SPACE: return enableAction_.Execute();
+        default: return false;
+    }
 }
 
 bool AlarmsWindow::OnContextMenu(HWND control, POINT screen) {
@@ -282,10 +290,12 @@ bool AlarmsWindow::RunEditor(AlarmFields& draft) {
 }
 
 // A new alarm joins the list only when the editor returns OK: until then no
-// table, check or save sees it.
+// table, check or save sees it. It is then the selected row, scrolled into view.
 void AlarmsWindow::OnAddCommand() {
     AlarmFields draft = NewAlarmFields(Now());
-    if (RunEditor(draft)) book_.Add(draft);
+    if (!RunEditor(draft)) return;
+    const AlarmId added = book_.Add(draft);
+    if (IsWindowVisible(Handle())) listView_.Select(RowOf(added));
 }
 
 void AlarmsWindow::OnEditCommand() {
@@ -329,15 +339,14 @@ void AlarmsWindow::Show() {
     SetForegroundWindow(Handle());
 }
 
+// Each showing rebuilds the table.
 void AlarmsWindow::OnShowWindow(bool shown) {
-    if (shown) FormShow();
+    if (shown) RefreshList();
 }
 
-void AlarmsWindow::FormShow() { RefreshList(); }
+void AlarmsWindow::OnClose() { SaveListAndHide(); }
 
-void AlarmsWindow::OnClose() { FormClose(); }
-
-void AlarmsWindow::FormClose() {
+void AlarmsWindow::SaveListAndHide() {
     try {
         book_.Save();
     } catch (const std::exception& e) {
@@ -350,6 +359,7 @@ void AlarmsWindow::FormClose() {
 LRESULT AlarmsWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SETTINGCHANGE) {
         locale_ = ReadUserFormatSettings();
+        sortKeys_.clear();  // the order may have changed with the locale
         if (IsWindowVisible(Handle())) RefreshList();
     }
     return Window::HandleMessage(msg, wParam, lParam);

@@ -3,8 +3,16 @@
 // book: it shows the book's list, rebuilds its table whenever the book changes
 // while it is visible, edits through the book, and saves the book when it is
 // closed. Closing it only hides it.
+//
+// The table is a virtual list over the book, sorted by name: a rebuild sorts
+// the alarms' ids, and only the rows on screen are ever formatted.
+//
+// Keys: Enter edits the selected alarm, Insert and Ctrl+N add, Delete deletes,
+// Space switches Enabled, Escape closes; Alt and a command's underlined letter
+// runs it; Shift+F10 and the menu key open the pop-up menu.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -46,6 +54,7 @@ public:
     Alarm* SelectedAlarm() const { return book_.Find(selected_); }
     ui::ListView& ListView() { return listView_; }
     HMENU PopupMenu() const { return popupMenu_.Get(); }
+    HIMAGELIST Images() const { return toolBar_.Images(); }
 
     // The book's load failed: the error box, with a note when the stored
     // value is kept.
@@ -62,11 +71,13 @@ public:
     void OnDeleteCommand();
     void OnEnableCommand();
     void OnCloseCommand();
-    void OnListDoubleClick();
+    void OnListActivate();
+    bool OnListKey(WORD key);
     void OnListSelectionChanged();
 
-    void FormShow();
-    void FormClose();
+    // Saves the list (an error box when that fails) and hides the window: what
+    // Close and the close box do.
+    void SaveListAndHide();
 
     // The "Date / Time" and "Repeat" cells of an alarm.
     static std::string DateTimeCell(DateTime value, const FormatSettings& locale);
@@ -78,16 +89,29 @@ protected:
     void OnSize(int width, int height) override;
     void OnShowWindow(bool shown) override;
     void OnDpiChanged(UINT dpi) override;
-    LRESULT OnNotify(const NMHDR& header) override;
     bool OnContextMenu(HWND control, POINT screen) override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // A row of the table: its alarm, and where the list held it at the last
+    // rebuild (checked before use; the list may have changed since).
+    struct Row {
+        AlarmId id;
+        std::size_t index;
+    };
+    struct NamedKey {
+        AlarmId id;
+        std::string name;
+        std::string key;    // the name's sort key in the user's locale
+        std::size_t index;  // in the list
+    };
+
     void CreateActions();
     void CreateToolBar();
-    void ApplyFonts();
+    const Alarm* AlarmAt(int row) const;
     AlarmId AlarmOfRow(int row) const;
-    void AddRow(const Alarm& alarm, std::string& cell);
+    int RowOf(AlarmId id) const;
+    std::string Cell(int row, int column) const;
     // Runs the editor on the draft while alarm checking is suspended.
     bool RunEditor(AlarmFields& draft);
     // The book changed: a visible table shows it at once.
@@ -110,8 +134,8 @@ private:
     ui::ToolBar toolBar_;
     ui::ListView listView_;
     ui::StatusBar statusBar_;
-    ui::Font listFont_;
-    ui::Font toolBarFont_;
+    std::vector<Row> rows_;  // the table's rows in their order
+    std::vector<NamedKey> sortKeys_;  // by id, kept from one rebuild to the next
 };
 
 }  // namespace quorvel

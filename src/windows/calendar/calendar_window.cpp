@@ -5,14 +5,13 @@
 #include <algorithm>
 
 #include "core/clock.h"
-#include "windows/window_font.h"
 
 namespace quorvel {
 namespace {
 
 constexpr wchar_t kClassName[] = L"QuorvelCalendar";
 constexpr SIZE kClient{191, 154};
-constexpr POINT kPlace{363, 302};  // screen pixels, not centred
+constexpr POINT kPlace{363, 302};  // on the primary monitor, scaled with the DPI, not centred
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};
@@ -32,39 +31,26 @@ constexpr ui::ControlSpec kControls[] = {
 CalendarWindow::~CalendarWindow() { Destroy(); }
 
 void CalendarWindow::Create() {
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Calendar";
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.x = kPlace.x;
-    params.y = kPlace.y;
-    params.client96 = kClient;
-    CreateHandle(params);
+    CreateHandle({.className = kClassName, .title = L"Calendar", .style = kStyle, .exStyle = kExStyle,
+                  .client96 = kClient, .placement = Placement::Stated, .position = kPlace, .font = &kFont});
 }
 
 void CalendarWindow::OnCreate() {
     CreateControls(kControls, kClient);
-    font_ = SetControlsFont(Handle(), kFont, Dpi());
     calendar_.Attach(Item(kCalendarId));
-    SendMessageW(calendar_.Handle(), MCM_SETMONTHDELTA, 1, 0);
+    calendar_.SetMonthDelta(1);
     FitCalendar();
 }
 
-void CalendarWindow::OnDpiChanged(UINT dpi) {
-    font_ = SetControlsFont(Handle(), kFont, dpi);
-    FitCalendar();
-}
+void CalendarWindow::OnDpiChanged(UINT) { FitCalendar(); }
 
 // The designed client area, or more where the month in this font needs more
 // (a font wider than MS Sans Serif would cut off the last days of the week).
 void CalendarWindow::FitCalendar() {
-    RECT needed{};
-    SendMessageW(calendar_.Handle(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&needed));
+    const SIZE needed = calendar_.MinimumSize();
     const int margin = Scale(kClient.cx - kControls[0].bounds.width);
-    RECT client{0, 0, std::max(Scale(kClient.cx), static_cast<int>(needed.right - needed.left) + margin),
-                std::max(Scale(kClient.cy), static_cast<int>(needed.bottom - needed.top) + margin)};
+    RECT client{0, 0, std::max(Scale(kClient.cx), static_cast<int>(needed.cx) + margin),
+                std::max(Scale(kClient.cy), static_cast<int>(needed.cy) + margin)};
     AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, Dpi());
     SetWindowPos(Handle(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

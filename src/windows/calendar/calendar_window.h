@@ -33,7 +33,6 @@ private:
     void FitCalendar();
 
     ui::MonthCalendar calendar_;
-    ui::Font font_;
 };
 
 }  // namespace quorvel

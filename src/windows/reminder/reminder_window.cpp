@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "core/wide.h"
-#include "ui/display.h"
+#include "core/text.h"
 #include "ui/feedback.h"
 
 namespace quorvel {
@@ -17,56 +16,50 @@ constexpr int kOkButton = 101;
 constexpr int kSnoozeButton = 102;
 constexpr int kTextBox = 103;
 
+constexpr std::size_t kShownLineLength = 99;
+constexpr UINT_PTR kKeysTimer = 1;
+constexpr UINT kKeysPollMs = 100;
+
 constexpr SIZE kClient{214, 115};  // 96-dpi design
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};  // 11 pixels high at 96 dpi
 
-// In tab order: OK, Snooze, the text box.
+// In tab order: OK, Snooze, the text box. The text box is a rich-text box: a
+// long paragraph shows at once, where an edit box would wrap it for minutes.
 constexpr ui::ControlSpec kControls[] = {
     {kOkButton, L"BUTTON", L"&OK", {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom, BS_PUSHBUTTON | WS_TABSTOP},
     {kSnoozeButton, L"BUTTON", L"&Snooze", {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
     // Editable, never read back; long lines wrap (no horizontal scrolling).
-    {kTextBox, L"EDIT", L"", {3, 3, 208, 85},
+    {kTextBox, ui::kRichEditClass, L"", {3, 3, 208, 85},
      ui::Anchor::Left | ui::Anchor::Top | ui::Anchor::Right | ui::Anchor::Bottom,
      ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP},
 };
 
 }  // namespace
 
-ReminderWindow::ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> release)
-    : placeNear_(placeNear), release_(std::move(release)) {
-    player_.OnNotify = [this](MediaPlayer&) { OnSoundEnd(); };
-    const RECT screen = ui::MonitorRectOf(placeNear_);
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = kCaption;
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    // Created on the clock's monitor, so that it takes that monitor's DPI;
-    // OnCreate sizes and centres it there.
-    params.x = (screen.left + screen.right) / 2;
-    params.y = (screen.top + screen.bottom) / 2;
-    params.client96 = kClient;
-    CreateHandle(params);
+ReminderWindow::ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> place,
+                               std::function<void(ReminderWindow&)> release)
+    : place_(std::move(place)), release_(std::move(release)), keysTimer_(kKeysTimer, kKeysPollMs) {
+    player_.onNotify = [this](MediaPlayer&) { OnSoundEnd(); };
+    ui::LoadRichEdit();
+    // Made on the clock's monitor, with its DPI.
+    CreateHandle({.className = kClassName, .title = kCaption, .style = kStyle, .exStyle = kExStyle, .client96 = kClient,
+                  .placement = Placement::Centred, .placeNear = placeNear, .font = &kFont});
 }
 
 ReminderWindow::~ReminderWindow() { Destroy(); }
 
-HWND ReminderWindow::OkButton() const { return Item(kOkButton); }
-HWND ReminderWindow::SnoozeButton() const { return Item(kSnoozeButton); }
-HWND ReminderWindow::TextBox() const { return Item(kTextBox); }
-
 void ReminderWindow::OnCreate() {
-    ui::CentreOnMonitor(Handle(), placeNear_);
     CreateControls(kControls, kClient);
-}
-
-void ReminderWindow::OnCommand(int id, int code, HWND) {
-    if (code != BN_CLICKED) return;
-    if (id == kOkButton) OnOkButton();
-    if (id == kSnoozeButton) OnSnoozeButton();
+    okButton_.Attach(Item(kOkButton));
+    okButton_.onClick = [this] { OnOkButton(); };
+    snoozeButton_.Attach(Item(kSnoozeButton));
+    snoozeButton_.onClick = [this] { OnSnoozeButton(); };
+    textBox_.Attach(Item(kTextBox));
+    textBox_.UsePlainText();
+    keysTimer_.Attach(Handle());
 }
 
 void ReminderWindow::OnClose() { Close(); }
@@ -77,26 +70,48 @@ void ReminderWindow::OnSnoozeButton() { Snooze(); }
 
 void ReminderWindow::OnSoundEnd() { SoundFinished(); }
 
-void ReminderWindow::SetText(const std::string& text) { SetWindowTextW(TextBox(), Wide(text).c_str()); }
-
-void ReminderWindow::AppendLine(const std::string& line) {
-    const HWND box = TextBox();
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    if (!text.empty() && !text.ends_with(L"\r\n")) text += L"\r\n";
-    text += Wide(line);
-    SetWindowTextW(box, text.c_str());
+// A paragraph too long to wrap at once is shown in lines of 99 characters at
+// most, which wrap at once: the box is never read back.
+void ReminderWindow::SetText(const std::string& text) {
+    textBox_.SetText(WithLongParagraphsInLines(text, ui::kLongestWrappedParagraph, kShownLineLength));
 }
 
+void ReminderWindow::AppendLine(const std::string& line) {
+    std::string text = textBox_.Text();
+    if (!text.empty() && !text.ends_with("\r\n")) text += "\r\n";
+    textBox_.SetText(text + line);
+}
+
+// On top at once; the keyboard only once the user is not typing.
 void ReminderWindow::ShowInFront() {
+    if (place_) place_(*this);
+    keys_ = std::make_unique<ui::KeyboardWatch>();
+    if (keys_->QuietFor() >= kTypingPauseMs) {
+        TakeKeyboard();
+        return;
+    }
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    keysTimer_.SetEnabled(true);
+}
+
+void ReminderWindow::OnTimer(UINT_PTR id) {
+    if (id == kKeysTimer && keys_ && keys_->QuietFor() >= kTypingPauseMs) TakeKeyboard();
+}
+
+void ReminderWindow::TakeKeyboard() {
+    keysTimer_.SetEnabled(false);
+    keys_.reset();
+    const HWND before = GetForegroundWindow();
+    if (before != Handle()) keyboardFrom_ = before;
     ShowWindow(Handle(), SW_SHOW);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(Handle());
-    SetFocus(OkButton());
+    okButton_.Focus();
 }
 
 std::string ReminderWindow::StartSound(const std::string& path, bool reportEnd) {
-    player_.FileName = path;
+    player_.fileName = path;
     player_.Open();
     player_.SetNotify(reportEnd);
     player_.Play();
@@ -110,8 +125,16 @@ void ReminderWindow::StopSound() {
     player_.Close();
 }
 
+// The window that had the keyboard before this one took it gets it back, if
+// this one has it still.
 void ReminderWindow::Release() {
+    keysTimer_.SetEnabled(false);
+    keys_.reset();
+    const bool hadKeyboard = GetForegroundWindow() == Handle();
     ShowWindow(Handle(), SW_HIDE);
+    if (hadKeyboard && keyboardFrom_ && IsWindow(keyboardFrom_) && IsWindowVisible(keyboardFrom_)) {
+        SetForegroundWindow(keyboardFrom_);
+    }
     if (release_) release_(*this);
 }
 

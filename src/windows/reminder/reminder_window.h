@@ -2,35 +2,53 @@
 // text in a small always-on-top tool window with OK and Snooze, plays its sound
 // once, and ends the trigger when it closes (see alarms/alarm_firing.h). A
 // text-less alarm's window stays hidden while its sound plays.
+//
+// Keys being typed when it comes up never answer it: while the user types (a
+// key went down within the last second, in any program) it shows on top
+// without taking the keyboard, and takes it, OK focused, once the keys have
+// rested for a second. When it closes, the window it took the keyboard from
+// gets it back.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "alarms/alarm_firing.h"
 #include "sound/media_player.h"
+#include "ui/controls/button.h"
+#include "ui/controls/rich_edit.h"
+#include "ui/keyboard_watch.h"
+#include "ui/timer.h"
 #include "ui/window.h"
 
 namespace quorvel {
 
 class ReminderWindow final : public ui::Window, public AlarmFiring {
 public:
+    // How long the keys rest before the window takes the keyboard.
+    static constexpr DWORD kTypingPauseMs = 1000;
+
     // Creates the window, hidden, centred on the monitor of `placeNear` (the
-    // primary monitor when null). `release` frees the window later, from the
-    // event loop; it is called once the close processing has run.
-    ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> release);
+    // primary monitor when null). `place` moves it, just before it shows, to
+    // where no other reminder covers its caption. `release` frees the window
+    // later, from the event loop; it is called once the close processing has run.
+    ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> place,
+                   std::function<void(ReminderWindow&)> release);
     ~ReminderWindow() override;
 
-    HWND OkButton() const;
-    HWND SnoozeButton() const;
-    HWND TextBox() const;
+    HWND OkButton() const { return okButton_.Handle(); }
+    HWND SnoozeButton() const { return snoozeButton_.Handle(); }
+    HWND TextBox() const { return textBox_.Handle(); }
     MediaPlayer& Player() { return player_; }
+    // Shown, but waiting for the keys to rest before it takes the keyboard.
+    bool WaitingForKeys() const { return keys_ != nullptr; }
 
 protected:
     void OnCreate() override;
-    void OnCommand(int id, int code, HWND control) override;
+    void OnTimer(UINT_PTR id) override;
     // The title bar's close box (and Alt+F4): the same as OK.
     void OnClose() override;
 
@@ -43,13 +61,20 @@ protected:
     void Release() override;
 
 private:
+    void TakeKeyboard();
     void OnOkButton();
     void OnSnoozeButton();
     void OnSoundEnd();
 
-    HWND placeNear_;
+    std::function<void(ReminderWindow&)> place_;
     std::function<void(ReminderWindow&)> release_;
     MediaPlayer player_;
+    ui::Button okButton_;
+    ui::Button snoozeButton_;
+    ui::RichEdit textBox_;
+    std::unique_ptr<ui::KeyboardWatch> keys_;  // while waiting for the keys to rest
+    ui::Timer keysTimer_;
+    HWND keyboardFrom_ = nullptr;  // the window that had the keyboard before this one took it
 };
 
 }  // namespace quorvel

@@ -1,6 +1,10 @@
 #include "windows/reminder/reminder_windows.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "core/screen_placement.h"
+#include "ui/display.h"
 
 namespace quorvel {
 namespace {
@@ -21,9 +25,33 @@ ReminderWindows::ReminderWindows(HWND placeNear)
 ReminderWindows::~ReminderWindows() { windows_.clear(); }
 
 ReminderLink& ReminderWindows::CreateReminder() {
-    windows_.push_back(
-        std::make_unique<ReminderWindow>(placeNear_, [this](ReminderWindow& window) { ScheduleFree(window); }));
+    windows_.push_back(std::make_unique<ReminderWindow>(
+        placeNear_, [this](ReminderWindow& window) { Place(window); },
+        [this](ReminderWindow& window) { ScheduleFree(window); }));
     return *windows_.back();
+}
+
+// Centred like the first, each later one a caption's height lower and to the
+// right of the places taken, so every caption shows.
+void ReminderWindows::Place(ReminderWindow& window) const {
+    std::vector<ScreenPoint> taken;
+    for (const auto& other : windows_) {
+        if (other.get() == &window || !IsWindowVisible(other->Handle())) continue;
+        RECT r{};
+        GetWindowRect(other->Handle(), &r);
+        taken.push_back({r.left, r.top});
+    }
+    RECT outer{}, client{};
+    GetWindowRect(window.Handle(), &outer);
+    GetClientRect(window.Handle(), &client);
+    MapWindowPoints(window.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT work = ui::WorkAreaOf(placeNear_);
+    const ScreenRect area{work.left, work.top, work.right, work.bottom};
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const ScreenPoint place =
+        CascadePlace(CentreIn(width, height, area), client.top - outer.top, taken, width, height, area);
+    SetWindowPos(window.Handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ReminderWindows::ScheduleFree(ReminderWindow& window) {

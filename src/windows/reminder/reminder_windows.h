@@ -1,6 +1,6 @@
 // ReminderWindows: makes a reminder window for every firing alarm, owns the
-// open ones, and frees each from the event loop once its close processing has
-// run. Windows still open when it goes are destroyed without ending their
+// open ones, cascades those that show together, and frees each from the event
+// loop once its close processing has run. Windows still open when it goes are destroyed without ending their
 // triggers, so their alarms stay as stored before they fired.
 #pragma once
 
@@ -31,6 +31,8 @@ public:
     ReminderWindow& operator[](std::size_t index) const { return *windows_[index]; }
 
 private:
+    // A window about to show goes where no other shown reminder covers its caption.
+    void Place(ReminderWindow& window) const;
     void ScheduleFree(ReminderWindow& window);
     void Free(const ReminderWindow* window);
 

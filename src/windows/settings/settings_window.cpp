@@ -6,13 +6,13 @@
 #include <string>
 
 #include "core/opacity.h"
-#include "core/wide.h"
 #include "ui/common_dialogs.h"
 #include "ui/display.h"
-#include "windows/window_font.h"
 
 namespace quorvel {
 namespace {
+
+using enum SettingsWindow::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuorvelSettings";
 constexpr SIZE kClient{250, 328};
@@ -61,7 +61,7 @@ constexpr ui::ControlSpec kControls[] = {
     {kOutlineBox, L"BUTTON", L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
 };
 
-constexpr const wchar_t* kTimeFormats[] = {L"hh:mm:ss", L"hh:mm", L"mm/dd hh:mm", L"ddd, mm/dd/yy"};
+constexpr const char* kTimeFormats[] = {"hh:mm:ss", "hh:mm", "mm/dd hh:mm", "ddd, mm/dd/yy"};
 
 // A colour the clock stores (maybe a system colour) as the colour dialog starts from it.
 std::optional<Colour> ChooseColourFrom(HWND owner, Colour initial) {
@@ -79,23 +79,6 @@ void ChooseLabelColour(HWND owner, TunableClock& clock, FaceLabel label) {
     clock.SetLabelFont(label, font);
 }
 
-std::wstring ComboText(HWND box, int notification) {
-    if (notification == CBN_SELCHANGE) {
-        // The edit field still holds the old text while the selection is announced.
-        const LRESULT index = SendMessageW(box, CB_GETCURSEL, 0, 0);
-        if (index == CB_ERR) return {};
-        const LRESULT length = SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-        if (length == CB_ERR) return {};
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        return text;
-    }
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 bool SettingsWindow::Slider::ReflectScroll(int code) {
@@ -110,21 +93,12 @@ SettingsWindow::SettingsWindow(TunableClock& clock) : clock_(clock) {}
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
 void SettingsWindow::Create() {
-    CreateParams params;
-    params.className = kClassName;
-    params.background = GetSysColorBrush(COLOR_BTNFACE);
-    params.title = L"Clock Settings";
-    params.style = kStyle;
-    params.exStyle = kExStyle;
-    params.x = 0;
-    params.y = 0;
-    params.client96 = kClient;
-    CreateHandle(params);
+    CreateHandle({.className = kClassName, .title = L"Clock Settings", .style = kStyle, .exStyle = kExStyle,
+                  .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
 }
 
 void SettingsWindow::OnCreate() {
     CreateControls(kControls, kClient);
-    font_ = SetControlsFont(Handle(), kFont, Dpi());
 
     SetUpSlider(opacitySlider_, kOpacitySlider, 0, 100, 50, 10);
     SetUpSlider(sizeSlider_, kSizeSlider, 6, 100, 20, 10);
@@ -133,11 +107,18 @@ void SettingsWindow::OnCreate() {
     sizeSlider_.onChange = [this](int) { OnSizeChange(); };
     shadowDepthSlider_.onChange = [this](int) { OnShadowDepthChange(); };
 
-    const HWND formats = Item(kTimeFormatBox);
-    for (const wchar_t* format : kTimeFormats) {
-        SendMessageW(formats, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(format));
-    }
-    SetWindowTextW(formats, L"eFmt");
+    timeFormatBox_.Attach(Item(kTimeFormatBox));
+    for (const char* format : kTimeFormats) timeFormatBox_.AddItem(format);
+    timeFormatBox_.SetText("eFmt");
+    timeFormatBox_.onTextChange = [this](const std::string& text) { OnTimeFormatChange(text); };
+    SetUpButton(fontButton_, kFontButton, &SettingsWindow::OnFontButton);
+    SetUpButton(textColourButton_, kTextColourButton, &SettingsWindow::OnTextColourButton);
+    SetUpButton(shadowColourButton_, kShadowColourButton, &SettingsWindow::OnShadowColourButton);
+    SetUpButton(backgroundColourButton_, kBackgroundColourButton, &SettingsWindow::OnBackgroundColourButton);
+    SetUpButton(okButton_, kOkButton, &SettingsWindow::OnOkButton);
+    SetUpButton(aboutButton_, kAboutButton, &SettingsWindow::OnAboutButton);
+    SetUpButton(quitButton_, kQuitButton, &SettingsWindow::OnQuitButton);
+    SetUpButton(alarmsButton_, kAlarmsButton, &SettingsWindow::OnAlarmsButton);
 
     shadowBox_.Attach(Item(kShadowBox));
     backgroundBox_.Attach(Item(kBackgroundBox));
@@ -159,24 +140,18 @@ void SettingsWindow::SetUpSlider(Slider& slider, SettingsControl id, int min, in
     slider.Attach(Item(id));
     slider.SetRange(min, max);
     slider.SetPosition(position);  // before its handler is set: the laid-out state
-    SendMessageW(slider.Handle(), TBM_SETPAGESIZE, 0, 10);
-    SendMessageW(slider.Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(tickEvery), 0);
-    SendMessageW(slider.Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(kThumbLength)), 0);
+    slider.SetPageSize(10);
+    slider.SetTickFrequency(tickEvery);
+    slider.SetThumbLength96(kThumbLength);
 }
 
-void SettingsWindow::OnDpiChanged(UINT dpi) {
-    font_ = SetControlsFont(Handle(), kFont, dpi);
-    for (const Slider* slider : {&opacitySlider_, &sizeSlider_, &shadowDepthSlider_}) {
-        SendMessageW(slider->Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scale(kThumbLength)), 0);
-    }
+void SettingsWindow::SetUpButton(ui::Button& button, SettingsControl id, void (SettingsWindow::*handler)()) {
+    button.Attach(Item(id));
+    button.onClick = [this, handler] { (this->*handler)(); };
 }
 
+// Centred when made; later showings keep the place the user left it at.
 void SettingsWindow::ShowSettings() {
-    if (!shownBefore_) {
-        // Centred the first time; afterwards where the user left it.
-        ui::CentreOnMonitor(Handle());
-        shownBefore_ = true;
-    }
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
 }
@@ -184,41 +159,22 @@ void SettingsWindow::ShowSettings() {
 void SettingsWindow::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void SettingsWindow::OnShowWindow(bool shown) {
-    if (shown) FormShow();
+    if (shown) ReadClockState();
 }
 
 // Closing only hides: every change is applied already and stays applied.
 void SettingsWindow::OnClose() { Hide(); }
 
-void SettingsWindow::FormShow() {
+void SettingsWindow::ReadClockState() {
     backgroundBox_.SetChecked(!clock_.ColourKeyOn());
     opacitySlider_.SetPosition(TransparencyFromOpacity(clock_.Opacity()));
     sizeSlider_.SetPosition(clock_.LabelFont(FaceLabel::Text).size);
     startupBox_.SetChecked(clock_.StartupEntryExists());
     shadowBox_.SetChecked(clock_.LabelVisible(FaceLabel::Shadow));
-    SetWindowTextW(Item(kTimeFormatBox), Wide(clock_.TimeFormat()).c_str());
+    timeFormatBox_.SetText(clock_.TimeFormat());
     hiddenBox_.SetChecked(clock_.Hidden());
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
-}
-
-void SettingsWindow::OnCommand(int id, int code, HWND) {
-    if (id == kTimeFormatBox) {
-        if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) OnTimeFormatChange(code);
-        return;
-    }
-    if (code != BN_CLICKED) return;
-    switch (id) {
-        case kFontButton: OnFontButton(); break;
-        case kTextColourButton: OnTextColourButton(); break;
-        case kShadowColourButton: OnShadowColourButton(); break;
-        case kBackgroundColourButton: OnBackgroundColourButton(); break;
-        case kOkButton: OnOkButton(); break;
-        case kQuitButton: OnQuitButton(); break;
-        case kAboutButton: OnAboutButton(); break;
-        case kAlarmsButton: OnAlarmsButton(); break;
-        default: break;
-    }
 }
 
 void SettingsWindow::OnOpacityChange() {
@@ -270,14 +226,14 @@ void SettingsWindow::OnBackgroundColourButton() {
 // window black and every black pixel see-through.
 void SettingsWindow::OnBackgroundBox() {
     const bool painted = backgroundBox_.Checked();
-    EnableWindow(Item(kBackgroundColourButton), painted);
+    backgroundColourButton_.SetEnabled(painted);
     if (!painted) clock_.SetBackgroundColour(kBlack);
     clock_.SetColourKey(clock_.BackgroundColour());
     clock_.SetColourKeyOn(!painted);
 }
 
 void SettingsWindow::OnShadowBox() {
-    EnableWindow(Item(kShadowColourButton), shadowBox_.Checked());
+    shadowColourButton_.SetEnabled(shadowBox_.Checked());
     clock_.SetLabelVisible(FaceLabel::Shadow, shadowBox_.Checked());
 }
 
@@ -292,9 +248,7 @@ void SettingsWindow::OnHiddenBox() {
 }
 
 // The text is not checked: any text is a format.
-void SettingsWindow::OnTimeFormatChange(int notification) {
-    clock_.SetTimeFormat(Narrow(ComboText(Item(kTimeFormatBox), notification)));
-}
+void SettingsWindow::OnTimeFormatChange(const std::string& format) { clock_.SetTimeFormat(format); }
 
 void SettingsWindow::OnOkButton() {
     clock_.SaveSettings();

@@ -1,59 +1,64 @@
 // SettingsWindow, "Clock Settings": where the user tunes the clock's font,
 // colours, opacity, size, shadow, outline, background, time format, start-up
 // entry and hidden state. Every control acts on the clock the moment it changes;
-// every showing reads the clock's state back into the controls (FormShow).
+// every showing reads the clock's state back into the controls (ReadClockState).
 // Created once, hidden, at start; closing it only hides it, and nothing done in
 // it is ever reverted. OK saves the settings.
 #pragma once
 
+#include <string>
+
+#include "ui/controls/button.h"
 #include "ui/controls/check_box.h"
+#include "ui/controls/combo_box.h"
 #include "ui/controls/track_bar.h"
 #include "ui/window.h"
 #include "windows/settings/tunable_clock.h"
 
 namespace quorvel {
 
-// Control identifiers, in the keyboard's tab order where a control has a place in it.
-enum SettingsControl : int {
-    kFontButton = 1001,
-    kTextColourButton,
-    kOpacitySlider,
-    kSizeSlider,
-    kTimeFormatBox,
-    kShadowBox,
-    kShadowColourButton,
-    kBackgroundBox,
-    kBackgroundColourButton,
-    kStartupBox,
-    kOkButton,
-    kAboutButton,
-    kQuitButton,
-    kHiddenBox,
-    kAlarmsButton,
-    kShadowDepthSlider,
-    kOutlineBox,
-    kOpacityCaption,
-    kSizeCaption,
-    kShadowDepthCaption,
-    kTimeFormatCaption,
-};
-
 class SettingsWindow : public ui::Window {
 public:
+    // Control identifiers, in the keyboard's tab order where a control has a place in it.
+    enum ControlId : int {
+        kFontButton = 1001,
+        kTextColourButton,
+        kOpacitySlider,
+        kSizeSlider,
+        kTimeFormatBox,
+        kShadowBox,
+        kShadowColourButton,
+        kBackgroundBox,
+        kBackgroundColourButton,
+        kStartupBox,
+        kOkButton,
+        kAboutButton,
+        kQuitButton,
+        kHiddenBox,
+        kAlarmsButton,
+        kShadowDepthSlider,
+        kOutlineBox,
+        kOpacityCaption,
+        kSizeCaption,
+        kShadowDepthCaption,
+        kTimeFormatCaption,
+    };
+    using SettingsControl = ControlId;
+
     explicit SettingsWindow(TunableClock& clock);
     ~SettingsWindow() override;
 
     // Creates the window, hidden, with its controls as laid out.
     void Create();
-    // Shows the window without waiting (FormShow runs as it appears), centred
-    // on the screen the first time; a window already shown comes to the front.
+    // Shows the window without waiting (ReadClockState runs as it appears); a
+    // window already shown comes to the front.
     void ShowSettings();
     HWND Control(SettingsControl id) const { return Item(id); }
 
     // Reads the clock's state into the controls, in this order; a control whose
     // value changes runs its handler, which may move the clock to a value the
-    // control can show (opacity 100 becomes 99).
-    void FormShow();
+    // control can show (opacity 100 becomes 99). Every showing does it.
+    void ReadClockState();
 
     // Handlers.
     void OnOpacityChange();
@@ -68,7 +73,7 @@ public:
     void OnOutlineBox();
     void OnStartupBox();
     void OnHiddenBox();
-    void OnTimeFormatChange(int notification);
+    void OnTimeFormatChange(const std::string& format);
     void OnOkButton();
     void OnQuitButton();
     void OnAboutButton();
@@ -78,8 +83,6 @@ protected:
     void OnCreate() override;
     void OnClose() override;
     void OnShowWindow(bool shown) override;
-    void OnCommand(int id, int code, HWND control) override;
-    void OnDpiChanged(UINT dpi) override;
 
 private:
     // A slider as the settings rely on: set from code it runs its handler only
@@ -91,6 +94,7 @@ private:
     };
 
     void SetUpSlider(Slider& slider, SettingsControl id, int min, int max, int position, int tickEvery);
+    void SetUpButton(ui::Button& button, SettingsControl id, void (SettingsWindow::*handler)());
     void Hide();
 
     TunableClock& clock_;
@@ -102,8 +106,15 @@ private:
     ui::CheckBox startupBox_;
     ui::CheckBox outlineBox_;
     ui::CheckBox hiddenBox_;
-    ui::Font font_;
-    bool shownBefore_ = false;
+    ui::ComboBox timeFormatBox_;
+    ui::Button fontButton_;
+    ui::Button textColourButton_;
+    ui::Button shadowColourButton_;
+    ui::Button backgroundColourButton_;
+    ui::Button okButton_;
+    ui::Button aboutButton_;
+    ui::Button quitButton_;
+    ui::Button alarmsButton_;
 };
 
 }  // namespace quorvel

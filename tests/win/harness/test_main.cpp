@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/dialogs.h"
+
 namespace {
 
 HHOOK dialogHook = nullptr;
+const wchar_t* expectedDialog = nullptr;  // the caption of a dialog a test opens on purpose
 
 // A dialog box that opens while a test runs would wait for a user who never comes:
 // close it at once and fail the running test with its caption.
@@ -16,9 +19,9 @@ LRESULT CALLBACK CloseUnexpectedDialog(int code, WPARAM wParam, LPARAM lParam) {
         HWND hwnd = reinterpret_cast<HWND>(wParam);
         wchar_t cls[16] = {};
         GetClassNameW(hwnd, cls, 16);
-        if (lstrcmpW(cls, L"#32770") == 0) {
-            wchar_t caption[128] = {};
-            GetWindowTextW(hwnd, caption, 128);
+        wchar_t caption[128] = {};
+        GetWindowTextW(hwnd, caption, 128);
+        if (lstrcmpW(cls, L"#32770") == 0 && !(expectedDialog && lstrcmpW(caption, expectedDialog) == 0)) {
             char utf8[384] = {};
             WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof utf8, nullptr, nullptr);
             ADD_FAILURE() << "unexpected dialog opened: \"" << utf8 << "\"";
@@ -29,6 +32,11 @@ LRESULT CALLBACK CloseUnexpectedDialog(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+namespace quorvel::testing_support {
+ExpectedDialog::ExpectedDialog(const wchar_t* caption) { expectedDialog = caption; }
+ExpectedDialog::~ExpectedDialog() { expectedDialog = nullptr; }
+}  // namespace quorvel::testing_support
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
