@@ -20,7 +20,7 @@ struct NoReminders final : ReminderFactory {
 
 struct NothingStored final : AlarmStorage {
     Stored Read() override { return {}; }
-    bool Write(std::span<const std::uint8_t>) override { return true; }
+    bool Write(std::span<const std::uint8_t>, std::span<const std::uint8_t>) override { return true; }
     void KeepDamagedCopy() override {}
 };
 

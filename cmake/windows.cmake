@@ -1,4 +1,7 @@
 # Windows build: Quorvel.exe, quorvel-cli.exe and the Win32 tests that run under Wine.
+# No link time in the executables' headers: two builds of one commit give the same
+# bytes, and so the same release zip (scripts/package.sh).
+add_link_options(-Wl,--no-insert-timestamp)
 add_executable(Quorvel WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${PROJECT_SOURCE_DIR}/res/quorvel.rc)
 # Stripped in release builds: the static runtime's debug sections would triple its size.
 target_link_options(Quorvel PRIVATE -municode $<$<CONFIG:MinSizeRel,Release>:-s>)
@@ -84,4 +87,22 @@ foreach(t ${e2e_tests})
            COMMAND bash ${t} $<TARGET_FILE:Quorvel> ${CMAKE_BINARY_DIR}/artefacts $<TARGET_FILE:quorvel-cli>)
   set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180 RUN_SERIAL ON
                                                ENVIRONMENT "${QUORVEL_WINE_ENV}")
+endforeach()
+
+# The release packages, made as scripts/package.sh makes them from this build:
+# tests/package checks the zip and the winget manifests as files; tests/install
+# installs, upgrades and removes the MSI under Wine and starts the installed
+# clock, so those share the prefix's registry and the display with nothing else.
+file(GLOB package_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/package/*.sh)
+foreach(t ${package_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME package.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR})
+  set_tests_properties(package.${name} PROPERTIES TIMEOUT 120)
+endforeach()
+file(GLOB install_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/install/*.sh)
+foreach(t ${install_tests})
+  get_filename_component(name ${t} NAME_WE)
+  add_test(NAME install.${name} COMMAND bash ${t} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/artefacts)
+  set_tests_properties(install.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180 RUN_SERIAL ON
+                                                  ENVIRONMENT "${QUORVEL_WINE_ENV}")
 endforeach()

@@ -1,5 +1,7 @@
 // The alarm decoder on arbitrary bytes: no crash, alarms made in proportion to
-// the input, and whatever decodes re-encodes to bytes that decode to the same list.
+// the input, and whatever decodes re-encodes to bytes that decode to the same
+// list. The same bytes as an options value and as a message to the clock: no
+// crash, and a message taken is one that encodes to exactly those bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +9,8 @@
 #include <vector>
 
 #include "alarms/alarm_codec.h"
+#include "alarms/alarm_message.h"
+#include "alarms/alarm_options.h"
 #include "core/clock.h"
 
 namespace {
@@ -39,5 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     quorvel::AlarmList again;
     const std::vector<std::uint8_t> second = Decoded(first, again, ok);
     if (!ok || second != first) std::abort();
+
+    quorvel::ApplyAlarmOptions({data, size}, list);
+    if (const auto alarm = quorvel::DecodeAlarmMessage({data, size})) {
+        const std::vector<std::uint8_t> message = quorvel::EncodeAlarmMessage(*alarm);
+        if (message != std::vector<std::uint8_t>(data, data + size)) std::abort();
+    }
     return 0;
 }

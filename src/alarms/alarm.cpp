@@ -12,7 +12,6 @@ namespace {
 
 constexpr long double kMinute = 1.0L / 1440.0L;
 constexpr long double kNewAlarmDelay = kMinute;
-constexpr long double kSnoozeDelay = 5.0L / 1440.0L;
 
 constexpr std::array<std::string_view, kRepeatKindCount> kCaptions = {
     "No repeat", "Delete after trigger", "Each 5 minutes", "Each 10 minutes", "Each 30 minutes",
@@ -37,13 +36,22 @@ bool AlarmFields::SameAs(const AlarmFields& other) const {
     const bool sameMoment =
         dateTime == other.dateTime || (std::isnan(dateTime) && std::isnan(other.dateTime));
     return sameMoment && name == other.name && enabled == other.enabled && sound == other.sound &&
-           reminder == other.reminder && repeat == other.repeat;
+           reminder == other.reminder && repeat == other.repeat && options == other.options;
 }
 
 AlarmFields NewAlarmFields(DateTime now) {
     AlarmFields fields;
     fields.dateTime = Later(now, kNewAlarmDelay);
     return fields;
+}
+
+AlarmFields TimerAlarm(int minutes, DateTime now) {
+    AlarmFields timer;
+    timer.name = "Timer";
+    timer.reminder = std::to_string(minutes) + " minutes are up";
+    timer.repeat = RepeatKind::DeleteAfterTrigger;
+    timer.dateTime = Later(now, minutes * kMinute);
+    return timer;
 }
 
 std::string_view RepeatKindCaption(RepeatKind kind) {
@@ -124,6 +132,7 @@ bool Alarm::StepBySchedule() {
             return true;
         case RepeatKind::Daily:
             Advance(1.0L);
+            StepToChosenDay();
             return true;
         case RepeatKind::Weekly:
             Advance(7.0L);
@@ -154,14 +163,22 @@ void Alarm::Rearm() {
             if (!StepBySchedule()) enabled = false;
             break;
     }
-    list.NotifyTriggerEnded();
+    list.NotifyChanged();
 }
 
-void Alarm::ResumeSchedule(DateTime snoozedMoment) {
-    dateTime = *dueBeforeSnooze_;
-    dueBeforeSnooze_.reset();
-    // Fixed intervals jump most of the way at once: a remembered moment long
-    // past (a snooze during catch-up) must not cost one step per interval.
+void Alarm::StepToChosenDay() {
+    const std::uint8_t days = options.days & kEveryDay;
+    if (repeat != RepeatKind::Daily || days == kEveryDay || days == 0) return;
+    for (int day = 0; day < kDaysPerWeek; ++day) {
+        const std::uint8_t bit = WeekdayBit(dateTime);
+        if (bit == 0 || (bit & days)) return;  // no date (damaged): Advance has dealt with it
+        Advance(1.0L);
+    }
+}
+
+void Alarm::StepPast(DateTime moment) {
+    // Fixed intervals jump most of the way at once: a moment long past must
+    // not cost one step per interval.
     long double interval = 0;
     switch (repeat) {
         case RepeatKind::Each5Minutes: interval = 5.0L / 1440.0L; break;
@@ -173,30 +190,69 @@ void Alarm::ResumeSchedule(DateTime snoozedMoment) {
         case RepeatKind::Monthly: interval = DaysInCurrentMonth(); break;
         default: break;  // Annually steps year by year: at most 9999 steps
     }
-    const long double gap = static_cast<long double>(snoozedMoment) - dateTime;
+    const long double gap = static_cast<long double>(moment) - dateTime;
     if (interval > 0 && gap > 2 * interval) {
         const long double steps = std::floor(gap / interval) - 1;
         dateTime = static_cast<double>(dateTime + steps * interval);
     }
-    while (dateTime <= snoozedMoment) {
+    while (dateTime <= moment) {
         const DateTime before = dateTime;
         StepBySchedule();
         if (!(dateTime > before)) break;  // cannot move on: Advance has disabled it
     }
-    collection_->NotifyTriggerEnded();
+    StepToChosenDay();  // the jump may have landed on a day the alarm leaves out
 }
 
-void Alarm::EndTrigger(bool snoozed) {
+void Alarm::ResumeSchedule(DateTime snoozedMoment) {
+    dateTime = *dueBeforeSnooze_;
+    dueBeforeSnooze_.reset();
+    StepPast(snoozedMoment);
+    collection_->NotifyChanged();
+}
+
+bool Alarm::PrepareToFire(DateTime now, bool& moved) {
+    const std::uint8_t bit = WeekdayBit(dateTime);
+    if (repeat == RepeatKind::Daily && bit != 0 && !(bit & options.days & kEveryDay)) {
+        StepToChosenDay();
+        moved = true;
+        if (!(now >= dateTime)) return false;
+    }
+    catchUp_ = false;
+    if (!(now - dateTime > kMissedAfterDays)) return true;
+    switch (options.ifMissed) {
+        case IfMissed::Each:
+            return true;
+        case IfMissed::Once:
+            catchUp_ = Repeating();
+            return true;
+        case IfMissed::Skip:
+            // A one-time alarm's moment is gone: it is switched off, as after firing.
+            if (Repeating()) {
+                StepPast(now);
+            } else {
+                enabled = false;
+            }
+            moved = true;
+            return false;
+    }
+    return true;
+}
+
+void Alarm::EndTrigger(bool snoozed, int snoozeMinutes) {
     triggered = false;
     reminderWindow = nullptr;
-    const bool repeating = repeat >= RepeatKind::Each5Minutes && repeat <= RepeatKind::Annually;
+    const bool catchUp = std::exchange(catchUp_, false);
     if (snoozed) {
         // Further snoozes keep the first remembered moment.
-        if (repeating && !dueBeforeSnooze_) dueBeforeSnooze_ = dateTime;
-        dateTime = Later(Now(), kSnoozeDelay);
-        collection_->NotifyTriggerEnded();
-    } else if (repeating && dueBeforeSnooze_) {
+        if (Repeating() && !dueBeforeSnooze_) dueBeforeSnooze_ = dateTime;
+        const int minutes = snoozeMinutes > 0 ? snoozeMinutes : options.snoozeMinutes;
+        dateTime = Later(Now(), minutes * kMinute);
+        collection_->NotifyChanged();
+    } else if (Repeating() && dueBeforeSnooze_) {
         ResumeSchedule(dateTime);
+    } else if (catchUp) {
+        StepPast(Now());
+        collection_->NotifyChanged();
     } else {
         dueBeforeSnooze_.reset();
         Rearm();
@@ -261,6 +317,10 @@ void AlarmList::CheckAlarms(ReminderFactory& reminders) {
             now = Now();
             if (now < alarm->dateTime) continue;
         }
+        bool moved = false;
+        const bool fire = alarm->PrepareToFire(now, moved);
+        if (moved) NotifyChanged();
+        if (!fire) continue;
         alarm->Fire(reminders);
         now = Now();
     }
@@ -286,8 +346,8 @@ void AlarmList::RemoveAt(std::size_t index) {
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void AlarmList::NotifyTriggerEnded() const {
-    if (onTriggerEnded) onTriggerEnded();
+void AlarmList::NotifyChanged() const {
+    if (onChanged) onChanged();
 }
 
 // ---- AlarmList::Walk ---------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "alarms/alarm_options.h"
 #include "core/date_time.h"
 
 namespace quorvel {
@@ -78,6 +79,7 @@ struct AlarmFields {
     std::string name = "Noname";  // UTF-8
     std::string sound;            // full path of the sound file, UTF-8; empty: none
     std::string reminder;         // lines separated by CR LF, UTF-8; empty: none
+    AlarmOptions options;         // stored beside the alarm bytes (alarm_options.h)
 
     // Field by field; two NaN moments (damaged data) count as equal.
     bool SameAs(const AlarmFields& other) const;
@@ -86,6 +88,9 @@ struct AlarmFields {
 // The fields of a new alarm: "Noname", enabled, due one minute after `now`,
 // no sound, no reminder text, "No repeat".
 AlarmFields NewAlarmFields(DateTime now);
+// A one-time reminder `minutes` after `now`: "Timer", with the text
+// "N minutes are up", deleted after its trigger.
+AlarmFields TimerAlarm(int minutes, DateTime now);
 
 // Names one alarm for the whole run, however the list changes around it; never
 // reused, so a name kept after its alarm went finds nothing.
@@ -120,18 +125,27 @@ public:
     void Fire(ReminderFactory& reminders);
 
     // Moves the alarm on after a trigger that ended without Snooze, by its
-    // repeat kind, then tells the list (onTriggerEnded). DeleteAfterTrigger
+    // repeat kind, then tells the list (onChanged). DeleteAfterTrigger
     // destroys the alarm: nothing may touch it after this call.
     void Rearm();
 
     // The alarm's side of a reminder window's close processing: clears the
-    // trigger, then snoozes (now + 5 minutes) or re-arms. May destroy the alarm.
+    // trigger, then snoozes (now + `snoozeMinutes`, or its own snooze length
+    // for 0) or re-arms. May destroy the alarm.
     //
     // A repeating alarm keeps its schedule through snoozes: the first snooze
     // remembers (in memory only) the moment it was due, and a later trigger
     // that ends without Snooze moves it to the first moment of that schedule
-    // after the snoozed one, instead of stepping from the snoozed moment.
-    void EndTrigger(bool snoozed);
+    // after the snoozed one, instead of stepping from the snoozed moment. A
+    // trigger fired once for missed moments (IfMissed::Once) moves it to its
+    // first moment after now.
+    void EndTrigger(bool snoozed, int snoozeMinutes = 0);
+
+    // A due alarm, before it fires at `now`: a Daily alarm on a day it leaves
+    // out moves to its next chosen day, and missed moments (due more than a
+    // minute late) are dealt with by its IfMissed rule. True when it is to fire
+    // now; `moved` tells that its moment or state changed.
+    bool PrepareToFire(DateTime now, bool& moved);
 
     // Forgets the schedule remembered by a snooze. Any edit of the alarm calls
     // it: the edited alarm's own DateTime and repeat kind are its schedule.
@@ -155,14 +169,21 @@ private:
     // Adds an interval in extended precision, stored as a double.
     void Advance(long double days);
     void AdvanceOneYear();
-    // One interval of a repeating kind; false for kinds that do not repeat.
+    // One interval of a repeating kind (a Daily one to its next chosen day);
+    // false for kinds that do not repeat.
     bool StepBySchedule();
+    // A Daily alarm dated on a day it leaves out: on, day by day, to the next chosen one.
+    void StepToChosenDay();
+    // By schedule to its first moment after `moment`.
+    void StepPast(DateTime moment);
     // After a snoozed trigger: the remembered moment stepped past the snoozed one.
     void ResumeSchedule(DateTime snoozedMoment);
+    bool Repeating() const { return repeat >= RepeatKind::Each5Minutes && repeat <= RepeatKind::Annually; }
 
     AlarmId id_;
     AlarmList* collection_;
     std::optional<DateTime> dueBeforeSnooze_;
+    bool catchUp_ = false;  // the open trigger stands for missed moments (IfMissed::Once)
 };
 
 // The ordered list of all alarms; it owns them.
@@ -176,9 +197,10 @@ public:
     // Alarm checking does nothing while this is false.
     bool armed = false;
 
-    // Called after the end of a trigger changed the list (re-arming, snoozing,
-    // an alarm deleted after its trigger).
-    std::function<void()> onTriggerEnded;
+    // Called after the list changed by itself: a trigger ended (re-arming,
+    // snoozing, an alarm deleted after its trigger), or the check moved an
+    // alarm on without firing it.
+    std::function<void()> onChanged;
 
     std::size_t Count() const { return items_.size(); }
     Alarm& operator[](std::size_t index) const { return *items_[index]; }
@@ -199,7 +221,8 @@ public:
     Alarm* Find(AlarmId id) const;
 
     // Fires every due alarm, in list order: enabled, not triggered, and its
-    // DateTime not later than now. Does nothing while the list is not armed.
+    // DateTime not later than now (see Alarm::PrepareToFire for the days it
+    // leaves out and missed moments). Does nothing while the list is not armed.
     // Survives alarms removed by their own firing. Allocates nothing unless an
     // alarm fires.
     void CheckAlarms(ReminderFactory& reminders);
@@ -229,7 +252,7 @@ private:
     friend class Alarm;
 
     void RemoveAt(std::size_t index);
-    void NotifyTriggerEnded() const;
+    void NotifyChanged() const;
 
     std::vector<std::unique_ptr<Alarm>> items_;
     Walk* walks_ = nullptr;

@@ -8,12 +8,12 @@
 namespace quorvel {
 
 AlarmBook::AlarmBook(AlarmStorage& storage) : storage_(storage) {
-    list_.onTriggerEnded = [this] { Changed(); };
+    list_.onChanged = [this] { Changed(); };
 }
 
 AlarmBook::~AlarmBook() {
     onChanged = nullptr;
-    list_.onTriggerEnded = nullptr;
+    list_.onChanged = nullptr;
 }
 
 // ---- Storage ----------------------------------------------------------------
@@ -22,15 +22,19 @@ std::optional<std::string> AlarmBook::Load() {
     loaded_ = true;
     changed_ = false;
     keepStored_ = false;
+    std::optional<std::string> failure;
+    AlarmStorage::Stored stored;
     try {
-        const AlarmStorage::Stored stored = storage_.Read();
+        stored = storage_.Read();
         keepStored_ = stored.found == AlarmStorage::Found::Unreachable;
         if (stored.found == AlarmStorage::Found::Bytes) DecodeAlarms(stored.bytes, list_);
     } catch (const std::exception& e) {
         keepStored_ = true;
-        return e.what();
+        failure = e.what();
     }
-    return std::nullopt;
+    // Also for the alarms of a list read in part: each option matches its alarm.
+    ApplyAlarmOptions(stored.options, list_);
+    return failure;
 }
 
 bool AlarmBook::Save() {
@@ -43,7 +47,7 @@ bool AlarmBook::Save() {
     }
     // Throws when the stored value cannot be read: then nothing is written over it.
     if (keepStored_) storage_.KeepDamagedCopy();
-    if (!storage_.Write(bytes)) return false;
+    if (!storage_.Write(bytes, EncodeAlarmOptions(list_))) return false;
     keepStored_ = false;
     return true;
 }

@@ -33,8 +33,9 @@ namespace quorvel {
 // the clock stores, the tool reads back.
 inline constexpr std::size_t kMaxAlarmsValueBytes = 8 * 1024 * 1024;
 
-// Where the list is kept between runs: one value of bytes. Failures are thrown
-// as std::exception whose message the user may see.
+// Where the list is kept between runs: the alarm bytes, and beside them the
+// alarms' options (alarm_options.h). Failures are thrown as std::exception
+// whose message the user may see.
 class AlarmStorage {
 public:
     enum class Found {
@@ -45,14 +46,16 @@ public:
     struct Stored {
         Found found = Found::Nothing;
         std::vector<std::uint8_t> bytes;
+        std::vector<std::uint8_t> options;  // empty when there are none or they cannot be read
     };
 
-    // Throws for a value that cannot be read as bytes (a text or number type,
-    // a failed read).
+    // Throws for an alarm value that cannot be read as bytes (a text or number
+    // type, a failed read); options that cannot be read are left out.
     virtual Stored Read() = 0;
-    // Replaces the stored value. False when the key can be neither opened nor
-    // created (nothing is stored); throws when the write is refused.
-    virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
+    // Replaces the stored alarms, then their options. False when the key can be
+    // neither opened nor created (nothing is stored); throws when a write is
+    // refused.
+    virtual bool Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> options) = 0;
     // Copies the stored value, of whatever type, to the damaged-copy value with
     // its bytes and type unchanged; nothing when none is stored. Throws when it
     // cannot be read or written.
@@ -71,10 +74,11 @@ public:
 
     // ---- Storage ----
 
-    // Reads the stored list, once, at start. A failure keeps the alarms read so
-    // far (see DecodeAlarms) and gives the failure's message; so does a key that
-    // is there but cannot be opened (with no message). Saves then leave the
-    // stored value alone until the list changes.
+    // Reads the stored list, once, at start, and gives the alarms their stored
+    // options. A failure keeps the alarms read so far (see DecodeAlarms) and
+    // gives the failure's message; so does a key that is there but cannot be
+    // opened (with no message). Saves then leave the stored value alone until
+    // the list changes. Options that do not match their alarms never stop a load.
     std::optional<std::string> Load();
     // Writes the list unless there is nothing to write: before Load (nothing
     // was read, so writing would lose what is stored) and while a failed load's

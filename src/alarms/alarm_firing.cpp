@@ -3,6 +3,8 @@
 #include <exception>
 #include <utility>
 
+#include "core/clock.h"
+
 namespace quorvel {
 
 AlarmFiring::~AlarmFiring() {
@@ -11,23 +13,26 @@ AlarmFiring::~AlarmFiring() {
 
 void AlarmFiring::ShowAlarm(Alarm& alarm) {
     alarm_ = &alarm;
-    const bool hasText = !alarm.reminder.empty();
-    if (hasText) {
+    repeatSound_ = alarm.options.repeatSound && !alarm.sound.empty();
+    // A sound that repeats until answered needs a window to answer, text or not.
+    const bool shown = !alarm.reminder.empty() || repeatSound_;
+    if (shown) {
         SetText(alarm.reminder);
         ShowInFront();
     }
     if (alarm.sound.empty()) {
         Beep();
-        if (!hasText) Close();
+        if (!shown) Close();
         return;
     }
     bool failed = false;
     std::string reason;
     try {
-        reason = StartSound(alarm.sound, !hasText);
+        soundStarted_ = Now();
+        reason = StartSound(alarm.sound, !shown || repeatSound_);
         // A refused play sends no end report, so a text-less firing would stay
         // triggered with nothing on screen; with text the window is there anyway.
-        failed = !hasText && !reason.empty();
+        failed = !shown && !reason.empty();
     } catch (const std::exception& e) {
         failed = true;
         reason = e.what();
@@ -35,17 +40,30 @@ void AlarmFiring::ShowAlarm(Alarm& alarm) {
     if (!failed) return;
     AppendLine(std::string(kSoundErrorPrefix) + reason);
     Beep();
-    if (!hasText) ShowInFront();
+    if (!shown) ShowInFront();
 }
 
-void AlarmFiring::Snooze() {
+void AlarmFiring::Snooze(int minutes) {
     if (closed_) return;
     snoozed_ = true;
+    snoozeMinutes_ = minutes;
     Close();
 }
 
 void AlarmFiring::SoundFinished() {
     if (closed_) return;
+    if (repeatSound_) {
+        // Again from the start while the limit allows; then silence, and the
+        // window stays until it is answered.
+        if (alarm_ && Now() - soundStarted_ < kRepeatSoundForDays) {
+            try {
+                StartSound(alarm_->sound, true);
+            } catch (const std::exception&) {
+                // The file went while it played: nothing more to play.
+            }
+        }
+        return;
+    }
     snoozed_ = false;
     Close();
 }
@@ -61,7 +79,7 @@ void AlarmFiring::Close() {
     StopSound();
     if (alarm) alarm->reminderWindow = nullptr;
     Release();
-    if (alarm) alarm->EndTrigger(snoozed_);
+    if (alarm) alarm->EndTrigger(snoozed_, snoozeMinutes_);
 }
 
 }  // namespace quorvel

@@ -16,16 +16,18 @@ public:
     // Shows the reminder text (if any) in front, plays the sound once or
     // beeps; an alarm with neither text nor sound ends at once. A text-less
     // alarm whose sound cannot be played shows the window with the error line,
-    // so the user sees that it fired and why it was silent.
+    // so the user sees that it fired and why it was silent. An alarm whose
+    // sound repeats shows the window, text or not, and plays the sound again
+    // at each end until it is answered, for at most kRepeatSoundForDays.
     void ShowAlarm(Alarm& alarm) final;
     void PressOk() override { Close(); }
     void ForgetAlarm() final { alarm_ = nullptr; }
 
     // The ways a firing ends. Each runs the close processing unless it has
     // run already; a request after it (a report already queued) is ignored.
-    void Close();          // OK, the close box, CloseReminder
-    void Snooze();         // Snooze: the alarm comes due again in 5 minutes
-    void SoundFinished();  // the player's end report
+    void Close();                  // OK, the close box, CloseReminder
+    void Snooze(int minutes = 0);  // Snooze: due again in `minutes`, or the alarm's own snooze length
+    void SoundFinished();          // the player's end report
 
     bool Closed() const { return closed_; }
 
@@ -59,7 +61,10 @@ protected:
 private:
     Alarm* alarm_ = nullptr;
     bool snoozed_ = false;
+    int snoozeMinutes_ = 0;
     bool closed_ = false;
+    bool repeatSound_ = false;
+    DateTime soundStarted_ = 0;
 };
 
 }  // namespace quorvel

@@ -6,15 +6,24 @@ namespace quorvel {
 
 AlarmStorage::Stored RegistryAlarmStorage::Read() {
     const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
-    if (!key) return {key.Missing() ? Found::Nothing : Found::Unreachable, {}};
-    if (!key.Exists(kAlarmsValue.name)) return {Found::Nothing, {}};
-    return {Found::Bytes, key.Read(kAlarmsValue)};
+    if (!key) return {key.Missing() ? Found::Nothing : Found::Unreachable, {}, {}};
+    if (!key.Exists(kAlarmsValue.name)) return {Found::Nothing, {}, {}};
+    Stored stored{Found::Bytes, key.Read(kAlarmsValue), {}};
+    if (key.Exists(kAlarmOptionsValue.name)) {
+        try {
+            stored.options = key.Read(kAlarmOptionsValue);
+        } catch (const RegistryError&) {
+            // Options of the wrong type: the alarms keep their defaults.
+        }
+    }
+    return stored;
 }
 
-bool RegistryAlarmStorage::Write(std::span<const std::uint8_t> bytes) {
+bool RegistryAlarmStorage::Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> options) {
     const RegistryKey key = RegistryKey::Open(kSettingsKey, true);
     if (!key) return false;
     key.Write(kAlarmsValue, bytes);
+    key.Write(kAlarmOptionsValue, options);
     return true;
 }
 

@@ -3,7 +3,9 @@
 // tray icon, and Exit.
 #include <windowsx.h>
 
+#include "alarms/alarm_book.h"
 #include "app/clock_window.h"
+#include "core/clock.h"
 #include "windows/alarms/alarms_window.h"
 #include "windows/calendar/calendar_window.h"
 #include "windows/settings/settings_window.h"
@@ -154,6 +156,7 @@ bool ClockWindow::PreTranslateMessage(MSG& msg) {
 }
 
 void ClockWindow::OnCommand(int id, int, HWND) {
+    if (const int minutes = RemindMeMinutes(static_cast<UINT>(id))) return OnRemindMeCommand(minutes);
     switch (id) {
         case kAlarmsCommand: OnAlarmsCommand(); break;
         case kCalendarCommand: OnCalendarCommand(); break;
@@ -167,6 +170,10 @@ void ClockWindow::OnCommand(int id, int, HWND) {
 
 void ClockWindow::OnAlarmsCommand() {
     if (alarmsWindow_) alarmsWindow_->Show();
+}
+
+void ClockWindow::OnRemindMeCommand(int minutes) {
+    if (alarmBook_) alarmBook_->Add(TimerAlarm(minutes, Now()));
 }
 
 void ClockWindow::OnCalendarCommand() {

@@ -32,6 +32,11 @@ std::wstring ItemText(const std::string& caption, WORD shortcut) {
 
 std::span<const ClockMenuItem> ClockMenuItems() { return kItems; }
 
+int RemindMeMinutes(UINT command) {
+    const UINT index = command - kRemindMeFirstCommand;
+    return command >= kRemindMeFirstCommand && index < std::size(kRemindMeMinutes) ? kRemindMeMinutes[index] : 0;
+}
+
 std::string ShortcutText(WORD shortcut) {
     std::string text = (shortcut & kCtrl) ? "Ctrl+" : "";
     const WORD key = shortcut & 0xFF;
@@ -60,6 +65,15 @@ ClockMenu::ClockMenu() : menu_(CreatePopupMenu()) {
         }
     }
     accelerators_.Reset(CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size())));
+
+    const HMENU remindMe = CreatePopupMenu();
+    if (!remindMe) throw std::runtime_error("Cannot create the pop-up menu");
+    for (std::size_t i = 0; i < std::size(kRemindMeMinutes); ++i) {
+        const std::wstring caption = std::to_wstring(kRemindMeMinutes[i]) + L" minutes";
+        AppendMenuW(remindMe, MF_STRING, kRemindMeFirstCommand + i, caption.c_str());
+    }
+    // Owned by the menu from here on, and destroyed with it.
+    InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe), L"Remind me in");
 }
 
 const std::string& ClockMenu::Caption(ClockCommand id) const { return captions_[id - kAlarmsCommand]; }

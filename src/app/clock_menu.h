@@ -32,6 +32,13 @@ struct ClockMenuItem {
 // The items in menu order.
 std::span<const ClockMenuItem> ClockMenuItems();
 
+// "Remind me in", the submenu below "Alarms/reminders": each item adds a
+// one-time reminder that many minutes from now.
+inline constexpr UINT kRemindMeFirstCommand = 120;
+inline constexpr int kRemindMeMinutes[] = {5, 10, 15, 30, 60};
+// The minutes of a "Remind me in" command; 0 for another command.
+int RemindMeMinutes(UINT command);
+
 // A shortcut as the menu shows it: "F10", "Ctrl+S", "Ctrl+F4".
 std::string ShortcutText(WORD shortcut);
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "alarms/alarm_book.h"
+#include "alarms/alarm_message.h"
 #include "resource_ids.h"
 #include "platform/session_instance.h"
 #include "platform/shell.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 250;
 constexpr UINT_PTR kTrayClickTimer = 2;
+constexpr UINT kSaveNowMessage = WM_APP + 10;
 
 // Creation properties (96-dpi design; the position, kHomePosition, is in screen pixels).
 constexpr int kClientWidth = 172;
@@ -155,6 +157,22 @@ void ClockWindow::OnTick() {
     PeriodicSave();
 }
 
+bool ClockWindow::OnCopyData(const COPYDATASTRUCT& data) {
+    if (data.dwData != kAddAlarmMessage || !alarmBook_ || !data.lpData || data.cbData > kMaxAlarmMessageBytes)
+        return false;
+    const auto alarm = DecodeAlarmMessage({static_cast<const std::uint8_t*>(data.lpData), data.cbData});
+    if (!alarm) return false;
+    alarmBook_->Add(*alarm);
+    // Saved once the sender has its answer: a failed save's message box must
+    // not keep the sender waiting.
+    PostMessageW(Handle(), kSaveNowMessage, 0, 0);
+    return true;
+}
+
+void ClockWindow::CheckAlarmsNow() {
+    if (alarmCheck_ && tickTimer_.Enabled()) alarmCheck_();
+}
+
 void ClockWindow::SetAlarmBook(AlarmBook* book) {
     alarmBook_ = book;
     if (book) {
@@ -280,6 +298,18 @@ LRESULT ClockWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             ShowFromTray();
         }
         return 1;
+    }
+    if (msg == WM_COPYDATA) return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+    if (msg == kSaveNowMessage) {
+        SaveSettings();
+        return 0;
+    }
+    // Moments missed while the computer slept or the clock jumped are judged
+    // now rather than at some later tick.
+    if ((msg == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)) ||
+        msg == WM_TIMECHANGE) {
+        CheckAlarmsNow();
+        return msg == WM_POWERBROADCAST ? TRUE : 0;
     }
     if (msg == WM_ENDSESSION) {
         // Log-off and shut-down end the program without closing this window;

@@ -151,7 +151,13 @@ private:
     void OnMouseWheelDown();
 
     void OnCalendarCommand();
+    void OnRemindMeCommand(int minutes);
     void OnPropertiesCommand();
+    // An alarm another program hands over (quorvel-cli alarms add): taken
+    // when it arrives whole, then saved; false when it is not taken.
+    bool OnCopyData(const COPYDATASTRUCT& data);
+    // Runs the alarm check now (resume from sleep, a changed system time).
+    void CheckAlarmsNow();
     void OnExitCommand();
     void ShowFromTray();
     void PopupMenuAt(int x, int y);

@@ -20,7 +20,9 @@ constexpr std::string_view kUsageEnd =
     "JSON: an array of objects with Name, Sound, Reminder (strings), DateTime (days since\n"
     "1899-12-30, or \"NaN\", \"Infinity\", \"-Infinity\"), When (local time YYYY-MM-DDTHH:MM:SS.mmm,\n"
     "read only when DateTime is absent), Repeat (0-255), Enabled (true/false). A field left\n"
-    "out takes the value of a new alarm.\n";
+    "out takes the value of a new alarm. export and import also carry the options: Days\n"
+    "([\"Mon\", ... \"Sun\"]), SnoozeMinutes (1-1440), IfMissed (\"each\", \"once\", \"skip\"),\n"
+    "RepeatSound (true/false); decode and encode are of the stored bytes alone.\n";
 
 // Asks for the usage text instead of a one-line message.
 struct UsageRequest {};
@@ -32,15 +34,15 @@ int Decode(const std::vector<std::string>& args) {
     try {
         DecodeAlarms({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()}, list);
     } catch (const AlarmDataError& e) {
-        return PrintAlarms(list, e.what());
+        return PrintAlarms(list, e.what(), false);
     }
-    return PrintAlarms(list, {});
+    return PrintAlarms(list, {}, false);
 }
 
 int Encode(const std::vector<std::string>& args) {
     if (args.size() > 1) throw UsageRequest{};
     AlarmList list;
-    AlarmsFromJson(ReadBytes(args.empty() ? "-" : args[0], kMaxJsonBytes), list);
+    AlarmsFromJson(ReadBytes(args.empty() ? "-" : args[0], kMaxJsonBytes), list, false);
     const std::vector<std::uint8_t> bytes = StorableBytes(list);
     WriteStdout({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     return 0;
@@ -61,8 +63,8 @@ void Complain(std::string_view message) {
     WriteStandard(StandardStream::Error, "quorvel-cli: alarms: " + std::string(message) + "\n");
 }
 
-int PrintAlarms(const AlarmList& list, std::string_view failure) {
-    WriteStdout(AlarmsToJson(list));
+int PrintAlarms(const AlarmList& list, std::string_view failure, bool withOptions) {
+    WriteStdout(AlarmsToJson(list, withOptions));
     if (failure.empty()) return 0;
     Complain(failure);
     return kExitFailed;

@@ -34,8 +34,9 @@ std::vector<std::uint8_t> StorableBytes(const AlarmList& list);
 // One line "quorvel-cli: alarms: MESSAGE" on standard error.
 void Complain(std::string_view message);
 
-// Prints the list as JSON to standard output and a failure met while reading it
-// (when not empty) to standard error. Returns 0, or kExitFailed after a failure.
-int PrintAlarms(const AlarmList& list, std::string_view failure);
+// Prints the list as JSON (with its options or not) to standard output and a
+// failure met while reading it (when not empty) to standard error. Returns 0,
+// or kExitFailed after a failure.
+int PrintAlarms(const AlarmList& list, std::string_view failure, bool withOptions);
 
 }  // namespace quorvel::cli

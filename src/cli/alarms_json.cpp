@@ -11,6 +11,7 @@
 
 #include "cli/bad_input.h"
 #include "cli/when.h"
+#include "alarms/alarm_options.h"
 #include "core/date_time.h"
 
 namespace quorvel::cli {
@@ -42,20 +43,67 @@ Json DateTimeJson(DateTime value) {
     return value;
 }
 
-Json ToJson(const AlarmList& list) {
+constexpr std::string_view kOptionKeys[] = {"Days", "SnoozeMinutes", "IfMissed", "RepeatSound"};
+
+bool IsOptionKey(std::string_view key) {
+    for (const std::string_view option : kOptionKeys)
+        if (key == option) return true;
+    return false;
+}
+
+Json DaysJson(std::uint8_t days) {
+    Json names = Json::array();
+    for (int i = 0; i < kDaysPerWeek; ++i)
+        if (days & (kMonday << i)) names.push_back(WeekdayName(i));
+    return names;
+}
+
+Json ToJson(const AlarmList& list, bool withOptions) {
     Json out = Json::array();
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const Alarm& a = list[i];
         const auto when = FormatWhen(a.dateTime);
-        out.push_back({{"Name", a.name},
-                       {"Sound", a.sound},
-                       {"Reminder", a.reminder},
-                       {"DateTime", DateTimeJson(a.dateTime)},
-                       {"When", when ? Json(*when) : Json(nullptr)},
-                       {"Repeat", static_cast<int>(a.repeat)},
-                       {"Enabled", a.enabled}});
+        Json alarm = {{"Name", a.name},
+                      {"Sound", a.sound},
+                      {"Reminder", a.reminder},
+                      {"DateTime", DateTimeJson(a.dateTime)},
+                      {"When", when ? Json(*when) : Json(nullptr)},
+                      {"Repeat", static_cast<int>(a.repeat)},
+                      {"Enabled", a.enabled}};
+        if (withOptions) {
+            alarm["Days"] = DaysJson(a.options.days);
+            alarm["SnoozeMinutes"] = a.options.snoozeMinutes;
+            alarm["IfMissed"] = IfMissedName(a.options.ifMissed);
+            alarm["RepeatSound"] = a.options.repeatSound;
+        }
+        out.push_back(std::move(alarm));
     }
     return out;
+}
+
+void ReadOption(const std::string& key, const Json& value, AlarmOptions& options, const std::string& where) {
+    if (key == "Days") {
+        if (!value.is_array() || value.empty()) throw BadInput(where + ": Days must be a list of days, \"Mon\" to \"Sun\"");
+        std::uint8_t days = 0;
+        for (const Json& day : value) {
+            const auto bit = day.is_string() ? WeekdayFromName(day.get_ref<const std::string&>()) : std::nullopt;
+            if (!bit) throw BadInput(where + ": Days must be a list of days, \"Mon\" to \"Sun\"");
+            days |= *bit;
+        }
+        options.days = days;
+    } else if (key == "SnoozeMinutes") {
+        if (!value.is_number_integer() || value.get<std::int64_t>() < kMinSnoozeMinutes ||
+            value.get<std::int64_t>() > kMaxSnoozeMinutes)
+            throw BadInput(where + ": SnoozeMinutes must be an integer 1-1440");
+        options.snoozeMinutes = value.get<std::uint16_t>();
+    } else if (key == "IfMissed") {
+        const auto rule = value.is_string() ? IfMissedFromName(value.get_ref<const std::string&>()) : std::nullopt;
+        if (!rule) throw BadInput(where + ": IfMissed must be \"each\", \"once\" or \"skip\"");
+        options.ifMissed = *rule;
+    } else {
+        if (!value.is_boolean()) throw BadInput(where + ": RepeatSound must be true or false");
+        options.repeatSound = value.get<bool>();
+    }
 }
 
 DateTime DateTimeFromJson(const Json& value, const std::string& where) {
@@ -69,10 +117,12 @@ DateTime DateTimeFromJson(const Json& value, const std::string& where) {
     throw BadInput(where + ": DateTime must be a number");
 }
 
-void ReadAlarm(const Json& item, Alarm& alarm, const std::string& where) {
+void ReadAlarm(const Json& item, Alarm& alarm, const std::string& where, bool withOptions) {
     if (!item.is_object()) throw BadInput(where + ": not an object");
     for (const auto& [key, value] : item.items()) {
-        if (key == "Name" || key == "Sound" || key == "Reminder") {
+        if (IsOptionKey(key)) {
+            if (withOptions) ReadOption(key, value, alarm.options, where);
+        } else if (key == "Name" || key == "Sound" || key == "Reminder") {
             if (!value.is_string()) throw BadInput(where + ": " + key + " must be a string");
             std::string& field = key == "Name" ? alarm.name : key == "Sound" ? alarm.sound : alarm.reminder;
             field = value.get<std::string>();
@@ -98,11 +148,11 @@ void ReadAlarm(const Json& item, Alarm& alarm, const std::string& where) {
 
 }  // namespace
 
-std::string AlarmsToJson(const AlarmList& list) {
-    return ToJson(list).dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
+std::string AlarmsToJson(const AlarmList& list, bool withOptions) {
+    return ToJson(list, withOptions).dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
-void AlarmsFromJson(std::string_view text, AlarmList& list) {
+void AlarmsFromJson(std::string_view text, AlarmList& list, bool withOptions) {
     Json document;
     try {
         document = Json::parse(text);
@@ -111,7 +161,7 @@ void AlarmsFromJson(std::string_view text, AlarmList& list) {
     }
     if (!document.is_array()) throw BadInput("the JSON must be an array of alarms");
     for (std::size_t i = 0; i < document.size(); ++i)
-        ReadAlarm(document[i], list.AddAlarm(), "alarm " + std::to_string(i + 1));
+        ReadAlarm(document[i], list.AddAlarm(), "alarm " + std::to_string(i + 1), withOptions);
 }
 
 }  // namespace quorvel::cli

@@ -1,5 +1,5 @@
-// quorvel-cli alarms export and import (Windows): the JSON backup straight from
-// and to the stored "Alarms" value of the current user.
+// quorvel-cli alarms export, import, list and add (Windows): the current
+// user's stored alarms and their options, and alarms handed to the running clock.
 #pragma once
 
 #include <array>
@@ -13,6 +13,9 @@ namespace quorvel::cli {
 // import FILE|-: replaces the stored list with the JSON's; refused while the
 //   clock runs (it would save its own list over the imported one) and before
 //   the clock has ever saved its settings.
-std::array<AlarmsSubcommand, 2> AlarmsRegistryCommands();
+// list: the stored alarms as a table.
+// add ...: one alarm (see alarm_add.h), handed to the running clock, which
+//   stores it, or else added to the stored list as import stores one.
+std::array<AlarmsSubcommand, 4> AlarmsRegistryCommands();
 
 }  // namespace quorvel::cli

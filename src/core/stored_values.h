@@ -53,6 +53,10 @@ inline constexpr std::array<std::string_view, 15> kClockSettingNames = {
 
 // The alarm list in its stored bytes.
 inline constexpr StoredValue<StoredBytes> kAlarmsValue{"Alarms"};
+// The alarms' options (weekdays, snooze length, missed moments, repeating
+// sound), one entry per alarm in list order, each marked with a fingerprint of
+// its alarm; written and read together with "Alarms".
+inline constexpr StoredValue<StoredBytes> kAlarmOptionsValue{"AlarmOptions"};
 // A copy of an "Alarms" value that failed to load, kept with its bytes and
 // type when the list is first saved over it; never read by the program.
 inline constexpr StoredValue<StoredBytes> kAlarmsDamagedValue{"AlarmsDamaged"};

@@ -26,6 +26,7 @@ const DateTime kNow = EncodeDateTime({2026, 12, 7, 10, 0, 0, 0}).value();
 struct FakeStorage final : AlarmStorage {
     Found found = Found::Nothing;
     Bytes stored;                          // the "Alarms" value
+    Bytes options;                         // the "AlarmOptions" value
     std::optional<std::string> readError;  // Read throws this
     bool reachable = true;                 // false: Write cannot open the key
     std::optional<Bytes> damagedCopy;
@@ -33,12 +34,13 @@ struct FakeStorage final : AlarmStorage {
 
     Stored Read() override {
         if (readError) throw std::runtime_error(*readError);
-        return {found, stored};
+        return {found, stored, options};
     }
-    bool Write(std::span<const std::uint8_t> bytes) override {
+    bool Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> newOptions) override {
         if (!reachable) return false;
         ++writes;
         stored.assign(bytes.begin(), bytes.end());
+        options.assign(newOptions.begin(), newOptions.end());
         found = Found::Bytes;
         return true;
     }

@@ -346,5 +346,117 @@ TEST_F(AlarmCheckTest, KeptScheduleIsUsedOnceAndJumpsOverMissedIntervals) {
     EXPECT_EQ(Show(a.dateTime), "14 08:15:00.000");
 }
 
+// The options' stepping rules: the days a Daily alarm leaves out, moments
+// missed (due more than a minute late) by each IfMissed rule, and the snooze
+// length. 14 March 2026 is a Saturday.
+TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
+    constexpr std::uint8_t kWorkdays = 0x1F;  // Mon-Fri
+    enum class End { None, Ok, Snooze, SnoozeFor30, SnoozeThenOk };
+    struct Case {
+        const char* name;
+        RepeatKind repeat;
+        AlarmOptions options;
+        DateTime due;
+        DateTime checkAt;
+        bool fires;
+        std::string dueAfterCheck;
+        End end;
+        std::string dueAfterEnd;
+        bool enabledAfter = true;
+    };
+    const AlarmOptions every;
+    const AlarmOptions workdays{kWorkdays};
+    const AlarmOptions once{kEveryDay, 5, IfMissed::Once};
+    const AlarmOptions skip{kEveryDay, 5, IfMissed::Skip};
+    const AlarmOptions workdaysSkip{kWorkdays, 5, IfMissed::Skip};
+    const AlarmOptions quarter{kEveryDay, 15};
+    const std::vector<Case> cases = {
+        {"Daily on a day it leaves out: on to Monday, no reminder", Daily, workdays, At(8, 0), At(8, 0), false,
+         "16 08:00:00.000", End::None, "16 08:00:00.000"},
+        {"Daily on a chosen day fires; OK skips the weekend", Daily, workdays, At(8, 0, 0, 0, 13), At(8, 0, 0, 0, 13),
+         true, "13 08:00:00.000", End::Ok, "16 08:00:00.000"},
+        {"every day: Saturday fires", Daily, every, At(8, 0), At(8, 0), true, "14 08:00:00.000", End::Ok,
+         "15 08:00:00.000"},
+        {"Weekly ignores the days", Weekly, workdays, At(8, 0), At(8, 0), true, "14 08:00:00.000", End::Ok,
+         "21 08:00:00.000"},
+        {"missed a day, each: one interval per reminder", Each5Minutes, every, At(12, 0, 0, 0, 13), At(12, 0), true,
+         "13 12:00:00.000", End::Ok, "13 12:05:00.000"},
+        {"missed a day, once: after OK its first moment after now", Each5Minutes, once, At(11, 58, 0, 0, 13),
+         At(12, 1, 30), true, "13 11:58:00.000", End::Ok, "14 12:03:00.000"},
+        {"missed a day, skip: no reminder, its first moment after now", Each5Minutes, skip, At(11, 58, 0, 0, 13),
+         At(12, 1, 30), false, "14 12:03:00.000", End::None, "14 12:03:00.000"},
+        {"missed, skip, a one-time alarm: switched off", NoRepeat, skip, At(11, 0), At(12, 0), false,
+         "14 11:00:00.000", End::None, "14 11:00:00.000", false},
+        {"missed, once, a one-time alarm: one reminder, then off", NoRepeat, once, At(11, 0), At(12, 0), true,
+         "14 11:00:00.000", End::Ok, "14 11:00:00.000", false},
+        {"59 seconds late is on time, skip or not", Hourly, skip, At(11, 59, 1), At(12, 0), true, "14 11:59:01.000",
+         End::Ok, "14 12:59:01.000"},
+        {"missed since Wednesday, workdays, skip: Monday", Daily, workdaysSkip, At(8, 0, 0, 0, 11), At(9, 0), false,
+         "16 08:00:00.000", End::None, "16 08:00:00.000"},
+        {"snooze length 15", Daily, quarter, At(12, 0), At(12, 0), true, "14 12:00:00.000", End::Snooze,
+         "14 12:15:00.000"},
+        {"snooze for 30, this once", Daily, quarter, At(12, 0), At(12, 0), true, "14 12:00:00.000",
+         End::SnoozeFor30, "14 12:30:00.000"},
+        {"workdays, snoozed on Friday: OK goes on to Monday", Daily, workdays, At(8, 0, 0, 0, 13),
+         At(8, 0, 0, 0, 13), true, "13 08:00:00.000", End::SnoozeThenOk, "16 08:00:00.000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        list.Clear();
+        windows.clear();
+        Alarm& a = Add("a", c.due, c.repeat);
+        a.options = c.options;
+        now = c.checkAt;
+        list.CheckAlarms(*this);
+        EXPECT_EQ(a.triggered, c.fires);
+        EXPECT_EQ(Show(a.dateTime), c.dueAfterCheck);
+        if (c.fires) {
+            ASSERT_FALSE(windows.empty());
+            switch (c.end) {
+                case End::Ok: windows.back()->Close(); break;
+                case End::Snooze: windows.back()->Snooze(); break;
+                case End::SnoozeFor30: windows.back()->Snooze(30); break;
+                case End::SnoozeThenOk:
+                    windows.back()->Snooze();
+                    now = a.dateTime;
+                    list.CheckAlarms(*this);
+                    ASSERT_TRUE(a.triggered);
+                    windows.back()->Close();
+                    break;
+                case End::None: break;
+            }
+        }
+        EXPECT_EQ(Show(a.dateTime), c.dueAfterEnd);
+        EXPECT_EQ(a.enabled, c.enabledAfter);
+    }
+}
+
+// A sound that repeats until answered: the window shows even without text, the
+// sound starts again at each end for ten minutes, then the window waits silent.
+TEST_F(AlarmCheckTest, ARepeatingSoundPlaysUntilAnsweredForTenMinutes) {
+    for (const char* text : {"Wake up", ""}) {
+        SCOPED_TRACE(std::string("text '") + text + "'");
+        list.Clear();
+        windows.clear();
+        log.clear();
+        Alarm& a = Add("a", At(12, 0), Daily, text, "bell.wav");
+        a.options.repeatSound = true;
+        list.CheckAlarms(*this);
+        EXPECT_TRUE(Window(0).shown);
+        EXPECT_EQ(log.back(), "w1: play bell.wav with report");
+        now = At(12, 9, 59);
+        Window(0).SoundFinished();
+        EXPECT_EQ(log.back(), "w1: play bell.wav with report") << "again, within ten minutes";
+        const std::size_t steps = log.size();
+        now = At(12, 10, 0);
+        Window(0).SoundFinished();
+        EXPECT_EQ(log.size(), steps) << "silent after ten minutes";
+        EXPECT_TRUE(a.triggered) << "the window waits to be answered";
+        Window(0).Close();
+        EXPECT_EQ(Show(a.dateTime), "15 12:00:00.000");
+        now = At(12, 0);
+    }
+}
+
 }  // namespace
 }  // namespace quorvel

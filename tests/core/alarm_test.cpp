@@ -127,7 +127,7 @@ TEST_F(AlarmTest, WalkSurvivesReArmingThatDeletesAndANestedWalk) {
     Add("last");
     // The window's refresh walks the list itself while the outer walk is open.
     int refreshes = 0;
-    list.onTriggerEnded = [&] {
+    list.onChanged = [&] {
         AlarmList::Walk inner(list);
         while (inner.Next()) {
         }
@@ -189,7 +189,7 @@ TEST_F(AlarmTest, RearmByKind) {
         SCOPED_TRACE(std::string(RepeatKindCaption(c.kind)) + " " + Show(c.due));
         list.Clear();
         int refreshes = 0;
-        list.onTriggerEnded = [&] { ++refreshes; };
+        list.onChanged = [&] { ++refreshes; };
         Alarm& a = Add("x", c.kind);
         a.dateTime = c.due;
         a.Rearm();
@@ -266,7 +266,7 @@ TEST_F(AlarmTest, NoRepeatAndDeleteAfterTrigger) {
     Add("gone", DeleteAfterTrigger);
     Add("stays");
     int refreshes = 0;
-    list.onTriggerEnded = [&] { ++refreshes; };
+    list.onChanged = [&] { ++refreshes; };
     list[1].Rearm();
     EXPECT_EQ(Names(), (std::vector<std::string>{"once", "stays"}));
     EXPECT_EQ(refreshes, 1);
@@ -292,7 +292,7 @@ TEST_F(AlarmTest, EndTriggerSnoozesOrReArms) {
     a.triggered = true;
     a.reminderWindow = &window;
     int refreshes = 0;
-    list.onTriggerEnded = [&] { ++refreshes; };
+    list.onChanged = [&] { ++refreshes; };
     a.EndTrigger(true);
     EXPECT_FALSE(a.triggered);
     EXPECT_EQ(a.reminderWindow, nullptr);

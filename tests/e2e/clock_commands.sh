@@ -96,14 +96,14 @@ done
 wait_for 'geometry; [ "$WIDTH" -gt "$w0" ]' || fail "the wheel did not grow the clock"
 echo "wheel: width $w0 -> $WIDTH"
 
-# 3. The right-click menu, and Hide chosen in it (third item).
+# 3. The right-click menu, and Hide chosen in it (fourth item, after "Remind me in").
 wait_for text_pixel_ready || fail "no text pixel to right-click"
 before=$(visible_windows)
 xdotool mousemove "$px" "$py" click 3
 wait_for_new_window "$before" || fail "no menu opened on a right click"
 geometry
 [ "$X" = $((x0 + 100)) ] || fail "the right button dragged the clock"
-xdotool key Down Down Down Return
+xdotool key Down Down Down Down Return
 wait_for '! clock_visible' || fail "Hide from the menu did not hide the clock"
 echo "hidden from the menu"
 

@@ -143,7 +143,7 @@ TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising)
     AlarmBook book(storage);
     EXPECT_EQ(book.Load(), std::nullopt);
     EXPECT_TRUE(book.KeepsStoredValue());
-    EXPECT_FALSE(storage.Write(kTea));
+    EXPECT_FALSE(storage.Write(kTea, {}));
     locked.Unlock();
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, kTea) << "the stored value is untouched";
 }

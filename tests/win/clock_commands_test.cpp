@@ -13,8 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_book.h"
+#include "alarms/alarm_codec.h"
+#include "alarms/alarm_message.h"
+#include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
 #include "core/clock.h"
+#include "harness/alarm_windows.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
@@ -189,21 +194,30 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
 TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     CreateShown();
     const HMENU menu_ = form.Menu().Handle();
-    const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"Show calendar\tF5", L"Hide\tCtrl+S",
-                                                L"About\tCtrl+A", L"Exit\tCtrl+F4", L"", L"Properties\tCtrl+P"};
-    ASSERT_EQ(GetMenuItemCount(menu_), 7);
-    for (UINT i = 0; i < 7; ++i) {
+    const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"Remind me in", L"Show calendar\tF5",
+                                                L"Hide\tCtrl+S",         L"About\tCtrl+A", L"Exit\tCtrl+F4",
+                                                L"",                      L"Properties\tCtrl+P"};
+    const std::vector<UINT> ids = {kAlarmsCommand, 0,           kCalendarCommand, kHideCommand,
+                                   kAboutCommand,  kExitCommand, kSeparator,      kPropertiesCommand};
+    ASSERT_EQ(GetMenuItemCount(menu_), 8);
+    for (UINT i = 0; i < 8; ++i) {
         wchar_t text[64] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID;
+        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_SUBMENU;
         info.dwTypeData = text;
         info.cch = 64;
         ASSERT_TRUE(GetMenuItemInfoW(menu_, i, TRUE, &info));
         EXPECT_EQ(text, expected[i]);
-        EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 5);
-        EXPECT_EQ(info.wID, kAlarmsCommand + i);
+        EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 6);
+        if (info.hSubMenu) continue;
+        EXPECT_EQ(info.wID, ids[i]);
     }
+    const HMENU remindMe = GetSubMenu(menu_, 1);
+    ASSERT_EQ(GetMenuItemCount(remindMe), 5);
+    wchar_t last[32] = {};
+    GetMenuStringW(remindMe, 4, last, 32, MF_BYPOSITION);
+    EXPECT_STREQ(last, L"60 minutes");
     // The accelerators as the stored shortcut values: key code, +16384 for Ctrl.
     ACCEL accelerators[8] = {};
     const int count = CopyAcceleratorTableW(form.Menu().Accelerators(), accelerators, 8);
@@ -383,6 +397,53 @@ TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
     };
     EXPECT_EQ(dword(L"WinLeft"), 401u);
     EXPECT_EQ(dword(L"FontSize"), 17u);
+}
+
+// Alarms reach the clock from its menu ("Remind me in") and from other
+// programs (WM_COPYDATA, taken only whole, then saved); a changed system time
+// runs the check at once.
+TEST_F(ClockCommands, TheClockTakesAlarmsFromItsMenuAndFromOtherPrograms) {
+    RegistryAlarmStorage storage;
+    testing_support::FakeReminders reminders;
+    AlarmBook book(storage);
+    book.SetReminders(&reminders);
+    book.Load();
+    book.StartChecking();
+    form.SetAlarmBook(&book);
+    CreateShown();
+
+    SendMessageW(form.Handle(), WM_COMMAND, kRemindMeFirstCommand + 1, 0);
+    ASSERT_EQ(book.Alarms().Count(), 1u);
+    const Alarm& timer = book.Alarms()[0];
+    EXPECT_EQ(timer.name, "Timer");
+    EXPECT_EQ(timer.reminder, "10 minutes are up");
+    EXPECT_EQ(timer.repeat, RepeatKind::DeleteAfterTrigger);
+    EXPECT_DOUBLE_EQ(timer.dateTime, kStart + 10.0 / 1440);
+
+    AlarmFields tea = NewAlarmFields(kStart);
+    tea.name = "Tea";
+    tea.dateTime = kStart;  // due now
+    tea.options.snoozeMinutes = 15;
+    std::vector<std::uint8_t> message = EncodeAlarmMessage(tea);
+    auto hand = [&](ULONG_PTR kind, std::vector<std::uint8_t> bytes) {
+        COPYDATASTRUCT data{kind, static_cast<DWORD>(bytes.size()), bytes.data()};
+        return SendMessageW(form.Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    };
+    EXPECT_EQ(hand(kAddAlarmMessage + 1, message), FALSE) << "another kind of message";
+    EXPECT_EQ(hand(kAddAlarmMessage, {message.begin(), message.end() - 1}), FALSE) << "cut short";
+    EXPECT_EQ(book.Alarms().Count(), 1u);
+    EXPECT_EQ(hand(kAddAlarmMessage, message), TRUE);
+    ASSERT_EQ(book.Alarms().Count(), 2u);
+    EXPECT_TRUE(book.Alarms()[1].SameAs(tea));
+    testing_support::PumpPending();  // the save comes after the answer
+    EXPECT_EQ(testing_support::Find(testing_support::kSettingsPath, L"Alarms")->bytes, EncodeAlarms(book.Alarms()));
+    EXPECT_EQ(testing_support::Find(testing_support::kSettingsPath, L"AlarmOptions")->bytes,
+              EncodeAlarmOptions(book.Alarms()));
+
+    EXPECT_TRUE(reminders.Fired().empty());
+    SendMessageW(form.Handle(), WM_TIMECHANGE, 0, 0);
+    EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"Tea"}) << "checked without waiting for a tick";
+    form.SetAlarmBook(nullptr);
 }
 
 }  // namespace
