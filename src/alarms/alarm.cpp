@@ -59,6 +59,15 @@ std::string_view RepeatKindCaption(RepeatKind kind) {
     return index < kCaptions.size() ? kCaptions[index] : std::string_view{};
 }
 
+std::string RepeatDescription(const AlarmFields& alarm) {
+    const std::string_view caption = RepeatKindCaption(alarm.repeat);
+    if (caption.empty()) return "Unknown (" + std::to_string(static_cast<unsigned>(alarm.repeat)) + ")";
+    std::string text(caption);
+    if (alarm.repeat == RepeatKind::Daily && (alarm.options.days & kEveryDay) != kEveryDay)
+        text += " (" + DaysText(alarm.options.days) + ")";
+    return text;
+}
+
 // ---- Alarm ----------------------------------------------------------------
 
 std::size_t Alarm::Index() const { return *collection_->IndexOf(*this); }

@@ -91,6 +91,10 @@ AlarmFields NewAlarmFields(DateTime now);
 // A one-time reminder `minutes` after `now`: "Timer", with the text
 // "N minutes are up", deleted after its trigger.
 AlarmFields TimerAlarm(int minutes, DateTime now);
+// The repeat as people read it: its caption, with the days of a Daily alarm
+// that leaves some out ("Daily (Mon-Fri)"); "Unknown (N)" for a kind beyond
+// the list, which only damaged stored data carries.
+std::string RepeatDescription(const AlarmFields& alarm);
 
 // Names one alarm for the whole run, however the list changes around it; never
 // reused, so a name kept after its alarm went finds nothing.

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "alarms/alarm_options.h"
 
 namespace quorvel::cli {
 namespace {
@@ -27,15 +26,6 @@ std::string Moment(DateTime value) {
     return text;
 }
 
-std::string Repeat(const Alarm& alarm) {
-    const std::string_view caption = RepeatKindCaption(alarm.repeat);
-    std::string text = caption.empty() ? "unknown (" + std::to_string(static_cast<int>(alarm.repeat)) + ")"
-                                       : std::string(caption);
-    if (alarm.repeat == RepeatKind::Daily && (alarm.options.days & kEveryDay) != kEveryDay)
-        text += " (" + DaysText(alarm.options.days) + ")";
-    return text;
-}
-
 }  // namespace
 
 std::string AlarmsTable(const AlarmList& list) {
@@ -45,7 +35,7 @@ std::string AlarmsTable(const AlarmList& list) {
         // A line break in a name would break the table's lines.
         std::string name = a.name;
         std::replace_if(name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
-        rows.push_back({name, Moment(a.dateTime), Repeat(a), a.enabled ? "yes" : "no"});
+        rows.push_back({name, Moment(a.dateTime), RepeatDescription(a), a.enabled ? "yes" : "no"});
     }
     std::array<std::size_t, 4> widths{};
     for (const Row& row : rows)

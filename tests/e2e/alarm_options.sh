@@ -5,7 +5,8 @@
 # 2. an "Each 5 minutes" alarm a day behind with "IfMissed": "once" shows one
 #    reminder, and after OK is stored within the next 5 minutes on its own
 #    schedule;
-# 3. "SnoozeMinutes": 15 snoozes to now + 15 minutes.
+# 3. "SnoozeMinutes": 15 snoozes to now + 15 minutes, and the Snooze button's
+#    menu snoozes for 30 minutes this time.
 # usage: alarm_options.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
 set -euo pipefail
 exe=$1
@@ -90,4 +91,21 @@ press snooze
 end_clock
 python3 -c "import sys; d = ($(stored_moment) - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the press'); sys.exit(0 if 895 <= d <= 910 else 1)" ||
   fail "not snoozed for 15 minutes: $(grep When "$work/after.json")"
+
+due=$(python3 -c "print($(now_days) - 2 / 86400)")
+import_alarm "\"Name\": \"Half\", \"Reminder\": \"Snooze me longer\", \"DateTime\": $due, \"Repeat\": 0"
+start_clock
+wait_for '[ -n "$(window_named "$title")" ]' || fail "the alarm did not fire"
+wid=$(window_named "$title")
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+menus=$(visible_windows)
+xdotool mousemove $((X + WIDTH - 36)) $((Y + HEIGHT - 16)) click 3
+wait_for_new_window "$menus" || fail "no menu on the Snooze button"
+import -window root "$artefacts/reminder_snooze_menu.png"
+pressed=$(now_days)
+xdotool key 3  # "Snooze for &30 minutes"
+wait_for '[ -z "$(window_named "$title")" ]' || fail "the menu's 30 minutes did not close the reminder"
+end_clock
+python3 -c "import sys; d = ($(stored_moment) - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the choice'); sys.exit(0 if 1795 <= d <= 1810 else 1)" ||
+  fail "not snoozed for 30 minutes: $(grep When "$work/after.json")"
 echo "PASS"

@@ -73,6 +73,20 @@ public:
         SendMessageW(Item(Editor::kTimePicker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
     }
     LRESULT Repeat() const { return SendMessageW(Item(Editor::kRepeatList), CB_GETCURSEL, 0, 0); }
+    // Picks a list's item by its text, as the user's choice announces it.
+    void Pick(int id, const std::string& item) {
+        const LRESULT index =
+            SendMessageW(Item(id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        ASSERT_GE(index, 0) << item;
+        SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(editor.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    }
+    std::string Picked(int id) const {
+        const LRESULT index = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
+        wchar_t text[64] = {};
+        if (index >= 0) SendMessageW(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return Narrow(text);
+    }
 
     static AlarmFields Full() {
         AlarmFields alarm = NewAlarmFields(kStart);
@@ -125,6 +139,38 @@ TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
     EXPECT_EQ(alarm.reminder, "Tea is\r\nready");
     EXPECT_TRUE(alarm.enabled);
     EXPECT_EQ(alarm.repeat, RepeatKind::Each5Minutes);
+}
+
+// The options: the days show for a Daily alarm alone and one stays checked, an
+// alarm's own snooze length joins the offered ones, and OK writes them all.
+TEST_F(AlarmEditorTest, TheOptionsShowAndOkWritesThem) {
+    AlarmFields alarm = Full();  // weekly
+    alarm.options = {0x1F, 7, IfMissed::Once, true};
+    const auto day = [](int index) { return Editor::kFirstDayCheck + index; };
+    steps.Then([&] {
+        EXPECT_FALSE(IsWindowVisible(Item(day(0)))) << "no days for a weekly alarm";
+        Pick(Editor::kRepeatList, "Daily");
+        std::string checked;
+        for (int i = 0; i < kDaysPerWeek; ++i) {
+            EXPECT_TRUE(IsWindowVisible(Item(day(i))));
+            checked += Checked(day(i)) ? 'x' : '-';
+        }
+        EXPECT_EQ(checked, "xxxxx--");
+        EXPECT_EQ(Picked(Editor::kSnoozeList), "7 minutes");
+        EXPECT_EQ(Picked(Editor::kIfMissedList), "Remind once");
+        EXPECT_TRUE(Checked(Editor::kRepeatSoundCheck));
+
+        for (int i = 0; i < 5; ++i) Click(day(i));  // every day off: Friday, the last, stays on
+        EXPECT_TRUE(Checked(day(4)));
+        Click(day(5));
+        Pick(Editor::kSnoozeList, "15 minutes");
+        Pick(Editor::kIfMissedList, "Skip");
+        Click(Editor::kRepeatSoundCheck);
+        Click(Editor::kOkButton);
+    });
+    ASSERT_TRUE(editor.EditAlarm(alarm));
+    EXPECT_EQ(alarm.repeat, RepeatKind::Daily);
+    EXPECT_TRUE(alarm.options == (AlarmOptions{0x30, 15, IfMissed::Skip, false}));
 }
 
 TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheDraftAsItWas) {

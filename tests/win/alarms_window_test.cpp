@@ -226,6 +226,7 @@ TEST_F(AlarmsWindowTest, CellsShowEveryField) {
         std::string sound, reminder;
         int repeat;
         std::vector<std::string> cells;  // Enabled, Date / Time, Repeat, Sound, Reminder
+        std::uint8_t days = kEveryDay;
     };
     const std::string date = FormatDateTime(locale.shortDateFormat, midnight, locale);
     const std::vector<Case> cases = {
@@ -235,9 +236,11 @@ TEST_F(AlarmsWindowTest, CellsShowEveryField) {
          {"Yes", date + " " + FormatDateTime(locale.longTimeFormat, midnight + 1.0 / 86400, locale), "Annualy",
           "C:\\bell.wav", "Tea"}},
         {"d damaged", midnight, true, "", "", 200, {"Yes", date, "Unknown (200)", "-", "-"}},
+        {"e workdays", midnight, true, "", "", 6, {"Yes", date, "Daily (Mon-Fri)", "-", "-"}, 0x1F},
     };
     for (const Case& c : cases) {
         Alarm& alarm = Add(c.name, c.when);
+        alarm.options.days = c.days;
         alarm.enabled = c.enabled;
         alarm.sound = c.sound;
         alarm.reminder = c.reminder;

@@ -8,6 +8,8 @@ void ComboBox::AddItem(std::string_view text) {
     SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
+void ComboBox::Clear() { SendMessageW(Handle(), CB_RESETCONTENT, 0, 0); }
+
 int ComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
 std::string ComboBox::ItemText(int index) const {

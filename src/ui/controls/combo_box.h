@@ -13,6 +13,8 @@ namespace quorvel::ui {
 class ComboBox : public Control {
 public:
     void AddItem(std::string_view text);
+    // Removes every item.
+    void Clear();
     int Count() const;
     std::string ItemText(int index) const;
     // The selected item's index, -1 for none.

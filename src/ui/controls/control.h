@@ -49,6 +49,9 @@ public:
     HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)); }
     bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
     void SetEnabled(bool enabled);
+    bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    // Shows or hides the control (a hidden one takes no focus).
+    void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
     // Gives the control the keyboard focus.
     void Focus() const { SetFocus(hwnd_); }
 

@@ -29,11 +29,6 @@ constexpr Anchor kAcross = Anchor::Left | Anchor::Top | Anchor::Right;
 constexpr Anchor kRightTop = Anchor::Top | Anchor::Right;
 constexpr DWORD kTab = WS_TABSTOP;
 
-// In tab order: the repeat list comes after Cancel; labels and the preview
-// button take no focus. The check boxes and "Date/time:" reach into the free
-// space beside them, so their text is not cut off by fonts wider than MS Sans
-// Serif; the time picker is wide enough for "12:44:44 PM" beside its spin
-// buttons, and the date picker gives it the room.
 const FontSpec kWindowFont{"MS Sans Serif", 8, kBlack, 0};     // 11 pixels high at 96 dpi
 const FontSpec kBrowseFont{"MS Sans Serif", 10, kBlack, kBold};  // 13 pixels
 
@@ -43,6 +38,8 @@ const FontSpec kBrowseFont{"MS Sans Serif", 10, kBlack, kBold};  // 13 pixels
 // Serif; the time picker is wide enough for "12:44:44 PM" beside its spin
 // buttons, and the date picker gives it the room. The reminder text is a
 // rich-text box: it shows a long paragraph at once where an edit box would not.
+// The options follow the repeat list, in a band below the reminder text.
+constexpr Anchor kLeftBottom = Anchor::Left | Anchor::Bottom;
 constexpr ui::ControlSpec kControls[] = {
     {Editor::kNameBox, WC_EDITW, L"", {64, 12, 243, 21}, kAcross, kTab | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
     {Editor::kDatePicker, DATETIMEPICK_CLASSW, L"", {68, 40, 136, 25}, kAcross, kTab | DTS_LONGDATEFORMAT},
@@ -57,13 +54,27 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kReminderBox, ui::kRichEditClass, L"", {6, 160, 299, 95},
      Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
      kTab | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_DISABLED, WS_EX_CLIENTEDGE},
-    {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 265, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
-    {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 264, 75, 24}, Anchor::Right | Anchor::Bottom,
+    {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 338, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
+    {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 337, 75, 24}, Anchor::Right | Anchor::Bottom,
      kTab | BS_PUSHBUTTON},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
+    {Editor::kFirstDayCheck + 0, WC_BUTTONW, L"Mon", {8, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 1, WC_BUTTONW, L"Tue", {51, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 2, WC_BUTTONW, L"Wed", {94, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 3, WC_BUTTONW, L"Thu", {137, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 4, WC_BUTTONW, L"Fri", {180, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 5, WC_BUTTONW, L"Sat", {223, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 6, WC_BUTTONW, L"Sun", {266, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kSnoozeList, WC_COMBOBOXW, L"", {57, 287, 88, 200}, kLeftBottom, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
+    {Editor::kIfMissedList, WC_COMBOBOXW, L"", {212, 287, 96, 200}, Anchor::Left | Anchor::Right | Anchor::Bottom,
+     kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
+    {Editor::kRepeatSoundCheck, WC_BUTTONW, L"Repeat the sound until answered", {8, 313, 230, 17}, kLeftBottom,
+     kTab | BS_AUTOCHECKBOX},
     {Editor::kNameLabel, WC_STATICW, L"Name:", {24, 16, 40, 13}, kLeftTop},
     {Editor::kDateLabel, WC_STATICW, L"Date/time:", {5, 44, 62, 13}, kLeftTop},
     {Editor::kRepeatLabel, WC_STATICW, L"Repeat:", {139, 111, 60, 13}, kLeftTop},
+    {Editor::kSnoozeLabel, WC_STATICW, L"Snooze:", {8, 290, 48, 13}, kLeftBottom},
+    {Editor::kIfMissedLabel, WC_STATICW, L"If missed:", {151, 290, 60, 13}, kLeftBottom},
     {Editor::kPlayButton, WC_BUTTONW, L"", {288, 74, 24, 23}, kRightTop,
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
 };
@@ -71,9 +82,20 @@ constexpr ui::ControlSpec kControls[] = {
 // The controls' design. The window opens wider, and the anchors stretch the
 // name box and the date picker into the extra width: a long date ("Wednesday,
 // September 30, 2026") needs about 220 pixels.
-constexpr SIZE kDesignSize{314, 294};
-constexpr SIZE kClientSize{398, 294};
-constexpr SIZE kMinimumSize{250, 250};
+constexpr SIZE kDesignSize{314, 367};
+constexpr SIZE kClientSize{398, 367};
+constexpr SIZE kMinimumSize{250, 330};
+
+// The snooze lengths offered, in minutes; an alarm's own length joins them
+// when it is not one of these.
+constexpr int kSnoozeChoices[] = {1, 2, 3, 5, 10, 15, 20, 30, 45, 60, 90, 120, 180, 240, 480, 720, 1440};
+// The missed-moment rules by IfMissed value.
+constexpr std::string_view kIfMissedCaptions[] = {"Remind each time", "Remind once", "Skip"};
+
+std::string SnoozeCaption(int minutes) {
+    if (minutes % 60 == 0) return std::to_string(minutes / 60) + (minutes == 60 ? " hour" : " hours");
+    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+}
 constexpr int kImageSize = 16;
 constexpr UINT kFocusNameBox = WM_APP + 1;
 
@@ -125,6 +147,7 @@ void AlarmEditor::OnCreate() {
     SetCancelButton(kCancelButton);
     AttachControls();
     for (int kind = 0; kind < kRepeatKindCount; ++kind) repeatList_.AddItem(RepeatKindCaption(static_cast<RepeatKind>(kind)));
+    for (const std::string_view caption : kIfMissedCaptions) ifMissedList_.AddItem(caption);
     LoadPlayImages();
 }
 
@@ -149,6 +172,14 @@ void AlarmEditor::AttachControls() {
     cancelButton_.Attach(Item(kCancelButton));
     cancelButton_.onClick = [this] { EndModal(IDCANCEL); };
     repeatList_.Attach(Item(kRepeatList));
+    repeatList_.onSelect = [this] { OnRepeatSelect(); };
+    for (int day = 0; day < kDaysPerWeek; ++day) {
+        dayChecks_[day].Attach(Item(kFirstDayCheck + day));
+        dayChecks_[day].onClick = [this, day] { OnDayClick(day); };
+    }
+    snoozeList_.Attach(Item(kSnoozeList));
+    ifMissedList_.Attach(Item(kIfMissedList));
+    repeatSoundCheck_.Attach(Item(kRepeatSoundCheck));
     playButton_.Attach(Item(kPlayButton));
     playButton_.SetTakesFocus(false);
     playButton_.onClick = [this] { OnPlayButton(); };
@@ -214,6 +245,49 @@ void AlarmEditor::FillFromAlarm(const AlarmFields& alarm) {
     // A kind beyond the list (damaged data) shows as "No repeat"; only OK writes it.
     const auto kind = static_cast<int>(alarm.repeat);
     repeatList_.Select(kind < kRepeatKindCount ? kind : 0);
+    FillOptions(alarm.options);
+}
+
+void AlarmEditor::FillOptions(const AlarmOptions& options) {
+    for (int day = 0; day < kDaysPerWeek; ++day) dayChecks_[day].SetChecked((options.days & (kMonday << day)) != 0);
+    OnRepeatSelect();
+    // The offered lengths, with the alarm's own in its place among them.
+    snoozeMinutes_.assign(std::begin(kSnoozeChoices), std::end(kSnoozeChoices));
+    const int own = options.snoozeMinutes;
+    const auto at = std::lower_bound(snoozeMinutes_.begin(), snoozeMinutes_.end(), own);
+    if (at == snoozeMinutes_.end() || *at != own) snoozeMinutes_.insert(at, own);
+    snoozeList_.Clear();
+    for (const int minutes : snoozeMinutes_) snoozeList_.AddItem(SnoozeCaption(minutes));
+    snoozeList_.Select(static_cast<int>(std::find(snoozeMinutes_.begin(), snoozeMinutes_.end(), own) -
+                                        snoozeMinutes_.begin()));
+    ifMissedList_.Select(static_cast<int>(options.ifMissed));
+    repeatSoundCheck_.SetChecked(options.repeatSound);
+}
+
+AlarmOptions AlarmEditor::PickedOptions() const {
+    AlarmOptions options;
+    options.days = 0;
+    for (int day = 0; day < kDaysPerWeek; ++day)
+        if (dayChecks_[day].Checked()) options.days |= static_cast<std::uint8_t>(kMonday << day);
+    const int snooze = snoozeList_.Selected();
+    options.snoozeMinutes = static_cast<std::uint16_t>(
+        snooze >= 0 && snooze < static_cast<int>(snoozeMinutes_.size()) ? snoozeMinutes_[snooze] : kDefaultSnoozeMinutes);
+    options.ifMissed = static_cast<IfMissed>(std::max(ifMissedList_.Selected(), 0));
+    options.repeatSound = repeatSoundCheck_.Checked();
+    return options;
+}
+
+// The days matter to a Daily alarm alone, and show for it alone.
+void AlarmEditor::OnRepeatSelect() {
+    const bool daily = repeatList_.Selected() == static_cast<int>(RepeatKind::Daily);
+    for (ui::CheckBox& check : dayChecks_) check.SetVisible(daily);
+}
+
+// A Daily alarm comes due on one day at least: the last day checked stays so.
+void AlarmEditor::OnDayClick(int day) {
+    for (const ui::CheckBox& check : dayChecks_)
+        if (check.Checked()) return;
+    dayChecks_[day].SetChecked(true);
 }
 
 void AlarmEditor::OnSoundCheckClick() {
@@ -285,6 +359,7 @@ void AlarmEditor::OnOkButton() {
     const std::string reminder = reminderBox_.Modified() ? reminderBox_.Text() : shownReminder_;
     alarm.reminder = reminderCheck_.Checked() ? reminder : std::string();
     alarm.repeat = static_cast<RepeatKind>(std::max(repeatList_.Selected(), 0));
+    alarm.options = PickedOptions();
     EndModal(IDOK);
 }
 

@@ -1,11 +1,14 @@
 // AlarmEditor, the modal dialog "Alarm / reminder details" that sets every
 // field of one alarm: name, date and time, enabled, sound file (with a file
-// browser and a preview button), reminder text and repeat kind. One editor
-// exists for the whole run and is reused for every alarm, with its player and
-// the file dialog's last file name.
+// browser and a preview button), reminder text and repeat kind, and its
+// options: the days of a Daily alarm, the snooze length, what happens to missed
+// moments, and a sound repeated until answered. One editor exists for the
+// whole run and is reused for every alarm, with its player and the file
+// dialog's last file name.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "alarms/alarm.h"
 #include "alarms/edited_moment.h"
@@ -38,9 +41,15 @@ public:
         kOkButton,
         kCancelButton,
         kRepeatList,
+        kFirstDayCheck,  // Mon ... Sun, shown for a Daily alarm
+        kSnoozeList = kFirstDayCheck + kDaysPerWeek,
+        kIfMissedList,
+        kRepeatSoundCheck,
         kNameLabel,
         kDateLabel,
         kRepeatLabel,
+        kSnoozeLabel,
+        kIfMissedLabel,
         kPlayButton,
     };
 
@@ -64,6 +73,8 @@ public:
     void OnPlayButton();
     void OnPlayerNotify();
     void OnOkButton();
+    void OnRepeatSelect();
+    void OnDayClick(int day);
     // Stops a preview that plays and releases the player's device: whenever
     // the dialog ends.
     void ReleasePlayer();
@@ -80,6 +91,8 @@ private:
     void LoadPlayImages();
     void ShowPlayImage();
     PickedMoment Picked() const;
+    void FillOptions(const AlarmOptions& options);
+    AlarmOptions PickedOptions() const;
 
     AlarmFields* draft_ = nullptr;
     PickedMoment shownMoment_;  // what the date and time pickers showed when the editor opened
@@ -97,6 +110,11 @@ private:
     ui::Button okButton_;
     ui::Button cancelButton_;
     ui::ComboBox repeatList_;
+    ui::CheckBox dayChecks_[kDaysPerWeek];
+    ui::ComboBox snoozeList_;
+    std::vector<int> snoozeMinutes_;  // the snooze list's lengths, item by item
+    ui::ComboBox ifMissedList_;
+    ui::CheckBox repeatSoundCheck_;
     ui::CheckBox playButton_;  // push-like, taking no focus
     std::string dialogFileName_;  // the file dialog's file name, kept through the run
     ui::Icon speaker_;

@@ -164,13 +164,6 @@ std::string AlarmsWindow::DateTimeCell(DateTime value, const FormatSettings& loc
     return FormatDateTime("c", value, locale);
 }
 
-std::string AlarmsWindow::RepeatCell(RepeatKind kind) {
-    const std::string_view caption = RepeatKindCaption(kind);
-    if (!caption.empty()) return std::string(caption);
-    // Only damaged stored data carries a kind beyond the list.
-    return "Unknown (" + std::to_string(static_cast<unsigned>(kind)) + ")";
-}
-
 const Alarm* AlarmsWindow::AlarmAt(int row) const {
     if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return nullptr;
     const Row& r = rows_[static_cast<std::size_t>(row)];
@@ -198,7 +191,7 @@ std::string AlarmsWindow::Cell(int row, int column) const {
         case kNameColumn: return alarm->name;
         case kEnabledColumn: return alarm->enabled ? "Yes" : "No";
         case kDateTimeColumn: return DateTimeCell(alarm->dateTime, locale_);
-        case kRepeatColumn: return RepeatCell(alarm->repeat);
+        case kRepeatColumn: return RepeatDescription(*alarm);
         case kSoundColumn: return alarm->sound.empty() ? "-" : alarm->sound;
         case kReminderColumn: return alarm->reminder.empty() ? "-" : alarm->reminder;
         default: return {};

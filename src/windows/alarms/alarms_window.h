@@ -79,9 +79,8 @@ public:
     // Close and the close box do.
     void SaveListAndHide();
 
-    // The "Date / Time" and "Repeat" cells of an alarm.
+    // The "Date / Time" cell of an alarm (the "Repeat" cell is RepeatDescription).
     static std::string DateTimeCell(DateTime value, const FormatSettings& locale);
-    static std::string RepeatCell(RepeatKind kind);
 
 protected:
     void OnCreate() override;

@@ -1,9 +1,11 @@
 #include "windows/reminder/reminder_window.h"
 
+#include <iterator>
 #include <utility>
 
 #include "core/text.h"
 #include "ui/feedback.h"
+#include "ui/handle.h"
 
 namespace quorvel {
 namespace {
@@ -21,6 +23,12 @@ constexpr UINT_PTR kKeysTimer = 1;
 constexpr UINT kKeysPollMs = 100;
 
 constexpr SIZE kClient{214, 115};  // 96-dpi design
+
+// The Snooze button's menu, by item id - 1.
+constexpr int kSnoozeMenuMinutes[] = {5, 10, 15, 30, 60};
+constexpr const wchar_t* kSnoozeMenuCaptions[] = {L"Snooze for &5 minutes", L"Snooze for 1&0 minutes",
+                                                   L"Snooze for 1&5 minutes", L"Snooze for &30 minutes",
+                                                   L"Snooze for &60 minutes"};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};  // 11 pixels high at 96 dpi
@@ -69,6 +77,17 @@ void ReminderWindow::OnOkButton() { Close(); }
 void ReminderWindow::OnSnoozeButton() { Snooze(); }
 
 void ReminderWindow::OnSoundEnd() { SoundFinished(); }
+
+bool ReminderWindow::OnContextMenu(HWND control, POINT screen) {
+    if (control != snoozeButton_.Handle()) return false;
+    const ui::Menu menu(CreatePopupMenu());
+    for (std::size_t i = 0; i < std::size(kSnoozeMenuMinutes); ++i)
+        AppendMenuW(menu.Get(), MF_STRING, i + 1, kSnoozeMenuCaptions[i]);
+    const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y,
+                                      0, Handle(), nullptr);
+    if (chosen > 0) Snooze(kSnoozeMenuMinutes[chosen - 1]);
+    return true;
+}
 
 // A paragraph too long to wrap at once is shown in lines of 99 characters at
 // most, which wrap at once: the box is never read back.

@@ -1,7 +1,9 @@
 // ReminderWindow: one firing of an alarm on screen. Shows the alarm's reminder
 // text in a small always-on-top tool window with OK and Snooze, plays its sound
-// once, and ends the trigger when it closes (see alarms/alarm_firing.h). A
-// text-less alarm's window stays hidden while its sound plays.
+// once (or until answered), and ends the trigger when it closes (see
+// alarms/alarm_firing.h). A text-less alarm's window stays hidden while its
+// sound plays. Snooze adds the alarm's own snooze length; the button's menu
+// (right click, Shift+F10) offers 5, 10, 15, 30 or 60 minutes this time.
 //
 // Keys being typed when it comes up never answer it: while the user types (a
 // key went down within the last second, in any program) it shows on top
@@ -51,6 +53,9 @@ protected:
     void OnTimer(UINT_PTR id) override;
     // The title bar's close box (and Alt+F4): the same as OK.
     void OnClose() override;
+
+    // The Snooze button's menu: a snooze of another length, this time only.
+    bool OnContextMenu(HWND control, POINT screen) override;
 
     void SetText(const std::string& text) override;
     void AppendLine(const std::string& line) override;
