@@ -26,7 +26,7 @@ namespace {
 class MemoryStorage final : public AlarmStorage {
 public:
     Stored Read() override { return {}; }
-    bool Write(std::span<const std::uint8_t>) override { return true; }
+    bool Write(std::span<const std::uint8_t>, std::span<const std::uint8_t>) override { return true; }
     void KeepDamagedCopy() override {}
 };
 
