@@ -66,6 +66,9 @@ void ClockWindow::Create() {
     // An existing entry is rewritten with this executable's path; a missing one stays missing.
     SetStartupEntry(StartupEntryExists());
     nextSaveTime_ = Now() + kSavePeriod;
+    // A clock that starts hidden to the tray ticks all the same: its alarms
+    // must fire and its list be saved, whether or not it is ever shown.
+    if (!showOnStart_) tickTimer_.SetEnabled(true);
 }
 
 void ClockWindow::Show() {

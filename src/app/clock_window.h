@@ -36,9 +36,9 @@ public:
     ~ClockWindow() override;
 
     // Creates the window, hidden, at its creation properties, then applies the
-    // stored settings.
+    // stored settings. A clock that starts hidden ticks from here on.
     void Create();
-    // Shows the window; its first showing starts the clock.
+    // Shows the window; its first showing checks the display and starts the clock.
     void Show();
     // Whether the message loop shows the window at start: false when the stored
     // settings say hidden and the tray icon is there to come back from.
