@@ -35,7 +35,10 @@ open_alarms_window
 # the second, so that it never wraps round. Which half Add fell in is known
 # when the seconds read before and after it are in the same half; otherwise
 # the editor is cancelled (which drops the new alarm) and Add is tried again.
+# The picker's fields wrap without carrying, so a minute stepped back from
+# :00 lands on :59 of the same hour: Add waits out the last minute of an hour.
 for attempt in 1 2 3; do
+  if [ "$(date +%M)" = 59 ]; then sleep $((61 - $(seconds_now))); fi
   add_earliest=$(now_days)
   before=$(seconds_now)
   menus=$(visible_windows)
