@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -69,7 +70,7 @@ ClockMenu::ClockMenu() : menu_(CreatePopupMenu()) {
     const HMENU remindMe = CreatePopupMenu();
     if (!remindMe) throw std::runtime_error("Cannot create the pop-up menu");
     for (std::size_t i = 0; i < std::size(kRemindMeMinutes); ++i) {
-        const std::wstring caption = std::to_wstring(kRemindMeMinutes[i]) + L" minutes";
+        const std::wstring caption = Wide(std::to_string(kRemindMeMinutes[i]) + " minutes");
         AppendMenuW(remindMe, MF_STRING, kRemindMeFirstCommand + i, caption.c_str());
     }
     // Owned by the menu from here on, and destroyed with it.
