@@ -44,11 +44,13 @@ press() {
 quorvel_clean_clock_registry
 first_run
 
-# 1. Due ten seconds ago, on a day the alarm leaves out (today).
+# 1. Due ten seconds ago, on a day the alarm leaves out (the due moment's
+#    weekday, which is yesterday's just after midnight).
 read -r due today <<<"$(python3 -c "
 import datetime as d
-now = $(now_days)
-print(now - 10 / 86400, ['Mon','Tue','Wed','Thu','Fri','Sat','Sun'][d.date.today().weekday()])")"
+due = $(now_days) - 10 / 86400
+day = (d.datetime(1899, 12, 30) + d.timedelta(days=due)).weekday()
+print(due, ['Mon','Tue','Wed','Thu','Fri','Sat','Sun'][day])")"
 days=$(python3 -c "print(', '.join('\"%s\"' % n for n in ['Mon','Tue','Wed','Thu','Fri','Sat','Sun'] if n != '$today'))")
 import_alarm "\"Name\": \"Not today\", \"Reminder\": \"Not on $today\", \"DateTime\": $due, \"Repeat\": 6, \"Days\": [$days]"
 start_clock
