@@ -23,6 +23,11 @@ constexpr ClockMenuItem kItems[] = {
     {kPropertiesCommand, "Properties", kCtrl + 'P'},
 };
 
+// Each with an access key no other item shares.
+constexpr const wchar_t* kRemindMeCaptions[] = {L"&5 minutes", L"1&0 minutes", L"&15 minutes", L"&30 minutes",
+                                                L"&60 minutes"};
+static_assert(std::size(kRemindMeCaptions) == std::size(kRemindMeMinutes));
+
 std::wstring ItemText(const std::string& caption, WORD shortcut) {
     std::string text = caption;
     if (shortcut != 0) text += "\t" + ShortcutText(shortcut);
@@ -70,11 +75,10 @@ ClockMenu::ClockMenu() : menu_(CreatePopupMenu()) {
     const HMENU remindMe = CreatePopupMenu();
     if (!remindMe) throw std::runtime_error("Cannot create the pop-up menu");
     for (std::size_t i = 0; i < std::size(kRemindMeMinutes); ++i) {
-        const std::wstring caption = Wide(std::to_string(kRemindMeMinutes[i]) + " minutes");
-        AppendMenuW(remindMe, MF_STRING, kRemindMeFirstCommand + i, caption.c_str());
+        AppendMenuW(remindMe, MF_STRING, kRemindMeFirstCommand + i, kRemindMeCaptions[i]);
     }
     // Owned by the menu from here on, and destroyed with it.
-    InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe), L"Remind me in");
+    InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe), L"&Remind me in");
 }
 
 const std::string& ClockMenu::Caption(ClockCommand id) const { return captions_[id - kAlarmsCommand]; }

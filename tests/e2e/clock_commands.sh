@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The real Quorvel.exe driven like a user, from outside with xdotool: drag the
 # clock by its text, grow it with the wheel, hide it from its right-click menu,
-# bring it back with a double-click on the tray icon, hide it with Ctrl+S, show
-# it again, end it with Ctrl+F4, and then read what it saved with `reg query`.
-# usage: clock_commands.sh QUORVEL_EXE ARTEFACT_DIR
+# add a reminder from its "Remind me in" submenu by access keys alone, bring it
+# back with a double-click on the tray icon, hide it with Ctrl+S, show it again,
+# end it with Ctrl+F4, and then read what it saved with `reg query` and
+# quorvel-cli.
+# usage: clock_commands.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
 set -euo pipefail
 exe=$1
 artefacts=$2
+cli=$3
 shot=$artefacts/clock_commands.png
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
@@ -96,7 +99,19 @@ done
 wait_for 'geometry; [ "$WIDTH" -gt "$w0" ]' || fail "the wheel did not grow the clock"
 echo "wheel: width $w0 -> $WIDTH"
 
-# 3. The right-click menu, and Hide chosen in it (fourth item, after "Remind me in").
+# 3. The right-click menu: R opens "Remind me in", whose 0 is "1&0 minutes".
+wait_for text_pixel_ready || fail "no text pixel to right-click"
+before=$(visible_windows)
+xdotool mousemove "$px" "$py" click 3
+wait_for_new_window "$before" || fail "no menu opened on a right click"
+menus=$(visible_windows)
+xdotool key r
+wait_for_new_window "$menus" || fail "R did not open the Remind me in submenu"
+xdotool key 0
+wait_for '[ "$(visible_windows)" = "$before" ]' || fail "0 did not close the menus"
+echo "a reminder in 10 minutes, from the menu by its access keys"
+
+# Then Hide chosen in it (fourth item, after "Remind me in").
 wait_for text_pixel_ready || fail "no text pixel to right-click"
 before=$(visible_windows)
 xdotool mousemove "$px" "$py" click 3
@@ -136,4 +151,12 @@ echo "saved: WinLeft $left, WinTop $top, FontSize $size, Hidden $hidden"
 [ "$left" = $((x0 + 100)) ] && [ "$top" = $((y0 + 50)) ] || fail "saved position $left,$top"
 [ "$size" = 19 ] || fail "saved size $size, expected 19"
 [ "$hidden" = 0 ] || fail "saved as hidden"
+"$QUORVEL_WINE" "$cli" alarms export </dev/null >"$artefacts/clock_commands.json" ||
+  fail "quorvel-cli alarms export failed"
+python3 - "$artefacts/clock_commands.json" <<'EOF' || fail "stored alarms: $(cat "$artefacts/clock_commands.json")"
+import json, sys
+alarms = json.load(open(sys.argv[1]))
+sys.exit(0 if [(a["Name"], a["Reminder"]) for a in alarms] == [("Timer", "10 minutes are up")] else 1)
+EOF
+echo "saved: the 10-minute reminder"
 echo "PASS"

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -194,7 +195,7 @@ TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
 TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     CreateShown();
     const HMENU menu_ = form.Menu().Handle();
-    const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"Remind me in", L"Show calendar\tF5",
+    const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"&Remind me in", L"Show calendar\tF5",
                                                 L"Hide\tCtrl+S",         L"About\tCtrl+A", L"Exit\tCtrl+F4",
                                                 L"",                      L"Properties\tCtrl+P"};
     const std::vector<UINT> ids = {kAlarmsCommand, 0,           kCalendarCommand, kHideCommand,
@@ -215,9 +216,19 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     }
     const HMENU remindMe = GetSubMenu(menu_, 1);
     ASSERT_EQ(GetMenuItemCount(remindMe), 5);
-    wchar_t last[32] = {};
-    GetMenuStringW(remindMe, 4, last, 32, MF_BYPOSITION);
-    EXPECT_STREQ(last, L"60 minutes");
+    // "N minutes", each with an access key no other item shares.
+    std::wstring accessKeys;
+    for (int i = 0; i < 5; ++i) {
+        wchar_t text[32] = {};
+        GetMenuStringW(remindMe, i, text, 32, MF_BYPOSITION);
+        std::wstring shown = text;
+        const std::size_t amp = shown.find(L'&');
+        ASSERT_NE(amp, std::wstring::npos) << i;
+        accessKeys += shown[amp + 1];
+        shown.erase(amp, 1);
+        EXPECT_EQ(shown, std::to_wstring(kRemindMeMinutes[i]) + L" minutes");
+    }
+    EXPECT_EQ(std::set<wchar_t>(accessKeys.begin(), accessKeys.end()).size(), accessKeys.size());
     // The accelerators as the stored shortcut values: key code, +16384 for Ctrl.
     ACCEL accelerators[8] = {};
     const int count = CopyAcceleratorTableW(form.Menu().Accelerators(), accelerators, 8);

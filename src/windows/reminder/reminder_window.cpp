@@ -24,10 +24,11 @@ constexpr UINT kKeysPollMs = 100;
 
 constexpr SIZE kClient{214, 115};  // 96-dpi design
 
-// The Snooze button's menu, by item id - 1.
+// The Snooze button's menu, by item id - 1; each item with an access key no
+// other shares.
 constexpr int kSnoozeMenuMinutes[] = {5, 10, 15, 30, 60};
 constexpr const wchar_t* kSnoozeMenuCaptions[] = {L"Snooze for &5 minutes", L"Snooze for 1&0 minutes",
-                                                   L"Snooze for 1&5 minutes", L"Snooze for &30 minutes",
+                                                   L"Snooze for &15 minutes", L"Snooze for &30 minutes",
                                                    L"Snooze for &60 minutes"};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
