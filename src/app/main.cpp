@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <string_view>
 
 #include "alarms/alarm_book.h"
 #include "alarms/alarm_registry.h"
@@ -26,8 +27,22 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+namespace {
+
+// "Quorvel.exe /close" ends the session's running clock and starts none: the
+// installer runs it before it replaces or removes the program's files.
+bool AsksToCloseTheClock(const wchar_t* commandLine) {
+    std::wstring_view arguments = commandLine ? commandLine : L"";
+    while (!arguments.empty() && arguments.front() == L' ') arguments.remove_prefix(1);
+    while (!arguments.empty() && arguments.back() == L' ') arguments.remove_suffix(1);
+    return CompareStringOrdinal(arguments.data(), static_cast<int>(arguments.size()), L"/close", -1, TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace quorvel;
+    if (AsksToCloseTheClock(commandLine)) return CloseRunningClock(10000) ? 0 : 1;
     // A second start in this session brings the running clock forward and ends
     // before it reads or stores anything: two clocks would fire every alarm
     // twice and save over each other's changes.

@@ -7,6 +7,8 @@ namespace {
 
 // "Local\": the namespace of this session only.
 constexpr wchar_t kMutexName[] = L"Local\\Quorvel.Clock";
+// How often a waiting start looks for the running clock's window again.
+constexpr DWORD kStepMs = 50;
 
 }  // namespace
 
@@ -27,7 +29,6 @@ UINT ShowClockMessage() {
 }
 
 bool BringRunningClockForward(DWORD waitMs) {
-    constexpr DWORD kStepMs = 50;
     for (DWORD waited = 0;; waited += kStepMs) {
         if (const HWND clock = FindWindowW(kClockWindowClass, kProductNameWide)) {
             DWORD process = 0;
@@ -41,6 +42,23 @@ bool BringRunningClockForward(DWORD waitMs) {
         if (waited >= waitMs) return false;
         Sleep(kStepMs);
     }
+}
+
+bool CloseRunningClock(DWORD waitMs) {
+    HWND clock = nullptr;
+    for (DWORD waited = 0; !(clock = FindWindowW(kClockWindowClass, kProductNameWide)); waited += kStepMs) {
+        if (!ClockRunsInSession()) return true;
+        if (waited >= waitMs) return false;
+        Sleep(kStepMs);
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(clock, &processId);
+    const KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    if (!process) return false;
+    // Posted, not sent: a clock in a modal loop (a message box, the editor)
+    // takes it from there and still ends in order.
+    if (!PostMessageW(clock, WM_CLOSE, 0, 0)) return false;
+    return WaitForSingleObject(process.Get(), waitMs) == WAIT_OBJECT_0;
 }
 
 }  // namespace quorvel

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One clock per user session: starting Quorvel.exe while it runs ends the new
 # start at once and brings the running clock forward (shown again if it was
-# hidden to the tray); each due alarm fires once.
+# hidden to the tray); each due alarm fires once. "Quorvel.exe /close" ends the
+# running clock as Exit does, its settings saved, and starts none itself.
 # usage: one_clock.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
 set -euo pipefail
 exe=$1
@@ -13,10 +14,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
 
 clocks() { xdotool search --name '^Quorvel$' 2>/dev/null | wc -l; }
-# Starts the program again and waits for that start to end; its exit code.
-start_again() {
+# Starts the program again (with /close if asked) and waits for that start to
+# end; its exit code.
+start_again() {  # [--close-clock]
   local second
-  "$QUORVEL_WINE" "$exe" </dev/null >>"$log" 2>&1 &
+  "$QUORVEL_WINE" "$exe" ${1:+/close} </dev/null >>"$log" 2>&1 &
   second=$!
   wait_for '! kill -0 "$second" 2>/dev/null' || fail "the second start did not end"
   wait "$second"
@@ -48,5 +50,19 @@ wait_for '[ -z "$(clock_window)" ]' || fail "Ctrl+S did not hide the clock"
 start_again || fail "the second start exited with an error"
 wait_for '[ -n "$(clock_window)" ]' || fail "another start did not show the hidden clock"
 import -window root "$shot"
-end_clock
+
+# /close, with the reminder still open: the clock saves (the value deleted here
+# is written again) and ends, and so does the closing start.
+"$QUORVEL_WINE" reg delete 'HKCU\Software\Quorvel1.1' /v FontSize /f </dev/null >/dev/null 2>&1 ||
+  fail "could not delete FontSize"
+start_again --close-clock || fail "/close exited with an error"
+wait_for '! kill -0 "$pid" 2>/dev/null' || fail "/close did not end the running clock"
+pid=
+"$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v FontSize </dev/null >/dev/null 2>&1 ||
+  fail "the clock ended by /close did not save its settings"
+# With no clock running, /close starts none.
+start_again --close-clock || fail "/close with no clock running exited with an error"
+sleep 1
+[ "$(clocks)" = 0 ] || fail "/close started a clock"
+echo "/close ended the running clock, saved, and started none"
 echo "PASS"

@@ -3,8 +3,9 @@
 # programs under %LOCALAPPDATA%\Programs\Quorvel, a Start-menu shortcut and an
 # Add/Remove Programs entry (version, publisher, icon); the clock started from
 # the shortcut shows its window and writes its start-up entry; a silent uninstall
-# removes all of that and the start-up entry but keeps the settings and alarms,
-# and a second install and uninstall with PURGE=1 removes those too.
+# while it runs ends it (it saves) and removes all of that and the start-up
+# entry but keeps the settings and alarms, and a second install and uninstall
+# with PURGE=1, the clock running again, removes those too.
 # usage: msi_install.sh BUILD_DIR ARTEFACT_DIR
 set -euo pipefail
 build=$1
@@ -58,12 +59,13 @@ pid=$(pgrep -f 'Programs\\Quorvel\\Quorvel\.exe' | head -n1)
 [ -n "$pid" ] || fail "the running clock is not the installed Quorvel.exe"
 startup=$(reg_value "$run_key" Quorvel)
 [ "$startup" = "\"$(wine_cmd winepath -w "$install_dir/Quorvel.exe")\"" ] || fail "start-up entry '$startup'"
-end_clock 2>/dev/null
-reg_has "$settings_key" || fail "the clock saved no settings"
-echo "the installed clock ran, wrote its start-up entry $startup and saved its settings"
+echo "the installed clock runs and wrote its start-up entry $startup"
 
+# Uninstalled while the clock runs: the clock is ended first, and saves.
 msiexec_timed uninstall /x "$msi" /qn
 [ "$status" = 0 ] || fail "uninstall exited $status"
+wait_for '! kill -0 "$pid" 2>/dev/null' || fail "the uninstall left the clock running"
+pid=
 [ ! -e "$install_dir" ] || fail "left behind: $install_dir ($(installed_files))"
 [ ! -e "$shortcut" ] || fail "the shortcut is left behind"
 [ -z "$(quorvel_products)" ] || fail "Add/Remove Programs still lists $(quorvel_products)"
@@ -78,8 +80,15 @@ echo "uninstalled: files, shortcut, entry and start-up entry gone, settings kept
 msiexec_timed reinstall /i "$msi" /qn
 [ "$status" = 0 ] || fail "the second install exited $status"
 reg_has "$settings_key" Alarms || fail "the second install lost the settings"
+# Purged while the clock runs: its last save does not bring the settings back.
+"$QUORVEL_WINE" start "$(wine_cmd winepath -w "$shortcut")" </dev/null >>"$log" 2>&1
+wait_for '[ -n "$(clock_window)" ]' || fail "no Quorvel window after the reinstall"
+pid=$(pgrep -f 'Programs\\Quorvel\\Quorvel\.exe' | head -n1)
+[ -n "$pid" ] || fail "the running clock is not the installed Quorvel.exe"
 msiexec_timed purge /x "$code" /qn PURGE=1
 [ "$status" = 0 ] || fail "uninstall with PURGE=1 exited $status"
+wait_for '! kill -0 "$pid" 2>/dev/null' || fail "the purge left the clock running"
+pid=
 [ ! -e "$install_dir" ] || fail "left behind after PURGE=1: $install_dir"
 ! reg_has "$settings_key" || fail "PURGE=1 kept the settings"
 echo "uninstalled with PURGE=1: settings gone"
