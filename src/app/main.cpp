@@ -6,11 +6,11 @@
 
 #include <cstdlib>
 #include <exception>
-#include <string_view>
 
 #include "alarms/alarm_book.h"
 #include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
+#include "app/installer_commands.h"
 #include "platform/session_instance.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
@@ -27,22 +27,17 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
-namespace {
-
-// "Quorvel.exe /close" ends the session's running clock and starts none: the
-// installer runs it before it replaces or removes the program's files.
-bool AsksToCloseTheClock(const wchar_t* commandLine) {
-    std::wstring_view arguments = commandLine ? commandLine : L"";
-    while (!arguments.empty() && arguments.front() == L' ') arguments.remove_prefix(1);
-    while (!arguments.empty() && arguments.back() == L' ') arguments.remove_suffix(1);
-    return CompareStringOrdinal(arguments.data(), static_cast<int>(arguments.size()), L"/close", -1, TRUE) == CSTR_EQUAL;
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace quorvel;
-    if (AsksToCloseTheClock(commandLine)) return CloseRunningClock(10000) ? 0 : 1;
+    // The installer's commands, before and after it changes the program's files.
+    switch (ParseInstallerCommand(commandLine)) {
+        case InstallerCommand::Close: return CloseClockForInstaller(false);
+        case InstallerCommand::CloseForUpdate: return CloseClockForInstaller(true);
+        case InstallerCommand::StartAfterUpdate:
+            if (!TakeStartAfterUpdateMark()) return 0;
+            break;
+        case InstallerCommand::None: break;
+    }
     // A second start in this session brings the running clock forward and ends
     // before it reads or stores anything: two clocks would fire every alarm
     // twice and save over each other's changes.

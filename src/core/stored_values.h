@@ -61,6 +61,10 @@ inline constexpr StoredValue<StoredBytes> kAlarmOptionsValue{"AlarmOptions"};
 // type when the list is first saved over it; never read by the program.
 inline constexpr StoredValue<StoredBytes> kAlarmsDamagedValue{"AlarmsDamaged"};
 
+// Set when the installer ended a running clock to update it; the installer's
+// start after the update takes it away and starts the clock again.
+inline constexpr StoredValue<bool> kStartAfterUpdateValue{"StartAfterUpdate"};
+
 // ---- Under the Run key (kRunKey) ----
 
 // Starts the program at log-on: the quoted path of its executable.

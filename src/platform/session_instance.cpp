@@ -44,21 +44,22 @@ bool BringRunningClockForward(DWORD waitMs) {
     }
 }
 
-bool CloseRunningClock(DWORD waitMs) {
+ClockClosing CloseRunningClock(DWORD waitMs) {
     HWND clock = nullptr;
     for (DWORD waited = 0; !(clock = FindWindowW(kClockWindowClass, kProductNameWide)); waited += kStepMs) {
-        if (!ClockRunsInSession()) return true;
-        if (waited >= waitMs) return false;
+        if (!ClockRunsInSession()) return ClockClosing::NoneRunning;
+        if (waited >= waitMs) return ClockClosing::StillRunning;
         Sleep(kStepMs);
     }
     DWORD processId = 0;
     GetWindowThreadProcessId(clock, &processId);
     const KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
-    if (!process) return false;
+    if (!process) return ClockClosing::StillRunning;
     // Posted, not sent: a clock in a modal loop (a message box, the editor)
     // takes it from there and still ends in order.
-    if (!PostMessageW(clock, WM_CLOSE, 0, 0)) return false;
-    return WaitForSingleObject(process.Get(), waitMs) == WAIT_OBJECT_0;
+    if (!PostMessageW(clock, WM_CLOSE, 0, 0)) return ClockClosing::StillRunning;
+    return WaitForSingleObject(process.Get(), waitMs) == WAIT_OBJECT_0 ? ClockClosing::Closed
+                                                                        : ClockClosing::StillRunning;
 }
 
 }  // namespace quorvel

@@ -42,7 +42,8 @@ bool BringRunningClockForward(DWORD waitMs);
 // Ends the session's running clock as its Exit command does (its settings and
 // alarms saved), for an installer about to replace or remove its files. Waits
 // up to `waitMs` for a clock still starting to show its window, and as long
-// again for its process to end. True when no clock runs any more.
-bool CloseRunningClock(DWORD waitMs);
+// again for its process to end.
+enum class ClockClosing { NoneRunning, Closed, StillRunning };
+ClockClosing CloseRunningClock(DWORD waitMs);
 
 }  // namespace quorvel

@@ -66,6 +66,7 @@ msiexec_timed uninstall /x "$msi" /qn
 [ "$status" = 0 ] || fail "uninstall exited $status"
 wait_for '! kill -0 "$pid" 2>/dev/null' || fail "the uninstall left the clock running"
 pid=
+! reg_has "$settings_key" StartAfterUpdate || fail "an uninstall marked the clock to start again"
 [ ! -e "$install_dir" ] || fail "left behind: $install_dir ($(installed_files))"
 [ ! -e "$shortcut" ] || fail "the shortcut is left behind"
 [ -z "$(quorvel_products)" ] || fail "Add/Remove Programs still lists $(quorvel_products)"

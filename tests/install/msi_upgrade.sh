@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Upgrades under Wine: the current MSI installed over one built as an older
-# version replaces it (one Add/Remove Programs entry remains, of the current
-# version) and keeps the settings and the start-up entry; the older one
-# installed over the current one is refused and changes nothing.
+# version, while the older one's clock runs, replaces it (one Add/Remove
+# Programs entry remains, of the current version), keeps the settings and the
+# start-up entry, and leaves the clock running again from the new files; the
+# older one installed over the current one is refused and changes nothing.
 # usage: msi_upgrade.sh BUILD_DIR ARTEFACT_DIR
 set -euo pipefail
 build=$1
@@ -12,7 +13,7 @@ log=$artefacts/msi_upgrade.log
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib/common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib/clock.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/msi.sh"
-trap 'remove_installed_products; cleanup' EXIT
+trap 'stop_clock_if_running; remove_installed_products; cleanup' EXIT
 : >"$log"
 
 make_packages "$work/current"
@@ -35,19 +36,28 @@ exe_path="$(wine_cmd cmd /c echo %LOCALAPPDATA%)\\Programs\\Quorvel\\Quorvel.exe
 msiexec_timed "install $old_version" /i "$old_msi" /qn
 [ "$status" = 0 ] || fail "installing $old_version exited $status"
 [ "$(quorvel_products)" = "$old_code" ] || fail "after installing $old_version: '$(quorvel_products)'"
-# What the clock stores on its first start: settings and its start-up entry.
-"$QUORVEL_WINE" reg add "$settings_key" /v Alarms /t REG_BINARY /d 0200 /f </dev/null >/dev/null 2>&1
-"$QUORVEL_WINE" reg add "$run_key" /v Quorvel /d "\"$exe_path\"" /f </dev/null >/dev/null 2>&1
+# The installed clock runs: its first start writes its start-up entry.
+installed_clock() { pgrep -f 'Programs\\Quorvel\\Quorvel\.exe' | head -n1; }
+"$QUORVEL_WINE" "$exe_path" </dev/null >>"$log" 2>&1 &
+wait_for '[ -n "$(clock_window)" ] && [ -n "$(installed_clock)" ]' || fail "the installed $old_version clock did not start"
+old_pid=$(installed_clock)
+[ "$(reg_value "$run_key" Quorvel)" = "\"$exe_path\"" ] || fail "no start-up entry: '$(reg_value "$run_key" Quorvel)'"
 
 msiexec_timed "upgrade to $new_version" /i "$new_msi" /qn
 [ "$status" = 0 ] || fail "the upgrade exited $status"
 [ "$(quorvel_products)" = "$new_code" ] || fail "after the upgrade Add/Remove Programs lists: $(quorvel_products)"
 [ "$(installed_version)" = "$new_version" ] || fail "after the upgrade the entry says version $(installed_version)"
 [ -f "$(unix_path "$exe_path")" ] || fail "no $exe_path after the upgrade"
-[ "$(reg_value "$settings_key" Alarms)" = 0200 ] || fail "the upgrade lost the alarms"
+! kill -0 "$old_pid" 2>/dev/null || fail "the upgrade left the old clock running"
+reg_has "$settings_key" Alarms || fail "the old clock did not save its alarms before the upgrade"
 [ "$(reg_value "$run_key" Quorvel)" = "\"$exe_path\"" ] ||
   fail "the upgrade lost the start-up entry ('$(reg_value "$run_key" Quorvel)')"
-echo "one entry remains, version $new_version; settings and start-up entry kept"
+wait_for '[ -n "$(clock_window)" ] && [ -n "$(installed_clock)" ]' || fail "the clock did not start again after the upgrade"
+pid=$(installed_clock)
+[ "$pid" != "$old_pid" ] || fail "the clock running is the old one"
+! reg_has "$settings_key" StartAfterUpdate || fail "the mark to start again is left behind"
+end_clock 2>/dev/null
+echo "one entry remains, version $new_version; settings and start-up entry kept; the clock ended, saved and started again"
 
 msiexec_timed "downgrade to $old_version" /i "$old_msi" /qn
 # 1603 (fatal error), as Wine passes it on: modulo 256.
