@@ -25,7 +25,7 @@ import_alarm() {
 }
 # The stored alarm's DateTime.
 stored_moment() {
-  cli alarms export >"$work/after.json" || fail "export failed"
+  cli alarms export >"$work/after.json" || { echo "FAIL: export failed" >&2; exit 1; }
   python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))[0]["DateTime"])' "$work/after.json"
 }
 # Presses a button of the reminder window: "ok" (bottom left) or "snooze" (bottom right).
@@ -58,8 +58,9 @@ wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
 sleep 2  # several checks
 [ -z "$(window_named "$title")" ] || fail "the alarm fired on a day it leaves out"
 end_clock
-python3 -c "import sys; sys.exit(0 if abs($(stored_moment) - ($due + 1)) < 1e-6 else 1)" ||
-  fail "not stored at the next day: $(grep When "$work/after.json")"
+moment=$(stored_moment)
+python3 -c "import sys; sys.exit(0 if abs($moment - ($due + 1)) < 1e-6 else 1)" ||
+  fail "not stored at the next day: $(cat "$work/after.json")"
 echo "a day left out: no reminder, stored a day on"
 
 # 2. A day behind, every 5 minutes, missed once.
@@ -74,7 +75,8 @@ sleep 1  # a few checks after OK: no second reminder
 [ -z "$(window_named "$title")" ] || fail "a second reminder for the missed moments"
 answered=$(now_days)
 end_clock
-python3 - "$(stored_moment)" "$due" "$answered" <<'PY' || fail "after OK: $(grep When "$work/after.json")"
+moment=$(stored_moment)
+python3 - "$moment" "$due" "$answered" <<'PY' || fail "after OK: $(cat "$work/after.json")"
 import sys
 stored, due, answered = map(float, sys.argv[1:])
 steps = (stored - due) * 288  # 5-minute intervals
@@ -91,8 +93,9 @@ wait_for '[ -n "$(window_named "$title")" ]' || fail "the alarm did not fire"
 pressed=$(now_days)
 press snooze
 end_clock
-python3 -c "import sys; d = ($(stored_moment) - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the press'); sys.exit(0 if 895 <= d <= 910 else 1)" ||
-  fail "not snoozed for 15 minutes: $(grep When "$work/after.json")"
+moment=$(stored_moment)
+python3 -c "import sys; d = ($moment - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the press'); sys.exit(0 if 895 <= d <= 910 else 1)" ||
+  fail "not snoozed for 15 minutes: $(cat "$work/after.json")"
 
 due=$(python3 -c "print($(now_days) - 2 / 86400)")
 import_alarm "\"Name\": \"Half\", \"Reminder\": \"Snooze me longer\", \"DateTime\": $due, \"Repeat\": 0"
@@ -108,6 +111,7 @@ pressed=$(now_days)
 xdotool key 3  # "Snooze for &30 minutes"
 wait_for '[ -z "$(window_named "$title")" ]' || fail "the menu's 30 minutes did not close the reminder"
 end_clock
-python3 -c "import sys; d = ($(stored_moment) - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the choice'); sys.exit(0 if 1795 <= d <= 1810 else 1)" ||
-  fail "not snoozed for 30 minutes: $(grep When "$work/after.json")"
+moment=$(stored_moment)
+python3 -c "import sys; d = ($moment - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the choice'); sys.exit(0 if 1795 <= d <= 1810 else 1)" ||
+  fail "not snoozed for 30 minutes: $(cat "$work/after.json")"
 echo "PASS"
