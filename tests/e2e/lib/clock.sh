@@ -18,7 +18,7 @@ cli() {
   local rc=0
   "$QUORVEL_WINE" "$cli" "$@" 2>"$work/cli.err" || rc=$?
   if [ "$rc" != 0 ] && [ ! -s "$work/cli.err" ] && [ "${1:-} ${2:-}" = "alarms export" ]; then
-    echo "quorvel-cli $* ended with $rc without a word; tried once more" >&2
+    echo "quorvel-cli $* ended with $rc without a word; tried once more" | tee -a "$log" >&2
     rc=0
     "$QUORVEL_WINE" "$cli" "$@" 2>"$work/cli.err" || rc=$?
   fi
