@@ -18,7 +18,8 @@ InstallerCommand ParseInstallerCommand(const wchar_t* commandLine);
 // any more.
 int CloseClockForInstaller(bool reopenAfterUpdate);
 
-// For /start-after-update: takes the mark away and says whether it was there.
+// Takes the mark away and says whether it was there: for /start-after-update,
+// and at every start of the clock, which the mark no longer concerns.
 bool TakeStartAfterUpdateMark();
 
 }  // namespace quorvel

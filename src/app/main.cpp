@@ -46,6 +46,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
         BringRunningClockForward(5000);
         return 0;
     }
+    // A running clock has no use for the installer's mark: one left by an
+    // update that failed after ending the clock would otherwise start a clock
+    // the user has since closed, at the next update.
+    TakeStartAfterUpdateMark();
     // 1. The application: the common controls the other windows are made of.
     //    (Per-monitor DPI awareness comes from the manifest.)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
