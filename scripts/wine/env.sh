@@ -23,19 +23,36 @@ quorvel_use_session_display() {
 
 # First use of the prefix: boot it once (guarded, tests may start together),
 # unmanaged X11 windows (no 2 s stall per show/hide without a window manager),
-# and no crash dialog.
+# and no crash dialog. A Wine start now and then ends before its program runs, so
+# a failed boot is shown, its half-made prefix removed, and the boot tried again.
+quorvel_boot_prefix() {
+  "$QUORVEL_WINE" wineboot -i </dev/null &&
+    "$QUORVEL_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null &&
+    "$QUORVEL_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null
+}
 quorvel_init_prefix() {
   mkdir -p "$HOME" "$WINEPREFIX"
   [ -f "$HOME/.asoundrc" ] || echo 'pcm.!default { type null }' > "$HOME/.asoundrc"
   [ -f "$WINEPREFIX/.quorvel-ready" ] && return 0
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
-      "$QUORVEL_WINE" wineboot -i </dev/null >/dev/null 2>&1
-      "$QUORVEL_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-      "$QUORVEL_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
-      touch "$WINEPREFIX/.quorvel-ready"
-    fi
+    [ -f "$WINEPREFIX/.quorvel-ready" ] && exit 0
+    local log=$QUORVEL_WINE_DIR/init.log try rc
+    for try in 1 2 3; do
+      rc=0
+      quorvel_boot_prefix >"$log" 2>&1 || rc=$?
+      if [ "$rc" = 0 ]; then
+        touch "$WINEPREFIX/.quorvel-ready"
+        exit 0
+      fi
+      echo "Setting up the Wine prefix ended with $rc (try $try of 3); what it printed:" >&2
+      tail -n 20 "$log" >&2
+      "$QUORVEL_WINESERVER" -k >/dev/null 2>&1 || true
+      timeout 20 "$QUORVEL_WINESERVER" -w >/dev/null 2>&1 || true
+      rm -rf "$WINEPREFIX"
+      mkdir -p "$WINEPREFIX"
+    done
+    exit 1
   ) 9>"$QUORVEL_WINE_DIR/init.lock"
 }
 
