@@ -39,6 +39,11 @@ ExpectedDialog::~ExpectedDialog() { expectedDialog = nullptr; }
 }  // namespace quorvel::testing_support
 
 int main(int argc, char** argv) {
+    // Tells the runner that the program started: a Wine start that ends before
+    // running it can then be told apart from a failing test and tried again.
+    if (const wchar_t* mark = _wgetenv(L"QUORVEL_STARTED_MARK")) {
+        CloseHandle(CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
     testing::InitGoogleTest(&argc, argv);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
