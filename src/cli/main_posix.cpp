@@ -11,8 +11,5 @@ int main(int argc, char** argv) {
     std::string out, err;
     const int code =
         quorvel::cli::RunCli(args, std::cin, out, err, [] { return quorvel::EnUsFormatSettings(); });
-    using quorvel::cli::StandardStream;
-    const bool written = quorvel::cli::WriteStandard(StandardStream::Output, out);
-    quorvel::cli::WriteStandard(StandardStream::Error, err);
-    return written ? code : 1;
+    return quorvel::cli::WriteResults(code, out, err);
 }

@@ -24,8 +24,5 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     std::string out, err;
     const int code = quorvel::cli::RunCli(args, std::cin, out, err, [] { return quorvel::ReadUserFormatSettings(); });
-    using quorvel::cli::StandardStream;
-    const bool written = quorvel::cli::WriteStandard(StandardStream::Output, out);
-    quorvel::cli::WriteStandard(StandardStream::Error, err);
-    return written ? code : 1;
+    return quorvel::cli::WriteResults(code, out, err);
 }

@@ -25,4 +25,10 @@ done
 expect_error "outside years 1-9999" format --at 1e9 hh
 expect_error "outside years 1-9999" format --at -700000 hh
 
+# Output that cannot be written (a full disk) is told, never a silent success.
+"${cli[@]}" format hh </dev/null >/dev/full 2>"$scratch/err"
+rc=$?
+[ "$rc" = 1 ] && [ "$(cat "$scratch/err")" = "quorvel-cli: cannot write the output" ] ||
+  fail "format to a full disk: rc=$rc err=$(cat "$scratch/err")"
+
 finish
