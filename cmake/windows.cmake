@@ -46,6 +46,9 @@ add_test(NAME wine.session.stop COMMAND bash ${wine_session} stop)
 set(QUORVEL_WINE_ENV QUORVEL_WINE_DIR=${CMAKE_BINARY_DIR}/wine)
 set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120 ENVIRONMENT "${QUORVEL_WINE_ENV}")
 set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60 ENVIRONMENT "${QUORVEL_WINE_ENV}")
+# How tests start Wine programs, checked against a stand-in for Wine's loader.
+add_test(NAME wine.starts_made_again COMMAND bash ${PROJECT_SOURCE_DIR}/tests/wine/starts_made_again.sh)
+set_tests_properties(wine.starts_made_again PROPERTIES TIMEOUT 60)
 
 # Every tests/win/*_test.cpp is one GoogleTest program run under Wine.
 add_library(win_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/win/harness/test_main.cpp)

@@ -15,4 +15,11 @@ cmake --build --preset windows
 # One ctest over both build folders, so the closing summary covers every test.
 printf 'subdirs("native" "windows")\n' > build/CTestTestfile.cmake
 cd build
-ctest --output-on-failure -j2 "$@"
+rc=0
+ctest --output-on-failure -j2 "$@" || rc=$?
+# Wine starts that ended before their program ran, and were made again.
+if [ -s windows/wine/restarted.log ]; then
+  echo "Wine starts made again ($(wc -l <windows/wine/restarted.log)):"
+  cat windows/wine/restarted.log
+fi
+exit "$rc"

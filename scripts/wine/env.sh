@@ -9,7 +9,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d'
 # Wine's ALSA driver reads ~/.asoundrc from the Unix HOME.
 export HOME=$QUORVEL_WINE_DIR/home
-QUORVEL_WINE=/usr/lib/wine/wine64
+# Programs start through wine.sh, which starts again one that Wine ended before it ran.
+QUORVEL_WINE=$quorvel_root/scripts/wine/wine.sh
+QUORVEL_WINE_LOADER=${QUORVEL_WINE_LOADER:-/usr/lib/wine/wine64}
 QUORVEL_WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$QUORVEL_WINESERVER" ] || QUORVEL_WINESERVER=/usr/lib/wine/wineserver
 

@@ -43,7 +43,7 @@ start() {
   local keepalive
   keepalive=$(realpath "$1")  # the start below changes directory first
   stop
-  rm -f "$dir/display.fd"
+  rm -f "$dir/display.fd" "$dir/restarted.log"
   # Not a group leader, setsid execs Xvfb in place, so $! is Xvfb's pid.
   setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
     3>"$dir/display.fd" </dev/null >"$dir/xvfb.log" 2>&1 &
@@ -74,7 +74,7 @@ start() {
   # A Wine start that never runs its program is rare; one more start covers it.
   local try
   for try in 1 2; do
-    (cd "$dir" && exec setsid -f "$QUORVEL_WINE" "$keepalive") </dev/null >/dev/null 2>&1
+    (cd "$dir" && exec setsid -f "$QUORVEL_WINE_LOADER" "$keepalive") </dev/null >/dev/null 2>&1
     for _ in $(seq 300); do [ -f "$dir/keepalive.ready" ] && break; sleep 0.1; done
     [ -f "$dir/keepalive.ready" ] && break
     echo "the Wine desktop did not come up (try $try of 2)"

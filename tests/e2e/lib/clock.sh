@@ -11,20 +11,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# quorvel-cli under Wine. Its own failures always say why on standard error; an
-# export that ends non-zero without a word never ran (a Wine start can end so,
-# rarely, on a loaded machine), and as export only reads it is tried once more.
-cli() {
-  local rc=0
-  "$QUORVEL_WINE" "$cli" "$@" 2>"$work/cli.err" || rc=$?
-  if [ "$rc" != 0 ] && [ ! -s "$work/cli.err" ] && [ "${1:-} ${2:-}" = "alarms export" ]; then
-    echo "quorvel-cli $* ended with $rc without a word; tried once more" | tee -a "$log" >&2
-    rc=0
-    "$QUORVEL_WINE" "$cli" "$@" 2>"$work/cli.err" || rc=$?
-  fi
-  cat "$work/cli.err" >&2
-  return "$rc"
-}
+# quorvel-cli under Wine (wine.sh makes again a start that never ran).
+cli() { "$QUORVEL_WINE" "$cli" "$@"; }
 start_clock() {
   "$QUORVEL_WINE" "$exe" </dev/null >>"$log" 2>&1 &
   pid=$!
