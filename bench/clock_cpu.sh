@@ -48,7 +48,7 @@ navy_in_window() {
 run() {
   local name=$1 program=$2 title=$3 start pid wid t_window t_text=
   start=$(now_ms)
-  "$QUORVEL_WINE" "$program" </dev/null >/dev/null 2>&1 &
+  "$QUORVEL_WINE_LOADER" "$program" </dev/null >/dev/null 2>&1 &  # its own pid, for its CPU and memory
   pid=$!
   wid=$(window_of "$title") || { echo "$name: no window"; kill "$pid"; return 1; }
   t_window=$(($(now_ms) - start))
