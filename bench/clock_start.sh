@@ -18,7 +18,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 start() {
   local program=$1 title=$2 begin pid wid='' window text=- geometry
   begin=$(now_ms)
-  "$QUORVEL_WINE_LOADER" "$program" </dev/null >/dev/null 2>&1 &  # its own pid, for its CPU and memory
+  "$QUORVEL_WINE_LOADER" "$program" </dev/null >/dev/null 2>&1 &  # timed without the start wrapper
   pid=$!
   for _ in $(seq 1000); do
     wid=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1 || true)
