@@ -16,11 +16,15 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
 notepad=
 trap 'if [ -n "$notepad" ]; then kill "$notepad" 2>/dev/null || true; wait "$notepad" 2>/dev/null || true; fi; cleanup' EXIT
 title='Quorvel Alarm / Reminder'
-before_due() { python3 -c "import sys; sys.exit(0 if $(now_days) < $1 else 1)"; }
+# Milliseconds on the machine's clock; the typing loop must not start programs
+# between keys, or its own pauses (Python takes over 0.1 s to start) pass for
+# the second of rest after which a space rightly answers the reminder.
+now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
 
 quorvel_clean_clock_registry
 first_run
 due=$(python3 -c "print($(now_days) + 8 / 86400)")
+due_ms=$(($(now_ms) + 8000))
 printf '[{"Name": "Typed across", "Reminder": "Due while you typed", "DateTime": %s, "Repeat": 0}]' "$due" \
   >"$work/alarm.json"
 cli alarms import "$work/alarm.json" >/dev/null || fail "import failed"
@@ -35,10 +39,9 @@ eval "$(xdotool getwindowgeometry --shell "$pad")"
 click_to_focus $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) "$pad" || fail "notepad did not take the focus"
 
 # Words and spaces, a key every 40 ms, from before the due time to 3 s after it.
-until_typed=$(python3 -c "print($due + 3 / 86400)")
-while before_due "$until_typed"; do
+while [ "$(now_ms)" -lt $((due_ms + 3000)) ]; do
   xdotool type --delay 40 'tea is ready '
-  if ! before_due "$(python3 -c "print($due + 1 / 86400)")"; then
+  if [ "$(now_ms)" -gt $((due_ms + 1000)) ]; then
     [ -n "$(window_named "$title")" ] || fail "the reminder is not on screen while the keys are typed"
   fi
 done
