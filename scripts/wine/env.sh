@@ -9,9 +9,10 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d'
 # Wine's ALSA driver reads ~/.asoundrc from the Unix HOME.
 export HOME=$QUORVEL_WINE_DIR/home
-# Programs start through wine.sh, which starts again one that Wine ended before it ran.
+# Programs start through wine.sh, which starts again one that Wine ended before it
+# ran, and it starts them through loader.sh (Wine's loader without randomization).
 QUORVEL_WINE=$quorvel_root/scripts/wine/wine.sh
-QUORVEL_WINE_LOADER=${QUORVEL_WINE_LOADER:-/usr/lib/wine/wine64}
+QUORVEL_WINE_LOADER=${QUORVEL_WINE_LOADER:-$quorvel_root/scripts/wine/loader.sh}
 QUORVEL_WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$QUORVEL_WINESERVER" ] || QUORVEL_WINESERVER=/usr/lib/wine/wineserver
 

@@ -3,10 +3,10 @@
 # and makes the start again, once, if Wine ended it before the program ran.
 #
 # Now and then a Wine start ends at once with exit code 1 and prints nothing: the
-# program never ran (1 is also what a process ended by the wineserver gets). Seen
-# on CI machines, anywhere a test starts a program. A start counts as one that
-# never ran when it exited with 1 within 5 seconds, the program did not create the
-# file named in QUORVEL_STARTED_MARK (the Win32 test programs do, first thing), and
+# program never ran. One cause is known and avoided (loader.sh); this stays as a
+# net for any other, and a record of it. A start counts as one that never ran
+# when it exited with 1 within 5 seconds, the program did not create the file
+# named in QUORVEL_STARTED_MARK (the Win32 test programs do, first thing), and
 # nothing reached its standard output or error. Output to a regular file is seen
 # by its size; to a pipe or /dev/null it goes through tee, which copies what
 # passed; to a terminal or another device it cannot be seen. A program that ran
