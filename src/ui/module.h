@@ -17,6 +17,10 @@ using Module = Unique<HMODULE, ModuleDeleter>;
 // window classes and other resources.
 HINSTANCE ModuleHandle();
 
+// An icon of the program's resources (an IDI_ id) at size x size pixels, the
+// image of the icon nearest that size scaled to it; empty when there is none.
+Icon LoadIconImage(int id, int size);
+
 // Loads a DLL from the system folder only (no DLL planting from the current
 // folder); an empty Module when it cannot be loaded.
 Module LoadSystemLibrary(const wchar_t* name);

@@ -29,19 +29,20 @@
 #include "core/font.h"
 #include "ui/controls.h"
 #include "ui/handle.h"
+#include "ui/window_ref.h"
 
 namespace quorvel::ui {
 
 class Action;
 
-class Window {
+// What it asks of the window manager (show, hide, move ...) is WindowRef's.
+class Window : public WindowRef {
 public:
     Window() = default;
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    HWND Handle() const { return hwnd_; }
     // The window's resolution in pixels per inch (its monitor's, kept up to date
     // by WM_DPICHANGED) and a 96-dpi design length at it.
     UINT Dpi() const { return dpi_; }
@@ -169,7 +170,6 @@ private:
     bool DrawMenuImage(const DRAWITEMSTRUCT& item);
     bool MeasureMenuImage(MEASUREITEMSTRUCT& item);
 
-    HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     bool modal_ = false;
     int modalResult_ = 0;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
 #include <functional>
 #include <string>
@@ -17,10 +18,14 @@
 #include "ui/controls.h"
 #include "ui/handle.h"
 #include "ui/modal.h"
+#include "ui/popup_menu.h"
+#include "ui/timer.h"
 #include "ui/window.h"
 
 namespace quorvel::ui {
 namespace {
+
+using namespace std::chrono_literals;
 
 // --- Unique ----------------------------------------------------------------
 
@@ -98,6 +103,7 @@ public:
     int endModalAfter = 0;  // ticks
     bool throwOnTimer = false;
     bool destroyed = false;
+    std::vector<int> commands;
     using Window::Item;
 
 protected:
@@ -115,6 +121,7 @@ protected:
         if (endModalAfter && ticks >= endModalAfter) EndModal(IDOK);
     }
     void OnDestroy() override { destroyed = true; }
+    void OnCommand(int id, int, HWND) override { commands.push_back(id); }
     void OnError(const char* what) override {
         errors.emplace_back(what);
         if (whileReporting) whileReporting();
@@ -175,6 +182,69 @@ TEST(Window, DestructorDestroysTheWindow) {
         hwnd = w.Handle();
     }
     EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST(Window, ACloseIsPostedNotRunInsideTheCaller) {
+    TestWindow w;
+    w.Make();
+    ASSERT_TRUE(w.PostClose());
+    EXPECT_FALSE(w.destroyed) << "closed inside the caller";
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return w.destroyed; }, 2s));
+    EXPECT_FALSE(w.PostClose()) << "a close for no window reported as queued";
+}
+
+// --- Timer -----------------------------------------------------------------
+
+TEST(Timer, ReportsAStartThatFailedAndFollowsItsInterval) {
+    TestWindow gone;
+    gone.Make();
+    const HWND dead = gone.Handle();
+    gone.Destroy();
+    Timer timer(7, 10);
+    ASSERT_TRUE(timer.Start()) << "without an owner it waits for one";
+    EXPECT_FALSE(timer.Attach(dead));
+    EXPECT_FALSE(timer.Enabled()) << "a timer that could not start passes for running";
+
+    TestWindow w;
+    w.Make();
+    ASSERT_TRUE(timer.Attach(w.Handle()));
+    EXPECT_FALSE(timer.Enabled());
+    ASSERT_TRUE(timer.Start());
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return w.ticks >= 2; }, 2s));
+    ASSERT_TRUE(timer.SetInterval(60'000));
+    const int ticks = w.ticks;
+    testing_support::PumpFor(200ms);
+    EXPECT_EQ(w.ticks, ticks) << "the old interval still runs";
+}
+
+// --- Popup menus -----------------------------------------------------------
+
+// Picks the menu's second item from inside the menu's own loop, as the keyboard would.
+void CALLBACK PickSecondItem(HWND, UINT, UINT_PTR id, DWORD) {
+    if (HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) {
+        KillTimer(nullptr, id);
+        for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);
+    }
+}
+
+TEST(PopupMenu, TheItemChosenIsReturnedOrSentAsACommand) {
+    TestWindow w;
+    w.Make();
+    const Menu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, 41, L"First");
+    AppendMenuW(menu.Get(), MF_STRING, 42, L"Second");
+    w.seen.clear();
+    const UINT_PTR picking = SetTimer(nullptr, 0, 20, PickSecondItem);
+    EXPECT_EQ(ChooseFromPopupMenu(menu.Get(), {20, 20}, w.Handle()), 42);
+    KillTimer(nullptr, picking);
+    testing_support::PumpPending();
+    EXPECT_EQ(std::count(w.seen.begin(), w.seen.end(), static_cast<UINT>(WM_COMMAND)), 0);
+
+    const UINT_PTR pickingAgain = SetTimer(nullptr, 0, 20, PickSecondItem);
+    ShowPopupMenu(menu.Get(), {20, 20}, w.Handle());
+    KillTimer(nullptr, pickingAgain);
+    testing_support::PumpUntil([&] { return !w.commands.empty(); }, 2s);
+    EXPECT_EQ(w.commands, std::vector<int>{42});
 }
 
 // --- Control tables --------------------------------------------------------
