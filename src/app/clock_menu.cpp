@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/wide.h"
+#include "ui/popup_menu.h"
+#include "ui/window.h"
 
 namespace quorvel {
 namespace {
@@ -24,24 +25,30 @@ constexpr ClockMenuItem kItems[] = {
 };
 
 // Each with an access key no other item shares.
-constexpr const wchar_t* kRemindMeCaptions[] = {L"&5 minutes", L"1&0 minutes", L"&15 minutes", L"&30 minutes",
-                                                L"&60 minutes"};
+constexpr const char* kRemindMeCaptions[] = {"&5 minutes", "1&0 minutes", "&15 minutes", "&30 minutes",
+                                             "&60 minutes"};
 static_assert(std::size(kRemindMeCaptions) == std::size(kRemindMeMinutes));
 
-std::wstring ItemText(const std::string& caption, WORD shortcut) {
-    std::string text = caption;
-    if (shortcut != 0) text += "\t" + ShortcutText(shortcut);
-    return Wide(text);
+std::string ItemText(const std::string& caption, WORD shortcut) {
+    return shortcut != 0 ? caption + "\t" + ShortcutText(shortcut) : caption;
+}
+
+WORD ShortcutOf(ClockCommand id) {
+    for (const ClockMenuItem& item : kItems) {
+        if (item.id == id) return item.shortcut;
+    }
+    return 0;
+}
+
+HMENU NewPopupMenu() {
+    const HMENU menu = CreatePopupMenu();
+    if (!menu) throw std::runtime_error("Cannot create the pop-up menu");
+    return menu;
 }
 
 }  // namespace
 
 std::span<const ClockMenuItem> ClockMenuItems() { return kItems; }
-
-int RemindMeMinutes(UINT command) {
-    const UINT index = command - kRemindMeFirstCommand;
-    return command >= kRemindMeFirstCommand && index < std::size(kRemindMeMinutes) ? kRemindMeMinutes[index] : 0;
-}
 
 std::string ShortcutText(WORD shortcut) {
     std::string text = (shortcut & kCtrl) ? "Ctrl+" : "";
@@ -54,31 +61,52 @@ std::string ShortcutText(WORD shortcut) {
     return text;
 }
 
-ClockMenu::ClockMenu() : menu_(CreatePopupMenu()) {
-    if (!menu_) throw std::runtime_error("Cannot create the pop-up menu");
-    std::vector<ACCEL> accelerators;
+ClockMenu::ClockMenu() : menu_(NewPopupMenu()) {
     for (const ClockMenuItem& item : kItems) {
-        std::string& caption = captions_[item.id - kAlarmsCommand];
-        caption = item.caption;
-        if (caption == "-") {
+        const std::size_t index = item.id - kAlarmsCommand;
+        captions_[index] = item.caption;
+        if (captions_[index] == "-") {
             AppendMenuW(menu_.Get(), MF_SEPARATOR, item.id, nullptr);
             continue;
         }
-        AppendMenuW(menu_.Get(), MF_STRING, item.id, ItemText(caption, item.shortcut).c_str());
-        if (item.shortcut != 0) {
-            const BYTE flags = FVIRTKEY | ((item.shortcut & kCtrl) ? FCONTROL : 0);
-            accelerators.push_back(ACCEL{flags, static_cast<WORD>(item.shortcut & 0xFF), static_cast<WORD>(item.id)});
-        }
+        items_[index] = std::make_unique<ui::Action>(item.id, ItemText(item.caption, item.shortcut));
+        items_[index]->AppendTo(menu_.Get());
     }
-    accelerators_.Reset(CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size())));
-
-    const HMENU remindMe = CreatePopupMenu();
-    if (!remindMe) throw std::runtime_error("Cannot create the pop-up menu");
-    for (std::size_t i = 0; i < std::size(kRemindMeMinutes); ++i) {
-        AppendMenuW(remindMe, MF_STRING, kRemindMeFirstCommand + i, kRemindMeCaptions[i]);
+    const HMENU remindMe = NewPopupMenu();
+    for (std::size_t i = 0; i < remindMe_.size(); ++i) {
+        remindMe_[i] = std::make_unique<ui::Action>(static_cast<int>(kRemindMeFirstCommand + i), kRemindMeCaptions[i]);
+        remindMe_[i]->AppendTo(remindMe);
     }
     // Owned by the menu from here on, and destroyed with it.
     InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe), L"&Remind me in");
+}
+
+void ClockMenu::OnCommand(ClockCommand id, std::function<void()> handler) {
+    if (auto& action = items_[id - kAlarmsCommand]) action->onExecute = std::move(handler);
+}
+
+void ClockMenu::OnRemindMe(std::function<void(int minutes)> handler) {
+    for (std::size_t i = 0; i < remindMe_.size(); ++i) {
+        remindMe_[i]->onExecute = [handler, minutes = kRemindMeMinutes[i]] { handler(minutes); };
+    }
+}
+
+ui::Accelerators ClockMenu::Shortcuts() const {
+    std::vector<ACCEL> accelerators;
+    for (const ClockMenuItem& item : kItems) {
+        if (item.shortcut == 0) continue;
+        const BYTE flags = FVIRTKEY | ((item.shortcut & kCtrl) ? FCONTROL : 0);
+        accelerators.push_back(ACCEL{flags, static_cast<WORD>(item.shortcut & 0xFF), static_cast<WORD>(item.id)});
+    }
+    return ui::Accelerators(CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size())));
+}
+
+void ClockMenu::AttachTo(ui::Window& window) {
+    for (auto& action : items_) {
+        if (action) window.AddAction(*action);
+    }
+    for (auto& action : remindMe_) window.AddAction(*action);
+    window.SetAccelerators(Shortcuts());
 }
 
 const std::string& ClockMenu::Caption(ClockCommand id) const { return captions_[id - kAlarmsCommand]; }
@@ -87,26 +115,14 @@ void ClockMenu::SetCaption(ClockCommand id, std::string caption) {
     std::string& stored = captions_[id - kAlarmsCommand];
     if (caption == stored) return;
     stored = std::move(caption);
-    WORD shortcut = 0;
-    for (const ClockMenuItem& item : kItems) {
-        if (item.id == id) shortcut = item.shortcut;
-    }
-    const std::wstring text = ItemText(stored, shortcut);
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = const_cast<wchar_t*>(text.c_str());
-    SetMenuItemInfoW(menu_.Get(), id, FALSE, &info);
+    if (auto& action = items_[id - kAlarmsCommand]) action->SetCaption(ItemText(stored, ShortcutOf(id)));
 }
 
-void ClockMenu::Popup(HWND owner, int x, int y) const {
+void ClockMenu::Popup(ui::Window& owner, POINT screen) const {
     // The owner must be the foreground window, or a menu opened from the tray
-    // would not close when the user clicks elsewhere; the posted message lets
-    // the menu's loop end cleanly afterwards.
-    SetForegroundWindow(owner);
-    TrackPopupMenuEx(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_VERPOSANIMATION, x, y, owner,
-                     nullptr);
-    PostMessageW(owner, WM_NULL, 0, 0);
+    // would not close when the user clicks elsewhere.
+    owner.BringToFront();
+    ui::ShowPopupMenu(menu_.Get(), screen, owner.Handle());
 }
 
 }  // namespace quorvel

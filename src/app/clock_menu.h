@@ -1,16 +1,25 @@
-// `menu_`, the clock window's pop-up menu, with the keyboard shortcuts of its items.
-// Each item's shortcut is shown beside its caption, and the same shortcuts form
-// an accelerator table that the clock window applies while it has the focus.
+// `menu_`, the clock's pop-up menu, with the keyboard shortcuts of its items.
+// Each item is an action (ui::Action) that the clock window routes; each item's
+// shortcut is shown beside its caption, and the same shortcuts form the clock
+// window's accelerator table.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 
+#include "ui/action.h"
 #include "ui/handle.h"
 
 namespace quorvel {
+
+namespace ui {
+class Window;
+}
 
 // Command identifiers of the menu items (WM_COMMAND).
 enum ClockCommand : UINT {
@@ -36,8 +45,6 @@ std::span<const ClockMenuItem> ClockMenuItems();
 // one-time reminder that many minutes from now.
 inline constexpr UINT kRemindMeFirstCommand = 120;
 inline constexpr int kRemindMeMinutes[] = {5, 10, 15, 30, 60};
-// The minutes of a "Remind me in" command; 0 for another command.
-int RemindMeMinutes(UINT command);
 
 // A shortcut as the menu shows it: "F10", "Ctrl+S", "Ctrl+F4".
 std::string ShortcutText(WORD shortcut);
@@ -47,20 +54,32 @@ public:
     ClockMenu();
 
     HMENU Handle() const { return menu_.Get(); }
-    HACCEL Accelerators() const { return accelerators_.Get(); }
+
+    // What an item does; a "Remind me in" item, with its minutes.
+    void OnCommand(ClockCommand id, std::function<void()> handler);
+    void OnRemindMe(std::function<void(int minutes)> handler);
+
+    // The items' shortcuts as an accelerator table.
+    ui::Accelerators Shortcuts() const;
+    // The window whose accelerators are the menu's shortcuts and which routes
+    // the items' commands; it must outlive the menu's use.
+    void AttachTo(ui::Window& window);
 
     // The caption as set, without the shortcut ("Hide", "&Show").
     const std::string& Caption(ClockCommand id) const;
     void SetCaption(ClockCommand id, std::string caption);
 
-    // Opens the menu at a screen point for `owner`, which receives the chosen
-    // command as WM_COMMAND. Returns when the menu has closed.
-    void Popup(HWND owner, int x, int y) const;
+    // Opens the menu at a screen point for `owner`, which routes the chosen
+    // command. Returns when the menu has closed.
+    void Popup(ui::Window& owner, POINT screen) const;
 
 private:
+    static constexpr std::size_t kItemCount = kPropertiesCommand - kAlarmsCommand + 1;
+
     ui::Menu menu_;
-    ui::Accelerators accelerators_;
-    std::string captions_[kPropertiesCommand - kAlarmsCommand + 1];
+    std::array<std::unique_ptr<ui::Action>, kItemCount> items_;
+    std::array<std::unique_ptr<ui::Action>, std::size(kRemindMeMinutes)> remindMe_;
+    std::array<std::string, kItemCount> captions_;
 };
 
 }  // namespace quorvel

@@ -2,36 +2,32 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
-#include "alarms/alarm_book.h"
-#include "alarms/alarm_message.h"
-#include "resource_ids.h"
-#include "platform/session_instance.h"
-#include "platform/shell.h"
-#include "platform/user_locale.h"
 #include "core/clock.h"
+#include "core/product.h"
 #include "core/scope_exit.h"
 #include "core/screen_placement.h"
+#include "platform/shell.h"
+#include "platform/user_locale.h"
+#include "resource_ids.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
+#include "ui/module.h"
 
 namespace quorvel {
 namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 250;
-constexpr UINT_PTR kTrayClickTimer = 2;
-constexpr UINT kSaveNowMessage = WM_APP + 10;
 
 // Creation properties (96-dpi design; the position, kHomePosition, is in screen pixels).
 constexpr int kClientWidth = 172;
 constexpr int kClientHeight = 34;
 
-const FontSpec kTextFont{"Verdana", 16, kNavy, kBold | kItalic};
-const FontSpec kShadowFont{"Verdana", 16, kSilver, kBold | kItalic};
-const FontSpec kOutlineFont{"Verdana", 16, kBlack, kBold | kItalic};
-
-constexpr DateTime kSavePeriod = 1.0 / 720;  // 2 minutes
+const FontSpec kTextFont = ClockSettings{}.font;
+const FontSpec kShadowFont{kTextFont.name, kTextFont.size, kSilver, kTextFont.style};
+const FontSpec kOutlineFont{kTextFont.name, kTextFont.size, kBlack, kTextFont.style};
 
 }  // namespace
 
@@ -39,41 +35,25 @@ ClockWindow::ClockWindow()
     : shadow_(2, 2, kShadowFont, true),
       text_(0, 0, kTextFont, true),
       outline_(1, 1, kOutlineFont, false),
-      tickTimer_(kTickTimer, kTickMs),
-      trayClicks_(kTrayClickTimer, [this](POINT at) { PopupMenuAt(at.x, at.y); }) {}
+      tickTimer_(kTickTimer, kTickMs) {}
 
 ClockWindow::~ClockWindow() { Destroy(); }
 
 void ClockWindow::Create() {
     ReadLocale();
-    CreateParams params;
-    params.className = kClockWindowClass;
-    params.classStyle = CS_DBLCLKS;
-    params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL));
-    params.background = nullptr;  // the face paints every pixel
-    params.title = kProductNameWide;
+    const ui::Icon icon = ui::LoadIconImage(IDI_QUORVEL, GetSystemMetrics(SM_CXICON));
     // Borderless. A tool window has no taskbar button and no task-switcher
     // entry, from the start and at every later showing.
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED;
-    params.placement = Placement::Exact;
-    params.position = {kHomePosition.x, kHomePosition.y};
-    params.client96 = {kClientWidth, kClientHeight};
-    CreateHandle(params);
-    // The registry object exists with the window; it holds no key until used.
-    LoadSettings();
-    KeepOnScreen();
-    // An existing entry is rewritten with this executable's path; a missing one stays missing.
-    SetStartupEntry(StartupEntryExists());
-    nextSaveTime_ = Now() + kSavePeriod;
-    // A clock that starts hidden to the tray ticks all the same: its alarms
-    // must fire and its list be saved, whether or not it is ever shown.
-    if (!showOnStart_) tickTimer_.SetEnabled(true);
-}
-
-void ClockWindow::Show() {
-    ShowWindow(Handle(), SW_SHOW);
-    UpdateWindow(Handle());
+    CreateHandle({.className = kClockWindowClass,
+                  .classStyle = CS_DBLCLKS,
+                  .icon = icon.Get(),
+                  .background = nullptr,  // the face paints every pixel
+                  .title = kProductNameWide,
+                  .style = WS_POPUP,
+                  .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED,
+                  .client96 = {kClientWidth, kClientHeight},
+                  .placement = Placement::Exact,
+                  .position = {kHomePosition.x, kHomePosition.y}});
 }
 
 void ClockWindow::OnCreate() {
@@ -87,43 +67,64 @@ void ClockWindow::OnCreate() {
     for (ClockLabel* label : {&shadow_, &text_, &outline_}) {
         label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
     }
-    tickTimer_.Attach(Handle());
-    trayClicks_.Attach(Handle());
-    ConfigureTrayIcon();
-    RECT client{};
-    GetClientRect(Handle(), &client);
+    (void)tickTimer_.Attach(Handle());  // not running yet: nothing to start
+    const RECT client = ClientRect();
     clientWidth_ = client.right;
     clientHeight_ = client.bottom;
     ApplyLayeredAttributes();
 }
 
-// The tray icon stands in for the hidden clock: the program's icon at the small
-// icon size, the tool tip "Quorvel", and the clock's handlers for its events.
-void ClockWindow::ConfigureTrayIcon() {
-    trayIcon_.SetTaskIconID(0);
-    trayIcon_.OnClick = [this](TrayIcon&) { trayClicks_.Click(); };
-    trayIcon_.OnDblClick = [this](TrayIcon&) {
-        trayClicks_.DoubleClick();
-        ShowFromTray();
-        // The release that ends the double-click may come while the clock is
-        // being shown (the shell's requests let it in) or wait until after it,
-        // which can take a while: it counts from either moment.
-        trayClicks_.DoubleClickHandled();
-    };
-    trayIcon_.OnRightClick = [this](TrayIcon&, int x, int y) { PopupMenuAt(x, y); };
+// In the order the values were always applied, so a text font that changes
+// the measured size comes before the shadow is placed.
+void ClockWindow::Apply(const ClockSettings& s) {
+    MoveTo({s.position.x, s.position.y});
+    timeFormat_ = s.timeFormat;
+    text_.SetFont(s.font);
+    shadow_.SetFont(s.font);
+    outline_.SetFont(s.font);
+    SetOpacity(s.opacity);
+    SetBackgroundColour(s.background);
+    SetColourKey(s.background);
+    SetColourKeyOn(s.colourKeyOn);
+    shadow_.SetFontColour(s.shadowColour);
+    shadow_.SetVisible(s.shadowVisible);
+    shadowDepth_ = s.shadowDepth;
+    if (s.outlineVisible) outline_.SetVisible(true);
+    PlaceShadow();
 }
 
-// The icon's image is loaded at its first activation, not before the clock is
-// first shown: a clock that starts visible may never need it.
-void ClockWindow::ActivateTrayIcon() {
-    if (!trayIcon_.Icon()) {
-        const ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUORVEL),
-                                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                          GetSystemMetrics(SM_CYSMICON), 0)));
-        trayIcon_.SetIcon(icon.Get());  // copied; the loaded one goes with `icon`
-        trayIcon_.SetToolTip(kProductName);
-    }
-    trayIcon_.SetActive(true);
+ClockSettings ClockWindow::Settings() const {
+    const RECT r = OuterRect();
+    ClockSettings s;
+    s.position = {r.left, r.top};
+    s.timeFormat = timeFormat_;
+    s.font = text_.Font();
+    s.opacity = opacity_;
+    s.background = backgroundColour_;
+    s.colourKeyOn = colourKeyOn_;
+    s.shadowColour = shadow_.Font().colour;
+    s.shadowVisible = shadow_.Visible();
+    s.shadowDepth = shadowDepth_;
+    s.outlineVisible = outline_.Visible();
+    s.hidden = !Visible();
+    return s;
+}
+
+void ClockWindow::KeepOnScreen() {
+    const RECT r = OuterRect();
+    std::vector<ScreenRect> monitors;
+    for (const RECT& m : ui::MonitorRects()) monitors.push_back({m.left, m.top, m.right, m.bottom});
+    const RECT primary = ui::WorkAreaOf(nullptr);
+    const auto place = RestingPlace({r.left, r.top, r.right, r.bottom}, monitors,
+                                    {primary.left, primary.top, primary.right, primary.bottom});
+    if (place) MoveTo({place->x, place->y});
+}
+
+bool ClockWindow::StartTicking() {
+    if (tickTimer_.Enabled()) return true;
+    if (tickTimer_.SetEnabled(true)) return true;
+    if (onTickFailed) onTickFailed();
+    return false;
 }
 
 void ClockWindow::OnFirstShowing() {
@@ -131,7 +132,9 @@ void ClockWindow::OnFirstShowing() {
     // the taskbar and the task switcher.
     ui::WindowDc dc(Handle());
     if (ui::ColourDepth(dc.Dc()) > 15) {
-        tickTimer_.SetEnabled(true);
+        // The time is on the face for the first paint, not a quarter second later.
+        UpdateFace();
+        (void)StartTicking();  // a failure was told through onTickFailed
         return;
     }
     ui::ShowMessageBox(Handle(),
@@ -139,61 +142,27 @@ void ClockWindow::OnFirstShowing() {
                        "Please use your display control panel to change your color settings.",
                        "ERROR", MB_OK | MB_ICONERROR);
     // Closed once the showing has finished, not from inside it.
-    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    (void)PostClose();  // a window that cannot take a message is ending anyway
 }
 
-void ClockWindow::OnTick() {
+void ClockWindow::Tick() {
+    UpdateFace();
+    if (onTick) onTick();
+}
+
+void ClockWindow::UpdateFace() {
     {
         // The tick's label changes make a single repaint, after them.
         inTick_ = true;
         const ScopeExit batched([this] { inTick_ = false; });
-        const DateTime now = Now();
-        FormatDateTime(timeText_, timeFormat_, now, locale_);
+        FormatDateTime(timeText_, timeFormat_, Now(), locale_);
         text_.SetCaption(timeText_);
         shadow_.SetCaption(text_.Caption());
         outline_.SetCaption(text_.Caption());
         outline_.SetFontColour(backgroundColour_);
         FitWindowToText();
     }
-    if (std::exchange(repaintPending_, false)) InvalidateRect(Handle(), nullptr, FALSE);
-    if (alarmCheck_) alarmCheck_();
-    PeriodicSave();
-}
-
-bool ClockWindow::OnCopyData(const COPYDATASTRUCT& data) {
-    if (data.dwData != kAddAlarmMessage || !alarmBook_ || !data.lpData || data.cbData > kMaxAlarmMessageBytes)
-        return false;
-    const auto alarm = DecodeAlarmMessage({static_cast<const std::uint8_t*>(data.lpData), data.cbData});
-    if (!alarm) return false;
-    alarmBook_->Add(*alarm);
-    // Saved once the sender has its answer: a failed save's message box must
-    // not keep the sender waiting.
-    PostMessageW(Handle(), kSaveNowMessage, 0, 0);
-    return true;
-}
-
-void ClockWindow::CheckAlarmsNow() {
-    if (alarmCheck_ && tickTimer_.Enabled()) alarmCheck_();
-}
-
-void ClockWindow::SetAlarmBook(AlarmBook* book) {
-    alarmBook_ = book;
-    if (book) {
-        alarmCheck_ = [book] { book->CheckAlarms(); };
-    } else {
-        alarmCheck_ = nullptr;
-    }
-}
-
-// Every 2 minutes, counted from the end of the last save. Ticks keep arriving
-// while a failed save's message box waits for the user; they do not start
-// another save (and another box) until that one has returned.
-void ClockWindow::PeriodicSave() {
-    if (saving_ || Now() < nextSaveTime_) return;
-    saving_ = true;
-    const ScopeExit done([this] { saving_ = false; });
-    SaveSettings();
-    nextSaveTime_ = Now() + kSavePeriod;
+    if (std::exchange(repaintPending_, false)) Invalidate(false);
 }
 
 // shadowDepth_ is kept and saved as stored, but positions use it only within
@@ -221,12 +190,18 @@ void ClockWindow::PlaceShadow() {
     shadow_.SetTop(text_.Top() + ShadowOffset());
 }
 
+void ClockWindow::SetFontSize(int points) {
+    text_.SetFontSize(points);
+    shadow_.SetFontSize(points);
+    outline_.SetFontSize(points);
+}
+
 // The window grows and shrinks to the right and downwards; its top-left stays.
 void ClockWindow::FitWindowToText() {
     const int width = std::max(0, text_.Width() + ShadowOffset() + 6);
     const int height = std::max(0, text_.Height() + ShadowOffset() + 2);
     if (width == clientWidth_ && height == clientHeight_) return;
-    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Resize({width, height});  // borderless: the outer size is the client size
 }
 
 void ClockWindow::SetBackgroundColour(Colour colour) {
@@ -242,7 +217,7 @@ void ClockWindow::RequestRepaint() {
     if (inTick_) {
         repaintPending_ = true;
     } else if (Handle()) {
-        InvalidateRect(Handle(), nullptr, FALSE);
+        Invalidate(false);
     }
 }
 
@@ -256,9 +231,7 @@ void ClockWindow::SetColourKeyOn(bool on) {
     if (on == colourKeyOn_) return;
     colourKeyOn_ = on;
     ApplyLayeredAttributes();
-    shadow_.SetRendering(Dpi(), Edges());
-    text_.SetRendering(Dpi(), Edges());
-    outline_.SetRendering(Dpi(), Edges());
+    for (ClockLabel* label : {&shadow_, &text_, &outline_}) label->SetRendering(Dpi(), Edges());
 }
 
 void ClockWindow::SetColourKey(Colour key) {
@@ -279,54 +252,34 @@ void ClockWindow::ApplyLayeredAttributes() {
     if (!Handle()) return;
     const DWORD flags = LWA_ALPHA | (colourKeyOn_ ? LWA_COLORKEY : 0u);
     // The key goes to the platform as stored, without resolving system colours.
+    // (Layered attributes belong to this window alone: no toolkit call for them.)
     SetLayeredWindowAttributes(Handle(), static_cast<COLORREF>(colourKey_), opacity_, flags);
 }
 
 void ClockWindow::ReadLocale() { locale_ = ReadUserFormatSettings(); }
 
 LRESULT ClockWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_SETTINGCHANGE) {
-        ReadLocale();
-        return DefaultHandling(msg, wParam, lParam);
-    }
+    // The locale's formats may have changed; so may they when the shell restarts.
+    if (msg == WM_SETTINGCHANGE) ReadLocale();
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         ReadLocale();
         return 0;
     }
-    if (msg == ShowClockMessage() && msg != 0) {
-        // Another start of the program, which ends at once: this clock comes forward.
-        if (IsWindowVisible(Handle())) {
-            SetForegroundWindow(Handle());
-        } else {
-            ShowFromTray();
-        }
-        return 1;
-    }
-    if (msg == WM_COPYDATA) return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
-    if (msg == kSaveNowMessage) {
-        SaveSettings();
-        return 0;
-    }
-    // Moments missed while the computer slept or the clock jumped are judged
-    // now rather than at some later tick.
-    if ((msg == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)) ||
-        msg == WM_TIMECHANGE) {
-        CheckAlarmsNow();
-        return msg == WM_POWERBROADCAST ? TRUE : 0;
-    }
-    if (msg == WM_ENDSESSION) {
-        // Log-off and shut-down end the program without closing this window;
-        // save now, so the changes since the last periodic save are not lost.
-        if (wParam) SaveSettings();
-        return 0;
-    }
-    if (HandlePointer(msg, wParam, lParam)) return 0;
+    LRESULT result = 0;
+    if (HandlePointer(msg, wParam, lParam, result)) return result;
+    if (HandleOthers(msg, wParam, lParam, result)) return result;
     return Window::HandleMessage(msg, wParam, lParam);
 }
 
+bool ClockWindow::HandleOthers(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    for (ClockMessageHandler* handler : handlers_) {
+        if (handler->HandleClockMessage(msg, wParam, lParam, result)) return true;
+    }
+    return false;
+}
+
 void ClockWindow::OnPaint(HDC dc, const RECT& dirty) {
-    RECT client{};
-    GetClientRect(Handle(), &client);
+    const RECT client = ClientRect();
     if (HDC buffer = backBuffer_.Begin(dc, client.right, client.bottom)) {
         PaintFace(buffer, client);
         backBuffer_.Present(dc, dirty);
@@ -345,19 +298,18 @@ void ClockWindow::PaintFace(HDC dc, const RECT& client) const {
 }
 
 void ClockWindow::OnTimer(UINT_PTR id) {
-    if (id == tickTimer_.Id()) OnTick();
-    if (id == trayClicks_.TimerId()) trayClicks_.OnTimer();
+    if (id == tickTimer_.Id()) Tick();
 }
 
-// Every orderly end saves the settings (and with them the alarm list); the
+// Every orderly end saves the settings and the alarm list (onClosing); the
 // window is then destroyed, which ends the program.
 void ClockWindow::OnClose() {
-    SaveSettings();
+    if (onClosing) onClosing();
     Destroy();
 }
 
 void ClockWindow::OnDestroy() {
-    tickTimer_.SetEnabled(false);
+    tickTimer_.Stop();
     PostQuitMessage(0);  // the main window is gone: the program ends
 }
 
@@ -375,9 +327,7 @@ void ClockWindow::OnShowWindow(bool shown) {
 void ClockWindow::OnDpiChanged(UINT dpi) {
     outline_.SetLeft(Scale(1));
     outline_.SetTop(Scale(1));
-    shadow_.SetRendering(dpi, Edges());
-    text_.SetRendering(dpi, Edges());
-    outline_.SetRendering(dpi, Edges());
+    for (ClockLabel* label : {&shadow_, &text_, &outline_}) label->SetRendering(dpi, Edges());
     FitWindowToText();
 }
 

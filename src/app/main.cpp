@@ -1,24 +1,17 @@
-// Program entry: one clock per user session; the alarm book and the windows
-// that exist from the start, created in a fixed order with the clock window
-// first, then the message loop until the clock window closes.
+// Program entry: the installer's commands, one clock per user session, then
+// the program's parts (app/program.h) and the message loop until the clock
+// window closes.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
 #include <exception>
 
-#include "alarms/alarm_book.h"
-#include "alarms/alarm_registry.h"
-#include "app/clock_window.h"
 #include "app/installer_commands.h"
+#include "app/program.h"
 #include "platform/session_instance.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
-#include "windows/alarm_editor/alarm_editor.h"
-#include "windows/alarms/alarms_window.h"
-#include "windows/reminder/reminder_windows.h"
-#include "windows/calendar/calendar_window.h"
-#include "windows/settings/settings_window.h"
 
 // What an exception nothing caught ends in. The runtime's own handler prints
 // the exception's demangled type to a console this program does not have, and
@@ -50,54 +43,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     // update that failed after ending the clock would otherwise start a clock
     // the user has since closed, at the next update.
     TakeStartAfterUpdateMark();
-    // 1. The application: the common controls the other windows are made of.
-    //    (Per-monitor DPI awareness comes from the manifest.)
+    // The common controls the other windows are made of. (Per-monitor DPI
+    // awareness comes from the manifest.)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     try {
-        // The alarm book outlives every window that shows or fires its alarms.
-        // Until it is loaded below, saves leave the stored list alone.
-        RegistryAlarmStorage alarmStorage;
-        AlarmBook alarms(alarmStorage);
-        // 2. The clock window, the main window; its stored settings are applied before any
-        //    other window exists. Closing it ends the program.
-        ClockWindow clock;
-        AlarmEditor alarmEditor;
-        AlarmsWindow alarmsWindow(alarms, alarmEditor);
-        clock.SetAlarmBook(&alarms);
-        clock.Create();
-        // The clock is shown at once, unless it starts hidden: the windows below
-        // stay hidden until asked for, so making them need not keep the clock
-        // off the screen.
-        if (clock.ShowOnStart()) clock.Show();
-        // A display that cannot show the clock has ended the program already.
-        if (!IsWindow(clock.Handle())) return ui::RunMessageLoop();
-
-        // 3. The settings window, hidden.
-        SettingsWindow settings(clock);
-        settings.Create();
-        clock.SetSettingsWindow(&settings);
-        // 4. The alarms window, hidden; then the stored alarms are loaded (an
-        //    error box on failure) and checked at every tick from here on.
-        //    Firing ones get reminder windows centred on the clock's monitor;
-        //    those go before the book, their triggers left open (nothing stored
-        //    changes).
-        ReminderWindows reminders(clock.Handle());
-        alarms.SetReminders(&reminders);
-        alarmsWindow.Create();
-        clock.SetAlarmsWindow(&alarmsWindow);
-        if (const auto failure = alarms.Load()) alarmsWindow.ShowLoadFailure(*failure);
-        alarms.StartChecking();
-        // 5. The alarm editor, hidden, owned by the alarms window it serves.
-        alarmEditor.Create(alarmsWindow.Handle());
-        // 6. The calendar window, hidden.
-        CalendarWindow calendar;
-        calendar.Create();
-        clock.SetCalendarWindow(&calendar);
-
-        // 7. The message loop.
+        Program program;
+        program.Start();
+        // Until the clock window closes; the windows still open are destroyed on the way out.
         return ui::RunMessageLoop();
-        // 8. The process ends; the windows still open are destroyed on the way out.
     } catch (const std::exception& e) {
         ui::ShowMessageBox(nullptr, e.what(), ui::ApplicationTitle(), MB_OK | MB_ICONERROR);
         return 1;

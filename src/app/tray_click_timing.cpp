@@ -4,19 +4,30 @@
 
 namespace quorvel {
 
-TrayClickTiming::TrayClickTiming(UINT_PTR timerId, std::function<void(POINT at)> onClick)
-    : timerId_(timerId), onClick_(std::move(onClick)) {}
+TrayClickTiming::TrayClickTiming(std::function<void(POINT at)> onClick)
+    : onClick_(std::move(onClick)), timer_(1, GetDoubleClickTime()) {}
 
 void TrayClickTiming::Click() {
     // The release ending a double-click comes at once; a click after the
     // double-click time is a new one (that release went elsewhere).
     if (std::exchange(afterDoubleClick_, false) && GetTickCount() - doubleClickTime_ <= GetDoubleClickTime()) return;
     GetCursorPos(&clickAt_);
-    SetTimer(owner_, timerId_, GetDoubleClickTime(), nullptr);
+    if (!timerWindow_) {
+        timerWindow_ = std::make_unique<ui::MessageWindow>([this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+            if (msg != WM_TIMER) return false;
+            OnTimer();
+            result = 0;
+            return true;
+        });
+        (void)timer_.Attach(timerWindow_->Handle());  // not running yet
+    }
+    // Without a timer the click counts at once: a menu that opens early beats
+    // one that never opens.
+    if (!timer_.SetInterval(GetDoubleClickTime()) || !timer_.Start()) OnTimer();
 }
 
 void TrayClickTiming::DoubleClick() {
-    KillTimer(owner_, timerId_);
+    timer_.Stop();
     afterDoubleClick_ = true;
     doubleClickTime_ = GetTickCount();
 }
@@ -24,7 +35,7 @@ void TrayClickTiming::DoubleClick() {
 void TrayClickTiming::DoubleClickHandled() { doubleClickTime_ = GetTickCount(); }
 
 void TrayClickTiming::OnTimer() {
-    KillTimer(owner_, timerId_);
+    timer_.Stop();
     if (onClick_) onClick_(clickAt_);
 }
 

@@ -1,24 +1,24 @@
 // Tells a single click on the tray icon from a double-click. The shell reports
 // a double-click as click, double-click, click; a menu opened at the first
 // click would take the second one, so a double-click could never show the
-// clock. A click therefore waits the double-click time on a timer of the owner
-// window before it counts, and the release that ends a double-click is dropped.
+// clock. A click therefore waits the double-click time on a timer of its own
+// before it counts, and the release that ends a double-click is dropped.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+
+#include "ui/message_window.h"
+#include "ui/timer.h"
 
 namespace quorvel {
 
 class TrayClickTiming {
 public:
-    // `timerId` is a timer id of `owner` that nothing else uses; `onClick` runs
-    // with the pointer position of a click that no double-click followed.
-    TrayClickTiming(UINT_PTR timerId, std::function<void(POINT at)> onClick);
-
-    void Attach(HWND owner) { owner_ = owner; }
-    UINT_PTR TimerId() const { return timerId_; }
+    // `onClick` runs with the pointer position of a click that no double-click followed.
+    explicit TrayClickTiming(std::function<void(POINT at)> onClick);
 
     // A click (left button released on the icon).
     void Click();
@@ -28,13 +28,13 @@ public:
     // Restarts that time: the ending release may also arrive only after the
     // double-click's own work (showing the clock) has finished.
     void DoubleClickHandled();
-    // The owner's WM_TIMER for TimerId(): the wait is over.
-    void OnTimer();
 
 private:
-    UINT_PTR timerId_;
+    void OnTimer();
+
     std::function<void(POINT)> onClick_;
-    HWND owner_ = nullptr;
+    std::unique_ptr<ui::MessageWindow> timerWindow_;  // made at the first click
+    ui::Timer timer_;
     POINT clickAt_{};
     bool afterDoubleClick_ = false;
     DWORD doubleClickTime_ = 0;

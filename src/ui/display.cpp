@@ -46,4 +46,16 @@ COLORREF ToColourRef(Colour colour) {
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);
 }
 
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT area, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<RECT>*>(data)->push_back(*area);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 }  // namespace quorvel::ui

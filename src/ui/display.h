@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "core/colour.h"
 
@@ -24,6 +25,8 @@ int LargestMonitorHeight();
 // none does, or for a null window), and the part of it windows may cover
 // (without the taskbar).
 RECT MonitorRectOf(HWND window);
+// Every monitor attached, in screen pixels.
+std::vector<RECT> MonitorRects();
 RECT WorkAreaOf(HWND window);
 
 // The RGB value GDI paints for a stored colour; system colours (top bit set) are

@@ -16,6 +16,8 @@
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
+#include "app/saver.h"
+#include "app/settings_store.h"
 #include "core/clock.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
@@ -171,21 +173,23 @@ TEST_F(AlarmRegistry, AMegabyteValueGoesBothWays) {
     EXPECT_EQ(EncodeAlarms(loaded.Alarms()), stored->bytes);
 }
 
-// The clock's save writes the alarms after its settings, and not before they
+// The save writes the alarms after the clock's settings, and not before they
 // were loaded: a clock that ends during its start leaves the stored list alone.
 TEST_F(AlarmRegistry, TheClocksSaveStoresTheListAfterItsSettings) {
     AlarmBook book(storage);
     ClockWindow form;
-    form.SetAlarmBook(&book);
     form.Create();
+    const SettingsStore store;
+    Saver saver(form, store, book);
+    form.onClosing = [&] { saver.SaveAll(); };
     ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea)}));
-    form.SaveSettings();
+    saver.SaveAll();
     EXPECT_TRUE(Find(kSettingsPath, L"WinLeft"));
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, kTea) << "not loaded yet: kept";
 
     book.Load();
     book.Add(NewAlarmFields(kStart));
-    form.SaveSettings();
+    saver.SaveAll();
     EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(book.Alarms()));
 
     // Closing saves the list of that moment.

@@ -17,7 +17,7 @@
 #include "alarms/alarm_book.h"
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_registry.h"
-#include "app/clock_window.h"
+#include "app/program.h"
 #include "core/clock.h"
 #include "core/format/time_format.h"
 #include "harness/alarm_windows.h"
@@ -61,6 +61,8 @@ protected:
     void SetUp() override {
         SetClock(kStart);
         book.SetReminders(&reminders);
+        // As the program wires it: the list is saved as the window closes.
+        window.onClosing = [this] { (void)book.Save(); };
     }
     void TearDown() override {
         window.Destroy();
@@ -71,7 +73,7 @@ protected:
     // does, then shows the window.
     void Open() {
         window.Create();
-        if (const auto failure = book.Load()) window.ShowLoadFailure(*failure);
+        if (const auto failure = book.Load()) ShowAlarmLoadFailure(book, *failure);
         book.StartChecking();
         window.Show();
     }
@@ -350,23 +352,29 @@ TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
               Window::DateTimeCell(kStart + 1.0 / 24, ReadUserFormatSettings()));
 }
 
+// The program's own alarms window, made when the command first asks for it.
 TEST_F(AlarmsWindowTest, TheClocksCommandShowsItAndItsTickChecksTheAlarms) {
-    ClockWindow clock;
-    clock.Create();
-    window.Create();
-    book.Load();
-    book.StartChecking();
-    clock.SetAlarmBook(&book);
-    clock.SetAlarmsWindow(&window);
-    Add("due", kStart);
-    Add("later", kStart + 1.0 / 86400);
-    clock.Tick();
+    Program program;
+    program.Start();
+    AlarmBook& own = program.Book();
+    own.SetReminders(&reminders);
+    for (const auto& [name, when] : {std::pair{"due", kStart}, std::pair{"later", kStart + 1.0 / 86400}}) {
+        AlarmFields fields = NewAlarmFields(kStart);
+        fields.name = name;
+        fields.dateTime = when;
+        own.Add(fields);
+    }
+    program.Clock().Tick();
     EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"due"});
 
-    SendMessageW(clock.Handle(), WM_COMMAND, MAKEWPARAM(kAlarmsCommand, 0), 0);
-    EXPECT_TRUE(IsWindowVisible(window.Handle()));
-    EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"due", "later"}));
-    clock.Destroy();
+    EXPECT_EQ(program.Windows().MadeAlarms(), nullptr);
+    SendMessageW(program.Clock().Handle(), WM_COMMAND, MAKEWPARAM(kAlarmsCommand, 0), 0);
+    const AlarmsWindow* shown = program.Windows().MadeAlarms();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(IsWindowVisible(shown->Handle()));
+    EXPECT_EQ(program.Windows().MadeAlarms()->ListView().ItemText(1, Window::kNameColumn), "later");
+    own.SetReminders(nullptr);
+    program.Clock().Destroy();
     PumpPending();  // takes the clock's WM_QUIT
 }
 

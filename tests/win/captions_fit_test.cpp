@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_window.h"
+#include "app/program.h"
 #include "harness/registry.h"
 #include "windows/about/about_window.h"
 #include "windows/alarm_editor/alarm_editor.h"
@@ -133,14 +133,12 @@ void ExpectEverythingFits(HWND window) {
 
 TEST(CaptionsFit, SettingsWindow) {
     CleanRegistry clean;
-    ClockWindow form;
-    SettingsWindow settings{form};
-    form.Create();
-    settings.Create();
+    Program program;
+    program.Start();
+    SettingsWindow& settings = program.Windows().Settings();
     ShowWindow(settings.Handle(), SW_SHOWNOACTIVATE);
     ExpectEverythingFits(settings.Handle());
-    settings.Destroy();
-    form.Destroy();
+    program.Clock().Destroy();
 }
 
 TEST(CaptionsFit, AlarmEditor) {

@@ -1,5 +1,5 @@
-// The clock window's commands in-process: dragging by the text with pointer
-// messages, the wheel, the pop-up menu and its shortcuts, hiding to and showing
+// The clock window's commands in-process: what the text answers to the
+// pointer, the wheel, the pop-up menu and its shortcuts, hiding to and showing
 // from the tray, and Exit. The real pointer, keyboard and tray are driven from
 // outside in tests/e2e/clock_commands.sh.
 // ctest: RUN_SERIAL (moves the pointer, opens menus, uses the program's registry key)
@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@
 #include "alarms/alarm_codec.h"
 #include "alarms/alarm_message.h"
 #include "alarms/alarm_registry.h"
-#include "app/clock_window.h"
+#include "app/program.h"
+#include "windows/settings/settings_window.h"
 #include "core/clock.h"
 #include "harness/alarm_windows.h"
 #include "harness/answers.h"
@@ -74,23 +76,36 @@ class ClockCommands : public testing_support::AnsweredTest {
 protected:
     void SetUp() override { SetClock(kStart); }
     void TearDown() override {
-        form.Destroy();
+        program.reset();
         testing_support::PumpPending();
         ResetClock();
         EXPECT_TRUE(answers.boxes.empty());
     }
+    ClockWindow& Form() { return program->Clock(); }
+    // The program as it starts, not yet shown: it shows itself unless hidden.
+    void Start() {
+        if (!program) program.emplace();
+        program->Start();
+    }
     void CreateShown() {
-        form.Create();
-        form.Show();
-        form.Tick();  // the text, and the window sized to it
+        Start();
+        Form().Show();
+        Form().Tick();  // the text, and the window sized to it
+    }
+    // The settings of a clock saved while hidden, as the next start finds them.
+    static void SaveHiddenClock() {
+        Program saver;
+        saver.Start();
+        saver.Clock().Hide();
+        saver.Saves().SaveAll();
     }
     void Wheel(int delta) {
-        SendMessageW(form.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
+        SendMessageW(Form().Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
     }
     static std::chrono::milliseconds DoubleClickTime() { return std::chrono::milliseconds(GetDoubleClickTime()); }
-    void Send(UINT msg, WPARAM wParam, int x, int y) { SendMessageW(form.Handle(), msg, wParam, Point(x, y)); }
+    void Send(UINT msg, WPARAM wParam, int x, int y) { SendMessageW(Form().Handle(), msg, wParam, Point(x, y)); }
 
-    void ShowTray(LPARAM mouseMessage) { SendMessageW(form.Tray().WindowHandle(), WM_USER, 0, mouseMessage); }
+    void ShowTray(LPARAM mouseMessage) { SendMessageW(program->Tray().Icon().WindowHandle(), WM_USER, 0, mouseMessage); }
     // A tray click's menu opens once the double-click time has passed.
     OpenedMenu MenuOfTrayClick() {
         return WhileMenuIsOpen([&] {
@@ -100,7 +115,7 @@ protected:
     }
 
     testing_support::CleanRegistry clean;
-    ClockWindow form;
+    std::optional<Program> program;
 };
 
 TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) {
@@ -123,78 +138,65 @@ TEST_F(ClockCommands, TheWheelStepsByWholeNotchesWithinThreeToTwoHundredPoints) 
         {1, {-120}, 1},
     };
     for (const auto& c : cases) {
-        form.SetFontSize(c.from);
+        Form().SetFontSize(c.from);
         int total = 0;
         for (int d : c.deltas) Wheel(d), total += d;
-        EXPECT_EQ(form.LabelFont(FaceLabel::Text).size, c.expected) << "from " << c.from << ", moved " << total;
-        EXPECT_EQ(form.LabelFont(FaceLabel::Shadow).size, c.expected);
-        EXPECT_EQ(form.LabelFont(FaceLabel::Outline).size, c.expected);
+        EXPECT_EQ(Form().LabelFont(FaceLabel::Text).size, c.expected) << "from " << c.from << ", moved " << total;
+        EXPECT_EQ(Form().LabelFont(FaceLabel::Shadow).size, c.expected);
+        EXPECT_EQ(Form().LabelFont(FaceLabel::Outline).size, c.expected);
         if (total % 120) Wheel(-(total % 120));  // an empty accumulator for the next case
     }
     // The labels follow at once, the window at the next tick.
-    form.SetFontSize(16);
-    form.Tick();
-    const int width = form.Label(FaceLabel::Text).Width();
-    const RECT before = WindowRect(form.Handle());
+    Form().SetFontSize(16);
+    Form().Tick();
+    const int width = Form().Label(FaceLabel::Text).Width();
+    const RECT before = WindowRect(Form().Handle());
     Wheel(120);
-    EXPECT_GT(form.Label(FaceLabel::Text).Width(), width);
-    EXPECT_EQ(WindowRect(form.Handle()).right, before.right);
-    form.Tick();
-    EXPECT_EQ(WindowRect(form.Handle()).right - before.left, form.Label(FaceLabel::Text).Width() + form.ShadowDepth() + 6);
+    EXPECT_GT(Form().Label(FaceLabel::Text).Width(), width);
+    EXPECT_EQ(WindowRect(Form().Handle()).right, before.right);
+    Form().Tick();
+    EXPECT_EQ(WindowRect(Form().Handle()).right - before.left, Form().Label(FaceLabel::Text).Width() + Form().ShadowDepth() + 6);
 }
 
-TEST_F(ClockCommands, DraggingMovesTheWindowExactlyAndOnlyWithTheLeftButton) {
+// The text is the window's caption: the system moves the window by it (tried
+// with the real pointer in tests/e2e). The right button opens the menu on the
+// text and on the background alike; a double-click on the text opens the settings.
+TEST_F(ClockCommands, TheTextDragsTheWindowAndTheButtonsKeepTheirOwnWork) {
     CreateShown();
-    const HWND hwnd = form.Handle();
-    const RECT start = WindowRect(hwnd);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
-    EXPECT_EQ(GetCapture(), hwnd) << "the pressed label keeps the pointer";
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 110, 60);
-    EXPECT_EQ(WindowRect(hwnd).left, start.left + 100);
-    EXPECT_EQ(WindowRect(hwnd).top, start.top + 50);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 10, 10);  // the grabbed point, under the pointer again
-    EXPECT_EQ(WindowRect(hwnd).left, start.left + 100);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, -290, 10);  // far outside: the capture still drags
-    EXPECT_EQ(WindowRect(hwnd).left, start.left - 200);
-    Send(WM_LBUTTONUP, 0, 10, 10);
-    EXPECT_EQ(GetCapture(), nullptr);
-    Send(WM_MOUSEMOVE, 0, 60, 60);
-    EXPECT_EQ(WindowRect(hwnd).left, start.left - 200) << "the release ended the drag";
+    const HWND hwnd = Form().Handle();
+    const RECT r = WindowRect(hwnd);
+    const auto hit = [&](int x, int y) { return SendMessageW(hwnd, WM_NCHITTEST, 0, Point(r.left + x, r.top + y)); };
+    const ClockLabel& shadow = Form().Label(FaceLabel::Shadow);
+    const int gapX = Form().Label(FaceLabel::Text).Width() + 4;  // right of the text, above the shadow
+    EXPECT_EQ(hit(10, 10), HTCAPTION) << "the text";
+    EXPECT_EQ(hit(shadow.Left() + shadow.Width() - 1, shadow.Top() + shadow.Height() - 1), HTCAPTION) << "the shadow";
+    EXPECT_EQ(hit(gapX, 1), HTCLIENT) << "the background between the labels";
+    Form().SetLabelVisible(FaceLabel::Shadow, false);
+    EXPECT_EQ(hit(shadow.Left() + shadow.Width() - 1, shadow.Top() + shadow.Height() - 1), HTCLIENT) << "a hidden label";
+    Form().SetLabelVisible(FaceLabel::Shadow, true);
 
-    // On the shadow label the point is relative to that label.
-    const RECT here = WindowRect(hwnd);
-    const int x = form.Label(FaceLabel::Shadow).Left() + form.Label(FaceLabel::Shadow).Width() - 1;
-    const int y = form.Label(FaceLabel::Shadow).Top() + form.Label(FaceLabel::Shadow).Height() - 1;
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, x + 7, y - 3);
-    Send(WM_LBUTTONUP, 0, x + 7, y - 3);
-    EXPECT_EQ(WindowRect(hwnd).left, here.left + 7);
-    EXPECT_EQ(WindowRect(hwnd).top, here.top - 3);
-
-    // Neither the right nor the middle button drags, nor a press on the background;
-    // and a drag whose capture is taken away ends there.
-    const RECT fixed = WindowRect(hwnd);
-    const int gapX = form.Label(FaceLabel::Text).Width() + 4;  // right of the text, above the shadow
-    const std::vector<std::pair<UINT, POINT>> presses = {
-        {WM_RBUTTONDOWN, {10, 10}}, {WM_MBUTTONDOWN, {10, 10}}, {WM_LBUTTONDOWN, {gapX, 1}}};
-    const OpenedMenu menu = WhileMenuIsOpen([&] {
-        for (const auto& [down, at] : presses) {
-            Send(down, 0, at.x, at.y);
-            Send(WM_MOUSEMOVE, 0, at.x + 50, at.y + 30);
-            Send(down + 1, 0, at.x + 50, at.y + 30);
-        }
+    const OpenedMenu onText = WhileMenuIsOpen([&] {
+        Send(WM_NCRBUTTONDOWN, HTCAPTION, r.left + 10, r.top + 10);
+        Send(WM_NCRBUTTONUP, HTCAPTION, r.left + 10, r.top + 10);
     });
-    EXPECT_TRUE(menu.seen) << "the right button's release opens the menu";
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
-    ReleaseCapture();
-    Send(WM_MOUSEMOVE, 0, 80, 80);
-    EXPECT_EQ(WindowRect(hwnd).left, fixed.left);
-    EXPECT_EQ(WindowRect(hwnd).top, fixed.top);
+    EXPECT_TRUE(onText.seen) << "the right button's release on the text";
+    EXPECT_EQ(onText.rect.left, r.left + 10);
+    const OpenedMenu onBackground = WhileMenuIsOpen([&] {
+        Send(WM_RBUTTONDOWN, 0, gapX, 1);
+        Send(WM_RBUTTONUP, 0, gapX, 1);
+    });
+    EXPECT_TRUE(onBackground.seen) << "and on the background";
+    EXPECT_EQ(WindowRect(hwnd).left, r.left) << "no button moved it";
+
+    EXPECT_EQ(program->Windows().MadeSettings(), nullptr) << "made when first needed";
+    Send(WM_NCLBUTTONDBLCLK, HTCAPTION, r.left + 10, r.top + 10);
+    ASSERT_NE(program->Windows().MadeSettings(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(program->Windows().MadeSettings()->Handle()));
 }
 
 TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     CreateShown();
-    const HMENU menu_ = form.Menu().Handle();
+    const HMENU menu_ = program->Menu().Handle();
     const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"&Remind me in", L"Show calendar\tF5",
                                                 L"Hide\tCtrl+S",         L"About\tCtrl+A", L"Exit\tCtrl+F4",
                                                 L"",                      L"Properties\tCtrl+P"};
@@ -231,7 +233,7 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     EXPECT_EQ(std::set<wchar_t>(accessKeys.begin(), accessKeys.end()).size(), accessKeys.size());
     // The accelerators as the stored shortcut values: key code, +16384 for Ctrl.
     ACCEL accelerators[8] = {};
-    const int count = CopyAcceleratorTableW(form.Menu().Accelerators(), accelerators, 8);
+    const int count = CopyAcceleratorTableW(program->Menu().Shortcuts().Get(), accelerators, 8);
     std::vector<int> stored;
     std::vector<UINT> commands;
     for (int i = 0; i < count; ++i) {
@@ -246,80 +248,71 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
-    MSG other{nullptr, WM_KEYDOWN, 'S', 0x001F0001, 0, {}};
-    EXPECT_FALSE(form.PreTranslateMessage(other)) << "another window's keys are not the clock's";
-    MSG msg{form.Handle(), WM_KEYDOWN, 'S', 0x001F0001, 0, {}};
-    EXPECT_TRUE(form.PreTranslateMessage(msg));
+    MSG msg{Form().Handle(), WM_KEYDOWN, 'S', 0x001F0001, 0, {}};
+    EXPECT_TRUE(Form().PreTranslateMessage(msg));
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
-    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(IsWindowVisible(Form().Handle()));
 }
 
 TEST_F(ClockCommands, HideAndShowFlipTheCaptionAndTheTray) {
     CreateShown();
-    const HWND hwnd = form.Handle();
-    EXPECT_EQ(form.Menu().Caption(kHideCommand), "Hide");
+    const HWND hwnd = Form().Handle();
+    EXPECT_EQ(program->Menu().Caption(kHideCommand), "Hide");
     SendMessageW(hwnd, WM_COMMAND, kHideCommand, 0);
     EXPECT_FALSE(IsWindowVisible(hwnd));
-    EXPECT_TRUE(form.Tray().Active());
+    EXPECT_TRUE(program->Tray().Icon().Active());
     wchar_t text[32] = {};
-    GetMenuStringW(form.Menu().Handle(), kHideCommand, text, 32, MF_BYCOMMAND);
+    GetMenuStringW(program->Menu().Handle(), kHideCommand, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"&Show\tCtrl+S");
-    EXPECT_TRUE(form.Ticking()) << "the tick goes on while hidden";
+    EXPECT_TRUE(Form().Ticking()) << "the tick goes on while hidden";
 
-    form.ToggleHidden();  // now Show
+    program->Tray().ToggleHidden();  // now Show
     EXPECT_TRUE(IsWindowVisible(hwnd));
-    EXPECT_FALSE(form.Tray().Active());
-    EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Hide");
+    EXPECT_FALSE(program->Tray().Icon().Active());
+    EXPECT_EQ(program->Menu().Caption(kHideCommand), "&Hide");
 }
 
 // Hiding without a tray icon would leave no way back: when the shell refuses the
 // icon, the clock stays (or starts) visible.
 TEST_F(ClockCommands, TheClockNeverHidesWithoutItsTrayIcon) {
+    program.emplace();
     NOTIFYICONDATAW taken{};
     taken.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    taken.hWnd = form.Tray().WindowHandle();  // the icon's place, already held
+    taken.hWnd = program->Tray().Icon().WindowHandle();  // the icon's place, already held
     ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &taken));
-    {
-        ClockWindow saver;  // the settings of a clock saved while hidden
-        saver.Create();
-        saver.SaveSettings();
-    }
-    form.Create();
-    EXPECT_TRUE(form.ShowOnStart());
-    EXPECT_EQ(form.Menu().Caption(kHideCommand), "Hide");
-    form.Show();
-    form.ToggleHidden();
-    EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(form.Tray().Active());
-    EXPECT_EQ(form.Menu().Caption(kHideCommand), "Hide");
+    SaveHiddenClock();
+    Start();
+    EXPECT_TRUE(Form().Visible());
+    EXPECT_EQ(program->Menu().Caption(kHideCommand), "Hide");
+    Form().Show();
+    program->Tray().ToggleHidden();
+    EXPECT_TRUE(IsWindowVisible(Form().Handle()));
+    EXPECT_FALSE(program->Tray().Icon().Active());
+    EXPECT_EQ(program->Menu().Caption(kHideCommand), "Hide");
     Shell_NotifyIconW(NIM_DELETE, &taken);
-    form.ToggleHidden();
-    EXPECT_FALSE(IsWindowVisible(form.Handle())) << "with the icon free it hides";
+    program->Tray().ToggleHidden();
+    EXPECT_FALSE(IsWindowVisible(Form().Handle())) << "with the icon free it hides";
 }
 
 // A clock that starts hidden ticks at once, so its alarms fire while it stays
 // in the tray; showing it keeps it ticking.
 TEST_F(ClockCommands, AClockThatStartsHiddenTicksAndShowsFromTheTray) {
-    {
-        ClockWindow saver;  // the settings of a clock saved while hidden
-        saver.Create();
-        saver.SaveSettings();
-    }
-    form.Create();
-    ASSERT_FALSE(form.ShowOnStart());
-    ASSERT_TRUE(form.Tray().Active());
-    EXPECT_TRUE(form.Ticking()) << "hidden, and ticking";
+    SaveHiddenClock();
+    Start();
+    ASSERT_FALSE(Form().Visible());
+    ASSERT_TRUE(program->Tray().Icon().Active());
+    EXPECT_TRUE(Form().Ticking()) << "hidden, and ticking";
     ShowTray(WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_TRUE(form.Ticking());
-    EXPECT_FALSE(form.Tray().Active());
-    EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Hide");
+    EXPECT_TRUE(IsWindowVisible(Form().Handle()));
+    EXPECT_TRUE(Form().Ticking());
+    EXPECT_FALSE(program->Tray().Icon().Active());
+    EXPECT_EQ(program->Menu().Caption(kHideCommand), "&Hide");
 }
 
 TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     CreateShown();
-    form.ToggleHidden();
+    program->Tray().ToggleHidden();
     testing_support::PumpFor(300ms);  // let the window system settle the activation that hiding moved away
     ASSERT_TRUE(SetCursorPos(400, 300));
 
@@ -342,8 +335,8 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
     EXPECT_EQ(opened.rect.top, 400);
 
     // A right click on the clock itself (the platform's context-menu request).
-    form.ToggleHidden();
-    opened = WhileMenuIsOpen([&] { SendMessageW(form.Handle(), WM_CONTEXTMENU, 0, Point(250, 200)); });
+    program->Tray().ToggleHidden();
+    opened = WhileMenuIsOpen([&] { SendMessageW(Form().Handle(), WM_CONTEXTMENU, 0, Point(250, 200)); });
     EXPECT_EQ(opened.rect.left, 250);
     EXPECT_EQ(opened.rect.top, 200);
 }
@@ -352,35 +345,35 @@ TEST_F(ClockCommands, MenusOpenAtThePointerFromTheTrayAndTheClock) {
 // double-click, release (a click): it shows the clock and opens no menu.
 TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     CreateShown();
-    form.ToggleHidden();
+    program->Tray().ToggleHidden();
     testing_support::PumpFor(300ms);
     const OpenedMenu opened = WhileMenuIsOpen([&] {
         for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) ShowTray(m);
         testing_support::PumpFor(DoubleClickTime() + 300ms);
     });
     EXPECT_FALSE(opened.seen);
-    EXPECT_TRUE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(form.Tray().Active());
+    EXPECT_TRUE(IsWindowVisible(Form().Handle()));
+    EXPECT_FALSE(program->Tray().Icon().Active());
 
     // Single clicks after it open the menu again, also after a Show from the menu.
-    form.ToggleHidden();
+    program->Tray().ToggleHidden();
     testing_support::PumpFor(300ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
-    form.ToggleHidden();
-    form.ToggleHidden();
+    program->Tray().ToggleHidden();
+    program->Tray().ToggleHidden();
     testing_support::PumpFor(300ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A double-click whose last release went elsewhere does not swallow the
     // next click, once the double-click time is over.
     for (LPARAM m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) ShowTray(m);
-    form.ToggleHidden();
+    program->Tray().ToggleHidden();
     testing_support::PumpFor(DoubleClickTime() + 100ms);
     EXPECT_TRUE(MenuOfTrayClick().seen);
 
     // A real shell may deliver that release inside the request that removes
     // the icon, while the clock is being shown: it opens no menu either.
-    ASSERT_FALSE(IsWindowVisible(form.Handle()));
+    ASSERT_FALSE(IsWindowVisible(Form().Handle()));
     testing_support::PumpFor(DoubleClickTime() + 100ms);
     TrayIcon::ObserveRequests([&](DWORD operation, const NOTIFYICONDATAW&, BOOL) {
         if (operation == NIM_DELETE) ShowTray(WM_LBUTTONUP);
@@ -391,18 +384,18 @@ TEST_F(ClockCommands, ADoubleClickOnTheTrayIconShowsTheClockWithoutAMenu) {
     });
     TrayIcon::ObserveRequests(nullptr);
     EXPECT_FALSE(reentered.seen);
-    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(IsWindowVisible(Form().Handle()));
 }
 
 TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
     CreateShown();
-    const HWND hwnd = form.Handle();
+    const HWND hwnd = Form().Handle();
     SetWindowPos(hwnd, nullptr, 401, 222, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Wheel(120);
-    SendMessageW(hwnd, WM_COMMAND, kExitCommand, 0);
-    EXPECT_FALSE(IsWindow(hwnd));
     testing_support::quitCode.reset();
-    testing_support::PumpPending();
+    SendMessageW(hwnd, WM_COMMAND, kExitCommand, 0);
+    testing_support::PumpPending();  // the close is posted, never run inside the command
+    EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_TRUE(testing_support::quitCode) << "the program ends";
     const auto dword = [](const wchar_t* name) {
         const auto v = testing_support::Find(testing_support::kSettingsPath, name);
@@ -416,16 +409,12 @@ TEST_F(ClockCommands, ExitClosesTheClockAndSavesItsSettings) {
 // programs (WM_COPYDATA, taken only whole, then saved); a changed system time
 // runs the check at once.
 TEST_F(ClockCommands, TheClockTakesAlarmsFromItsMenuAndFromOtherPrograms) {
-    RegistryAlarmStorage storage;
     testing_support::FakeReminders reminders;
-    AlarmBook book(storage);
-    book.SetReminders(&reminders);
-    book.Load();
-    book.StartChecking();
-    form.SetAlarmBook(&book);
     CreateShown();
+    AlarmBook& book = program->Book();
+    book.SetReminders(&reminders);
 
-    SendMessageW(form.Handle(), WM_COMMAND, kRemindMeFirstCommand + 1, 0);
+    SendMessageW(Form().Handle(), WM_COMMAND, kRemindMeFirstCommand + 1, 0);
     ASSERT_EQ(book.Alarms().Count(), 1u);
     const Alarm& timer = book.Alarms()[0];
     EXPECT_EQ(timer.name, "Timer");
@@ -440,7 +429,7 @@ TEST_F(ClockCommands, TheClockTakesAlarmsFromItsMenuAndFromOtherPrograms) {
     std::vector<std::uint8_t> message = EncodeAlarmMessage(tea);
     auto hand = [&](ULONG_PTR kind, std::vector<std::uint8_t> bytes) {
         COPYDATASTRUCT data{kind, static_cast<DWORD>(bytes.size()), bytes.data()};
-        return SendMessageW(form.Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+        return SendMessageW(Form().Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
     };
     EXPECT_EQ(hand(kAddAlarmMessage + 1, message), FALSE) << "another kind of message";
     EXPECT_EQ(hand(kAddAlarmMessage, {message.begin(), message.end() - 1}), FALSE) << "cut short";
@@ -454,9 +443,9 @@ TEST_F(ClockCommands, TheClockTakesAlarmsFromItsMenuAndFromOtherPrograms) {
               EncodeAlarmOptions(book.Alarms()));
 
     EXPECT_TRUE(reminders.Fired().empty());
-    SendMessageW(form.Handle(), WM_TIMECHANGE, 0, 0);
+    SendMessageW(Form().Handle(), WM_TIMECHANGE, 0, 0);
     EXPECT_EQ(reminders.Fired(), std::vector<std::string>{"Tea"}) << "checked without waiting for a tick";
-    form.SetAlarmBook(nullptr);
+    program.reset();  // before the reminders its alarms are linked to
 }
 
 }  // namespace

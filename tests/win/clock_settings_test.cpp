@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -18,9 +19,8 @@
 
 #include "alarms/alarm_book.h"
 #include "alarms/alarm_registry.h"
-#include "app/clock_window.h"
+#include "app/program.h"
 #include "core/clock.h"
-#include "windows/alarms/alarms_window.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
@@ -93,10 +93,16 @@ class ClockSettings : public testing_support::AnsweredTest {
 protected:
     void SetUp() override { SetClock(kStart); }
     void TearDown() override {
-        form.Destroy();
+        program.reset();
         testing_support::PumpPending();
         ResetClock();
     }
+    // The program as it starts: its settings loaded and applied.
+    void Start() {
+        program.emplace();
+        program->Start();
+    }
+    ClockWindow& Form() { return program->Clock(); }
     // The texts of the message boxes shown so far.
     std::vector<std::string> Boxes() const {
         std::vector<std::string> texts;
@@ -105,24 +111,24 @@ protected:
     }
 
     CleanRegistry clean;
-    ClockWindow form;
+    std::optional<Program> program;
 };
 
 TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverything) {
-    form.Create();
+    Start();
     EXPECT_TRUE(answers.boxes.empty());
     EXPECT_FALSE(KeyExists(kSettingsPath)) << "the settings key is made by the first save";
     EXPECT_EQ(StartupEntry(), QuotedExePath());
-    EXPECT_TRUE(form.ShowOnStart());
+    EXPECT_TRUE(Form().Visible());
 
-    form.SaveSettings();
+    program->Saves().SaveAll();
     const std::vector<Value> expected = {
         Text(L"TimeFormat", L"hh:mm:ss"), Dword(L"WinLeft", 351),      Dword(L"WinTop", 174),
         Text(L"Font", L"Verdana"),        Dword(L"FontSize", 16),      Dword(L"FontColor", 0x00800000),
         Dword(L"FontStyle", 3),           Dword(L"Alpha", 128),        Dword(L"BackColor", 0),
         Dword(L"Background", 0),          Dword(L"Shadow", 1),         Dword(L"ShadowColor", 0x00C0C0C0),
-        Dword(L"Hidden", 1) /* not shown yet */, Dword(L"ShadowDepth", 2), Dword(L"Outline", 0)};
-    EXPECT_EQ(ReadAll(kSettingsPath).size(), expected.size());
+        Dword(L"Hidden", 0),              Dword(L"ShadowDepth", 2),    Dword(L"Outline", 0)};
+    EXPECT_EQ(ReadAll(kSettingsPath).size(), expected.size() + 2) << "and the alarm list with its options";
     for (const Value& e : expected) {
         const auto found = Find(kSettingsPath, e.name);
         ASSERT_TRUE(found);
@@ -135,42 +141,43 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
 TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
     const std::vector<Value> values = FullSettings();
     Plant(kSettingsPath, values);
-    form.Create();
+    Start();
     EXPECT_TRUE(answers.boxes.empty());
-    EXPECT_EQ(WindowRect(form.Handle()).left, 200);
-    EXPECT_EQ(WindowRect(form.Handle()).top, 300);
-    EXPECT_EQ(form.TimeFormat(), "hh:mm");
+    EXPECT_EQ(WindowRect(Form().Handle()).left, 200);
+    EXPECT_EQ(WindowRect(Form().Handle()).top, 300);
+    EXPECT_EQ(Form().TimeFormat(), "hh:mm");
     const FontSpec text{"Tahoma", 20, 0x000000FF, 1};
-    EXPECT_EQ(form.LabelFont(FaceLabel::Text), text);
-    EXPECT_EQ(form.LabelFont(FaceLabel::Outline), text) << "a copy of the text's font";
-    EXPECT_EQ(form.LabelFont(FaceLabel::Shadow), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
-    EXPECT_EQ(form.Opacity(), 200);
-    EXPECT_EQ(form.BackgroundColour(), 0x0000FF00u);
-    EXPECT_EQ(form.ColourKey(), 0x0000FF00u) << "the key follows the window colour";
-    EXPECT_FALSE(form.ColourKeyOn());
-    EXPECT_FALSE(form.LabelVisible(FaceLabel::Shadow));
-    EXPECT_EQ(form.Label(FaceLabel::Shadow).Left(), 5) << "placed at the stored depth";
-    EXPECT_TRUE(form.LabelVisible(FaceLabel::Outline));
+    EXPECT_EQ(Form().LabelFont(FaceLabel::Text), text);
+    EXPECT_EQ(Form().LabelFont(FaceLabel::Outline), (FontSpec{"Tahoma", 20, 0x0000FF00, 1}))
+        << "a copy of the text's font, in the window colour from the first showing on";
+    EXPECT_EQ(Form().LabelFont(FaceLabel::Shadow), (FontSpec{"Tahoma", 20, 0x00FF0000, 1})) << "in the shadow colour";
+    EXPECT_EQ(Form().Opacity(), 200);
+    EXPECT_EQ(Form().BackgroundColour(), 0x0000FF00u);
+    EXPECT_EQ(Form().ColourKey(), 0x0000FF00u) << "the key follows the window colour";
+    EXPECT_FALSE(Form().ColourKeyOn());
+    EXPECT_FALSE(Form().LabelVisible(FaceLabel::Shadow));
+    EXPECT_EQ(Form().Label(FaceLabel::Shadow).Left(), 5) << "placed at the stored depth";
+    EXPECT_TRUE(Form().LabelVisible(FaceLabel::Outline));
 
-    form.Show();
-    form.SaveSettings();
+    Form().Show();
+    program->Saves().SaveAll();
     for (const Value& e : values) EXPECT_EQ(Find(kSettingsPath, e.name)->bytes, e.bytes);
 }
 
 TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRest) {
     Plant(kSettingsPath, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
-    form.Create();
+    Start();
     const std::vector<ui::MessageBoxRequest>& requests = answers.boxes;
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].text, "Error reading config");
     EXPECT_EQ(requests[0].caption, "Quorvel");
     EXPECT_EQ(requests[0].type, static_cast<UINT>(MB_OK)) << "plain: no icon";
     EXPECT_EQ(requests[0].owner, nullptr) << "centred on the screen";
-    EXPECT_EQ(WindowRect(form.Handle()).left, 500);
-    EXPECT_EQ(WindowRect(form.Handle()).top, 174);
-    EXPECT_EQ(form.TimeFormat(), "hh:mm:ss") << "read after WinTop, never reached";
-    EXPECT_EQ(form.LabelFont(FaceLabel::Text), (FontSpec{"Verdana", 16, kNavy, 3}));
-    EXPECT_TRUE(form.ShowOnStart()) << "starts visible";
+    EXPECT_EQ(WindowRect(Form().Handle()).left, 500);
+    EXPECT_EQ(WindowRect(Form().Handle()).top, 174);
+    EXPECT_EQ(Form().TimeFormat(), "hh:mm:ss") << "read after WinTop, never reached";
+    EXPECT_EQ(Form().LabelFont(FaceLabel::Text), (FontSpec{"Verdana", 16, kNavy, 3}));
+    EXPECT_TRUE(Form().Visible()) << "starts visible";
 }
 
 TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
@@ -227,18 +234,18 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
         DeleteClockRegistry();
         Plant(kSettingsPath, FullSettings());
         Plant(kSettingsPath, c.changes);
-        ClockWindow f;
-        f.Create();
-        c.check(f);
-        f.Destroy();
+        Program p;
+        p.Start();
+        c.check(p.Clock());
     }
     // Written by a version without shadowDepth_ and Outline.
     DeleteClockRegistry();
     std::vector<Value> older = FullSettings();
     older.resize(13);
     Plant(kSettingsPath, older);
-    ClockWindow f;
-    f.Create();
+    Program p;
+    p.Start();
+    ClockWindow& f = p.Clock();
     EXPECT_EQ(f.ShadowDepth(), 2);
     EXPECT_EQ(f.Label(FaceLabel::Shadow).Left(), 2);
     EXPECT_FALSE(f.LabelVisible(FaceLabel::Outline));
@@ -247,34 +254,34 @@ TEST_F(ClockSettings, StoredValuesAreTakenAsTheProgramUsesThem) {
 
 TEST_F(ClockSettings, AStoredHiddenStartsInTheTrayAndIsSavedAgain) {
     Plant(kSettingsPath, FullSettings(true));
-    form.Create();
+    Start();
     EXPECT_TRUE(answers.boxes.empty());
-    EXPECT_FALSE(form.ShowOnStart());
-    EXPECT_TRUE(form.Tray().Active());
-    EXPECT_EQ(form.Menu().Caption(kHideCommand), "&Show");
-    EXPECT_TRUE(form.Ticking()) << "hidden, it ticks all the same: its alarms fire";
-    form.SaveSettings();
+    EXPECT_FALSE(Form().Visible());
+    EXPECT_TRUE(program->Tray().Icon().Active());
+    EXPECT_EQ(program->Menu().Caption(kHideCommand), "&Show");
+    EXPECT_TRUE(Form().Ticking()) << "hidden, it ticks all the same: its alarms fire";
+    program->Saves().SaveAll();
     EXPECT_EQ(Stored(L"Hidden"), 1);
 }
 
 // A value of the wrong type stops the load there: everything before it stays
 // applied, nothing after it is, and one message says so.
 TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
-    using Applied = bool (*)(ClockWindow&);
+    using Applied = bool (*)(Program&);
     const std::pair<const wchar_t*, Applied> steps[] = {  // in reading order
-        {L"WinLeft", [](ClockWindow& f) { return WindowRect(f.Handle()).left == 200; }},
-        {L"WinTop", [](ClockWindow& f) { return WindowRect(f.Handle()).top == 300; }},
-        {L"FontSize", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Text).size == 20; }},
-        {L"FontColor", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Text).colour == 0xFF; }},
-        {L"FontStyle", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Text).style == 1; }},
-        {L"Alpha", [](ClockWindow& f) { return f.Opacity() == 200; }},
-        {L"BackColor", [](ClockWindow& f) { return f.BackgroundColour() == 0xFF00; }},
-        {L"Background", [](ClockWindow& f) { return !f.ColourKeyOn(); }},
-        {L"ShadowColor", [](ClockWindow& f) { return f.LabelFont(FaceLabel::Shadow).colour == 0xFF0000; }},
-        {L"Shadow", [](ClockWindow& f) { return !f.LabelVisible(FaceLabel::Shadow); }},
-        {L"ShadowDepth", [](ClockWindow& f) { return f.ShadowDepth() == 5; }},
-        {L"Outline", [](ClockWindow& f) { return f.LabelVisible(FaceLabel::Outline); }},
-        {L"Hidden", [](ClockWindow& f) { return !f.ShowOnStart() && f.Tray().Active(); }},
+        {L"WinLeft", [](Program& p) { ClockWindow& f = p.Clock(); return WindowRect(f.Handle()).left == 200; }},
+        {L"WinTop", [](Program& p) { ClockWindow& f = p.Clock(); return WindowRect(f.Handle()).top == 300; }},
+        {L"FontSize", [](Program& p) { ClockWindow& f = p.Clock(); return f.LabelFont(FaceLabel::Text).size == 20; }},
+        {L"FontColor", [](Program& p) { ClockWindow& f = p.Clock(); return f.LabelFont(FaceLabel::Text).colour == 0xFF; }},
+        {L"FontStyle", [](Program& p) { ClockWindow& f = p.Clock(); return f.LabelFont(FaceLabel::Text).style == 1; }},
+        {L"Alpha", [](Program& p) { ClockWindow& f = p.Clock(); return f.Opacity() == 200; }},
+        {L"BackColor", [](Program& p) { ClockWindow& f = p.Clock(); return f.BackgroundColour() == 0xFF00; }},
+        {L"Background", [](Program& p) { ClockWindow& f = p.Clock(); return !f.ColourKeyOn(); }},
+        {L"ShadowColor", [](Program& p) { ClockWindow& f = p.Clock(); return f.LabelFont(FaceLabel::Shadow).colour == 0xFF0000; }},
+        {L"Shadow", [](Program& p) { ClockWindow& f = p.Clock(); return !f.LabelVisible(FaceLabel::Shadow); }},
+        {L"ShadowDepth", [](Program& p) { ClockWindow& f = p.Clock(); return f.ShadowDepth() == 5; }},
+        {L"Outline", [](Program& p) { ClockWindow& f = p.Clock(); return f.LabelVisible(FaceLabel::Outline); }},
+        {L"Hidden", [](Program& p) { return !p.Clock().Visible() && p.Tray().Icon().Active(); }},
     };
     const std::size_t count = std::size(steps);
     for (std::size_t bad = 0; bad < count; ++bad) {
@@ -284,14 +291,12 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
             Plant(kSettingsPath, FullSettings(true));
             Plant(kSettingsPath, {wrong});
             answers.boxes.clear();
-            ClockWindow f;
-            f.Create();
+            Program p;
+            p.Start();
             EXPECT_EQ(Boxes(), std::vector<std::string>{"Error reading config"});
-            for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(steps[i].second(f), i < bad) << "value " << i;
-            // Before the shadow is placed it stays where it was created, even
-            // when its depth was read.
-            if (bad < 12) EXPECT_EQ(f.Label(FaceLabel::Shadow).Left(), 2);
-            f.Destroy();
+            for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(steps[i].second(p), i < bad) << "value " << i;
+            // The shadow stands at the depth read, or at its first place.
+            EXPECT_EQ(p.Clock().Label(FaceLabel::Shadow).Left(), bad > 10 ? 5 : 2);
         }
     }
 }
@@ -299,19 +304,20 @@ TEST_F(ClockSettings, AWronglyTypedNumberStopsTheLoadAtThatValue) {
 TEST_F(ClockSettings, TheStartupEntryFollowsTheProgramAndItsOption) {
     Plant(kSettingsPath, FullSettings());  // not a first start
     Plant(kRunKeyWide, {Text(kStartupValueNameWide, L"\"C:\\Old place\\Quorvel.exe\"")});
-    form.Create();
+    Start();
     EXPECT_EQ(StartupEntry(), QuotedExePath()) << "rewritten with this executable's path";
 
-    form.SetStartupEntry(false);
+    program->Commands().SetStartupEntry(false);
     EXPECT_EQ(StartupEntry(), L"(none)");
-    EXPECT_FALSE(form.StartupEntryExists());
-    form.SetStartupEntry(false);  // unticking with no entry: no message
-    ClockWindow again;
-    again.Create();
-    EXPECT_EQ(StartupEntry(), L"(none)") << "a missing entry stays missing";
-    again.Destroy();
+    EXPECT_FALSE(program->Commands().StartupEntryExists());
+    program->Commands().SetStartupEntry(false);  // unticking with no entry: no message
+    {
+        Program again;
+        again.Start();
+        EXPECT_EQ(StartupEntry(), L"(none)") << "a missing entry stays missing";
+    }
     Plant(kRunKeyWide, {Dword(kStartupValueNameWide, 1)});
-    EXPECT_TRUE(form.StartupEntryExists()) << "of any type";
+    EXPECT_TRUE(program->Commands().StartupEntryExists()) << "of any type";
     EXPECT_TRUE(answers.boxes.empty());
 }
 
@@ -320,61 +326,67 @@ TEST_F(ClockSettings, AClockOffEveryScreenComesBackToItsFirstPlace) {
     values[1] = Dword(L"WinLeft", 5000);
     values[2] = Dword(L"WinTop", static_cast<DWORD>(-3000));
     Plant(kSettingsPath, values);
-    form.Create();
-    EXPECT_EQ(WindowRect(form.Handle()).left, 351);
-    EXPECT_EQ(WindowRect(form.Handle()).top, 174);
-    EXPECT_EQ(form.LabelFont(FaceLabel::Text).size, 20) << "nothing else changes";
+    Start();
+    EXPECT_EQ(WindowRect(Form().Handle()).left, 351);
+    EXPECT_EQ(WindowRect(Form().Handle()).top, 174);
+    EXPECT_EQ(Form().LabelFont(FaceLabel::Text).size, 20) << "nothing else changes";
     EXPECT_EQ(Stored(L"WinLeft"), 5000) << "stored until the next save";
 
     values[1] = Dword(L"WinLeft", static_cast<DWORD>(-100));  // partly on the screen is on it
     values[2] = Dword(L"WinTop", 20);
     Plant(kSettingsPath, values);
-    ClockWindow edge;
-    edge.Create();
-    EXPECT_EQ(WindowRect(edge.Handle()).left, -100);
-    edge.Destroy();
+    Program edge;
+    edge.Start();
+    EXPECT_EQ(WindowRect(edge.Clock().Handle()).left, -100);
 }
 
 TEST_F(ClockSettings, ThePeriodicSaveComesEveryTwoMinutesAfterTheLastOne) {
-    form.Create();
-    form.Show();
-    EXPECT_DOUBLE_EQ(form.NextSaveTime(), kStart + kPeriod);
+    Start();
+    Form().Show();
+    EXPECT_DOUBLE_EQ(program->Saves().NextSaveTime(), kStart + kPeriod);
     SetClock(kStart + kPeriod - kSecond);
-    form.Tick();
+    Form().Tick();
     EXPECT_FALSE(KeyExists(kSettingsPath));
-    SetClock(form.NextSaveTime());  // not earlier: due
-    form.Tick();
+    SetClock(program->Saves().NextSaveTime());  // not earlier: due
+    Form().Tick();
     EXPECT_TRUE(KeyExists(kSettingsPath));
-    EXPECT_DOUBLE_EQ(form.NextSaveTime(), kStart + 2 * kPeriod);
+    EXPECT_DOUBLE_EQ(program->Saves().NextSaveTime(), kStart + 2 * kPeriod);
 
-    form.ToggleHidden();  // the tick goes on while hidden
-    SetClock(form.NextSaveTime());
-    form.Tick();
+    program->Tray().ToggleHidden();  // the tick goes on while hidden
+    SetClock(program->Saves().NextSaveTime());
+    Form().Tick();
     EXPECT_EQ(Stored(L"Hidden"), 1);
     EXPECT_TRUE(answers.boxes.empty());
 }
 
+// A save that cannot write is told once, and again only after a save has worked since.
 TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
-    form.Create();
-    form.Show();
-    LockedKey locked;
+    Start();
+    Form().Show();
+    std::optional<LockedKey> locked(std::in_place);
     ASSERT_FALSE(Plant(kSettingsPath, {})) << "the key is locked";
 
-    const DateTime due = form.NextSaveTime();
+    const DateTime due = program->Saves().NextSaveTime();
     answers.whileBoxIsOpen = [&](const ui::MessageBoxRequest&) {
         for (int i = 1; i <= 8; ++i) {  // the user has not answered yet; the clock ticks on
             SetClock(due + i * kSecond);
-            form.Tick();
+            Form().Tick();
         }
     };
     SetClock(due);
-    form.Tick();
+    Form().Tick();
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Error writing config to the registry"});
-    EXPECT_DOUBLE_EQ(form.NextSaveTime(), due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
+    EXPECT_DOUBLE_EQ(program->Saves().NextSaveTime(), due + 8 * kSecond + kPeriod) << "2 minutes after the save returned";
     answers.whileBoxIsOpen = nullptr;
-    SetClock(form.NextSaveTime());
-    form.Tick();
-    EXPECT_EQ(answers.boxes.size(), 2u) << "tried again 2 minutes later";
+    SetClock(program->Saves().NextSaveTime());
+    Form().Tick();
+    EXPECT_EQ(answers.boxes.size(), 1u) << "tried again 2 minutes later, not told again";
+    locked.reset();
+    program->Saves().SaveAll();
+    EXPECT_EQ(Stored(L"WinLeft"), WindowRect(Form().Handle()).left) << "the next save writes everything";
+    locked.emplace();
+    program->Saves().SaveAll();
+    EXPECT_EQ(answers.boxes.size(), 2u) << "a failure after a save that worked is told";
 }
 
 // A firing alarm whose reminder window cannot be made stays due; the user is
@@ -383,46 +395,37 @@ TEST_F(ClockSettings, AReminderThatCannotBeMadeIsToldOnceAndTheTickStillSaves) {
     struct NoWindows final : ReminderFactory {
         ReminderLink& CreateReminder() override { throw std::runtime_error("Error creating window handle"); }
     } noWindows;
-    struct NoEditor final : AlarmEditing {
-        bool EditAlarm(AlarmFields&) override { return false; }
-    } editor;
-    RegistryAlarmStorage storage;
-    AlarmBook book(storage);
-    AlarmsWindow alarms(book, editor);
-    book.SetReminders(&noWindows);
-    book.Load();
-    book.StartChecking();
+    Start();
+    program->Book().SetReminders(&noWindows);
     AlarmFields due = NewAlarmFields(kStart);
     due.dateTime = kStart;
-    book.Add(due);
-    form.SetAlarmBook(&book);
-    form.Create();
-    form.Show();
+    program->Book().Add(due);
+    Form().Show();
     for (int tick = 0; tick < 3; ++tick) {
-        SetClock(form.NextSaveTime());
-        form.Tick();
+        SetClock(program->Saves().NextSaveTime());
+        Form().Tick();
     }
     ASSERT_EQ(answers.boxes.size(), 1u);
     EXPECT_EQ(answers.boxes[0].caption, "ERROR showing reminder");
     EXPECT_NE(answers.boxes[0].text.find("Error creating window handle"), std::string::npos);
-    EXPECT_EQ(Stored(L"WinLeft"), WindowRect(form.Handle()).left) << "the periodic save ran";
+    EXPECT_EQ(Stored(L"WinLeft"), WindowRect(Form().Handle()).left) << "the periodic save ran";
     EXPECT_TRUE(Find(kSettingsPath, L"Alarms"));
-    EXPECT_FALSE(book.Alarms()[0].triggered) << "still due";
-    form.SetAlarmBook(nullptr);
+    EXPECT_FALSE(program->Book().Alarms()[0].triggered) << "still due";
+    program->Book().SetReminders(nullptr);
 }
 
 TEST_F(ClockSettings, LogOffAndClosingSave) {
-    form.Create();
-    form.Show();
-    SetWindowPos(form.Handle(), nullptr, 420, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(form.Handle(), WM_ENDSESSION, FALSE, 0);  // the session goes on
+    Start();
+    Form().Show();
+    SetWindowPos(Form().Handle(), nullptr, 420, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(Form().Handle(), WM_ENDSESSION, FALSE, 0);  // the session goes on
     EXPECT_FALSE(KeyExists(kSettingsPath));
-    SendMessageW(form.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    SendMessageW(Form().Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(Stored(L"WinLeft"), 420);
-    EXPECT_TRUE(IsWindow(form.Handle())) << "log-off does not close the window";
+    EXPECT_TRUE(IsWindow(Form().Handle())) << "log-off does not close the window";
 
-    SetWindowPos(form.Handle(), nullptr, 430, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    SetWindowPos(Form().Handle(), nullptr, 430, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(Form().Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Stored(L"WinLeft"), 430);
     EXPECT_EQ(Stored(L"WinTop"), 250);
     EXPECT_EQ(Stored(L"Hidden"), 0);

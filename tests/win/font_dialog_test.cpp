@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/clock_window.h"
+#include "app/program.h"
 #include "harness/alarm_windows.h"
 #include "harness/dialogs.h"
 #include "harness/pump.h"
@@ -26,10 +26,10 @@ constexpr int kSizeBox = 0x472;  // the dialog's size combo box (cmb3)
 TEST(FontDialog, ShowsTheClocksSizeAndOkWithoutAChangeKeepsIt) {
     CleanRegistry clean;
     ExpectedDialog fontDialog(L"Font");
-    ClockWindow clock;
-    SettingsWindow settings(clock);
-    clock.Create();
-    settings.Create();
+    Program program;
+    program.Start();
+    ClockWindow& clock = program.Clock();
+    SettingsWindow& settings = program.Windows().Settings();
     const FontSpec fonts[] = {{"DejaVu Sans", 8, kNavy, 0},          {"DejaVu Sans", 16, kNavy, kBold | kItalic},
                               {"DejaVu Sans", 20, kNavy, kBold},     {"DejaVu Sans", 21, kNavy, 0},
                               {"DejaVu Serif", 36, kNavy, kItalic},  {"DejaVu Sans Mono", 72, kNavy, kBold}};
@@ -47,7 +47,6 @@ TEST(FontDialog, ShowsTheClocksSizeAndOkWithoutAChangeKeepsIt) {
         EXPECT_EQ(shownSize, std::to_wstring(font.size));
         EXPECT_EQ(clock.LabelFont(FaceLabel::Text), font);
     }
-    settings.Destroy();
     clock.Destroy();
     PumpPending();  // takes the clock's WM_QUIT
 }

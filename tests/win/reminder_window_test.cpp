@@ -15,7 +15,7 @@
 
 #include "alarms/alarm.h"
 #include "alarms/alarm_codec.h"
-#include "app/clock_window.h"
+#include "app/program.h"
 #include "core/clock.h"
 #include "core/wide.h"
 #include "harness/answers.h"
@@ -322,31 +322,29 @@ TEST_F(ReminderWindowTest, ATriggerOpenAtTheEndLeavesTheAlarmAsStored) {
     reminders = std::make_unique<ReminderWindows>(nullptr);
 }
 
-// The clock's tick runs the check after the text update and before the
-// periodic save; an alarm due while the list was not armed fires on the first
-// tick after arming.
+// The clock's tick runs the check: an alarm due while the list was not armed
+// fires on the first tick after arming, and the tick's periodic save runs too.
 TEST_F(ReminderWindowTest, ClockTickRunsTheCheck) {
     testing_support::CleanRegistry registry;
     {
-        ClockWindow clock;
-        clock.Create();
-        std::vector<std::string> seen;  // at each check: the clock text, whether the save ran
-        clock.SetAlarmCheck([&] {
-            seen.push_back(clock.Label(FaceLabel::Text).Caption() + (testing_support::KeyExists(testing_support::kSettingsPath)
-                                                        ? " saved"
-                                                        : " unsaved"));
-            list.CheckAlarms(*reminders);
-        });
-        Add("due", "");
-        list.armed = false;
-        SetClock(clock.NextSaveTime());  // this tick saves
-        clock.Tick();
-        EXPECT_EQ(reminders->Count(), 0u);
-        list.armed = true;
-        clock.Tick();
-        EXPECT_EQ(reminders->Count(), 1u);
-        EXPECT_EQ(seen, (std::vector<std::string>{"12:02:00 unsaved", "12:02:00 saved"}));
-        clock.Destroy();
+        Program program;
+        program.Start();
+        AlarmBook& book = program.Book();
+        AlarmFields due = NewAlarmFields(Now());
+        due.name = "due";
+        due.reminder = "now";
+        due.dateTime = Now();
+        book.Add(due);
+        SetClock(program.Saves().NextSaveTime());  // this tick saves
+        {
+            const auto editing = book.SuspendChecking();
+            program.Clock().Tick();
+            EXPECT_EQ(program.Reminders()->Count(), 0u);
+            EXPECT_TRUE(testing_support::KeyExists(testing_support::kSettingsPath)) << "saved all the same";
+        }
+        program.Clock().Tick();
+        EXPECT_EQ(program.Reminders()->Count(), 1u);
+        program.Clock().Destroy();
     }
     testing_support::PumpPending();  // takes the clock's WM_QUIT
 }

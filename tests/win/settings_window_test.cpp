@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/clock_menu.h"
-#include "app/clock_window.h"
+#include "app/program.h"
 #include "core/clock.h"
 #include "core/wide.h"
 #include "harness/answers.h"
@@ -49,20 +49,18 @@ std::wstring ExecutablePath() {
 // A clock window, shown and ticked once, with its settings window beside it.
 struct Clock {
     CleanRegistry clean;
-    ClockWindow form;
-    SettingsWindow settings{form};
+    Program program;
+    ClockWindow& form;
+    SettingsWindow& settings;
 
-    Clock() {
-        form.Create();
-        settings.Create();
-        form.SetSettingsWindow(&settings);
-        form.Show();
-        form.Tick();
-    }
+    Clock() : form(Started(program)), settings(program.Windows().Settings()) { form.Tick(); }
     ~Clock() {
-        settings.Destroy();
         form.Destroy();
         PumpPending();  // takes the clock's WM_QUIT
+    }
+    static ClockWindow& Started(Program& program) {
+        program.Start();
+        return program.Clock();
     }
 
     HWND Item(SettingsControl id) const { return settings.Control(id); }
@@ -295,42 +293,40 @@ TEST_F(SettingsWindowTest, EscapeAndEnterPressOkWhichSavesAndHides) {
 TEST_F(SettingsWindowTest, QuitWhileTheClockIsHiddenEndsTheProgramWithHiddenStored) {
     Clock c;
     c.settings.ShowSettings();
-    c.form.ToggleHidden();
-    ASSERT_TRUE(c.form.Hidden()) << "the tray icon was refused";
-    c.Click(kQuitButton);
-    EXPECT_EQ(c.form.Handle(), nullptr) << "the clock window closed";
-    EXPECT_FALSE(IsWindowVisible(c.settings.Handle()));
-    EXPECT_EQ(c.Stored(L"Hidden"), 1u);
+    c.program.Tray().ToggleHidden();
+    ASSERT_TRUE(c.program.Tray().Hidden()) << "the tray icon was refused";
     quitCode.reset();
-    PumpPending();
+    c.Click(kQuitButton);
+    EXPECT_FALSE(IsWindowVisible(c.settings.Handle()));
+    PumpPending();  // the close is posted, never run inside the button's click
+    EXPECT_EQ(c.form.Handle(), nullptr) << "the clock window closed";
+    EXPECT_EQ(c.Stored(L"Hidden"), 1u);
     EXPECT_TRUE(quitCode) << "the program ends";
 }
 
 TEST_F(SettingsWindowTest, HiddenActsOnlyWhenItDisagreesWithTheClock) {
     Clock c;
     c.settings.ShowSettings();
-    c.form.ToggleHidden();  // from the clock's menu, while this window is open
-    ASSERT_TRUE(c.form.Hidden());
+    c.program.Tray().ToggleHidden();  // from the clock's menu, while this window is open
+    ASSERT_TRUE(c.program.Tray().Hidden());
     EXPECT_FALSE(c.Checked(kHiddenBox));
     c.Click(kHiddenBox);  // ticked: the clock is hidden already
-    EXPECT_TRUE(c.form.Hidden());
-    EXPECT_TRUE(c.form.Tray().Active());
+    EXPECT_TRUE(c.program.Tray().Hidden());
+    EXPECT_TRUE(c.program.Tray().Icon().Active());
     c.Click(kHiddenBox);  // unticked: shown again
-    EXPECT_FALSE(c.form.Hidden());
-    EXPECT_FALSE(c.form.Tray().Active());
+    EXPECT_FALSE(c.program.Tray().Hidden());
+    EXPECT_FALSE(c.program.Tray().Icon().Active());
     c.Click(kHiddenBox);  // and hidden from here
-    EXPECT_TRUE(c.form.Hidden());
-    c.form.ToggleHidden();
+    EXPECT_TRUE(c.program.Tray().Hidden());
+    c.program.Tray().ToggleHidden();
 }
 
 TEST_F(SettingsWindowTest, TheClockCommandsOpenTheSettingsCalendarAndAboutWindows) {
     Clock c;
-    CalendarWindow calendar;
-    calendar.Create();
-    c.form.SetCalendarWindow(&calendar);
-
     // A double-click on the text; the first showing is centred on the screen.
-    SendMessageW(c.form.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    RECT text{};
+    GetWindowRect(c.form.Handle(), &text);
+    SendMessageW(c.form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(text.left + 5, text.top + 5));
     ASSERT_TRUE(IsWindowVisible(c.settings.Handle()));
     RECT r{};
     GetWindowRect(c.settings.Handle(), &r);
@@ -345,13 +341,15 @@ TEST_F(SettingsWindowTest, TheClockCommandsOpenTheSettingsCalendarAndAboutWindow
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 50);
 
+    EXPECT_EQ(c.program.Windows().MadeCalendar(), nullptr) << "made when first needed";
     SendMessageW(c.form.Handle(), WM_COMMAND, kCalendarCommand, 0);
+    const CalendarWindow& calendar = c.program.Windows().Calendar();
     EXPECT_TRUE(IsWindowVisible(calendar.Handle()));
     EXPECT_EQ(calendar.SelectedDate(), std::floor(kStart));
 
     c.Click(kAboutButton);
     SendMessageW(c.form.Handle(), WM_COMMAND, kAboutCommand, 0);
-    EXPECT_EQ(c.form.OpenedAboutWindows().OpenCount(), 2u);
+    EXPECT_EQ(c.program.Windows().About().OpenCount(), 2u);
 }
 
 }  // namespace

@@ -71,12 +71,10 @@ AlarmsWindow::AlarmsWindow(AlarmBook& book, AlarmEditing& editor)
       closeAction_(kCloseCommand, "&Close", kCloseImage),
       enableAction_(kEnableCommand, "E&nabled", kEnabledImage) {
     book_.onChanged = [this] { OnAlarmsChanged(); };
-    book_.onReminderFailed = [this](const std::string& message) { ShowReminderFailure(message); };
 }
 
 AlarmsWindow::~AlarmsWindow() {
     book_.onChanged = nullptr;
-    book_.onReminderFailed = nullptr;
     Destroy();
 }
 
@@ -313,18 +311,10 @@ void AlarmsWindow::OnAlarmsChanged() {
 
 // ---- Showing and closing ------------------------------------------------------------
 
-void AlarmsWindow::ShowLoadFailure(const std::string& message) {
+void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message) {
     std::string text = message;
-    if (book_.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
-    ui::ShowMessageBox(Handle(), text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
-}
-
-// Owned by no window: the alarms window is usually hidden, and the user must see this.
-void AlarmsWindow::ShowReminderFailure(const std::string& message) {
-    ui::ShowMessageBox(nullptr,
-                       "An alarm is due, but its reminder window cannot be opened: " + message +
-                           "\r\nThe alarm stays due and is tried again at every tick.",
-                       "ERROR showing reminder", MB_OK | MB_ICONERROR | MB_TOPMOST);
+    if (book.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
+    ui::ShowMessageBox(nullptr, text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
 }
 
 void AlarmsWindow::Show() {
@@ -340,11 +330,7 @@ void AlarmsWindow::OnShowWindow(bool shown) {
 void AlarmsWindow::OnClose() { SaveListAndHide(); }
 
 void AlarmsWindow::SaveListAndHide() {
-    try {
-        book_.Save();
-    } catch (const std::exception& e) {
-        ui::ShowMessageBox(Handle(), e.what(), "ERROR saving data to the registry", MB_OK | MB_ICONERROR);
-    }
+    if (onClosing) onClosing();
     // Closing only hides: the list and alarm checking go on.
     ShowWindow(Handle(), SW_HIDE);
 }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,10 +57,6 @@ public:
     HMENU PopupMenu() const { return popupMenu_.Get(); }
     HIMAGELIST Images() const { return toolBar_.Images(); }
 
-    // The book's load failed: the error box, with a note when the stored
-    // value is kept.
-    void ShowLoadFailure(const std::string& message);
-
     // Rebuilds the table from the book's list; the selection stays on the
     // same alarm while it exists, else on the same row position.
     void RefreshList();
@@ -75,9 +72,11 @@ public:
     bool OnListKey(WORD key);
     void OnListSelectionChanged();
 
-    // Saves the list (an error box when that fails) and hides the window: what
-    // Close and the close box do.
+    // Has the list saved (onClosing) and hides the window: what Close and the
+    // close box do.
     void SaveListAndHide();
+    // Told as the window closes: its owner saves the list.
+    std::function<void()> onClosing;
 
     // The "Date / Time" cell of an alarm (the "Repeat" cell is RepeatDescription).
     static std::string DateTimeCell(DateTime value, const FormatSettings& locale);
@@ -115,8 +114,6 @@ private:
     bool RunEditor(AlarmFields& draft);
     // The book changed: a visible table shows it at once.
     void OnAlarmsChanged();
-    // A firing alarm got no reminder window; the book says so once.
-    void ShowReminderFailure(const std::string& message);
 
     AlarmBook& book_;
     AlarmEditing& editor_;
@@ -136,5 +133,8 @@ private:
     std::vector<Row> rows_;  // the table's rows in their order
     std::vector<NamedKey> sortKeys_;  // by id, kept from one rebuild to the next
 };
+
+// The book's load failed: the error box, with a note when the stored value is kept.
+void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message);
 
 }  // namespace quorvel

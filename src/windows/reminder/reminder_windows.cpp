@@ -5,6 +5,7 @@
 
 #include "core/screen_placement.h"
 #include "ui/display.h"
+#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
@@ -52,6 +53,13 @@ void ReminderWindows::Place(ReminderWindow& window) const {
     const ScreenPoint place =
         CascadePlace(CentreIn(width, height, area), client.top - outer.top, taken, width, height, area);
     SetWindowPos(window.Handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ReminderWindows::ShowFailure(const std::string& message) {
+    ui::ShowMessageBox(nullptr,
+                       "An alarm is due, but its reminder window cannot be opened: " + message +
+                           "\r\nThe alarm stays due and is tried again at every tick.",
+                       "ERROR showing reminder", MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
 void ReminderWindows::ScheduleFree(ReminderWindow& window) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "alarms/alarm.h"
@@ -25,6 +26,10 @@ public:
     ReminderWindows& operator=(const ReminderWindows&) = delete;
 
     ReminderLink& CreateReminder() override;
+
+    // A firing alarm got no reminder window (the book tells it once): a box
+    // owned by no window, so the user sees it whatever is on screen.
+    static void ShowFailure(const std::string& message);
 
     // The windows not yet freed, oldest first.
     std::size_t Count() const { return windows_.size(); }

@@ -88,7 +88,7 @@ bool SettingsWindow::Slider::ReflectScroll(int code) {
     return true;
 }
 
-SettingsWindow::SettingsWindow(TunableClock& clock) : clock_(clock) {}
+SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control) : clock_(clock), control_(control) {}
 
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
@@ -169,10 +169,10 @@ void SettingsWindow::ReadClockState() {
     backgroundBox_.SetChecked(!clock_.ColourKeyOn());
     opacitySlider_.SetPosition(TransparencyFromOpacity(clock_.Opacity()));
     sizeSlider_.SetPosition(clock_.LabelFont(FaceLabel::Text).size);
-    startupBox_.SetChecked(clock_.StartupEntryExists());
+    startupBox_.SetChecked(control_.StartupEntryExists());
     shadowBox_.SetChecked(clock_.LabelVisible(FaceLabel::Shadow));
     timeFormatBox_.SetText(clock_.TimeFormat());
-    hiddenBox_.SetChecked(clock_.Hidden());
+    hiddenBox_.SetChecked(control_.Hidden());
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
 }
@@ -239,29 +239,29 @@ void SettingsWindow::OnShadowBox() {
 
 void SettingsWindow::OnOutlineBox() { clock_.SetLabelVisible(FaceLabel::Outline, outlineBox_.Checked()); }
 
-void SettingsWindow::OnStartupBox() { clock_.SetStartupEntry(startupBox_.Checked()); }
+void SettingsWindow::OnStartupBox() { control_.SetStartupEntry(startupBox_.Checked()); }
 
 // Acts only when the box and the clock disagree: the clock may have been hidden
 // from its own menu while this window was open.
 void SettingsWindow::OnHiddenBox() {
-    if (hiddenBox_.Checked() != clock_.Hidden()) clock_.ToggleHidden();
+    if (hiddenBox_.Checked() != control_.Hidden()) control_.ToggleHidden();
 }
 
 // The text is not checked: any text is a format.
 void SettingsWindow::OnTimeFormatChange(const std::string& format) { clock_.SetTimeFormat(format); }
 
 void SettingsWindow::OnOkButton() {
-    clock_.SaveSettings();
+    control_.SaveSettings();
     Hide();
 }
 
 void SettingsWindow::OnQuitButton() {
     Hide();
-    clock_.CloseClock();
+    control_.CloseClock();
 }
 
-void SettingsWindow::OnAboutButton() { clock_.ShowAbout(); }
+void SettingsWindow::OnAboutButton() { control_.ShowAbout(); }
 
-void SettingsWindow::OnAlarmsButton() { clock_.OnAlarmsCommand(); }
+void SettingsWindow::OnAlarmsButton() { control_.OnAlarmsCommand(); }
 
 }  // namespace quorvel

@@ -13,6 +13,7 @@
 #include "ui/controls/combo_box.h"
 #include "ui/controls/track_bar.h"
 #include "ui/window.h"
+#include "windows/settings/clock_control.h"
 #include "windows/settings/tunable_clock.h"
 
 namespace quorvel {
@@ -45,7 +46,7 @@ public:
     };
     using SettingsControl = ControlId;
 
-    explicit SettingsWindow(TunableClock& clock);
+    SettingsWindow(TunableClock& clock, ClockControl& control);
     ~SettingsWindow() override;
 
     // Creates the window, hidden, with its controls as laid out.
@@ -98,6 +99,7 @@ private:
     void Hide();
 
     TunableClock& clock_;
+    ClockControl& control_;
     Slider opacitySlider_;
     Slider sizeSlider_;
     Slider shadowDepthSlider_;

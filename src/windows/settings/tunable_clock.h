@@ -1,6 +1,6 @@
-// The clock as the settings window sees it: the state it reads back when it is
-// shown and changes live, and the clock's operations it calls. The clock window
-// implements it; the settings window holds no settings of its own.
+// The clock's face as the settings window sees it: the state it reads back when
+// it is shown and changes live. The clock window implements it; the settings
+// window holds no settings of its own.
 #pragma once
 
 #include <cstdint>
@@ -39,22 +39,6 @@ public:
     virtual std::int32_t ShadowDepth() const = 0;
     virtual void SetShadowDepth(std::int32_t depth) = 0;
     virtual void PlaceShadow() = 0;
-
-    // Whether the clock window is hidden to its tray icon.
-    virtual bool Hidden() const = 0;
-    // Hides the clock to its tray icon, or shows it again when hidden.
-    virtual void ToggleHidden() = 0;
-
-    // Settings storage; failures are reported by the clock.
-    virtual void SaveSettings() = 0;
-    virtual void SetStartupEntry(bool enabled) = 0;
-    virtual bool StartupEntryExists() = 0;
-
-    virtual void ShowAbout() = 0;
-    // Shows the alarms window without waiting.
-    virtual void OnAlarmsCommand() = 0;
-    // Closes the clock window, which saves everything and ends the program.
-    virtual void CloseClock() = 0;
 
 protected:
     ~TunableClock() = default;

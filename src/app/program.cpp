@@ -1,0 +1,62 @@
+#include "app/program.h"
+
+#include "ui/message_box.h"
+#include "windows/alarms/alarms_window.h"
+#include "windows/reminder/reminder_windows.h"
+
+namespace quorvel {
+
+Program::Program()
+    : windows_(clock_, commands_, book_, [this] { saver_.SaveAlarms(); }),
+      commands_({clock_, tray_, book_, saver_, store_, windows_}, menu_) {}
+
+// The reminders go before the book: their alarms stay as stored.
+Program::~Program() {
+    book_.SetReminders(nullptr);
+    reminders_.reset();
+}
+
+void Program::Start() {
+    CreateClock();
+    LoadAlarms();
+}
+
+// The stored settings are applied before the clock first shows; the clock is
+// then shown at once, unless it starts hidden to its tray icon.
+void Program::CreateClock() {
+    clock_.Create();
+    menu_.AttachTo(clock_);
+    clock_.onTick = [this] {
+        book_.CheckAlarms();
+        saver_.OnTick();
+    };
+    clock_.onTickFailed = [] {
+        ui::ShowMessageBox(nullptr, "The clock's timer cannot be started: no alarm will fire.",
+                           ui::ApplicationTitle(), MB_OK | MB_ICONERROR | MB_TOPMOST);
+    };
+    clock_.onClosing = [this] { saver_.SaveAll(); };
+    ClockSettings settings;
+    store_.Load(settings);
+    clock_.Apply(settings);
+    clock_.KeepOnScreen();
+    // An existing entry is rewritten with this executable's path; a missing one stays missing.
+    if (store_.StartupEntryExists()) (void)store_.SetStartupEntry(true);  // a failure was told there
+    if (settings.hidden && tray_.StartHidden()) {
+        // A clock that starts hidden to the tray ticks all the same: its alarms
+        // must fire and its list be saved, whether or not it is ever shown.
+        (void)clock_.StartTicking();  // a failure was told through onTickFailed
+    } else {
+        clock_.Show();
+    }
+}
+
+// Firing alarms get reminder windows centred on the clock's monitor.
+void Program::LoadAlarms() {
+    reminders_ = std::make_unique<ReminderWindows>(clock_.Handle());
+    book_.SetReminders(reminders_.get());
+    book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
+    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
+    book_.StartChecking();
+}
+
+}  // namespace quorvel
