@@ -44,8 +44,10 @@ class AlarmList;
 // What an alarm knows of the reminder window open for its current trigger.
 class ReminderLink {
 public:
-    // Starts the trigger: shows the text, plays the sound or beeps; may end
-    // the trigger at once (an alarm with neither text nor sound).
+    // Starts the trigger: shows the text, plays the sound or beeps. Never ends
+    // it before returning: a trigger that is over at once (an alarm with neither
+    // text nor sound) ends from the event loop, so the check that fired it goes
+    // on over an unchanged list.
     virtual void ShowAlarm(Alarm& alarm) = 0;
     // Closes the window exactly as the user's OK does; its close processing ends
     // the trigger (Alarm::EndTrigger), which may destroy the alarm.
@@ -124,8 +126,8 @@ public:
     std::size_t Index() const;
 
     // Starts a trigger unless one is under way: marks the alarm triggered and
-    // hands it to a new reminder window, which may end the trigger (and destroy
-    // the alarm) before this returns.
+    // hands it to a new reminder window. The alarm is still in its list, and
+    // still triggered, when this returns.
     void Fire(ReminderFactory& reminders);
 
     // Moves the alarm on after a trigger that ended without Snooze, by its

@@ -22,7 +22,9 @@ void AlarmFiring::ShowAlarm(Alarm& alarm) {
     }
     if (alarm.sound.empty()) {
         Beep();
-        if (!shown) Close();
+        // Nothing to answer: over already, but ended after the check that
+        // fired it, which must not see its alarm re-armed or deleted.
+        if (!shown) CloseLater();
         return;
     }
     bool failed = false;

@@ -14,7 +14,8 @@ namespace quorvel {
 class AlarmFiring : public ReminderLink {
 public:
     // Shows the reminder text (if any) in front, plays the sound once or
-    // beeps; an alarm with neither text nor sound ends at once. A text-less
+    // beeps; an alarm with neither text nor sound ends as soon as the event
+    // loop is reached (CloseLater), triggered until then. A text-less
     // alarm whose sound cannot be played shows the window with the error line,
     // so the user sees that it fired and why it was silent. An alarm whose
     // sound repeats shows the window, text or not, and plays the sound again
@@ -57,6 +58,9 @@ protected:
     // Hides the window and has it freed once the event loop is next reached,
     // never inside the handler running now.
     virtual void Release() = 0;
+    // Has Close() called once the event loop is next reached, never inside the
+    // handler running now; nothing when the window is freed first.
+    virtual void CloseLater() = 0;
 
 private:
     Alarm* alarm_ = nullptr;
