@@ -69,7 +69,7 @@ AlarmId AlarmBook::Add(const AlarmFields& fields) {
 std::optional<AlarmFields> AlarmBook::OpenForEdit(AlarmId id) {
     Alarm* alarm = list_.Find(id);
     if (alarm && alarm->triggered) {
-        alarm->CloseReminder(false);
+        alarm->CloseReminder(factory_, false);
         alarm = list_.Find(id);
     }
     if (!alarm) return std::nullopt;
@@ -80,7 +80,7 @@ bool AlarmBook::Update(AlarmId id, const AlarmFields& fields) {
     Alarm* alarm = list_.Find(id);
     if (alarm && alarm->triggered) {
         // Fired after it was opened for editing: the edit replaces that trigger.
-        alarm->CloseReminder(false);
+        alarm->CloseReminder(factory_, false);
         alarm = list_.Find(id);
     }
     if (!alarm) return false;
@@ -95,7 +95,7 @@ void AlarmBook::Delete(AlarmId id) {
     Alarm* alarm = list_.Find(id);
     if (!alarm) return;
     // An open trigger closes as with OK, and its close processing deletes the alarm.
-    if (alarm->triggered) alarm->CloseReminder(true);
+    if (alarm->triggered) alarm->CloseReminder(factory_, true);
     if ((alarm = list_.Find(id))) alarm->Destroy();
     Changed();
 }
@@ -103,7 +103,7 @@ void AlarmBook::Delete(AlarmId id) {
 void AlarmBook::SetEnabled(AlarmId id, bool enabled) {
     Alarm* alarm = list_.Find(id);
     if (alarm && alarm->triggered) {
-        alarm->CloseReminder(false);
+        alarm->CloseReminder(factory_, false);
         alarm = list_.Find(id);
     }
     if (!alarm) return;
@@ -140,12 +140,16 @@ ReminderLink& AlarmBook::CountingFactory::CreateReminder() {
     return reminder;
 }
 
+ReminderLink* AlarmBook::CountingFactory::OpenReminderOf(AlarmId alarm) {
+    return book_.reminders_ ? book_.reminders_->OpenReminderOf(alarm) : nullptr;
+}
+
 void AlarmBook::CheckAlarms() {
     if (!reminders_) return;
     try {
         list_.CheckAlarms(factory_);
     } catch (const std::exception& e) {
-        // Reported after the walk has ended: a message box's own loop may run
+        // Reported after the check has ended: a message box's own loop may run
         // further ticks, which find the failure reported already.
         if (!std::exchange(reminderFailing_, true) && onReminderFailed) onReminderFailed(e.what());
     }

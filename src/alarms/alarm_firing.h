@@ -2,6 +2,10 @@
 // plays and beeps when the alarm fires, and the close processing that ends the
 // trigger, once, whatever closes the window. The window supplies the platform's
 // part through the protected steps.
+//
+// The firing names its alarm by id and looks it up in the alarm's list when it
+// needs it, so the list must outlive the firing; an alarm deleted meanwhile is
+// not found, and the close processing then only closes the window.
 #pragma once
 
 #include <string>
@@ -22,7 +26,6 @@ public:
     // at each end until it is answered, for at most kRepeatSoundForDays.
     void ShowAlarm(Alarm& alarm) final;
     void PressOk() override { Close(); }
-    void ForgetAlarm() final { alarm_ = nullptr; }
 
     // The ways a firing ends. Each runs the close processing unless it has
     // run already; a request after it (a report already queued) is ignored.
@@ -31,14 +34,16 @@ public:
     void SoundFinished();          // the player's end report
 
     bool Closed() const { return closed_; }
+    // Whether this is the open trigger of that alarm: started, not yet closed.
+    bool Fires(AlarmId alarm) const { return list_ && !closed_ && alarmId_ == alarm; }
 
     static constexpr std::string_view kSoundErrorPrefix = "Cannot play sound - ";
 
 protected:
     AlarmFiring() = default;
     // A window that goes before its firing has ended (the program ends) leaves
-    // the alarm triggered, as stored before it fired, and no longer linked to it.
-    ~AlarmFiring();
+    // the alarm triggered, as stored before it fired.
+    ~AlarmFiring() = default;
 
     // Puts the text into the text box, replacing what it held.
     virtual void SetText(const std::string& text) = 0;
@@ -63,7 +68,11 @@ protected:
     virtual void CloseLater() = 0;
 
 private:
-    Alarm* alarm_ = nullptr;
+    // The alarm while its list holds it, else nullptr.
+    Alarm* FiringAlarm() const { return list_ ? list_->Find(alarmId_) : nullptr; }
+
+    AlarmList* list_ = nullptr;  // of the fired alarm; set when it starts
+    AlarmId alarmId_ = 0;
     bool snoozed_ = false;
     int snoozeMinutes_ = 0;
     bool closed_ = false;

@@ -63,13 +63,9 @@ protected:
     }
     void Beep() override { Note("beep"); }
     void StopSound() override {
-        Note(alarm ? std::string("stop (triggered ") + (alarm->triggered ? "yes" : "no") + ", window " +
-                         (alarm->reminderWindow ? "set" : "none") + ")"
-                   : "stop");
+        Note(alarm ? std::string("stop (triggered ") + (alarm->triggered ? "yes" : "no") + ")" : "stop");
     }
-    void Release() override {
-        Note(alarm ? std::string("release (window ") + (alarm->reminderWindow ? "set" : "none") + ")" : "release");
-    }
+    void Release() override { Note("release"); }
     void CloseLater() override {
         closePosted = true;
         Note("close later");
@@ -94,6 +90,11 @@ protected:
         if (failCreation) throw std::runtime_error("no window");
         windows.push_back(std::make_unique<RecordingFiring>(log, sound, "w" + std::to_string(windows.size() + 1)));
         return *windows.back();
+    }
+    ReminderLink* OpenReminderOf(AlarmId alarm) override {
+        for (const auto& w : windows)
+            if (w->Fires(alarm)) return w.get();
+        return nullptr;
     }
     // What the event loop would run: the posted closes.
     void RunEventLoop() {
@@ -128,8 +129,8 @@ protected:
     SoundOutcome sound = SoundOutcome::Plays;
     bool failCreation = false;
     std::vector<std::string> log;
-    std::vector<std::unique_ptr<RecordingFiring>> windows;  // outlive the list: declared first
-    AlarmList list;
+    AlarmList list;  // outlives its reminders: declared first
+    std::vector<std::unique_ptr<RecordingFiring>> windows;
 };
 
 TEST_F(AlarmCheckTest, DueMeansEnabledWaitingAndNotLaterThanNow) {
@@ -144,7 +145,7 @@ TEST_F(AlarmCheckTest, DueMeansEnabledWaitingAndNotLaterThanNow) {
     list.armed = true;
     list.CheckAlarms(*this);
     EXPECT_EQ(FiredNames(), std::vector<std::string>{"exact"});
-    EXPECT_EQ(exact.reminderWindow, &Window(0));
+    EXPECT_TRUE(Window(0).Fires(exact.Id()));
 
     list.CheckAlarms(*this);  // a triggered alarm is left alone
     now = later.dateTime;
@@ -173,8 +174,8 @@ TEST_F(AlarmCheckTest, DueAlarmsFireInListOrderEachWithItsOwnWindow) {
     list.CheckAlarms(*this);
     EXPECT_EQ(log, (std::vector<std::string>{"w1: text text", "w1: show", "w1: beep", "w2: text text", "w2: show",
                                              "w2: beep"}));
-    EXPECT_EQ(list[0].reminderWindow, &Window(0));
-    EXPECT_EQ(list[2].reminderWindow, &Window(1));
+    EXPECT_TRUE(Window(0).Fires(list[0].Id()));
+    EXPECT_TRUE(Window(1).Fires(list[2].Id()));
 }
 
 // A delete-after-trigger alarm without text or sound is over at once, but ends
@@ -265,9 +266,9 @@ TEST_F(AlarmCheckTest, CloseProcessingRunsOnceInOrder) {
     RecordingFiring& window = Window(0);
     window.alarm = &a;
     log.clear();
-    a.CloseReminder(false);  // kept: now "No repeat", disabled
+    a.CloseReminder(*this, false);  // kept: now "No repeat", disabled
     window.alarm = nullptr;
-    EXPECT_EQ(log, (std::vector<std::string>{"w1: stop (triggered no, window set)", "w1: release (window none)"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"w1: stop (triggered no)", "w1: release"}));
     EXPECT_EQ(a.repeat, NoRepeat);
     EXPECT_FALSE(a.enabled);
     EXPECT_FALSE(a.triggered);
@@ -297,7 +298,6 @@ TEST_F(AlarmCheckTest, AWindowAndItsAlarmMayGoInEitherOrder) {
     Alarm& b = Add("b", At(11, 0), Daily);  // and the other way round
     list.CheckAlarms(*this);
     windows.clear();
-    EXPECT_EQ(b.reminderWindow, nullptr);
     EXPECT_TRUE(b.triggered);
     list.Clear();
 }
