@@ -162,6 +162,9 @@ private:
 
     void Changed();
     void UpdateArmed();
+    // Ends the alarm's open trigger, if any, as its OK does (see
+    // Alarm::CloseReminder); the alarm afterwards, nullptr once it is gone.
+    Alarm* EndOpenTrigger(AlarmId id, bool deleteAlarm);
 
     AlarmStorage& storage_;
     AlarmList list_;
