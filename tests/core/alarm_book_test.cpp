@@ -49,12 +49,20 @@ struct FakeStorage final : AlarmStorage {
 
 // A reminder that stays open until OK ends its trigger, as a real window does.
 struct OpenReminder final : ReminderLink {
-    Alarm* alarm = nullptr;
-    void ShowAlarm(Alarm& a) override { alarm = &a; }
-    void PressOk() override {
-        if (Alarm* a = std::exchange(alarm, nullptr)) a->EndTrigger(false);
+    const AlarmList* list = nullptr;
+    AlarmId id = 0;
+    bool closed = false;
+    void ShowAlarm(Alarm& a) override {
+        list = &a.List();
+        id = a.Id();
     }
-    void ForgetAlarm() override { alarm = nullptr; }
+    // Its alarm while it is open and the list holds the alarm.
+    Alarm* OpenAlarm() const { return closed ? nullptr : list->Find(id); }
+    void PressOk() override {
+        Alarm* a = OpenAlarm();
+        closed = true;
+        if (a) a->EndTrigger(false);
+    }
 };
 
 struct Reminders final : ReminderFactory {
@@ -63,6 +71,11 @@ struct Reminders final : ReminderFactory {
     ReminderLink& CreateReminder() override {
         if (fail) throw std::runtime_error("no window");
         return open.emplace_back();
+    }
+    ReminderLink* OpenReminderOf(AlarmId id) override {
+        for (OpenReminder& r : open)
+            if (!r.closed && r.id == id) return &r;
+        return nullptr;
     }
 };
 
@@ -117,12 +130,12 @@ struct Book {
     void AnswerOk(const std::string& name) {
         book.CheckAlarms();
         for (OpenReminder& r : reminders.open)
-            if (r.alarm && r.alarm->name == name) r.PressOk();
+            if (const Alarm* a = r.OpenAlarm(); a && a->name == name) r.PressOk();
     }
 
     FakeStorage storage;
-    Reminders reminders;  // outlives the book's alarms
-    AlarmBook book{storage};
+    AlarmBook book{storage};  // outlives its reminders
+    Reminders reminders;
     int changes = 0;
 };
 

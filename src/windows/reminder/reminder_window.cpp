@@ -19,6 +19,7 @@ constexpr int kSnoozeButton = 102;
 constexpr int kTextBox = 103;
 
 constexpr std::size_t kShownLineLength = 99;
+constexpr UINT kCloseMessage = WM_APP;  // a CloseLater request
 constexpr UINT_PTR kKeysTimer = 1;
 constexpr UINT kKeysPollMs = 100;
 
@@ -69,6 +70,12 @@ void ReminderWindow::OnCreate() {
     textBox_.Attach(Item(kTextBox));
     textBox_.UsePlainText();
     keysTimer_.Attach(Handle());
+}
+
+LRESULT ReminderWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != kCloseMessage) return Window::HandleMessage(msg, wParam, lParam);
+    Close();
+    return 0;
 }
 
 void ReminderWindow::OnClose() { Close(); }
@@ -157,5 +164,7 @@ void ReminderWindow::Release() {
     }
     if (release_) release_(*this);
 }
+
+void ReminderWindow::CloseLater() { PostMessageW(Handle(), kCloseMessage, 0, 0); }
 
 }  // namespace quorvel

@@ -49,6 +49,7 @@ public:
     bool WaitingForKeys() const { return keys_ != nullptr; }
 
 protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCreate() override;
     void OnTimer(UINT_PTR id) override;
     // The title bar's close box (and Alt+F4): the same as OK.
@@ -64,6 +65,8 @@ protected:
     void Beep() override;
     void StopSound() override;
     void Release() override;
+    // Posts itself the request, so a handle freed first drops it.
+    void CloseLater() override;
 
 private:
     void TakeKeyboard();
