@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -150,7 +151,18 @@ TEST(AlarmOptions, AMessageToTheClockIsOneExactAlarm) {
         big.reminder.assign(kMaxAlarmMessageBytes, 'x');
         return big;
     }());
+    // Moments that never come or cannot be shown.
+    const auto at = [&](DateTime moment) {
+        AlarmFields timed = tea;
+        timed.dateTime = moment;
+        return EncodeAlarmMessage(timed);
+    };
     const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> refused = {
+        {"NaN", at(std::nan(""))},
+        {"infinite", at(INFINITY)},
+        {"past year 9999", at(*EncodeDate(9999, 12, 31) + 1)},
+        {"before year 1", at(*EncodeDate(1, 1, 1) - 1)},
+        {"huge", at(1e300)},
         {"empty", {}},
         {"a byte more", trailing},
         {"options of another alarm", foreign},
