@@ -23,6 +23,7 @@ struct Named {
     std::string name;
     DateTime when;
     AlarmOptions options;
+    std::string text;
 };
 
 void Fill(AlarmList& list, const std::vector<Named>& alarms) {
@@ -32,6 +33,7 @@ void Fill(AlarmList& list, const std::vector<Named>& alarms) {
         a.name = n.name;
         a.dateTime = n.when;
         a.options = n.options;
+        a.reminder = n.text;
     }
 }
 
@@ -46,11 +48,12 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
     const AlarmOptions weekdays{0x1F, 10, IfMissed::Skip, true};
     const AlarmOptions quarter{kEveryDay, 15, IfMissed::Once, false};
     const std::vector<Named> saved = {{"tea", At(14, 8), weekdays}, {"gym", At(14, 18), quarter},
-                                      {"tea", At(15, 8), defaults}};
+                                      {"tea", At(15, 8), defaults}, {"walk", At(16, 7), weekdays, "north"},
+                                      {"walk", At(16, 7), quarter, "south"}};
     AlarmList list;
     Fill(list, saved);
     const std::vector<std::uint8_t> bytes = EncodeAlarmOptions(list);
-    EXPECT_EQ(bytes.size(), 5u + 3 * 13);
+    EXPECT_EQ(bytes.size(), 5u + 5 * 13);
 
     struct Case {
         const char* name;
@@ -66,12 +69,26 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
          {defaults, defaults}},
         {"two alarms alike take entries in stored order", {{"tea", At(14, 8)}, {"tea", At(14, 8)}},
          {weekdays, defaults}},
+        {"alike but for their texts, reordered", {{"walk", At(16, 7), {}, "south"}, {"walk", At(16, 7), {}, "north"}},
+         {quarter, weekdays}},
     };
     for (const Case& c : cases) {
         Fill(list, c.alarms);
         ApplyAlarmOptions(bytes, list);
         EXPECT_EQ(OptionsOf(list), c.expected) << c.name;
     }
+
+    // The bytes are exact: this release writes version 2, and still reads the
+    // version 1 earlier ones wrote (fingerprints of name and moment alone).
+    Fill(list, {{"tea", At(14, 8), weekdays, "north"}});
+    EXPECT_EQ(EncodeAlarmOptions(list), (std::vector<std::uint8_t>{0x02, 0x01, 0x00, 0x00, 0x00, 0x0D, 0x88, 0x17, 0x3C,
+                                                                   0x7F, 0xC9, 0x7A, 0xB7, 0x1F, 0x0A, 0x00, 0x02, 0x01}));
+    const std::vector<std::uint8_t> firstVersion = {
+        0x01, 0x02, 0x00, 0x00, 0x00, 0x58, 0xB9, 0xA0, 0x36, 0xE9, 0xCE, 0x9D, 0x7B, 0x1F, 0x0A, 0x00,
+        0x02, 0x01, 0xC0, 0x4C, 0x55, 0x81, 0x8F, 0x73, 0xE1, 0x18, 0x7F, 0x0F, 0x00, 0x01, 0x00};  // tea 8:00, gym 9:00
+    Fill(list, {{"gym", At(14, 9), {}, "text"}, {"tea", At(14, 8), {}, "text"}});
+    ApplyAlarmOptions(firstVersion, list);
+    EXPECT_EQ(OptionsOf(list), (std::vector<AlarmOptions>{{kEveryDay, 15, IfMissed::Once}, weekdays}));
 }
 
 TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
@@ -90,7 +107,7 @@ TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
         {"whole", [](auto&) {}, {set, set}},
         {"cut in the second entry", [](auto& b) { b.resize(b.size() - 1); }, {set, defaults}},
         {"a count larger than the entries", [](auto& b) { b[1] = 200; }, {set, set}},
-        {"another version", [](auto& b) { b[0] = 2; }, {defaults, defaults}},
+        {"another version", [](auto& b) { b[0] = 3; }, {defaults, defaults}},
         {"empty", [](auto& b) { b.clear(); }, {defaults, defaults}},
         {"no day", [](auto& b) { b[26] = 0; }, {set, defaults}},
         {"a day bit beyond Sunday", [](auto& b) { b[26] = 0x80; }, {set, defaults}},
