@@ -91,6 +91,21 @@ std::uint64_t Get(std::span<const std::uint8_t> in, std::size_t at, int bytes) {
     return value;
 }
 
+// The options of one entry; nothing when a field is out of range.
+std::optional<AlarmOptions> ReadEntry(std::span<const std::uint8_t> entry) {
+    AlarmOptions o;
+    o.days = entry[8];
+    o.snoozeMinutes = static_cast<std::uint16_t>(Get(entry, 9, 2));
+    const std::uint8_t missed = entry[11];
+    const std::uint8_t repeat = entry[12];
+    if (o.days == 0 || o.days > kEveryDay || o.snoozeMinutes < kMinSnoozeMinutes ||
+        o.snoozeMinutes > kMaxSnoozeMinutes || missed > static_cast<std::uint8_t>(IfMissed::Skip) || repeat > 1)
+        return std::nullopt;
+    o.ifMissed = static_cast<IfMissed>(missed);
+    o.repeatSound = repeat == 1;
+    return o;
+}
+
 }  // namespace
 
 std::uint8_t WeekdayBit(double value) {
@@ -171,26 +186,24 @@ std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list) {
     return out;
 }
 
-void ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list) {
+bool ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list) {
+    if (bytes.empty()) return true;  // no options stored
     const Version* version = bytes.size() < kHeaderBytes ? nullptr : FindVersion(bytes[0]);
-    if (!version) return;
+    if (!version) return false;
     const std::uint64_t declared = Get(bytes, 1, 4);
     // The entries read up to the first damaged one, by fingerprint, in order.
     std::multimap<std::uint64_t, AlarmOptions> entries;  // equal fingerprints in stored order
+    // Whole: exactly the entries the count declares, not a byte more or less.
+    const std::size_t entryBytes = bytes.size() - kHeaderBytes;
+    bool whole = entryBytes % kEntryBytes == 0 && entryBytes / kEntryBytes == declared;
     for (std::uint64_t n = 0; n < declared; ++n) {
         const std::size_t at = kHeaderBytes + n * kEntryBytes;
-        if (at + kEntryBytes > bytes.size()) break;
-        AlarmOptions o;
-        o.days = bytes[at + 8];
-        o.snoozeMinutes = static_cast<std::uint16_t>(Get(bytes, at + 9, 2));
-        const std::uint8_t missed = bytes[at + 11];
-        const std::uint8_t repeat = bytes[at + 12];
-        if (o.days == 0 || o.days > kEveryDay || o.snoozeMinutes < kMinSnoozeMinutes ||
-            o.snoozeMinutes > kMaxSnoozeMinutes || missed > static_cast<std::uint8_t>(IfMissed::Skip) || repeat > 1)
+        const auto options = at + kEntryBytes <= bytes.size() ? ReadEntry(bytes.subspan(at, kEntryBytes)) : std::nullopt;
+        if (!options) {
+            whole = false;
             break;
-        o.ifMissed = static_cast<IfMissed>(missed);
-        o.repeatSound = repeat == 1;
-        entries.emplace(Get(bytes, at, 8), o);
+        }
+        entries.emplace(Get(bytes, at, 8), *options);
     }
     for (std::size_t i = 0; i < list.Count() && !entries.empty(); ++i) {
         const std::uint64_t fingerprint = FingerprintOf(list[i], version->fingerprint);
@@ -199,6 +212,7 @@ void ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list) {
         list[i].options = found->second;
         entries.erase(found);
     }
+    return whole;
 }
 
 }  // namespace quorvel

@@ -87,8 +87,9 @@ std::size_t AlarmOptionsSize(std::size_t alarms);
 
 // Gives each alarm of the list the options of the first unused entry made for
 // an alarm with its fingerprint; an alarm without one keeps its options. A
-// damaged value (cut short, another version, a field out of range) is read up
-// to the damage. Never throws.
-void ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list);
+// damaged value (cut short or longer than its count says, an unknown version,
+// a field out of range) is read up to the damage. True when the value was
+// whole (an empty one is: no options stored). Never throws.
+bool ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list);
 
 }  // namespace quorvel

@@ -87,7 +87,7 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
         0x01, 0x02, 0x00, 0x00, 0x00, 0x58, 0xB9, 0xA0, 0x36, 0xE9, 0xCE, 0x9D, 0x7B, 0x1F, 0x0A, 0x00,
         0x02, 0x01, 0xC0, 0x4C, 0x55, 0x81, 0x8F, 0x73, 0xE1, 0x18, 0x7F, 0x0F, 0x00, 0x01, 0x00};  // tea 8:00, gym 9:00
     Fill(list, {{"gym", At(14, 9), {}, "text"}, {"tea", At(14, 8), {}, "text"}});
-    ApplyAlarmOptions(firstVersion, list);
+    EXPECT_TRUE(ApplyAlarmOptions(firstVersion, list));
     EXPECT_EQ(OptionsOf(list), (std::vector<AlarmOptions>{{kEveryDay, 15, IfMissed::Once}, weekdays}));
 }
 
@@ -101,14 +101,17 @@ TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
         const char* name;
         std::function<void(std::vector<std::uint8_t>&)> damage;
         std::vector<AlarmOptions> expected;
+        bool whole = false;  // nothing to keep as a damaged copy
     };
     // Entry 2 starts at byte 18: fingerprint 18-25, days 26, snooze 27-28, missed 29, repeat 30.
     const std::vector<Case> cases = {
-        {"whole", [](auto&) {}, {set, set}},
+        {"whole", [](auto&) {}, {set, set}, true},
         {"cut in the second entry", [](auto& b) { b.resize(b.size() - 1); }, {set, defaults}},
+        {"a byte more", [](auto& b) { b.push_back(0); }, {set, set}},
         {"a count larger than the entries", [](auto& b) { b[1] = 200; }, {set, set}},
+        {"a count smaller than the entries", [](auto& b) { b[1] = 1; }, {set, defaults}},
         {"another version", [](auto& b) { b[0] = 3; }, {defaults, defaults}},
-        {"empty", [](auto& b) { b.clear(); }, {defaults, defaults}},
+        {"empty: none stored", [](auto& b) { b.clear(); }, {defaults, defaults}, true},
         {"no day", [](auto& b) { b[26] = 0; }, {set, defaults}},
         {"a day bit beyond Sunday", [](auto& b) { b[26] = 0x80; }, {set, defaults}},
         {"snooze 0", [](auto& b) { b[27] = b[28] = 0; }, {set, defaults}},
@@ -120,7 +123,7 @@ TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
         std::vector<std::uint8_t> bytes = good;
         c.damage(bytes);
         Fill(list, {{"a", At(14, 8)}, {"b", At(14, 9)}});
-        ApplyAlarmOptions(bytes, list);
+        EXPECT_EQ(ApplyAlarmOptions(bytes, list), c.whole) << c.name;
         EXPECT_EQ(OptionsOf(list), c.expected) << c.name;
     }
 }
