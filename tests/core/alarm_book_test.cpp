@@ -299,6 +299,12 @@ TEST_F(AlarmBookTest, ASaveThatCannotBeStoredLeavesTheStoredValue) {
 }
 
 TEST_F(AlarmBookTest, TheCheckWaitsForTheLoadAndStartAndPausesWhileSuspended) {
+    {
+        Book early(Encoded({Fields("due", kNow)}));
+        early.book.SetReminders(&early.reminders);
+        early.book.StartChecking();
+        EXPECT_FALSE(early.book.Checking()) << "started, but not before the load";
+    }
     Book b(Encoded({Fields("due", kNow)}));
     AlarmBook& book = b.book;
     Reminders& reminders = b.reminders;
