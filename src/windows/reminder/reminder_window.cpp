@@ -134,8 +134,8 @@ std::string ReminderWindow::StartSound(const std::string& path, bool reportEnd) 
     player_.fileName = path;
     player_.Open();
     player_.SetNotify(reportEnd);
-    player_.Play();
-    return player_.ErrorCode() == 0 ? std::string() : MciErrorText(player_.ErrorCode());
+    const MCIERROR error = player_.Play();
+    return error == 0 ? std::string() : MciErrorText(error);
 }
 
 void ReminderWindow::Beep() { ui::AlertBeep(MB_OK); }
