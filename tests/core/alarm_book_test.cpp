@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "alarms/alarm_codec.h"
@@ -244,36 +245,22 @@ TEST_F(AlarmBookTest, AfterAFailedLoadEveryChangeOfTheListCounts) {
 // Options that cannot be read whole are told once at the load and copied as
 // they are by the first save, which then writes them whole.
 TEST_F(AlarmBookTest, DamagedOptionsAreToldAndCopiedOnce) {
-    const Bytes alarms = Encoded({Fields("tea", kNow + 1), Fields("gym", kNow + 2)});
-    const Bytes whole = [&] {
-        Book b(alarms);
-        (void)b.Load();
-        return EncodeAlarmOptions(b.book.Alarms());
-    }();
-    struct Case {
-        const char* name;
-        Bytes options;
-        bool unreadable;
-        bool damaged;
-    };
-    const std::vector<Case> cases = {
-        {"whole", whole, false, false},
-        {"none stored", {}, false, false},
-        {"cut short", Bytes(whole.begin(), whole.end() - 1), false, true},
-        {"of another type", {}, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Book b(alarms);
-        b.storage.options = c.options;
-        b.storage.optionsUnreadable = c.unreadable;
+    Book first(Encoded({Fields("tea", kNow + 1)}));
+    ASSERT_FALSE(first.Load());
+    const Bytes whole = EncodeAlarmOptions(first.book.Alarms());
+    const std::tuple<Bytes, bool, bool> cases[] = {
+        // options, stored as another type, damaged
+        {whole, false, false}, {Bytes(whole.begin(), whole.end() - 1), false, true}, {{}, true, true}};
+    for (const auto& [options, unreadable, damaged] : cases) {
+        Book b(Encoded({Fields("tea", kNow + 1)}));
+        b.storage.options = options;
+        b.storage.optionsUnreadable = unreadable;
         int told = 0;
         b.book.onOptionsDamaged = [&] { ++told; };
         ASSERT_FALSE(b.Load());
-        ASSERT_TRUE(b.book.Save());
-        ASSERT_TRUE(b.book.Save());
-        EXPECT_EQ(told, c.damaged ? 1 : 0);
-        EXPECT_EQ(b.storage.damagedOptionsCopies, c.damaged ? std::vector<Bytes>{c.options} : std::vector<Bytes>{});
+        ASSERT_TRUE(b.book.Save() && b.book.Save());
+        EXPECT_EQ(told, damaged ? 1 : 0);
+        EXPECT_EQ(b.storage.damagedOptionsCopies, damaged ? std::vector<Bytes>{options} : std::vector<Bytes>{});
         EXPECT_EQ(b.storage.options, whole);
     }
 }
