@@ -10,9 +10,11 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "alarms/alarm_codec.h"
+#include "alarms/alarm_options.h"
 #include "core/clock.h"
 
 namespace quorvel {
@@ -29,12 +31,14 @@ struct FakeStorage final : AlarmStorage {
     Bytes options;                         // the "AlarmOptions" value
     std::optional<std::string> readError;  // Read throws this
     bool reachable = true;                 // false: Write cannot open the key
+    bool optionsUnreadable = false;
     std::optional<Bytes> damagedCopy;
+    std::vector<Bytes> damagedOptionsCopies;
     int writes = 0;
 
     Stored Read() override {
         if (readError) throw std::runtime_error(*readError);
-        return {found, stored, options};
+        return {found, stored, options, optionsUnreadable};
     }
     bool Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> newOptions) override {
         if (!reachable) return false;
@@ -44,7 +48,12 @@ struct FakeStorage final : AlarmStorage {
         found = Found::Bytes;
         return true;
     }
-    void KeepDamagedCopy() override { damagedCopy = stored; }
+    void KeepDamagedCopy(Part part) override {
+        if (part == Part::Alarms)
+            damagedCopy = stored;
+        else
+            damagedOptionsCopies.push_back(options);
+    }
 };
 
 // A reminder that stays open until OK ends its trigger, as a real window does.
@@ -246,6 +255,29 @@ TEST_F(AlarmBookTest, AfterAFailedLoadEveryChangeOfTheListCounts) {
     }
 }
 
+// Options that cannot be read whole are told once at the load and copied as
+// they are by the first save, which then writes them whole.
+TEST_F(AlarmBookTest, DamagedOptionsAreToldAndCopiedOnce) {
+    Book first(Encoded({Fields("tea", kNow + 1)}));
+    ASSERT_FALSE(first.Load());
+    const Bytes whole = EncodeAlarmOptions(first.book.Alarms());
+    const std::tuple<Bytes, bool, bool> cases[] = {
+        // options, stored as another type, damaged
+        {whole, false, false}, {Bytes(whole.begin(), whole.end() - 1), false, true}, {{}, true, true}};
+    for (const auto& [options, unreadable, damaged] : cases) {
+        Book b(Encoded({Fields("tea", kNow + 1)}));
+        b.storage.options = options;
+        b.storage.optionsUnreadable = unreadable;
+        int told = 0;
+        b.book.onOptionsDamaged = [&] { ++told; };
+        ASSERT_FALSE(b.Load());
+        ASSERT_TRUE(b.book.Save() && b.book.Save());
+        EXPECT_EQ(told, damaged ? 1 : 0);
+        EXPECT_EQ(b.storage.damagedOptionsCopies, damaged ? std::vector<Bytes>{options} : std::vector<Bytes>{});
+        EXPECT_EQ(b.storage.options, whole);
+    }
+}
+
 TEST_F(AlarmBookTest, ASaveThatCannotBeStoredLeavesTheStoredValue) {
     Book b;
     ASSERT_FALSE(b.Load());
@@ -267,6 +299,12 @@ TEST_F(AlarmBookTest, ASaveThatCannotBeStoredLeavesTheStoredValue) {
 }
 
 TEST_F(AlarmBookTest, TheCheckWaitsForTheLoadAndStartAndPausesWhileSuspended) {
+    {
+        Book early(Encoded({Fields("due", kNow)}));
+        early.book.SetReminders(&early.reminders);
+        early.book.StartChecking();
+        EXPECT_FALSE(early.book.Checking()) << "started, but not before the load";
+    }
     Book b(Encoded({Fields("due", kNow)}));
     AlarmBook& book = b.book;
     Reminders& reminders = b.reminders;
