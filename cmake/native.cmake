@@ -27,6 +27,12 @@ foreach(t ${cli_tests})
   set_tests_properties(cli.${name} PROPERTIES TIMEOUT 60)
 endforeach()
 
+# The PO files, the template against the texts marked in the code, access keys
+# and placeholders in every language (scripts/update-po.sh makes the template).
+add_test(NAME translations.check
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/translations/check_translations.py ${PROJECT_SOURCE_DIR})
+set_tests_properties(translations.check PROPERTIES TIMEOUT 120)
+
 file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
 if(benches)
   add_executable(quorvel_bench ${benches} ${PROJECT_SOURCE_DIR}/bench/allocation_count.cpp)
