@@ -80,6 +80,17 @@ TEST(Translation, FillInPutsValuesIntoTheirPlaces) {
     for (const Case& c : cases) EXPECT_EQ(FillIn(c.text, {"5", "b"}), c.filled) << c.text;
 }
 
+TEST(Translation, TheProgramsLanguagesAreUsedByTag) {
+    EXPECT_EQ(Languages().front(), "en");
+    EXPECT_EQ(CurrentLanguage(), "en");
+    ASSERT_TRUE(UseLanguage("de"));
+    EXPECT_EQ(CurrentLanguage(), "de");
+    EXPECT_EQ(Translate("Cancel"), "Abbrechen");
+    EXPECT_FALSE(UseLanguage("xx"));
+    EXPECT_EQ(CurrentLanguage(), "en");
+    EXPECT_EQ(Translate("Cancel"), "Cancel");
+}
+
 TEST(LanguageChoice, TheSettingThenWindowsThenEnglish) {
     const std::vector<std::string_view> available = {"en", "de", "pt-BR", "zh-CN", "ar"};
     struct Case {
