@@ -61,6 +61,10 @@ inline constexpr StoredValue<StoredBytes> kAlarmOptionsValue{"AlarmOptions"};
 // type when the list is first saved over it; never read by the program.
 inline constexpr StoredValue<StoredBytes> kAlarmsDamagedValue{"AlarmsDamaged"};
 
+// The language of the program's texts ("de", "pt-BR"); missing or empty: the
+// user's Windows display language. Only read: the user sets it.
+inline constexpr StoredValue<std::string> kLanguageValue{"Language"};
+
 // Set when the installer ended a running clock to update it; the installer's
 // start after the update takes it away and starts the clock again.
 inline constexpr StoredValue<bool> kStartAfterUpdateValue{"StartAfterUpdate"};
