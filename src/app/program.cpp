@@ -55,6 +55,10 @@ void Program::LoadAlarms() {
     reminders_ = std::make_unique<ReminderWindows>(clock_.Handle());
     book_.SetReminders(reminders_.get());
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
+    book_.onOptionsDamaged = [] {
+        ui::ShowMessageBox(nullptr, kDamagedOptionsMessage, "ERROR loading data from the registry",
+                           MB_OK | MB_ICONWARNING);
+    };
     if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
     book_.StartChecking();
 }

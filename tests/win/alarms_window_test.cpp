@@ -203,7 +203,7 @@ TEST_F(AlarmsWindowTest, ANewAlarmJoinsTheListOnlyWhenItsEditorSaysOk) {
         EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "b", "c"})) << "the draft is not in the list";
         reminders.windows[0].PressOk();  // b's trigger ends: the table is rebuilt while the editor is open
         EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "c"}));
-        book.Save();  // the clock's periodic save
+        (void)book.Save();  // the clock's periodic save
         return false;
     };
     Command(Window::kAddCommand);
@@ -518,7 +518,7 @@ TEST_F(AlarmsWindowTest, ALoadFailureIsShownAndTheStoredValueKeptUntilAFiringEnd
     book.CheckAlarms();
     ASSERT_EQ(reminders.Fired(), (std::vector<std::string>{"Tea"}));
     reminders.windows[0].PressOk();
-    book.Save();
+    (void)book.Save();
     EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
     EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
     EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));
