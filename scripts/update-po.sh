@@ -38,7 +38,7 @@ END
 find src -name '*.cpp' -o -name '*.h' | LC_ALL=C sort > "$scratch/files"
 xgettext --files-from="$scratch/files" --language=C++ --from-code=UTF-8 \
   --keyword --keyword=N_ --keyword=NW_ --keyword=Translate:1,1t --keyword=Translate:1c,2,2t \
-  --keyword=TranslatePlural:1,2,3t --add-location=file --no-wrap --omit-header --output="$scratch/code.pot"
+  --keyword=TranslatePlural:1,2,3t --add-comments=Translators: --add-location=file --no-wrap --omit-header --output="$scratch/code.pot"
 [ -f "$scratch/code.pot" ] || cp "$scratch/header.pot" "$scratch/code.pot"  # nothing marked: nothing written
 
 # The texts of po/unmarked.pot that the code marks now leave it.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/clock.h"
+#include "core/translation.h"
 
 namespace quorvel {
 namespace {
@@ -13,9 +14,11 @@ namespace {
 constexpr long double kMinute = 1.0L / 1440.0L;
 constexpr long double kNewAlarmDelay = kMinute;
 
+// Translators: "Annualy" repeats once a year; the English keeps the spelling
+// the program has always shown.
 constexpr std::array<std::string_view, kRepeatKindCount> kCaptions = {
-    "No repeat", "Delete after trigger", "Each 5 minutes", "Each 10 minutes", "Each 30 minutes",
-    "Hourly",    "Daily",                "Weekly",         "Monthly",         "Annualy",
+    N_("No repeat"), N_("Delete after trigger"), N_("Each 5 minutes"), N_("Each 10 minutes"), N_("Each 30 minutes"),
+    N_("Hourly"),    N_("Daily"),                N_("Weekly"),         N_("Monthly"),         N_("Annualy"),
 };
 
 // now + days, summed in extended precision and stored as a double.
@@ -39,16 +42,23 @@ bool AlarmFields::SameAs(const AlarmFields& other) const {
            reminder == other.reminder && repeat == other.repeat && options == other.options;
 }
 
+// The names and texts given here are stored with the alarm in the language the
+// user reads now: from then on they are the user's, like a name typed in.
 AlarmFields NewAlarmFields(DateTime now) {
     AlarmFields fields;
+    // Translators: the name of a new alarm; stored with it.
+    fields.name = Translate("Noname");
     fields.dateTime = Later(now, kNewAlarmDelay);
     return fields;
 }
 
 AlarmFields TimerAlarm(int minutes, DateTime now) {
     AlarmFields timer;
-    timer.name = "Timer";
-    timer.reminder = std::to_string(minutes) + " minutes are up";
+    // Translators: the name and text of a reminder made with "Remind me in"; stored with it.
+    timer.name = Translate("Timer");
+    const auto count = static_cast<unsigned long>(minutes);
+    timer.reminder =
+        FillIn(TranslatePlural("{0} minute is up", "{0} minutes are up", count), {std::to_string(minutes)});
     timer.repeat = RepeatKind::DeleteAfterTrigger;
     timer.dateTime = Later(now, minutes * kMinute);
     return timer;
@@ -59,12 +69,15 @@ std::string_view RepeatKindCaption(RepeatKind kind) {
     return index < kCaptions.size() ? kCaptions[index] : std::string_view{};
 }
 
-std::string RepeatDescription(const AlarmFields& alarm) {
+std::string RepeatDescription(const AlarmFields& alarm, Wording wording) {
     const std::string_view caption = RepeatKindCaption(alarm.repeat);
-    if (caption.empty()) return "Unknown (" + std::to_string(static_cast<unsigned>(alarm.repeat)) + ")";
-    std::string text(caption);
+    if (caption.empty()) {
+        // Translators: a repeat kind this version does not know; {0} is its number.
+        return FillIn(wording(N_("Unknown ({0})")), {std::to_string(static_cast<unsigned>(alarm.repeat))});
+    }
+    std::string text(wording(caption));
     if (alarm.repeat == RepeatKind::Daily && (alarm.options.days & kEveryDay) != kEveryDay)
-        text += " (" + DaysText(alarm.options.days) + ")";
+        text += " (" + DaysText(alarm.options.days, wording) + ")";
     return text;
 }
 

@@ -103,8 +103,9 @@ AlarmFields NewAlarmFields(DateTime now);
 AlarmFields TimerAlarm(int minutes, DateTime now);
 // The repeat as people read it: its caption, with the days of a Daily alarm
 // that leaves some out ("Daily (Mon-Fri)"); "Unknown (N)" for a kind beyond
-// the list, which only damaged stored data carries.
-std::string RepeatDescription(const AlarmFields& alarm);
+// the list, which only damaged stored data carries. In English unless
+// `wording` translates (a window passes its translation).
+std::string RepeatDescription(const AlarmFields& alarm, Wording wording = AsWritten);
 
 // What an alarm has only while the program runs, never stored.
 struct AlarmTrigger {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "alarms/alarm_codec.h"
+#include "core/translation.h"
 
 namespace quorvel {
 
@@ -43,9 +44,9 @@ bool AlarmBook::Save() {
     if (KeepsStoredValue()) return true;
     const std::vector<std::uint8_t> bytes = EncodeAlarms(list_);
     if (bytes.size() > kMaxAlarmsValueBytes) {
-        throw std::length_error("The alarm list takes " + std::to_string(bytes.size()) +
-                                " bytes, more than the " + std::to_string(kMaxAlarmsValueBytes) +
-                                " that can be stored; delete some alarms or shorten their texts");
+        throw std::length_error(FillIn(Translate("The alarm list takes {0} bytes, more than the {1} that can be "
+                                                 "stored; delete some alarms or shorten their texts"),
+                                       {std::to_string(bytes.size()), std::to_string(kMaxAlarmsValueBytes)}));
     }
     // Throws when the stored value cannot be read: then nothing is written over it.
     if (keepStored_) storage_.KeepDamagedCopy(AlarmStorage::Part::Alarms);

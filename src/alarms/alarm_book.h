@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "alarms/alarm.h"
+#include "core/translation.h"
 
 namespace quorvel {
 
@@ -37,8 +38,8 @@ inline constexpr std::size_t kMaxAlarmsValueBytes = 8 * 1024 * 1024;
 
 // What the user is told once when the stored options could not be read whole.
 inline constexpr const char* kDamagedOptionsMessage =
-    "Some alarm options could not be read and are back to their defaults. The stored options are kept in the "
-    "registry as AlarmOptionsDamaged.";
+    N_("Some alarm options could not be read and are back to their defaults. The stored options are kept in the "
+       "registry as AlarmOptionsDamaged.");
 
 // Where the list is kept between runs: the alarm bytes, and beside them the
 // alarms' options (alarm_options.h). Failures are thrown as std::exception

@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "alarms/alarm.h"
+#include "core/translation.h"
 
 namespace quorvel {
 
-inline constexpr const char* kStreamReadError = "Stream read error";
-inline constexpr const char* kInvalidPropertyValue = "Invalid property value";
+inline constexpr const char* kStreamReadError = N_("Stream read error");
+inline constexpr const char* kInvalidPropertyValue = N_("Invalid property value");
 
 // A damaged value; the message is the one the user sees.
 class AlarmDataError : public std::runtime_error {

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "core/clock.h"
+#include "core/translation.h"
 
 namespace quorvel {
 
@@ -36,7 +37,8 @@ void AlarmFiring::ShowAlarm(Alarm& alarm) {
         reason = e.what();
     }
     if (!failed) return;
-    AppendLine(std::string(kSoundErrorPrefix) + reason);
+    // Translators: {0} is the reason Windows gives.
+    AppendLine(FillIn(Translate("Cannot play sound - {0}"), {Translate(reason)}));
     Beep();
     if (!shown) ShowInFront();
 }

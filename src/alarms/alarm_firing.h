@@ -37,8 +37,6 @@ public:
     // Whether this is the open trigger of that alarm: started, not yet closed.
     bool Fires(AlarmId alarm) const { return list_ && !closed_ && alarmId_ == alarm; }
 
-    static constexpr std::string_view kSoundErrorPrefix = "Cannot play sound - ";
-
 protected:
     AlarmFiring() = default;
     // A window that goes before its firing has ended (the program ends) leaves

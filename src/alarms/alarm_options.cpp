@@ -8,12 +8,14 @@
 
 #include "alarms/alarm.h"
 #include "core/date_time.h"
+#include "core/translation.h"
 
 namespace quorvel {
 namespace {
 
-constexpr std::array<std::string_view, kDaysPerWeek> kWeekdayNames = {"Mon", "Tue", "Wed", "Thu",
-                                                                      "Fri", "Sat", "Sun"};
+// Translators: a weekday, as short as the name can be: the alarm editor's check boxes are narrow.
+constexpr std::array<std::string_view, kDaysPerWeek> kWeekdayNames = {N_("Mon"), N_("Tue"), N_("Wed"), N_("Thu"),
+                                                                      N_("Fri"), N_("Sat"), N_("Sun")};
 constexpr std::array<std::string_view, 3> kIfMissedNames = {"each", "once", "skip"};
 
 constexpr std::size_t kHeaderBytes = 5;   // version, count
@@ -123,9 +125,10 @@ std::optional<std::uint8_t> WeekdayFromName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string DaysText(std::uint8_t days) {
+std::string DaysText(std::uint8_t days, Wording wording) {
     days &= kEveryDay;
-    if (days == kEveryDay) return "every day";
+    if (days == kEveryDay) return std::string(wording(N_("every day")));
+    const auto name = [wording](int day) { return std::string(wording(WeekdayName(day))); };
     // Runs of three or more days read as "Mon-Fri".
     std::string text;
     for (int i = 0; i < kDaysPerWeek;) {
@@ -137,13 +140,13 @@ std::string DaysText(std::uint8_t days) {
         while (end + 1 < kDaysPerWeek && (days & (kMonday << (end + 1)))) ++end;
         if (!text.empty()) text += ", ";
         if (end - i >= 2) {
-            text += std::string(WeekdayName(i)) + "-" + std::string(WeekdayName(end));
+            text += name(i) + "-" + name(end);
         } else {
-            for (int d = i; d <= end; ++d) text += std::string(d > i ? ", " : "") + std::string(WeekdayName(d));
+            for (int d = i; d <= end; ++d) text += std::string(d > i ? ", " : "") + name(d);
         }
         i = end + 1;
     }
-    return text.empty() ? "no day" : text;
+    return text.empty() ? std::string(wording(N_("no day"))) : text;
 }
 
 std::string_view IfMissedName(IfMissed value) {

@@ -61,8 +61,13 @@ std::uint8_t WeekdayBit(double value);
 std::string_view WeekdayName(int index);
 // The bit of "Mon" ... "Sun"; nothing for another text.
 std::optional<std::uint8_t> WeekdayFromName(std::string_view name);
+// How a text for people reads: as written, in English (what quorvel-cli
+// prints), or translated, for a window.
+using Wording = std::string_view (*)(std::string_view english);
+inline std::string_view AsWritten(std::string_view english) { return english; }
+
 // "Mon-Fri", "Mon, Wed, Sat", "every day": the days for people to read.
-std::string DaysText(std::uint8_t days);
+std::string DaysText(std::uint8_t days, Wording wording = AsWritten);
 
 // "each", "once", "skip".
 std::string_view IfMissedName(IfMissed value);

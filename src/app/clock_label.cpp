@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/translation.h"
 #include "ui/dc.h"
 #include "ui/display.h"
 #include "core/wide.h"
@@ -14,8 +15,9 @@ constexpr UINT kTextFlags = DT_LEFT | DT_TOP | DT_EXPANDTABS | DT_NOCLIP;
 
 }  // namespace
 
+// Translators: the clock face before it shows the first time.
 ClockLabel::ClockLabel(int left, int top, const FontSpec& font, bool visible)
-    : font_(font), left_(left), top_(top), visible_(visible) {}
+    : caption_(Translate("wait...")), timeText_(Wide(caption_)), font_(font), left_(left), top_(top), visible_(visible) {}
 
 void ClockLabel::Attach(std::function<void()> repaint, UINT dpi, ui::GlyphEdges edges) {
     repaint_ = std::move(repaint);

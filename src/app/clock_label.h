@@ -60,8 +60,8 @@ private:
     void Measure();
     void Repaint() const;
 
-    std::string caption_ = "wait...";
-    std::wstring timeText_ = L"wait...";  // the caption as GDI takes it
+    std::string caption_;   // "wait..." until the first time
+    std::wstring timeText_;  // the caption as GDI takes it
     FontSpec font_;
     int left_;
     int top_;

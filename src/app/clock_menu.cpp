@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/translation.h"
 #include "ui/popup_menu.h"
+#include "ui/translated.h"
 #include "ui/window.h"
 
 namespace quorvel {
@@ -15,18 +17,18 @@ namespace {
 constexpr WORD kCtrl = 16384;
 
 constexpr ClockMenuItem kItems[] = {
-    {kAlarmsCommand, "Alarms/reminders", VK_F10},
-    {kCalendarCommand, "Show calendar", VK_F5},
-    {kHideCommand, "Hide", kCtrl + 'S'},
-    {kAboutCommand, "About", kCtrl + 'A'},
-    {kExitCommand, "Exit", kCtrl + VK_F4},
+    {kAlarmsCommand, N_("Alarms/reminders"), VK_F10},
+    {kCalendarCommand, N_("Show calendar"), VK_F5},
+    {kHideCommand, N_("Hide"), kCtrl + 'S'},
+    {kAboutCommand, N_("About"), kCtrl + 'A'},
+    {kExitCommand, N_("Exit"), kCtrl + VK_F4},
     {kSeparator, "-", 0},
-    {kPropertiesCommand, "Properties", kCtrl + 'P'},
+    {kPropertiesCommand, N_("Properties"), kCtrl + 'P'},
 };
 
 // Each with an access key no other item shares.
-constexpr const char* kRemindMeCaptions[] = {"&5 minutes", "1&0 minutes", "&15 minutes", "&30 minutes",
-                                             "&60 minutes"};
+constexpr const char* kRemindMeCaptions[] = {N_("&5 minutes"), N_("1&0 minutes"), N_("&15 minutes"),
+                                             N_("&30 minutes"), N_("&60 minutes")};
 static_assert(std::size(kRemindMeCaptions) == std::size(kRemindMeMinutes));
 
 std::string ItemText(const std::string& caption, WORD shortcut) {
@@ -42,7 +44,7 @@ WORD ShortcutOf(ClockCommand id) {
 
 HMENU NewPopupMenu() {
     const HMENU menu = CreatePopupMenu();
-    if (!menu) throw std::runtime_error("Cannot create the pop-up menu");
+    if (!menu) throw std::runtime_error(N_("Cannot create the pop-up menu"));
     return menu;
 }
 
@@ -51,34 +53,35 @@ HMENU NewPopupMenu() {
 std::span<const ClockMenuItem> ClockMenuItems() { return kItems; }
 
 std::string ShortcutText(WORD shortcut) {
-    std::string text = (shortcut & kCtrl) ? "Ctrl+" : "";
-    const WORD key = shortcut & 0xFF;
-    if (key >= VK_F1 && key <= VK_F24) {
-        text += "F" + std::to_string(key - VK_F1 + 1);
-    } else {
-        text += static_cast<char>(key);  // letters and digits are their own key codes
-    }
-    return text;
+    const WORD code = shortcut & 0xFF;
+    // Letters and digits are their own key codes.
+    const std::string key = code >= VK_F1 && code <= VK_F24 ? "F" + std::to_string(code - VK_F1 + 1)
+                                                            : std::string(1, static_cast<char>(code));
+    // Translators: a keyboard shortcut beside a menu item; {0} is the key ("S", "F4").
+    return (shortcut & kCtrl) ? FillIn(Translate("Ctrl+{0}"), {key}) : key;
 }
 
 ClockMenu::ClockMenu() : menu_(NewPopupMenu()) {
     for (const ClockMenuItem& item : kItems) {
         const std::size_t index = item.id - kAlarmsCommand;
-        captions_[index] = item.caption;
-        if (captions_[index] == "-") {
+        if (item.caption == std::string_view("-")) {
+            captions_[index] = item.caption;
             AppendMenuW(menu_.Get(), MF_SEPARATOR, item.id, nullptr);
             continue;
         }
-        items_[index] = std::make_unique<ui::Action>(item.id, ItemText(item.caption, item.shortcut));
+        captions_[index] = Translate(item.caption);
+        items_[index] = std::make_unique<ui::Action>(item.id, ItemText(captions_[index], item.shortcut));
         items_[index]->AppendTo(menu_.Get());
     }
     const HMENU remindMe = NewPopupMenu();
     for (std::size_t i = 0; i < remindMe_.size(); ++i) {
-        remindMe_[i] = std::make_unique<ui::Action>(static_cast<int>(kRemindMeFirstCommand + i), kRemindMeCaptions[i]);
+        remindMe_[i] = std::make_unique<ui::Action>(static_cast<int>(kRemindMeFirstCommand + i),
+                                                   std::string(Translate(kRemindMeCaptions[i])));
         remindMe_[i]->AppendTo(remindMe);
     }
     // Owned by the menu from here on, and destroyed with it.
-    InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe), L"&Remind me in");
+    InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe),
+                ui::TranslateWide(NW_("&Remind me in")).c_str());
 }
 
 void ClockMenu::OnCommand(ClockCommand id, std::function<void()> handler) {

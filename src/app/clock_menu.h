@@ -65,7 +65,7 @@ public:
     // the items' commands; it must outlive the menu's use.
     void AttachTo(ui::Window& window);
 
-    // The caption as set, without the shortcut ("Hide", "&Show").
+    // The caption as set, translated, without the shortcut ("Hide", "&Show").
     const std::string& Caption(ClockCommand id) const;
     void SetCaption(ClockCommand id, std::string caption);
 

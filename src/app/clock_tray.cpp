@@ -3,6 +3,7 @@
 #include "app/clock_menu.h"
 #include "app/clock_window.h"
 #include "core/product.h"
+#include "core/translation.h"
 #include "resource_ids.h"
 #include "ui/module.h"
 
@@ -37,7 +38,9 @@ void ClockTray::Activate() {
     icon_.SetActive(true);
 }
 
-void ClockTray::MarkHidden(bool hidden) { menu_.SetCaption(kHideCommand, hidden ? "&Show" : "&Hide"); }
+void ClockTray::MarkHidden(bool hidden) {
+    menu_.SetCaption(kHideCommand, std::string(hidden ? Translate("&Show") : Translate("&Hide")));
+}
 
 void ClockTray::ToggleHidden() {
     if (!clock_.Visible()) return ShowFromTray();

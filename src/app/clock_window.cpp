@@ -8,6 +8,7 @@
 #include "core/product.h"
 #include "core/scope_exit.h"
 #include "core/screen_placement.h"
+#include "core/translation.h"
 #include "platform/shell.h"
 #include "platform/user_locale.h"
 #include "resource_ids.h"
@@ -137,10 +138,10 @@ void ClockWindow::OnFirstShowing() {
         (void)StartTicking();  // a failure was told through onTickFailed
         return;
     }
-    ui::ShowMessageBox(Handle(),
-                       "A high color or true color mode is required to run this program.\r\n"
-                       "Please use your display control panel to change your color settings.",
-                       "ERROR", MB_OK | MB_ICONERROR);
+    const std::string message =
+        std::string(Translate("A high color or true color mode is required to run this program.")) + "\r\n" +
+        std::string(Translate("Please use your display control panel to change your color settings."));
+    ui::ShowMessageBox(Handle(), message, Translate("ERROR"), MB_OK | MB_ICONERROR);
     // Closed once the showing has finished, not from inside it.
     (void)PostClose();  // a window that cannot take a message is ending anyway
 }

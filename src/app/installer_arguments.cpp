@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/translation.h"
+
 namespace quorvel {
 namespace {
 
@@ -79,9 +81,10 @@ StartArguments ReadStartArguments(std::string_view commandLine) {
 }
 
 std::string UnknownArgumentMessage(std::string_view argument) {
-    return "Quorvel does not understand the argument \"" + std::string(argument) +
-           "\".\n\nIt starts without arguments, or takes one of /close, /close-for-update and "
-           "/start-after-update.";
+    // The argument is quoted as typed; the commands are never translated.
+    return FillIn(Translate("Quorvel does not understand the argument \"{0}\"."), {argument}) + "\n\n" +
+           FillIn(Translate("It starts without arguments, or takes one of {0}, {1} and {2}."),
+                  {"/close", "/close-for-update", "/start-after-update"});
 }
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@
 
 #include "app/installer_commands.h"
 #include "app/program.h"
+#include "core/translation.h"
 #include "platform/display_language.h"
 #include "platform/session_instance.h"
 #include "ui/message_box.h"
@@ -23,6 +24,8 @@ void __verbose_terminate_handler() { std::abort(); }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace quorvel;
+    // The texts' language, before the first message or window.
+    UseDisplayLanguage();
     // The installer's commands, before and after it changes the program's files.
     switch (ParseInstallerCommand(commandLine)) {
         case InstallerCommand::Close: return CloseClockForInstaller(false);
@@ -45,8 +48,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     // update that failed after ending the clock would otherwise start a clock
     // the user has since closed, at the next update.
     TakeStartAfterUpdateMark();
-    // The texts' language, before the first window.
-    UseDisplayLanguage();
     // The common controls the other windows are made of. (Per-monitor DPI
     // awareness comes from the manifest.)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
@@ -57,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
         // Until the clock window closes; the windows still open are destroyed on the way out.
         return ui::RunMessageLoop();
     } catch (const std::exception& e) {
-        ui::ShowMessageBox(nullptr, e.what(), ui::ApplicationTitle(), MB_OK | MB_ICONERROR);
+        ui::ShowMessageBox(nullptr, Translate(e.what()), ui::ApplicationTitle(), MB_OK | MB_ICONERROR);
         return 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "core/translation.h"
 #include "ui/message_box.h"
 #include "windows/alarms/alarms_window.h"
 #include "windows/reminder/reminder_windows.h"
@@ -31,7 +32,7 @@ void Program::CreateClock() {
         saver_.OnTick();
     };
     clock_.onTickFailed = [] {
-        ui::ShowMessageBox(nullptr, "The clock's timer cannot be started: no alarm will fire.",
+        ui::ShowMessageBox(nullptr, Translate("The clock's timer cannot be started: no alarm will fire."),
                            ui::ApplicationTitle(), MB_OK | MB_ICONERROR | MB_TOPMOST);
     };
     clock_.onClosing = [this] { saver_.SaveAll(); };
@@ -56,8 +57,8 @@ void Program::LoadAlarms() {
     book_.SetReminders(reminders_.get());
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
     book_.onOptionsDamaged = [] {
-        ui::ShowMessageBox(nullptr, kDamagedOptionsMessage, "ERROR loading data from the registry",
-                           MB_OK | MB_ICONWARNING);
+        ui::ShowMessageBox(nullptr, Translate(kDamagedOptionsMessage),
+                           Translate("ERROR loading data from the registry"), MB_OK | MB_ICONWARNING);
     };
     if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
     book_.StartChecking();

@@ -8,13 +8,14 @@
 #include "app/settings_store.h"
 #include "core/clock.h"
 #include "core/scope_exit.h"
+#include "core/translation.h"
 #include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
 
 constexpr DateTime kSavePeriod = 1.0 / 720;  // 2 minutes
-constexpr char kWriteFailed[] = "Error writing config to the registry";
+constexpr char kWriteFailed[] = N_("Error writing config to the registry");
 
 }  // namespace
 
@@ -39,16 +40,16 @@ void Saver::OnTick() {
 
 bool Saver::SaveSettings() {
     if (store_.Save(clock_.Settings())) return true;
-    Tell(kWriteFailed, ui::ApplicationTitle(), MB_OK);
+    Tell(Translate(kWriteFailed), ui::ApplicationTitle(), MB_OK);
     return false;
 }
 
 bool Saver::WriteAlarms() {
     try {
         if (book_.Save()) return true;
-        Tell(kWriteFailed, ui::ApplicationTitle(), MB_OK);
+        Tell(Translate(kWriteFailed), ui::ApplicationTitle(), MB_OK);
     } catch (const std::exception& e) {
-        Tell(e.what(), "ERROR saving data to the registry", MB_OK | MB_ICONERROR);
+        Tell(Translate(e.what()), Translate("ERROR saving data to the registry"), MB_OK | MB_ICONERROR);
     }
     return false;
 }

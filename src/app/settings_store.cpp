@@ -5,6 +5,7 @@
 
 #include "core/stored_values.h"
 #include "core/text.h"
+#include "core/translation.h"
 #include "core/wide.h"
 #include "platform/registry_key.h"
 #include "ui/message_box.h"
@@ -12,7 +13,7 @@
 namespace quorvel {
 namespace {
 
-void Report(const char* text) { ui::ShowMessageBox(nullptr, text, ui::ApplicationTitle(), MB_OK); }
+void Report(const char* text) { ui::ShowMessageBox(nullptr, Translate(text), ui::ApplicationTitle(), MB_OK); }
 
 // The full path of the running executable, however long.
 std::string ExecutablePath() {
@@ -80,7 +81,7 @@ SettingsStore::Loaded SettingsStore::Load(ClockSettings& settings) const {
         ReadInOrder(key, settings);
         return Loaded::Read;
     } catch (const std::exception&) {
-        Report("Error reading config");
+        Report(N_("Error reading config"));
         return Loaded::Failed;
     }
 }
@@ -107,7 +108,7 @@ bool SettingsStore::SetStartupEntry(bool enabled) const {
         }
         return true;
     } catch (const std::exception&) {
-        Report("Error setting registry data");
+        Report(N_("Error setting registry data"));
         return false;
     }
 }
@@ -117,7 +118,7 @@ bool SettingsStore::StartupEntryExists() const {
         const RegistryKey key = RegistryKey::Open(kRunKey, false);
         return key && key.Exists(kStartupValue.name);
     } catch (const std::exception&) {
-        Report("Error accessing registry");
+        Report(N_("Error accessing registry"));
         return false;
     }
 }

@@ -2,18 +2,19 @@
 
 #include <algorithm>
 
+#include "core/translation.h"
 #include "core/wide.h"
 
 namespace quorvel {
 namespace {
 
-std::string Quoted(std::string_view name) { return "'" + std::string(name) + "'"; }
-
+// Translated here, where the value's name is known; quorvel-cli, which
+// chooses no language, reads them in English. {0} is the value's name.
 [[noreturn]] void ThrowGetFailed(std::string_view name) {
-    throw RegistryError("Failed to get data for " + Quoted(name));
+    throw RegistryError(FillIn(Translate("Failed to get data for '{0}'"), {name}));
 }
 [[noreturn]] void ThrowWrongType(std::string_view name) {
-    throw RegistryError("Invalid data type for " + Quoted(name));
+    throw RegistryError(FillIn(Translate("Invalid data type for '{0}'"), {name}));
 }
 
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
@@ -132,7 +133,7 @@ StoredBytes RegistryKey::ReadBytes(std::string_view name, bool refuseTextAndNumb
 void RegistryKey::Write(std::string_view name, DWORD type, const void* data, DWORD size) const {
     if (!key_ ||
         RegSetValueExW(key_.Get(), Wide(name).c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS) {
-        throw RegistryError("Failed to set data for " + Quoted(name));
+        throw RegistryError(FillIn(Translate("Failed to set data for '{0}'"), {name}));
     }
 }
 

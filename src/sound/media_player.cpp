@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "core/translation.h"
 #include "core/wide.h"
 
 namespace quorvel {
@@ -17,7 +18,7 @@ static_assert(mci::kNotifyAborted == MCI_NOTIFY_ABORTED && mci::kNotifyFailure =
 
 namespace {
 
-constexpr char kNoDevice[] = "No MCI device open";
+constexpr char kNoDevice[] = N_("No MCI device open");
 
 // A name no other player of this process has. (std::to_wstring would link
 // a wide printf into the program for it.)
@@ -43,7 +44,8 @@ MCIERROR Send(MCIDEVICEID device, UINT command, DWORD_PTR flags, Parms& parms) {
 
 std::string MciErrorText(MCIERROR code) {
     wchar_t text[4096] = {};
-    if (!mciGetErrorStringW(code, text, static_cast<UINT>(std::size(text)))) return "Unknown error code";
+    if (!mciGetErrorStringW(code, text, static_cast<UINT>(std::size(text))))
+        return std::string(Translate("Unknown error code"));
     return Narrow(text);
 }
 

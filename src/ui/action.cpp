@@ -75,6 +75,31 @@ void Action::UpdateToolBar(HWND toolBar) const {
     SendMessageW(toolBar, TB_SETBUTTONINFOW, static_cast<WPARAM>(id_), reinterpret_cast<LPARAM>(&info));
 }
 
+WORD AccessKeyOf(std::string_view caption) {
+    const std::wstring text = Wide(caption);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] == L'&') {
+            ++i;  // "&&" is a plain "&"
+            continue;
+        }
+        // Lower case: the key itself, without Shift. (CharLowerW takes one character in the pointer's low word.)
+        const auto lower = reinterpret_cast<ULONG_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(ULONG_PTR{text[i + 1]})));
+        const SHORT key = VkKeyScanW(static_cast<wchar_t>(lower));
+        return key == -1 ? 0 : LOBYTE(key);
+    }
+    return 0;
+}
+
+Accelerators AcceleratorsWithAccessKeys(std::span<const ACCEL> keys, std::span<Action* const> actions) {
+    std::vector<ACCEL> all(keys.begin(), keys.end());
+    for (const Action* action : actions) {
+        if (const WORD key = AccessKeyOf(action->Caption()))
+            all.push_back(ACCEL{FVIRTKEY | FALT, key, static_cast<WORD>(action->Id())});
+    }
+    return Accelerators(CreateAcceleratorTableW(all.data(), static_cast<int>(all.size())));
+}
+
 void Action::UpdateMenu(HMENU menu) const {
     std::wstring text = Wide(caption_);
     MENUITEMINFOW info{};

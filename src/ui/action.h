@@ -13,8 +13,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "ui/handle.h"
 
 namespace quorvel::ui {
 
@@ -64,5 +68,13 @@ private:
     std::vector<HWND> toolBars_;
     std::vector<HMENU> menus_;
 };
+
+// The key that, with Alt, runs an action whose caption marks it with "&" (in
+// any language: "&Add", "&Hinzufügen", "追加(&A)"), as the keyboard layout
+// now in use types that letter; 0 when the caption has none or the layout
+// has no key for it.
+WORD AccessKeyOf(std::string_view caption);
+// `keys`, and Alt with each action's access key running that action.
+Accelerators AcceleratorsWithAccessKeys(std::span<const ACCEL> keys, std::span<Action* const> actions);
 
 }  // namespace quorvel::ui

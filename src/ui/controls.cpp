@@ -39,7 +39,7 @@ void ControlLayout::Create(HWND parent, std::span<const ControlSpec> table, SIZE
             CreateWindowExW(control.exStyle, control.className, TranslateWide(control.text).c_str(),
                             WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-        if (!hwnd) throw std::runtime_error("Cannot create a control");
+        if (!hwnd) throw std::runtime_error(N_("Cannot create a control"));
     }
     Apply(dpi);
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/translation.h"
 #include "ui/module.h"
 
 namespace quorvel::ui {
@@ -19,9 +20,9 @@ MessageWindow::MessageWindow(Handler handler) : handler_(std::move(handler)) {
         wc.lpszClassName = kClass;
         return RegisterClassExW(&wc);
     }();
-    if (registered == 0) throw std::runtime_error("Cannot register the message window class");
+    if (registered == 0) throw std::runtime_error(N_("Cannot register the message window class"));
     hwnd_ = CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleHandle(), nullptr);
-    if (!hwnd_) throw std::runtime_error("Cannot create a message window");
+    if (!hwnd_) throw std::runtime_error(N_("Cannot create a message window"));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -7,6 +7,7 @@
 #include <windowsx.h>
 
 #include "core/screen_placement.h"
+#include "core/translation.h"
 #include "ui/action.h"
 #include "ui/controls/control.h"
 #include "ui/dc.h"
@@ -155,7 +156,7 @@ void Window::CreateHandle(const CreateParams& params) {
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.hbrBackground = params.background;
         wc.lpszClassName = params.className;
-        if (!RegisterClassExW(&wc)) throw std::runtime_error("Cannot register a window class");
+        if (!RegisterClassExW(&wc)) throw std::runtime_error(N_("Cannot register a window class"));
     }
     createError_ = nullptr;
     created_ = params;
@@ -172,7 +173,7 @@ void Window::CreateHandle(const CreateParams& params) {
                                       params.style, at.x, at.y, 0, 0, params.owner, nullptr, instance, this);
     if (!hwnd) {
         if (createError_) std::rethrow_exception(std::exchange(createError_, nullptr));
-        throw std::runtime_error("Cannot create a window");
+        throw std::runtime_error(N_("Cannot create a window"));
     }
 }
 
@@ -228,7 +229,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     } catch (const std::exception& e) {
         result = self->Recover(msg, e.what());
     } catch (...) {
-        result = self->Recover(msg, "Unknown error");
+        result = self->Recover(msg, N_("Unknown error"));
     }
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -461,6 +462,9 @@ HBRUSH Window::OnControlColour(HWND, HDC) { return nullptr; }
 
 bool Window::OnContextMenu(HWND, POINT) { return false; }
 
-void Window::OnError(const char* what) { ShowMessageBox(hwnd_, what, ApplicationTitle(), MB_OK | MB_ICONERROR); }
+// A fixed text thrown in English shows translated.
+void Window::OnError(const char* what) {
+    ShowMessageBox(hwnd_, Translate(what), ApplicationTitle(), MB_OK | MB_ICONERROR);
+}
 
 }  // namespace quorvel::ui

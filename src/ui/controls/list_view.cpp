@@ -4,6 +4,7 @@
 
 #include "ui/controls.h"
 #include "core/wide.h"
+#include "ui/translated.h"
 
 namespace quorvel::ui {
 
@@ -21,7 +22,8 @@ void ListView::SetColumns(std::span<const ListColumn> columns) {
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.fmt = c.format;
         column.cx = ScaleForDpi(c.width96, Dpi());
-        column.pszText = const_cast<wchar_t*>(c.title);
+        std::wstring title = TranslateWide(c.title);
+        column.pszText = title.data();
         SendMessageW(Handle(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
     }
 }

@@ -15,7 +15,7 @@
 namespace quorvel::ui {
 
 struct ListColumn {
-    const wchar_t* title;
+    const wchar_t* title;      // English, marked NW_: shown translated
     int width96;               // in 96-dpi pixels
     int format = LVCFMT_LEFT;  // LVCFMT_RIGHT for numbers
 };

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/release.h"
+#include "core/translation.h"
 #include "core/wide.h"
 #include "platform/shell_link.h"
 #include "ui/dc.h"
@@ -36,12 +37,12 @@ using About = AboutWindow;
 constexpr ui::ControlSpec kControls[] = {
     {About::kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
      ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE},
-    {About::kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
+    {About::kDoneButton, L"BUTTON", NW_("OK"), {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
     {About::kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
     {About::kMailLink, L"STATIC", L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel, 0, &kLinkFont},
-    {About::kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel, 0,
-     &kLinkFont},
+    {About::kWebLink, L"STATIC", NW_("Home page ..."), {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom,
+     kLabel, 0,     &kLinkFont},
 };
 
 }  // namespace
@@ -50,7 +51,7 @@ AboutWindow::~AboutWindow() { Destroy(); }
 
 void AboutWindow::Create() {
     ui::LoadRichEdit();
-    CreateHandle({.className = kClassName, .title = L"About", .style = kStyle, .exStyle = kExStyle,
+    CreateHandle({.className = kClassName, .title = NW_("About"), .style = kStyle, .exStyle = kExStyle,
                   .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
     ShowWindow(Handle(), SW_SHOW);
 }

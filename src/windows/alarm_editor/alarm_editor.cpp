@@ -8,6 +8,7 @@
 #include <exception>
 #include <vector>
 
+#include "core/translation.h"
 #include "resource_ids.h"
 #include "core/clock.h"
 #include "core/system_time.h"
@@ -44,37 +45,40 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kNameBox, WC_EDITW, L"", {64, 12, 243, 21}, kAcross, kTab | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
     {Editor::kDatePicker, DATETIMEPICK_CLASSW, L"", {68, 40, 136, 25}, kAcross, kTab | DTS_LONGDATEFORMAT},
     {Editor::kTimePicker, DATETIMEPICK_CLASSW, L"", {211, 40, 98, 25}, kRightTop, kTab | DTS_TIMEFORMAT},
-    {Editor::kSoundCheck, WC_BUTTONW, L"Play sound:", {3, 76, 84, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
+    {Editor::kSoundCheck, WC_BUTTONW, NW_("Play sound:"), {3, 76, 84, 17}, kLeftTop,
+     kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
     {Editor::kSoundBox, WC_EDITW, L"", {89, 74, 171, 21}, kAcross, kTab | ES_AUTOHSCROLL | WS_DISABLED,
      WS_EX_CLIENTEDGE},
     {Editor::kBrowseButton, WC_BUTTONW, L"...", {261, 74, 25, 23}, kRightTop, kTab | BS_PUSHBUTTON | WS_DISABLED, 0,
      &kBrowseFont},
-    {Editor::kEnabledCheck, WC_BUTTONW, L"Enabled:", {8, 109, 68, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
-    {Editor::kReminderCheck, WC_BUTTONW, L"Display reminder", {8, 132, 118, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX},
+    {Editor::kEnabledCheck, WC_BUTTONW, NW_("Enabled:"), {8, 109, 68, 17}, kLeftTop,
+     kTab | BS_AUTOCHECKBOX | BS_LEFTTEXT},
+    {Editor::kReminderCheck, WC_BUTTONW, NW_("Display reminder"), {8, 132, 118, 17}, kLeftTop, kTab | BS_AUTOCHECKBOX},
     {Editor::kReminderBox, ui::kRichEditClass, L"", {6, 160, 299, 95},
      Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
      kTab | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_DISABLED, WS_EX_CLIENTEDGE},
-    {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 338, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
-    {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 337, 75, 24}, Anchor::Right | Anchor::Bottom,
+    {Editor::kOkButton, WC_BUTTONW, NW_("&OK"), {7, 338, 75, 23}, Anchor::Left | Anchor::Bottom,
+     kTab | BS_DEFPUSHBUTTON},
+    {Editor::kCancelButton, WC_BUTTONW, NW_("Cancel"), {231, 337, 75, 24}, Anchor::Right | Anchor::Bottom,
      kTab | BS_PUSHBUTTON},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
-    {Editor::kFirstDayCheck + 0, WC_BUTTONW, L"Mon", {8, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
-    {Editor::kFirstDayCheck + 1, WC_BUTTONW, L"Tue", {51, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
-    {Editor::kFirstDayCheck + 2, WC_BUTTONW, L"Wed", {94, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
-    {Editor::kFirstDayCheck + 3, WC_BUTTONW, L"Thu", {137, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
-    {Editor::kFirstDayCheck + 4, WC_BUTTONW, L"Fri", {180, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
-    {Editor::kFirstDayCheck + 5, WC_BUTTONW, L"Sat", {223, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
-    {Editor::kFirstDayCheck + 6, WC_BUTTONW, L"Sun", {266, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 0, WC_BUTTONW, NW_("Mon"), {8, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 1, WC_BUTTONW, NW_("Tue"), {51, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 2, WC_BUTTONW, NW_("Wed"), {94, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 3, WC_BUTTONW, NW_("Thu"), {137, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 4, WC_BUTTONW, NW_("Fri"), {180, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 5, WC_BUTTONW, NW_("Sat"), {223, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kFirstDayCheck + 6, WC_BUTTONW, NW_("Sun"), {266, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
     {Editor::kSnoozeList, WC_COMBOBOXW, L"", {57, 287, 88, 200}, kLeftBottom, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kIfMissedList, WC_COMBOBOXW, L"", {212, 287, 96, 200}, Anchor::Left | Anchor::Right | Anchor::Bottom,
      kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
-    {Editor::kRepeatSoundCheck, WC_BUTTONW, L"Repeat the sound until answered", {8, 313, 230, 17}, kLeftBottom,
+    {Editor::kRepeatSoundCheck, WC_BUTTONW, NW_("Repeat the sound until answered"), {8, 313, 230, 17}, kLeftBottom,
      kTab | BS_AUTOCHECKBOX},
-    {Editor::kNameLabel, WC_STATICW, L"Name:", {24, 16, 40, 13}, kLeftTop},
-    {Editor::kDateLabel, WC_STATICW, L"Date/time:", {5, 44, 62, 13}, kLeftTop},
-    {Editor::kRepeatLabel, WC_STATICW, L"Repeat:", {139, 111, 60, 13}, kLeftTop},
-    {Editor::kSnoozeLabel, WC_STATICW, L"Snooze:", {8, 290, 48, 13}, kLeftBottom},
-    {Editor::kIfMissedLabel, WC_STATICW, L"If missed:", {151, 290, 60, 13}, kLeftBottom},
+    {Editor::kNameLabel, WC_STATICW, NW_("Name:"), {24, 16, 40, 13}, kLeftTop},
+    {Editor::kDateLabel, WC_STATICW, NW_("Date/time:"), {5, 44, 62, 13}, kLeftTop},
+    {Editor::kRepeatLabel, WC_STATICW, NW_("Repeat:"), {139, 111, 60, 13}, kLeftTop},
+    {Editor::kSnoozeLabel, WC_STATICW, NW_("Snooze:"), {8, 290, 48, 13}, kLeftBottom},
+    {Editor::kIfMissedLabel, WC_STATICW, NW_("If missed:"), {151, 290, 60, 13}, kLeftBottom},
     {Editor::kPlayButton, WC_BUTTONW, L"", {288, 74, 24, 23}, kRightTop,
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
 };
@@ -90,11 +94,14 @@ constexpr SIZE kMinimumSize{250, 330};
 // when it is not one of these.
 constexpr int kSnoozeChoices[] = {1, 2, 3, 5, 10, 15, 20, 30, 45, 60, 90, 120, 180, 240, 480, 720, 1440};
 // The missed-moment rules by IfMissed value.
-constexpr std::string_view kIfMissedCaptions[] = {"Remind each time", "Remind once", "Skip"};
+constexpr const char* kIfMissedCaptions[] = {N_("Remind each time"), N_("Remind once"), N_("Skip")};
 
 std::string SnoozeCaption(int minutes) {
-    if (minutes % 60 == 0) return std::to_string(minutes / 60) + (minutes == 60 ? " hour" : " hours");
-    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+    if (minutes % 60 == 0) {
+        const int hours = minutes / 60;
+        return FillIn(TranslatePlural("{0} hour", "{0} hours", hours), {std::to_string(hours)});
+    }
+    return FillIn(TranslatePlural("{0} minute", "{0} minutes", minutes), {std::to_string(minutes)});
 }
 constexpr int kImageSize = 16;
 constexpr UINT kFocusNameBox = WM_APP + 1;
@@ -102,10 +109,10 @@ constexpr UINT kFocusNameBox = WM_APP + 1;
 // "Media files" and "All files", as the browser offers them.
 const std::vector<ui::FileFilter>& SoundFilters() {
     static const std::vector<ui::FileFilter> filters = {
-        {"Media files",
+        {std::string(Translate("Media files")),
          "*.wav;*.snd;*.au;*.aif;*.aifc;*.aiff;*.wma;*.mp3;*.mid;*.rmi;*.midi;*.asx;*.wax;*.m3u;*.mpe;*.mpg;*.mpeg;"
          "*.mp2;*.mpe;*.mpa;*.m1v;*.asf;*.wm;*.wma;*.wmv"},
-        {"All files (may not play correctly)", "*.*"},
+        {std::string(Translate("All files (may not play correctly)")), "*.*"},
     };
     return filters;
 }
@@ -135,7 +142,7 @@ AlarmEditor::~AlarmEditor() { Destroy(); }
 
 void AlarmEditor::Create(HWND owner) {
     ui::LoadRichEdit();
-    CreateHandle({.className = L"QuorvelAlarmEditor", .title = L"Alarm / reminder details",
+    CreateHandle({.className = L"QuorvelAlarmEditor", .title = NW_("Alarm / reminder details"),
                   .exStyle = WS_EX_CONTROLPARENT, .client96 = kClientSize, .placement = Placement::Centred,
                   .placeNear = owner, .font = &kWindowFont, .owner = owner});
 }
@@ -146,8 +153,9 @@ void AlarmEditor::OnCreate() {
     SetDefaultButton(kOkButton);
     SetCancelButton(kCancelButton);
     AttachControls();
-    for (int kind = 0; kind < kRepeatKindCount; ++kind) repeatList_.AddItem(RepeatKindCaption(static_cast<RepeatKind>(kind)));
-    for (const std::string_view caption : kIfMissedCaptions) ifMissedList_.AddItem(caption);
+    for (int kind = 0; kind < kRepeatKindCount; ++kind)
+        repeatList_.AddItem(Translate(RepeatKindCaption(static_cast<RepeatKind>(kind))));
+    for (const char* caption : kIfMissedCaptions) ifMissedList_.AddItem(Translate(caption));
     LoadPlayImages();
 }
 
@@ -340,7 +348,7 @@ void AlarmEditor::OnPlayButton() {
         // A refused play is told as a failed open is, and the button comes back up.
         if (const MCIERROR error = player_.Play()) throw MciDeviceError(MciErrorText(error));
     } catch (const std::exception& e) {
-        ui::ShowMessageBox(Handle(), e.what(), "ERROR playing sound", MB_OK | MB_ICONERROR);
+        ui::ShowMessageBox(Handle(), Translate(e.what()), Translate("ERROR playing sound"), MB_OK | MB_ICONERROR);
         playButton_.SetChecked(false);
     }
 }

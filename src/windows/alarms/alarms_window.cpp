@@ -7,6 +7,7 @@
 #include <exception>
 #include <utility>
 
+#include "core/translation.h"
 #include "resource_ids.h"
 #include "core/clock.h"
 #include "core/scope_exit.h"
@@ -39,7 +40,8 @@ constexpr ui::ControlSpec kControls[] = {
 constexpr SIZE kClientSize{478, 297};
 
 constexpr ui::ListColumn kColumns[] = {
-    {L"Name", 100}, {L"Enabled", 60}, {L"Date / Time", 150}, {L"Repeat", 100}, {L"Sound", 50}, {L"Reminder", 150},
+    {NW_("Name"), 100},   {NW_("Enabled"), 60}, {NW_("Date / Time"), 150},
+    {NW_("Repeat"), 100}, {NW_("Sound"), 50},   {NW_("Reminder"), 150},
 };
 
 constexpr POINT kPlace{649, 288};
@@ -51,13 +53,11 @@ constexpr int kImageSize = 16;
 constexpr int kImageIds[] = {IDI_EDIT_IMAGE, IDI_DELETE_IMAGE, IDI_ENABLED_IMAGE, IDI_CLOSE_IMAGE, IDI_ADD_IMAGE};
 enum Image : int { kEditImage, kDeleteImage, kEnabledImage, kCloseImage, kAddImage };
 
-// Keys of the window besides the list's own: Ctrl+N adds, Escape closes, and
-// Alt with a command's underlined letter runs it.
+// Keys of the window besides the list's own and the commands' access keys:
+// Ctrl+N adds, Escape closes.
 constexpr ACCEL kKeys[] = {
-    {FVIRTKEY | FCONTROL, 'N', Window::kAddCommand},   {FVIRTKEY, VK_ESCAPE, Window::kCloseCommand},
-    {FVIRTKEY | FALT, 'A', Window::kAddCommand},       {FVIRTKEY | FALT, 'E', Window::kEditCommand},
-    {FVIRTKEY | FALT, 'D', Window::kDeleteCommand},    {FVIRTKEY | FALT, 'N', Window::kEnableCommand},
-    {FVIRTKEY | FALT, 'C', Window::kCloseCommand},
+    {FVIRTKEY | FCONTROL, 'N', Window::kAddCommand},
+    {FVIRTKEY, VK_ESCAPE, Window::kCloseCommand},
 };
 
 }  // namespace
@@ -65,11 +65,11 @@ constexpr ACCEL kKeys[] = {
 AlarmsWindow::AlarmsWindow(AlarmBook& book, AlarmEditing& editor)
     : book_(book),
       editor_(editor),
-      addAction_(kAddCommand, "&Add", kAddImage),
-      editAction_(kEditCommand, "&Edit", kEditImage),
-      deleteAction_(kDeleteCommand, "&Delete", kDeleteImage),
-      closeAction_(kCloseCommand, "&Close", kCloseImage),
-      enableAction_(kEnableCommand, "E&nabled", kEnabledImage) {
+      addAction_(kAddCommand, std::string(Translate("&Add")), kAddImage),
+      editAction_(kEditCommand, std::string(Translate("&Edit")), kEditImage),
+      deleteAction_(kDeleteCommand, std::string(Translate("&Delete")), kDeleteImage),
+      closeAction_(kCloseCommand, std::string(Translate("&Close")), kCloseImage),
+      enableAction_(kEnableCommand, std::string(Translate("E&nabled")), kEnabledImage) {
     book_.onChanged = [this] { OnAlarmsChanged(); };
 }
 
@@ -79,14 +79,13 @@ AlarmsWindow::~AlarmsWindow() {
 }
 
 void AlarmsWindow::Create() {
-    CreateHandle({.className = L"QuorvelAlarms", .title = L"Alarms and reminders", .client96 = kClientSize,
+    CreateHandle({.className = L"QuorvelAlarms", .title = NW_("Alarms and reminders"), .client96 = kClientSize,
                   .placement = Placement::Stated, .position = kPlace, .font = &kWindowFont});
 }
 
 void AlarmsWindow::OnCreate() {
     CreateControls(kControls, kClientSize);
     SetMinimumSize(kMinimumSize);
-    SetAccelerators(ui::Accelerators(CreateAcceleratorTableW(const_cast<ACCEL*>(kKeys), std::size(kKeys))));
     locale_ = ReadUserFormatSettings();
     toolBar_.Attach(Item(kToolBar));
     listView_.Attach(Item(kListView));
@@ -97,6 +96,7 @@ void AlarmsWindow::OnCreate() {
     listView_.onActivate = [this](int) { OnListActivate(); };
     listView_.onKey = [this](WORD key) { return OnListKey(key); };
     CreateActions();
+    SetAccelerators(ui::AcceleratorsWithAccessKeys(kKeys, actions_));
     CreateToolBar();
     SelectAlarm(0);
 }
@@ -187,9 +187,9 @@ std::string AlarmsWindow::Cell(int row, int column) const {
     if (!alarm) return {};
     switch (column) {
         case kNameColumn: return alarm->name;
-        case kEnabledColumn: return alarm->enabled ? "Yes" : "No";
+        case kEnabledColumn: return std::string(alarm->enabled ? Translate("Yes") : Translate("No"));
         case kDateTimeColumn: return DateTimeCell(alarm->dateTime, locale_);
-        case kRepeatColumn: return RepeatDescription(*alarm);
+        case kRepeatColumn: return RepeatDescription(*alarm, [](std::string_view text) { return Translate(text); });
         case kSoundColumn: return alarm->sound.empty() ? "-" : alarm->sound;
         case kReminderColumn: return alarm->reminder.empty() ? "-" : alarm->reminder;
         default: return {};
@@ -312,9 +312,9 @@ void AlarmsWindow::OnAlarmsChanged() {
 // ---- Showing and closing ------------------------------------------------------------
 
 void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message) {
-    std::string text = message;
-    if (book.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
-    ui::ShowMessageBox(nullptr, text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
+    std::string text(Translate(message));
+    if (book.KeepsStoredValue()) text += "\r\n" + std::string(Translate(kStoredAlarmsKeptNote));
+    ui::ShowMessageBox(nullptr, text, Translate("ERROR loading data from the registry"), MB_OK | MB_ICONERROR);
 }
 
 void AlarmsWindow::Show() {

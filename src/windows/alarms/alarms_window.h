@@ -20,6 +20,7 @@
 #include "alarms/alarm.h"
 #include "alarms/alarm_book.h"
 #include "core/format/time_format.h"
+#include "core/translation.h"
 #include "ui/action.h"
 #include "ui/controls/list_view.h"
 #include "ui/controls/status_bar.h"
@@ -32,7 +33,7 @@ namespace quorvel {
 
 // The line the load error box adds below the failure's message when the
 // stored value is kept.
-inline constexpr char kStoredAlarmsKeptNote[] = "The stored alarms are kept as they are until the list is changed.";
+inline constexpr char kStoredAlarmsKeptNote[] = N_("The stored alarms are kept as they are until the list is changed.");
 
 class AlarmsWindow : public ui::Window {
 public:

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/clock.h"
+#include "core/translation.h"
 
 namespace quorvel {
 namespace {
@@ -31,7 +32,7 @@ constexpr ui::ControlSpec kControls[] = {
 CalendarWindow::~CalendarWindow() { Destroy(); }
 
 void CalendarWindow::Create() {
-    CreateHandle({.className = kClassName, .title = L"Calendar", .style = kStyle, .exStyle = kExStyle,
+    CreateHandle({.className = kClassName, .title = NW_("Calendar"), .style = kStyle, .exStyle = kExStyle,
                   .client96 = kClient, .placement = Placement::Stated, .position = kPlace, .font = &kFont});
 }
 

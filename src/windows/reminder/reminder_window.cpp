@@ -5,14 +5,16 @@
 
 #include "core/input_rest.h"
 #include "core/text.h"
+#include "core/translation.h"
 #include "ui/feedback.h"
 #include "ui/handle.h"
+#include "ui/translated.h"
 
 namespace quorvel {
 namespace {
 
 constexpr wchar_t kClassName[] = L"QuorvelReminder";
-constexpr wchar_t kCaption[] = L"Quorvel Alarm / Reminder";
+constexpr wchar_t kCaption[] = NW_("Quorvel Alarm / Reminder");
 
 // Not IDOK or IDCANCEL: Enter and Escape are bound to neither button.
 constexpr int kOkButton = 101;
@@ -29,9 +31,9 @@ constexpr SIZE kClient{214, 115};  // 96-dpi design
 // The Snooze button's menu, by item id - 1; each item with an access key no
 // other shares.
 constexpr int kSnoozeMenuMinutes[] = {5, 10, 15, 30, 60};
-constexpr const wchar_t* kSnoozeMenuCaptions[] = {L"Snooze for &5 minutes", L"Snooze for 1&0 minutes",
-                                                   L"Snooze for &15 minutes", L"Snooze for &30 minutes",
-                                                   L"Snooze for &60 minutes"};
+constexpr const wchar_t* kSnoozeMenuCaptions[] = {NW_("Snooze for &5 minutes"), NW_("Snooze for 1&0 minutes"),
+                                                   NW_("Snooze for &15 minutes"), NW_("Snooze for &30 minutes"),
+                                                   NW_("Snooze for &60 minutes")};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};  // 11 pixels high at 96 dpi
@@ -39,8 +41,9 @@ const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};  // 11 pixels high at 96 dp
 // In tab order: OK, Snooze, the text box. The text box is a rich-text box: a
 // long paragraph shows at once, where an edit box would wrap it for minutes.
 constexpr ui::ControlSpec kControls[] = {
-    {kOkButton, L"BUTTON", L"&OK", {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom, BS_PUSHBUTTON | WS_TABSTOP},
-    {kSnoozeButton, L"BUTTON", L"&Snooze", {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
+    {kOkButton, L"BUTTON", NW_("&OK"), {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom,
+     BS_PUSHBUTTON | WS_TABSTOP},
+    {kSnoozeButton, L"BUTTON", NW_("&Snooze"), {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
     // Editable, never read back; long lines wrap (no horizontal scrolling).
     {kTextBox, ui::kRichEditClass, L"", {3, 3, 208, 85},
@@ -100,7 +103,7 @@ bool ReminderWindow::OnContextMenu(HWND control, POINT screen) {
     if (control != snoozeButton_.Handle()) return false;
     const ui::Menu menu(CreatePopupMenu());
     for (std::size_t i = 0; i < std::size(kSnoozeMenuMinutes); ++i)
-        AppendMenuW(menu.Get(), MF_STRING, i + 1, kSnoozeMenuCaptions[i]);
+        AppendMenuW(menu.Get(), MF_STRING, i + 1, ui::TranslateWide(kSnoozeMenuCaptions[i]).c_str());
     const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y,
                                       0, Handle(), nullptr);
     if (chosen > 0) Snooze(kSnoozeMenuMinutes[chosen - 1]);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/screen_placement.h"
+#include "core/translation.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
 
@@ -62,10 +63,10 @@ void ReminderWindows::Place(ReminderWindow& window) const {
 }
 
 void ReminderWindows::ShowFailure(const std::string& message) {
-    ui::ShowMessageBox(nullptr,
-                       "An alarm is due, but its reminder window cannot be opened: " + message +
-                           "\r\nThe alarm stays due and is tried again at every tick.",
-                       "ERROR showing reminder", MB_OK | MB_ICONERROR | MB_TOPMOST);
+    const std::string text =
+        FillIn(Translate("An alarm is due, but its reminder window cannot be opened: {0}"), {Translate(message)}) +
+        "\r\n" + std::string(Translate("The alarm stays due and is tried again at every tick."));
+    ui::ShowMessageBox(nullptr, text, Translate("ERROR showing reminder"), MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
 void ReminderWindows::ScheduleFree(ReminderWindow& window) {
