@@ -35,8 +35,9 @@ std::string ChineseTag(const std::vector<std::string>& subtags) {
     return traditional ? "zh-tw" : "zh-cn";
 }
 
-// The available tag for one wanted tag; empty when none.
-std::string_view Match(std::string_view wanted, std::span<const std::string_view> available) {
+}  // namespace
+
+std::string_view MatchLanguage(std::string_view wanted, std::span<const std::string_view> available) {
     const std::vector<std::string> subtags = Subtags(wanted);
     if (subtags[0].empty()) return {};
     const std::string chinese = subtags[0] == "zh" ? ChineseTag(subtags) : std::string();
@@ -49,14 +50,30 @@ std::string_view Match(std::string_view wanted, std::span<const std::string_view
     return {};
 }
 
-}  // namespace
-
 std::string ChooseLanguage(std::string_view setting, std::span<const std::string> displayLanguages,
                            std::span<const std::string_view> available) {
-    if (const std::string_view chosen = Match(setting, available); !chosen.empty()) return std::string(chosen);
+    if (const std::string_view chosen = MatchLanguage(setting, available); !chosen.empty())
+        return std::string(chosen);
     for (const std::string& wanted : displayLanguages)
-        if (const std::string_view chosen = Match(wanted, available); !chosen.empty()) return std::string(chosen);
+        if (const std::string_view chosen = MatchLanguage(wanted, available); !chosen.empty())
+            return std::string(chosen);
     return "en";
+}
+
+std::string_view LanguageName(std::string_view tag) {
+    struct Named {
+        std::string_view tag;
+        std::string_view name;
+    };
+    static constexpr Named kNames[] = {
+        {"en", "English"},    {"de", "Deutsch"},  {"fr", "Français"}, {"es", "Español"},
+        {"it", "Italiano"},   {"pt-BR", "Português (Brasil)"},        {"nl", "Nederlands"},
+        {"pl", "Polski"},     {"ru", "Русский"},  {"uk", "Українська"}, {"tr", "Türkçe"},
+        {"zh-CN", "中文(简体)"}, {"ja", "日本語"},    {"ko", "한국어"},     {"ar", "العربية"},
+    };
+    for (const Named& named : kNames)
+        if (named.tag == tag) return named.name;
+    return tag;
 }
 
 }  // namespace quorvel

@@ -22,5 +22,11 @@ namespace quorvel {
 // A setting that names a language not there is passed over, as if empty.
 std::string ChooseLanguage(std::string_view setting, std::span<const std::string> displayLanguages,
                            std::span<const std::string_view> available);
+// The one of `available` that speaks `wanted`, by the rules above; empty when none does.
+std::string_view MatchLanguage(std::string_view wanted, std::span<const std::string_view> available);
+
+// A language's name in that language ("Deutsch", "日本語"), for a list to choose
+// from; the tag itself for a language without one.
+std::string_view LanguageName(std::string_view tag);
 
 }  // namespace quorvel

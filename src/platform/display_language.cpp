@@ -39,6 +39,18 @@ std::string LanguageSetting() {
     return {};
 }
 
+bool StoreLanguageSetting(std::string_view tag) {
+    try {
+        if (const RegistryKey key = RegistryKey::Open(kSettingsKey, true)) {
+            key.Write(kLanguageValue, std::string(tag));
+            return true;
+        }
+    } catch (const std::exception&) {
+        // Not written: the caller tells the user.
+    }
+    return false;
+}
+
 std::string UseDisplayLanguage() {
     const std::string chosen = ChooseLanguage(LanguageSetting(), DisplayLanguages(), Languages());
     UseLanguage(chosen);

@@ -2,13 +2,17 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
+#include "core/language_choice.h"
 #include "core/opacity.h"
 #include "core/translation.h"
+#include "platform/display_language.h"
 #include "ui/common_dialogs.h"
 #include "ui/display.h"
+#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
@@ -16,7 +20,7 @@ namespace {
 using enum SettingsWindow::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuorvelSettings";
-constexpr SIZE kClient{250, 328};
+constexpr SIZE kClient{250, 370};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"Tahoma", 8, kBlack, 0};
@@ -52,9 +56,9 @@ constexpr ui::ControlSpec kControls[] = {
      kButton | WS_DISABLED},
     {kStartupBox, L"BUTTON", NW_("Activate Quorvel on startup"), {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
      kCheckBox},
-    {kOkButton, L"BUTTON", NW_("OK"), {7, 302, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, L"BUTTON", NW_("About..."), {124, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, L"BUTTON", NW_("Quit"), {189, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOkButton, L"BUTTON", NW_("OK"), {7, 344, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, L"BUTTON", NW_("About..."), {124, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, L"BUTTON", NW_("Quit"), {189, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kHiddenBox, L"BUTTON", NW_("Hidden"), {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kAlarmsButton, L"BUTTON", NW_("Alarms/reminders..."), {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top,
      kButton},
@@ -62,6 +66,12 @@ constexpr ui::ControlSpec kControls[] = {
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kOutlineBox, L"BUTTON", NW_("Outline"), {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kLanguageCaption, L"STATIC", NW_("Language:"), {8, 302, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
+    {kLanguageBox, L"COMBOBOX", L"", {86, 298, 153, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kLanguageNote, L"STATIC", NW_("A new language shows at the next start."), {8, 324, 234, 13},
+     ui::Anchor::Left | ui::Anchor::Top, SS_LEFTNOWORDWRAP | SS_NOPREFIX},
 };
 
 constexpr const char* kTimeFormats[] = {"hh:mm:ss", "hh:mm", "mm/dd hh:mm", "ddd, mm/dd/yy"};
@@ -114,6 +124,7 @@ void SettingsWindow::OnCreate() {
     for (const char* format : kTimeFormats) timeFormatBox_.AddItem(format);
     timeFormatBox_.SetText("eFmt");
     timeFormatBox_.onTextChange = [this](const std::string& text) { OnTimeFormatChange(text); };
+    SetUpLanguageBox();
     SetUpButton(fontButton_, kFontButton, &SettingsWindow::OnFontButton);
     SetUpButton(textColourButton_, kTextColourButton, &SettingsWindow::OnTextColourButton);
     SetUpButton(shadowColourButton_, kShadowColourButton, &SettingsWindow::OnShadowColourButton);
@@ -146,6 +157,20 @@ void SettingsWindow::SetUpSlider(Slider& slider, SettingsControl id, int min, in
     slider.SetPageSize(10);
     slider.SetTickFrequency(tickEvery);
     slider.SetThumbLength96(kThumbLength);
+}
+
+// Windows' language first, then each language in its own name: a user who
+// cannot read the current one still finds theirs. The current setting is
+// selected; one that names no language of the list shows as Windows'.
+void SettingsWindow::SetUpLanguageBox() {
+    languageBox_.Attach(Item(kLanguageBox));
+    languageBox_.AddItem(Translate("(Windows language)"));
+    const auto languages = Languages();
+    for (const std::string_view tag : languages) languageBox_.AddItem(LanguageName(tag));
+    const std::string_view setting = MatchLanguage(LanguageSetting(), languages);
+    const auto found = std::find(languages.begin(), languages.end(), setting);
+    languageBox_.Select(found == languages.end() ? 0 : static_cast<int>(found - languages.begin()) + 1);
+    languageBox_.onSelect = [this] { OnLanguageSelect(); };
 }
 
 void SettingsWindow::SetUpButton(ui::Button& button, SettingsControl id, void (SettingsWindow::*handler)()) {
@@ -264,6 +289,15 @@ void SettingsWindow::OnQuitButton() {
 }
 
 void SettingsWindow::OnAboutButton() { control_.ShowAbout(); }
+
+// Stored at once; the texts change at the next start (the note says so).
+void SettingsWindow::OnLanguageSelect() {
+    const int index = languageBox_.Selected();
+    const std::string_view tag = index > 0 ? Languages()[static_cast<std::size_t>(index - 1)] : std::string_view();
+    if (!StoreLanguageSetting(tag)) {
+        ui::ShowMessageBox(Handle(), Translate("Error setting registry data"), ui::ApplicationTitle(), MB_OK);
+    }
+}
 
 void SettingsWindow::OnAlarmsButton() { control_.OnAlarmsCommand(); }
 

@@ -43,6 +43,9 @@ public:
         kSizeCaption,
         kShadowDepthCaption,
         kTimeFormatCaption,
+        kLanguageCaption,
+        kLanguageBox,
+        kLanguageNote,
     };
     using SettingsControl = ControlId;
 
@@ -78,6 +81,7 @@ public:
     void OnOkButton();
     void OnQuitButton();
     void OnAboutButton();
+    void OnLanguageSelect();
     void OnAlarmsButton();
 
 protected:
@@ -96,6 +100,7 @@ private:
 
     void SetUpSlider(Slider& slider, SettingsControl id, int min, int max, int position, int tickEvery);
     void SetUpButton(ui::Button& button, SettingsControl id, void (SettingsWindow::*handler)());
+    void SetUpLanguageBox();
     void Hide();
 
     TunableClock& clock_;
@@ -109,6 +114,7 @@ private:
     ui::CheckBox outlineBox_;
     ui::CheckBox hiddenBox_;
     ui::ComboBox timeFormatBox_;
+    ui::ComboBox languageBox_;
     ui::Button fontButton_;
     ui::Button textColourButton_;
     ui::Button shadowColourButton_;
