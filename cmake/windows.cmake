@@ -85,6 +85,12 @@ foreach(t ${win_tests})
   endif()
 endforeach()
 
+# Stands in for a screen reader: reads another program's accessible object.
+add_executable(accessible_reader ${PROJECT_SOURCE_DIR}/tests/win/harness/accessible_reader.cpp)
+target_link_options(accessible_reader PRIVATE -municode)
+target_link_libraries(accessible_reader PRIVATE oleacc ole32 oleaut32)
+add_dependencies(accessible_clock_test accessible_reader)
+
 # Programs that also run at 200 % (192 dpi). They run alone: the resolution is
 # the prefix's, for every program that starts meanwhile.
 foreach(name font_dialog_test)
