@@ -86,10 +86,10 @@ void ClockLabel::SetVisible(bool visible) {
     Repaint();
 }
 
-void ClockLabel::Draw(HDC dc) const {
+void ClockLabel::DrawIn(HDC dc, COLORREF colour) const {
     if (!visible_ || !gdiFont_) return;
     ui::SelectGuard font(dc, gdiFont_.Get());
-    SetTextColor(dc, ui::ToColourRef(font_.colour));
+    SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     RECT bounds = Bounds();
     DrawTextW(dc, timeText_.c_str(), static_cast<int>(timeText_.size()), &bounds, kTextFlags);

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/font.h"
+#include "ui/display.h"
 #include "ui/font.h"
 #include "ui/handle.h"
 
@@ -53,7 +54,9 @@ public:
     void SetVisible(bool visible);
 
     // Paints the glyphs only (no background), in the font colour; nothing when hidden.
-    void Draw(HDC dc) const;
+    void Draw(HDC dc) const { DrawIn(dc, ui::ToColourRef(font_.colour)); }
+    // The same in another colour (the system's, in high contrast).
+    void DrawIn(HDC dc, COLORREF colour) const;
 
 private:
     void RealizeFont();

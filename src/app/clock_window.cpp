@@ -1,5 +1,7 @@
 #include "app/clock_window.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -36,6 +38,7 @@ ClockWindow::ClockWindow()
     : shadow_(2, 2, kShadowFont, true),
       text_(0, 0, kTextFont, true),
       outline_(1, 1, kOutlineFont, false),
+      readerObject_(ROLE_SYSTEM_CLOCK, kProductNameWide, [this] { return text_.Caption(); }),
       tickTimer_(kTickTimer, kTickMs) {}
 
 ClockWindow::~ClockWindow() { Destroy(); }
@@ -54,7 +57,8 @@ void ClockWindow::Create() {
                   .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LAYERED,
                   .client96 = {kClientWidth, kClientHeight},
                   .placement = Placement::Exact,
-                  .position = {kHomePosition.x, kHomePosition.y}});
+                  .position = {kHomePosition.x, kHomePosition.y},
+                  .neverMirrored = true});  // the face shows a time, read left to right in every language
 }
 
 void ClockWindow::OnCreate() {
@@ -65,6 +69,7 @@ void ClockWindow::OnCreate() {
         outline_.SetLeft(Scale(1));
         outline_.SetTop(Scale(1));
     }
+    highContrast_ = ui::HighContrastOn();
     for (ClockLabel* label : {&shadow_, &text_, &outline_}) {
         label->Attach([this] { RequestRepaint(); }, Dpi(), Edges());
     }
@@ -156,8 +161,11 @@ void ClockWindow::UpdateFace() {
         // The tick's label changes make a single repaint, after them.
         inTick_ = true;
         const ScopeExit batched([this] { inTick_ = false; });
-        FormatDateTime(timeText_, timeFormat_, Now(), locale_);
+        const DateTime now = Now();
+        FormatDateTime(timeText_, timeFormat_, now, locale_);
+        if (timeText_ != text_.Caption()) readerObject_.ValueChanged();
         text_.SetCaption(timeText_);
+        readerObject_.Announce(Handle(), now);
         shadow_.SetCaption(text_.Caption());
         outline_.SetCaption(text_.Caption());
         outline_.SetFontColour(backgroundColour_);
@@ -245,12 +253,16 @@ void ClockWindow::SetColourKey(Colour key) {
 // a dark rim of almost-key pixels that stay opaque; with the key on, glyphs are
 // drawn without anti-aliasing so every pixel is either text or see-through.
 ui::GlyphEdges ClockWindow::Edges() const {
-    return colourKeyOn_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
+    return colourKeyOn_ && !highContrast_ ? ui::GlyphEdges::Crisp : ui::GlyphEdges::Smooth;
 }
 
 void ClockWindow::ApplyLayeredAttributes() {
     // The window is layered from its creation: it always has an opacity.
     if (!Handle()) return;
+    if (highContrast_) {
+        SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);  // opaque, nothing see-through
+        return;
+    }
     const DWORD flags = LWA_ALPHA | (colourKeyOn_ ? LWA_COLORKEY : 0u);
     // The key goes to the platform as stored, without resolving system colours.
     // (Layered attributes belong to this window alone: no toolkit call for them.)
@@ -259,14 +271,27 @@ void ClockWindow::ApplyLayeredAttributes() {
 
 void ClockWindow::ReadLocale() { locale_ = ReadUserFormatSettings(); }
 
+// In high contrast the face is the system's window text on the window colour,
+// opaque, without shadow or outline; the stored look comes back when it ends.
+void ClockWindow::ReadHighContrast() {
+    const bool on = ui::HighContrastOn();
+    if (on == highContrast_) return;
+    highContrast_ = on;
+    ApplyLayeredAttributes();
+    for (ClockLabel* label : {&shadow_, &text_, &outline_}) label->SetRendering(Dpi(), Edges());
+    RequestRepaint();
+}
+
 LRESULT ClockWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The locale's formats may have changed; so may they when the shell restarts.
     if (msg == WM_SETTINGCHANGE) ReadLocale();
+    if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE) ReadHighContrast();
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         ReadLocale();
         return 0;
     }
     LRESULT result = 0;
+    if (msg == WM_GETOBJECT && readerObject_.Answer(Handle(), wParam, lParam, result)) return result;
     if (HandlePointer(msg, wParam, lParam, result)) return result;
     if (HandleOthers(msg, wParam, lParam, result)) return result;
     return Window::HandleMessage(msg, wParam, lParam);
@@ -291,6 +316,11 @@ void ClockWindow::OnPaint(HDC dc, const RECT& dirty) {
 
 // Background in the window colour, then shadow, text and outline.
 void ClockWindow::PaintFace(HDC dc, const RECT& client) const {
+    if (highContrast_) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+        text_.DrawIn(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return;
+    }
     SetDCBrushColor(dc, ui::ToColourRef(backgroundColour_));
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     shadow_.Draw(dc);

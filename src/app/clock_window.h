@@ -15,6 +15,7 @@
 #include "core/colour.h"
 #include "core/date_time.h"
 #include "core/format/time_format.h"
+#include "ui/accessible_object.h"
 #include "ui/dc.h"
 #include "ui/timer.h"
 #include "ui/window.h"
@@ -120,6 +121,7 @@ private:
 
     ClockLabel& MutableLabel(FaceLabel label);
     void ReadLocale();
+    void ReadHighContrast();
     void RequestRepaint();
     void ApplyLayeredAttributes();
     void FitWindowToText();
@@ -131,6 +133,8 @@ private:
     ClockLabel shadow_;
     ClockLabel text_;
     ClockLabel outline_;
+    // What screen readers read: a clock named Quorvel whose value is the face's text.
+    ui::AccessibleObject readerObject_;
     ui::Timer tickTimer_;
     std::vector<ClockMessageHandler*> handlers_;
 
@@ -140,6 +144,7 @@ private:
     std::uint8_t opacity_ = 128;
     bool colourKeyOn_ = true;
     Colour colourKey_ = kBlack;
+    bool highContrast_ = false;  // Windows' high contrast: the stored look waits until it ends
 
     bool firstShowingDone_ = false;
     int wheelDelta_ = 0;   // wheel movement short of a full notch

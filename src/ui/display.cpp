@@ -15,6 +15,22 @@ int ColourDepth(HDC dc) {
 
 void OverrideColourDepth(std::optional<int> depth) { Override() = depth; }
 
+namespace {
+std::optional<bool>& HighContrastOverride() {
+    static std::optional<bool> on;
+    return on;
+}
+}  // namespace
+
+bool HighContrastOn() {
+    if (HighContrastOverride()) return *HighContrastOverride();
+    HIGHCONTRASTW contrast{sizeof contrast};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void OverrideHighContrast(std::optional<bool> on) { HighContrastOverride() = on; }
+
 int LargestMonitorHeight() {
     int tallest = 0;
     EnumDisplayMonitors(

@@ -17,6 +17,13 @@ int ColourDepth(HDC dc);
 // device (a test cannot switch the screen to 256 colours). Clear with nullopt.
 void OverrideColourDepth(std::optional<int> depth);
 
+// Whether the user has turned Windows' high contrast on: windows then draw in
+// the system's colours only.
+bool HighContrastOn();
+// Test seam: while set, HighContrastOn answers this value (Wine always says
+// off). Clear with nullopt.
+void OverrideHighContrast(std::optional<bool> on);
+
 // The height in pixels of the tallest monitor attached (the primary screen's
 // when none can be enumerated).
 int LargestMonitorHeight();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/clock_window.h"
@@ -141,6 +142,7 @@ protected:
         form.Destroy();
         testing_support::PumpPending();
         ui::OverrideColourDepth(std::nullopt);
+        ui::OverrideHighContrast(std::nullopt);
         ResetClock();
     }
     void Tick() { form.Tick(); }
@@ -367,6 +369,40 @@ TEST_F(ClockWindowTest, OpacityAndKeyReachTheWindowSystem) {
         EXPECT_TRUE(IsWindowVisible(hwnd)) << "an invisible clock is still there";
         EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
     }
+}
+
+// Wine never reports high contrast: the test turns it on through the seam and
+// tells the window as Windows does.
+TEST_F(ClockWindowTest, HighContrastShowsOnlyTheTextInTheSystemColoursAndKeepsTheStoredLook) {
+    const HWND hwnd = form.Handle();
+    form.SetColourKeyOn(false);
+    form.SetBackgroundColour(0x0000FFFF);  // yellow
+    form.SetLabelVisible(Layer::Outline, true);
+    Tick();
+    const ClockSettings stored = form.Settings();
+    const auto layered = [hwnd] {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
+        return std::pair{alpha, flags};
+    };
+    ui::OverrideHighContrast(true);
+    SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    const Snapshot contrast(hwnd);
+    EXPECT_EQ(contrast.Count(0x0000FFFF) + contrast.Count(kNavy) + contrast.Count(kSilver), 0)
+        << "no stored colour, no shadow";
+    EXPECT_GT(contrast.Count(static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT))), 0);
+    EXPECT_GT(contrast.Count(static_cast<Colour>(GetSysColor(COLOR_WINDOW))), static_cast<long>(contrast.Size() / 2));
+    EXPECT_EQ(layered(), std::pair(BYTE{255}, DWORD{LWA_ALPHA})) << "opaque";
+    EXPECT_EQ(form.Settings().background, stored.background);
+    EXPECT_EQ(form.Settings().opacity, stored.opacity);
+
+    ui::OverrideHighContrast(false);
+    SendMessageW(hwnd, WM_SYSCOLORCHANGE, 0, 0);
+    const Snapshot back(hwnd);
+    EXPECT_GT(back.Count(0x0000FFFF), static_cast<long>(back.Size() / 2));
+    EXPECT_GT(back.Count(kNavy), 0);
+    EXPECT_EQ(layered(), std::pair(stored.opacity, DWORD{LWA_ALPHA}));
 }
 
 TEST_F(ClockWindowTest, ATickWithUnchangedTextDoesNothing) {
