@@ -111,4 +111,9 @@ bool UseLanguage(std::string_view tag) {
 
 std::string_view CurrentLanguage() { return Current().Tag(); }
 
+bool RightToLeft() {
+    const std::string_view tag = CurrentLanguage();
+    return tag == "ar" || tag.starts_with("ar-");
+}
+
 }  // namespace quorvel

@@ -59,6 +59,9 @@ std::span<const std::string_view> Languages();
 bool UseLanguage(std::string_view tag);
 // The current language's tag ("en" until another is used).
 std::string_view CurrentLanguage();
+// Whether the current language is written right to left (Arabic): its
+// windows, menus and message boxes are laid out mirrored.
+bool RightToLeft();
 
 // Looks texts up in one language of a catalogue; the functions above use the
 // program's own catalogue. Empty (English) when the tag is not in it.

@@ -47,8 +47,10 @@ struct ControlSpec {
 int ScaleForDpi(int pixels96, UINT dpi);
 
 // Where `control` goes at `dpi` in a client area of clientWidth x
-// clientHeight, the table having been designed for a client of designed (96 dpi).
-RECT PlaceControl(const ControlSpec& control, SIZE designed, UINT dpi, int clientWidth, int clientHeight);
+// clientHeight, the table having been designed for a client of designed (96 dpi)
+// and laid out `widening` thousandths as wide (1000: as designed).
+RECT PlaceControl(const ControlSpec& control, SIZE designed, UINT dpi, int clientWidth, int clientHeight,
+                  int widening = 1000);
 
 class ControlLayout {
 public:
@@ -59,8 +61,13 @@ public:
     void Create(HWND parent, std::span<const ControlSpec> table, SIZE designed, UINT dpi, const FontSpec* windowFont);
 
     // Places every control for the parent's current client size at dpi; a new
-    // dpi also gets new fonts.
+    // dpi also gets new fonts, and the captions are measured again.
     void Apply(UINT dpi);
+    // The client width beyond the design (at the current DPI) that the
+    // captions need: a language whose captions are longer than the English
+    // they were laid out for widens every column of the table alike, so that
+    // no caption is cut off and the rows keep their order. 0 when all fit.
+    int ExtraWidth() const;
     // Draws one control in another font from now on, at every DPI.
     void SetFont(int id, const FontSpec& font);
 
@@ -79,11 +86,14 @@ private:
     };
     HFONT FontFor(const FontSpec* description);
     void ApplyFonts();
+    // How much wider than designed the table must be for every caption, in thousandths.
+    int MeasureWidening() const;
 
     HWND parent_ = nullptr;
     std::span<const ControlSpec> table_;
     SIZE designed_{};
     UINT fontDpi_ = 0;
+    int widening_ = 1000;
     const FontSpec* windowFont_ = nullptr;
     std::vector<MadeFont> fonts_;
     std::vector<FontOverride> overrides_;

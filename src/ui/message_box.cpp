@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/product.h"
+#include "core/translation.h"
 #include "core/wide.h"
 
 namespace quorvel::ui {
@@ -19,6 +20,7 @@ int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, 
     if (const MessageBoxAnswer& answer = Answer()) {
         return answer(MessageBoxRequest{owner, std::string(text), std::string(caption), type});
     }
+    if (RightToLeft()) type |= MB_RTLREADING | MB_RIGHT;
     return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), type);
 }
 

@@ -1,10 +1,14 @@
 #include "ui/popup_menu.h"
 
+#include "core/translation.h"
+
 namespace quorvel::ui {
 namespace {
 
 int Track(HMENU menu, POINT screen, HWND owner, UINT flags) {
-    const int result = TrackPopupMenu(menu, flags | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr);
+    // Mirrored in a language written right to left.
+    flags |= TPM_RIGHTBUTTON | (RightToLeft() ? TPM_LAYOUTRTL : 0u);
+    const int result = TrackPopupMenu(menu, flags, screen.x, screen.y, 0, owner, nullptr);
     // A menu whose owner is not the foreground window would otherwise stay open
     // after a click elsewhere until the owner's next message.
     PostMessageW(owner, WM_NULL, 0, 0);

@@ -169,7 +169,8 @@ void Window::CreateHandle(const CreateParams& params) {
                  ? POINT{(monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2}
                  : POINT{monitor.left + params.position.x, monitor.top + params.position.y};
     }
-    const HWND hwnd = CreateWindowExW(params.exStyle, params.className, TranslateWide(params.title).c_str(),
+    const DWORD mirrored = RightToLeft() && !params.neverMirrored ? WS_EX_LAYOUTRTL : 0;
+    const HWND hwnd = CreateWindowExW(params.exStyle | mirrored, params.className, TranslateWide(params.title).c_str(),
                                       params.style, at.x, at.y, 0, 0, params.owner, nullptr, instance, this);
     if (!hwnd) {
         if (createError_) std::rethrow_exception(std::exchange(createError_, nullptr));
@@ -210,6 +211,20 @@ void Window::Place() {
 
 void Window::CreateControls(std::span<const ControlSpec> table, SIZE designedClient) {
     controls_.Create(hwnd_, table, designedClient, dpi_, created_.font);
+    extraWidth_ = 0;
+    FitCaptions();
+}
+
+// The window as much wider as its controls' captions need (ControlLayout::ExtraWidth).
+void Window::FitCaptions() {
+    const int extra = controls_.ExtraWidth();
+    if (extra == extraWidth_) return;
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    const int width = outer.right - outer.left + extra - extraWidth_;
+    extraWidth_ = extra;
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.Apply(dpi_);
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -351,7 +366,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_GETMINMAXINFO:
             if (minimumSize96_.cx > 0 || minimumSize96_.cy > 0) {
                 auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
-                info.ptMinTrackSize.x = Scale(minimumSize96_.cx);
+                info.ptMinTrackSize.x = Scale(minimumSize96_.cx) + extraWidth_;
                 info.ptMinTrackSize.y = Scale(minimumSize96_.cy);
                 return 0;
             }
@@ -384,11 +399,14 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return DefaultHandling(msg, wParam, lParam);
         case WM_DPICHANGED: {
+            // The suggested size scales the width added for the captions as well.
+            extraWidth_ = MulDiv(extraWidth_, HIWORD(wParam), static_cast<int>(dpi_));
             dpi_ = HIWORD(wParam);
             const RECT& r = *reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             controls_.Apply(dpi_);
+            if (!controls_.Empty()) FitCaptions();
             TellControls(true);
             OnDpiChanged(dpi_);
             return 0;

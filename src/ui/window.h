@@ -109,6 +109,9 @@ protected:
         // its own; nullptr: the system's message font.
         const FontSpec* font = nullptr;
         HWND owner = nullptr;
+        // Windows are mirrored (WS_EX_LAYOUTRTL) in a language written right
+        // to left, as the system's own are; true keeps this one as designed.
+        bool neverMirrored = false;
     };
 
     // Registers the class (once per name) and creates the window. Throws
@@ -118,6 +121,8 @@ protected:
     // Creates child controls from a table (ui/controls.h), in the fonts the
     // rows and the window name; they are re-laid out and their fonts made anew
     // on WM_SIZE and WM_DPICHANGED from then on.
+    // The window is widened where the captions (in the language shown) need
+    // more room than the design gives them.
     void CreateControls(std::span<const ControlSpec> table, SIZE designedClient);
     HWND Item(int id) const { return controls_.Item(id); }
     // Draws one control in another font from now on, at every DPI.
@@ -167,6 +172,7 @@ private:
     void TellControls(bool dpiChanged);
     void SizeToDesign();
     void Place();
+    void FitCaptions();
     bool DrawMenuImage(const DRAWITEMSTRUCT& item);
     bool MeasureMenuImage(MEASUREITEMSTRUCT& item);
 
@@ -179,6 +185,7 @@ private:
     int defaultButton_ = 0;
     int cancelButton_ = 0;
     SIZE minimumSize96_{};
+    int extraWidth_ = 0;  // client width added for the controls' captions
     CreateParams created_;   // how the window was made, for WM_CREATE
     std::vector<Action*> actions_;
     HIMAGELIST menuImages_ = nullptr;

@@ -1,8 +1,8 @@
 // Every caption and value of the settings, alarm editor, calendar and about
-// windows fits its control with the fonts this system really has, at 96 dpi
-// and after a move to a 144-dpi screen: labels, check boxes and push buttons
-// are measured with their own font; the month calendar and the date and time
-// pickers say what size they need.
+// windows fits its control with the fonts this system really has, in every
+// language the program speaks, at 96 dpi and after a move to a 144-dpi screen:
+// labels, check boxes and push buttons are measured with their own font; the
+// month calendar and the date and time pickers say what size they need.
 // ctest: RUN_SERIAL (uses the program's registry key and the tray)
 #include <windows.h>
 #include <commctrl.h>
@@ -10,9 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/program.h"
+#include "core/translation.h"
+#include "core/wide.h"
 #include "harness/registry.h"
 #include "windows/about/about_window.h"
 #include "windows/alarm_editor/alarm_editor.h"
@@ -53,8 +56,7 @@ std::vector<std::string> CutOff(HWND window) {
     const UINT dpi = GetDpiForWindow(window) ? GetDpiForWindow(window) : 96;
     const auto report = [&](HWND control, const std::wstring& what, int needed, int width) {
         if (needed <= width) return;
-        std::string line;
-        for (wchar_t c : ClassOf(control) + L" \"" + what + L"\"") line += static_cast<char>(c < 128 ? c : '?');
+        const std::string line = Narrow(ClassOf(control) + L" \"" + what + L"\"");
         faults.push_back(line + " needs " + std::to_string(needed) + ", has " + std::to_string(width));
     };
     struct Context {
@@ -131,7 +133,21 @@ void ExpectEverythingFits(HWND window) {
     EXPECT_TRUE(CutOff(window).empty()) << "cut off at 144 dpi:" << Joined(CutOff(window));
 }
 
-TEST(CaptionsFit, SettingsWindow) {
+// Each test once per language, shown in it.
+class CaptionsFit : public testing::TestWithParam<std::string_view> {
+protected:
+    void SetUp() override { UseLanguage(GetParam()); }
+    void TearDown() override { UseLanguage("en"); }
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionsFit, testing::ValuesIn(Languages().begin(), Languages().end()),
+                         [](const testing::TestParamInfo<std::string_view>& language) {
+                             std::string name(language.param);
+                             for (char& c : name) c = c == '-' ? '_' : c;
+                             return name;
+                         });
+
+TEST_P(CaptionsFit, SettingsWindow) {
     CleanRegistry clean;
     Program program;
     program.Start();
@@ -141,7 +157,7 @@ TEST(CaptionsFit, SettingsWindow) {
     program.Clock().Destroy();
 }
 
-TEST(CaptionsFit, AlarmEditor) {
+TEST_P(CaptionsFit, AlarmEditor) {
     AlarmEditor editor;
     editor.Create(nullptr);
     ShowWindow(editor.Handle(), SW_SHOWNOACTIVATE);
@@ -155,7 +171,7 @@ TEST(CaptionsFit, AlarmEditor) {
     editor.Destroy();
 }
 
-TEST(CaptionsFit, CalendarWindow) {
+TEST_P(CaptionsFit, CalendarWindow) {
     CalendarWindow calendar;
     calendar.Create();
     ShowWindow(calendar.Handle(), SW_SHOWNOACTIVATE);
@@ -163,7 +179,7 @@ TEST(CaptionsFit, CalendarWindow) {
     calendar.Destroy();
 }
 
-TEST(CaptionsFit, AboutWindow) {
+TEST_P(CaptionsFit, AboutWindow) {
     AboutWindow about;
     about.Create();
     ExpectEverythingFits(about.Handle());

@@ -34,15 +34,19 @@ const FontSpec kWindowFont{"MS Sans Serif", 8, kBlack, 0};     // 11 pixels high
 const FontSpec kBrowseFont{"MS Sans Serif", 10, kBlack, kBold};  // 13 pixels
 
 // In tab order: the repeat list comes after Cancel; labels and the preview
-// button take no focus. The check boxes and "Date/time:" reach into the free
-// space beside them, so their text is not cut off by fonts wider than MS Sans
-// Serif; the time picker is wide enough for "12:44:44 PM" beside its spin
-// buttons, and the date picker gives it the room. The reminder text is a
-// rich-text box: it shows a long paragraph at once where an edit box would not.
+// button take no focus. Each label comes just before its box: screen readers
+// name a box after the label made before it. The check boxes and "Date/time:"
+// reach into the free space beside them, so their text is not cut off by fonts
+// wider than MS Sans Serif; the time picker is wide enough for "12:44:44 PM"
+// beside its spin buttons, and the date picker gives it the room. The reminder
+// text is a rich-text box: it shows a long paragraph at once where an edit box
+// would not.
 // The options follow the repeat list, in a band below the reminder text.
 constexpr Anchor kLeftBottom = Anchor::Left | Anchor::Bottom;
 constexpr ui::ControlSpec kControls[] = {
+    {Editor::kNameLabel, WC_STATICW, NW_("Name:"), {24, 16, 40, 13}, kLeftTop},
     {Editor::kNameBox, WC_EDITW, L"", {64, 12, 243, 21}, kAcross, kTab | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+    {Editor::kDateLabel, WC_STATICW, NW_("Date/time:"), {5, 44, 62, 13}, kLeftTop},
     {Editor::kDatePicker, DATETIMEPICK_CLASSW, L"", {68, 40, 136, 25}, kAcross, kTab | DTS_LONGDATEFORMAT},
     {Editor::kTimePicker, DATETIMEPICK_CLASSW, L"", {211, 40, 98, 25}, kRightTop, kTab | DTS_TIMEFORMAT},
     {Editor::kSoundCheck, WC_BUTTONW, NW_("Play sound:"), {3, 76, 84, 17}, kLeftTop,
@@ -61,6 +65,7 @@ constexpr ui::ControlSpec kControls[] = {
      kTab | BS_DEFPUSHBUTTON},
     {Editor::kCancelButton, WC_BUTTONW, NW_("Cancel"), {231, 337, 75, 24}, Anchor::Right | Anchor::Bottom,
      kTab | BS_PUSHBUTTON},
+    {Editor::kRepeatLabel, WC_STATICW, NW_("Repeat:"), {139, 111, 60, 13}, kLeftTop},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kFirstDayCheck + 0, WC_BUTTONW, NW_("Mon"), {8, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
     {Editor::kFirstDayCheck + 1, WC_BUTTONW, NW_("Tue"), {51, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
@@ -69,16 +74,13 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kFirstDayCheck + 4, WC_BUTTONW, NW_("Fri"), {180, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
     {Editor::kFirstDayCheck + 5, WC_BUTTONW, NW_("Sat"), {223, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
     {Editor::kFirstDayCheck + 6, WC_BUTTONW, NW_("Sun"), {266, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kSnoozeLabel, WC_STATICW, NW_("Snooze:"), {8, 290, 48, 13}, kLeftBottom},
     {Editor::kSnoozeList, WC_COMBOBOXW, L"", {57, 287, 88, 200}, kLeftBottom, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
+    {Editor::kIfMissedLabel, WC_STATICW, NW_("If missed:"), {151, 290, 60, 13}, kLeftBottom},
     {Editor::kIfMissedList, WC_COMBOBOXW, L"", {212, 287, 96, 200}, Anchor::Left | Anchor::Right | Anchor::Bottom,
      kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kRepeatSoundCheck, WC_BUTTONW, NW_("Repeat the sound until answered"), {8, 313, 230, 17}, kLeftBottom,
      kTab | BS_AUTOCHECKBOX},
-    {Editor::kNameLabel, WC_STATICW, NW_("Name:"), {24, 16, 40, 13}, kLeftTop},
-    {Editor::kDateLabel, WC_STATICW, NW_("Date/time:"), {5, 44, 62, 13}, kLeftTop},
-    {Editor::kRepeatLabel, WC_STATICW, NW_("Repeat:"), {139, 111, 60, 13}, kLeftTop},
-    {Editor::kSnoozeLabel, WC_STATICW, NW_("Snooze:"), {8, 290, 48, 13}, kLeftBottom},
-    {Editor::kIfMissedLabel, WC_STATICW, NW_("If missed:"), {151, 290, 60, 13}, kLeftBottom},
     {Editor::kPlayButton, WC_BUTTONW, L"", {288, 74, 24, 23}, kRightTop,
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
 };

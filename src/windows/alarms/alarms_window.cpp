@@ -15,6 +15,7 @@
 #include "platform/sort_key.h"
 #include "platform/user_locale.h"
 #include "ui/message_box.h"
+#include "ui/popup_menu.h"
 
 namespace quorvel {
 namespace {
@@ -269,7 +270,7 @@ bool AlarmsWindow::OnListKey(WORD key) {
 
 bool AlarmsWindow::OnContextMenu(HWND control, POINT screen) {
     if (control != listView_.Handle()) return false;
-    TrackPopupMenu(popupMenu_.Get(), TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(), nullptr);
+    ui::ShowPopupMenu(popupMenu_.Get(), screen, Handle());
     return true;
 }
 

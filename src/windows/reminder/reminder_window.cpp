@@ -8,6 +8,7 @@
 #include "core/translation.h"
 #include "ui/feedback.h"
 #include "ui/handle.h"
+#include "ui/popup_menu.h"
 #include "ui/translated.h"
 
 namespace quorvel {
@@ -104,8 +105,7 @@ bool ReminderWindow::OnContextMenu(HWND control, POINT screen) {
     const ui::Menu menu(CreatePopupMenu());
     for (std::size_t i = 0; i < std::size(kSnoozeMenuMinutes); ++i)
         AppendMenuW(menu.Get(), MF_STRING, i + 1, ui::TranslateWide(kSnoozeMenuCaptions[i]).c_str());
-    const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y,
-                                      0, Handle(), nullptr);
+    const int chosen = ui::ChooseFromPopupMenu(menu.Get(), screen, Handle());
     if (chosen > 0) Snooze(kSnoozeMenuMinutes[chosen - 1]);
     return true;
 }
