@@ -7,6 +7,7 @@ quorvel_packages=(
   xvfb x11-xserver-utils x11-utils xdotool imagemagick sox locales
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   wixl msitools zip python3 python3-yaml gettext
+  fonts-ipafont-gothic fonts-wqy-microhei fonts-nanum  # Japanese, Chinese and Korean text under Wine
 )
 
 quorvel_install_missing() {

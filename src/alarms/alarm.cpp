@@ -14,11 +14,11 @@ namespace {
 constexpr long double kMinute = 1.0L / 1440.0L;
 constexpr long double kNewAlarmDelay = kMinute;
 
-// Translators: "Annualy" repeats once a year; the English keeps the spelling
-// the program has always shown.
 constexpr std::array<std::string_view, kRepeatKindCount> kCaptions = {
     N_("No repeat"), N_("Delete after trigger"), N_("Each 5 minutes"), N_("Each 10 minutes"), N_("Each 30 minutes"),
-    N_("Hourly"),    N_("Daily"),                N_("Weekly"),         N_("Monthly"),         N_("Annualy"),
+    N_("Hourly"),    N_("Daily"),                N_("Weekly"),         N_("Monthly"),
+    // Translators: repeats once a year (the English spelling is as the program has always shown it).
+    N_("Annualy"),
 };
 
 // now + days, summed in extended precision and stored as a double.
