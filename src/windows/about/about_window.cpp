@@ -52,7 +52,7 @@ void AboutWindow::Create() {
     ui::LoadRichEdit();
     CreateHandle({.className = kClassName, .title = L"About", .style = kStyle, .exStyle = kExStyle,
                   .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
-    ShowWindow(Handle(), SW_SHOW);
+    Show();
 }
 
 void AboutWindow::OnCreate() {
@@ -110,14 +110,15 @@ void AboutWindow::OnLinkClick(AboutControl id) {
     if (id == kMailLink) OpenLink(std::string("mailto:") + kMailAddress);
 }
 
-void AboutWindow::OnDoneButton() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+// Posted: the window may go with the close, and the button's click is still under way.
+void AboutWindow::OnDoneButton() {
+    if (!PostClose()) OnClose();
+}
 
 AboutWindow::AboutControl AboutWindow::LinkAt(POINT client) const {
     for (const Link& link : links_) {
         const HWND label = link.label.Handle();
-        RECT r{};
-        GetWindowRect(label, &r);
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        RECT r = RectInClient(label);
         // Only the text counts, as it would for a label sized to it.
         const HDC dc = ui::MeasuringDc();
         const ui::SelectGuard font(dc, link.label.Font());

@@ -17,6 +17,7 @@
 #include "ui/feedback.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/module.h"
 
 namespace quorvel {
 namespace {
@@ -120,11 +121,6 @@ std::string ExpandEnvironment(const std::string& text) {
     return Narrow(expanded.c_str());
 }
 
-ui::Icon LoadImageIcon(int id, int size) {
-    return ui::Icon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-}
-
 }  // namespace
 
 AlarmEditor::AlarmEditor() {
@@ -191,8 +187,8 @@ void AlarmEditor::OnDpiChanged(UINT) { LoadPlayImages(); }
 void AlarmEditor::LoadPlayImages() {
     // The button lets go of the old picture before it is destroyed.
     playButton_.SetIcon(nullptr);
-    speaker_ = LoadImageIcon(IDI_SPEAKER_IMAGE, Scale(kImageSize));
-    speakerDisabled_ = LoadImageIcon(IDI_SPEAKER_DISABLED_IMAGE, Scale(kImageSize));
+    speaker_ = ui::LoadIconImage(IDI_SPEAKER_IMAGE, Scale(kImageSize));
+    speakerDisabled_ = ui::LoadIconImage(IDI_SPEAKER_DISABLED_IMAGE, Scale(kImageSize));
     ShowPlayImage();
 }
 
@@ -303,7 +299,7 @@ void AlarmEditor::OnSoundBoxExit() { EnablePlay(!soundBox_.Text().empty()); }
 void AlarmEditor::OnReminderCheckClick() {
     const bool checked = reminderCheck_.Checked();
     reminderBox_.SetEnabled(checked);
-    if (checked && IsWindowVisible(Handle())) reminderBox_.Focus();
+    if (checked && Visible()) reminderBox_.Focus();
 }
 
 void AlarmEditor::OnBrowseButton() {
@@ -371,7 +367,9 @@ void AlarmEditor::ReleasePlayer() {
 }
 
 LRESULT AlarmEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_SHOWWINDOW && wParam) PostMessageW(Handle(), kFocusNameBox, 0, 0);
+    // Posted, to come after the activation, which puts the keyboard back where it
+    // was; with the queue full, at least now.
+    if (msg == WM_SHOWWINDOW && wParam && !Post(kFocusNameBox)) nameBox_.Focus();
     if (msg == kFocusNameBox) {
         // Each edit starts on the name, whichever control had the focus last time.
         nameBox_.Focus();

@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "ui/feedback.h"
 #include "ui/handle.h"
+#include "ui/popup_menu.h"
 
 namespace quorvel {
 namespace {
@@ -68,7 +69,7 @@ void ReminderWindow::OnCreate() {
     snoozeButton_.onClick = [this] { OnSnoozeButton(); };
     textBox_.Attach(Item(kTextBox));
     textBox_.UsePlainText();
-    keysTimer_.Attach(Handle());
+    static_cast<void>(keysTimer_.Attach(Handle()));  // off until a reminder waits for the keys
 }
 
 void ReminderWindow::OnClose() { Close(); }
@@ -84,8 +85,7 @@ bool ReminderWindow::OnContextMenu(HWND control, POINT screen) {
     const ui::Menu menu(CreatePopupMenu());
     for (std::size_t i = 0; i < std::size(kSnoozeMenuMinutes); ++i)
         AppendMenuW(menu.Get(), MF_STRING, i + 1, kSnoozeMenuCaptions[i]);
-    const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y,
-                                      0, Handle(), nullptr);
+    const int chosen = ui::ChooseFromPopupMenu(menu.Get(), screen, Handle());
     if (chosen > 0) Snooze(kSnoozeMenuMinutes[chosen - 1]);
     return true;
 }
@@ -110,9 +110,10 @@ void ReminderWindow::ShowInFront() {
         TakeKeyboard();
         return;
     }
-    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    keysTimer_.SetEnabled(true);
+    ShowInactive();
+    SetTopMost(true);
+    // Should it fail, the window stays on top without the keyboard, for a click.
+    static_cast<void>(keysTimer_.Start());
 }
 
 void ReminderWindow::OnTimer(UINT_PTR id) {
@@ -120,13 +121,13 @@ void ReminderWindow::OnTimer(UINT_PTR id) {
 }
 
 void ReminderWindow::TakeKeyboard() {
-    keysTimer_.SetEnabled(false);
+    keysTimer_.Stop();
     keys_.reset();
     const HWND before = GetForegroundWindow();
     if (before != Handle()) keyboardFrom_ = before;
-    ShowWindow(Handle(), SW_SHOW);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(Handle());
+    Show();
+    SetTopMost(true);
+    BringToFront();
     okButton_.Focus();
 }
 
@@ -148,13 +149,11 @@ void ReminderWindow::StopSound() {
 // The window that had the keyboard before this one took it gets it back, if
 // this one has it still.
 void ReminderWindow::Release() {
-    keysTimer_.SetEnabled(false);
+    keysTimer_.Stop();
     keys_.reset();
     const bool hadKeyboard = GetForegroundWindow() == Handle();
-    ShowWindow(Handle(), SW_HIDE);
-    if (hadKeyboard && keyboardFrom_ && IsWindow(keyboardFrom_) && IsWindowVisible(keyboardFrom_)) {
-        SetForegroundWindow(keyboardFrom_);
-    }
+    Hide();
+    if (const ui::WindowRef from(keyboardFrom_); hadKeyboard && from.Visible()) from.BringToFront();
     if (release_) release_(*this);
 }
 

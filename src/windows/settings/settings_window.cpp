@@ -152,11 +152,9 @@ void SettingsWindow::SetUpButton(ui::Button& button, SettingsControl id, void (S
 
 // Centred when made; later showings keep the place the user left it at.
 void SettingsWindow::ShowSettings() {
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    Show();
+    BringToFront();
 }
-
-void SettingsWindow::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void SettingsWindow::OnShowWindow(bool shown) {
     if (shown) ReadClockState();
