@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "core/font.h"
-#include "ui/controls.h"
+#include "ui/control_table.h"
 #include "ui/handle.h"
 #include "ui/window_ref.h"
 
@@ -115,7 +115,7 @@ protected:
     // std::runtime_error, or what OnCreate threw, when creation fails.
     void CreateHandle(const CreateParams& params);
 
-    // Creates child controls from a table (ui/controls.h), in the fonts the
+    // Creates child controls from a table (ui/control_table.h), in the fonts the
     // rows and the window name; they are re-laid out and their fonts made anew
     // on WM_SIZE and WM_DPICHANGED from then on.
     void CreateControls(std::span<const ControlSpec> table, SIZE designedClient);

@@ -36,11 +36,11 @@ using About = AboutWindow;
 constexpr ui::ControlSpec kControls[] = {
     {About::kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
      ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE},
-    {About::kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
+    {About::kDoneButton, WC_BUTTONW, L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
-    {About::kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
-    {About::kMailLink, L"STATIC", L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel, 0, &kLinkFont},
-    {About::kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel, 0,
+    {About::kProductLabel, WC_STATICW, L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
+    {About::kMailLink, WC_STATICW, L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel, 0, &kLinkFont},
+    {About::kWebLink, WC_STATICW, L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel, 0,
      &kLinkFont},
 };
 

@@ -38,8 +38,8 @@ const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};  // 11 pixels high at 96 dp
 // In tab order: OK, Snooze, the text box. The text box is a rich-text box: a
 // long paragraph shows at once, where an edit box would wrap it for minutes.
 constexpr ui::ControlSpec kControls[] = {
-    {kOkButton, L"BUTTON", L"&OK", {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom, BS_PUSHBUTTON | WS_TABSTOP},
-    {kSnoozeButton, L"BUTTON", L"&Snooze", {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
+    {kOkButton, WC_BUTTONW, L"&OK", {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom, BS_PUSHBUTTON | WS_TABSTOP},
+    {kSnoozeButton, WC_BUTTONW, L"&Snooze", {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
     // Editable, never read back; long lines wrap (no horizontal scrolling).
     {kTextBox, ui::kRichEditClass, L"", {3, 3, 208, 85},
