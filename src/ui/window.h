@@ -164,6 +164,8 @@ private:
     bool PressButton(int id);
     bool HandleEnterOrEscape(const MSG& msg);
     bool FocusOnActivation(WPARAM wParam);
+    void NextDialogControl(WPARAM wParam, LPARAM lParam);
+    static POINT KeyboardMenuPoint(HWND control);
     void TellControls(bool dpiChanged);
     void SizeToDesign();
     void Place();
