@@ -18,6 +18,7 @@
 #include "ui/control_table.h"
 #include "ui/handle.h"
 #include "ui/modal.h"
+#include "ui/module.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
 #include "ui/window.h"
@@ -245,6 +246,20 @@ TEST(PopupMenu, TheItemChosenIsReturnedOrSentAsACommand) {
     KillTimer(nullptr, pickingAgain);
     testing_support::PumpUntil([&] { return !w.commands.empty(); }, 2s);
     EXPECT_EQ(w.commands, std::vector<int>{42});
+}
+
+// --- Libraries loaded on first use --------------------------------------------
+
+TEST(LazyLibrary, GivesTheSystemDllsFunctionsAndNothingForAMissingOne) {
+    LazyLibrary user32(L"user32.dll");
+    const auto desktop = user32.Function<decltype(&GetDesktopWindow)>("GetDesktopWindow");
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_EQ(desktop(), GetDesktopWindow());
+    EXPECT_EQ(user32.Function<decltype(&GetDesktopWindow)>("NoSuchFunction"), nullptr);
+
+    LazyLibrary missing(L"quorvel_no_such_library.dll");
+    EXPECT_FALSE(missing.Load());
+    EXPECT_EQ(missing.Function<decltype(&GetDesktopWindow)>("GetDesktopWindow"), nullptr);
 }
 
 // --- Control tables --------------------------------------------------------

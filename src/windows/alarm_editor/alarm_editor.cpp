@@ -129,11 +129,11 @@ AlarmEditor::AlarmEditor() {
 
 AlarmEditor::~AlarmEditor() { Destroy(); }
 
-void AlarmEditor::Create(HWND owner) {
+void AlarmEditor::MakeWindow() {
     ui::LoadRichEdit();
     CreateHandle({.className = L"QuorvelAlarmEditor", .title = L"Alarm / reminder details",
                   .exStyle = WS_EX_CONTROLPARENT, .client96 = kClientSize, .placement = Placement::Centred,
-                  .placeNear = owner, .font = &kWindowFont, .owner = owner});
+                  .placeNear = owner_, .font = &kWindowFont, .owner = owner_});
 }
 
 void AlarmEditor::OnCreate() {
@@ -202,11 +202,12 @@ void AlarmEditor::EnablePlay(bool enabled) {
 }
 
 bool AlarmEditor::EditAlarm(AlarmFields& draft) {
+    if (!Handle()) MakeWindow();
     draft_ = &draft;
     FillFromAlarm(draft);
     int result = IDCANCEL;
     try {
-        result = ui::RunModal(*this, GetWindow(Handle(), GW_OWNER));
+        result = ui::RunModal(*this, owner_);
     } catch (...) {
         ReleasePlayer();
         draft_ = nullptr;
