@@ -35,6 +35,9 @@ namespace quorvel::ui {
 
 class Action;
 
+// An accelerator table made from its keys; empty when it cannot be made.
+Accelerators MakeAccelerators(std::span<const ACCEL> keys);
+
 // What it asks of the window manager (show, hide, move ...) is WindowRef's.
 class Window : public WindowRef {
 public:
@@ -64,6 +67,7 @@ public:
     // The window's own accelerators, translated to WM_COMMAND for this window
     // while it (or one of its controls) has the keyboard; empty to remove.
     void SetAccelerators(Accelerators table) { accelerators_ = std::move(table); }
+    void SetAccelerators(std::span<const ACCEL> keys) { accelerators_ = MakeAccelerators(keys); }
     // The push button (a control id) Enter presses, drawn as default; 0 for none.
     void SetDefaultButton(int id);
     // The button Escape presses; 0 for none.

@@ -10,6 +10,11 @@
 
 namespace quorvel::ui {
 
+Accelerators MakeAccelerators(std::span<const ACCEL> keys) {
+    // The table is only read: the missing const is the API's.
+    return Accelerators(CreateAcceleratorTableW(const_cast<ACCEL*>(keys.data()), static_cast<int>(keys.size())));
+}
+
 bool Window::PreTranslateMessage(MSG& msg) {
     if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_.Get(), &msg)) return true;
     if (HandleEnterOrEscape(msg)) return true;

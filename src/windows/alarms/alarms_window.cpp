@@ -90,7 +90,7 @@ void AlarmsWindow::Create() {
 void AlarmsWindow::OnCreate() {
     CreateControls(kControls, kClientSize);
     SetMinimumSize(kMinimumSize);
-    SetAccelerators(ui::Accelerators(CreateAcceleratorTableW(const_cast<ACCEL*>(kKeys), std::size(kKeys))));
+    SetAccelerators(kKeys);
     locale_ = ReadUserFormatSettings();
     toolBar_.Attach(Item(kToolBar));
     listView_.Attach(Item(kListView));
