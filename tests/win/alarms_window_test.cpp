@@ -73,7 +73,7 @@ protected:
     // does, then shows the window.
     void Open() {
         window.Create();
-        if (const auto failure = book.Load()) ShowAlarmLoadFailure(book, *failure);
+        if (const auto failure = book.Load()) ShowAlarmLoadFailure(book, *failure, window.Handle());
         book.StartChecking();
         window.Show();
     }

@@ -313,10 +313,10 @@ void AlarmsWindow::OnAlarmsChanged() {
 
 // ---- Showing and closing ------------------------------------------------------------
 
-void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message) {
+void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message, HWND owner) {
     std::string text = message;
     if (book.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
-    ui::ShowMessageBox(nullptr, text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
+    ui::ShowMessageBox(owner, text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
 }
 
 void AlarmsWindow::Show() {
