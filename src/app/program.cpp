@@ -56,11 +56,11 @@ void Program::LoadAlarms() {
     reminders_ = std::make_unique<ReminderWindows>(clock_.Handle());
     book_.SetReminders(reminders_.get());
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
-    book_.onOptionsDamaged = [] {
-        ui::ShowMessageBox(nullptr, Translate(kDamagedOptionsMessage),
+    book_.onOptionsDamaged = [this] {
+        ui::ShowMessageBox(clock_.Handle(), Translate(kDamagedOptionsMessage),
                            Translate("ERROR loading data from the registry"), MB_OK | MB_ICONWARNING);
     };
-    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
+    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure, clock_.Handle());
     book_.StartChecking();
 }
 

@@ -21,21 +21,17 @@ constexpr IID kUnknownId = {0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00,
 // The functions of the reader's libraries, loaded from the system folder at
 // the first request and kept for the rest of the run.
 struct ReaderLibraries {
-    Module oleacc = LoadSystemLibrary(L"oleacc.dll");
-    Module oleaut = LoadSystemLibrary(L"oleaut32.dll");
-    Module ole = LoadSystemLibrary(L"ole32.dll");
-    decltype(&LresultFromObject) lresultFromObject = Find<decltype(&LresultFromObject)>(oleacc, "LresultFromObject");
+    LazyLibrary oleacc{L"oleacc.dll"};
+    LazyLibrary oleaut{L"oleaut32.dll"};
+    LazyLibrary ole{L"ole32.dll"};
+    decltype(&LresultFromObject) lresultFromObject =
+        oleacc.Function<decltype(&LresultFromObject)>("LresultFromObject");
     decltype(&AccessibleObjectFromWindow) objectFromWindow =
-        Find<decltype(&AccessibleObjectFromWindow)>(oleacc, "AccessibleObjectFromWindow");
-    decltype(&SysAllocString) allocString = Find<decltype(&SysAllocString)>(oleaut, "SysAllocString");
-    decltype(&CoInitializeEx) initialize = Find<decltype(&CoInitializeEx)>(ole, "CoInitializeEx");
+        oleacc.Function<decltype(&AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
+    decltype(&SysAllocString) allocString = oleaut.Function<decltype(&SysAllocString)>("SysAllocString");
+    decltype(&CoInitializeEx) initialize = ole.Function<decltype(&CoInitializeEx)>("CoInitializeEx");
 
     bool Loaded() const { return lresultFromObject && objectFromWindow && allocString && initialize; }
-
-    template <typename F>
-    static F Find(const Module& module, const char* name) {
-        return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module.Get(), name))) : nullptr;
-    }
 };
 
 ReaderLibraries* Libraries() {

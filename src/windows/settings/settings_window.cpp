@@ -36,41 +36,41 @@ constexpr int kThumbLength = 15;
 // (up to the time format box, the window's right edge, the colour button), so
 // their text is not cut off by fonts wider than Tahoma's.
 constexpr ui::ControlSpec kControls[] = {
-    {kFontButton, L"BUTTON", NW_("Font ..."), {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kTextColourButton, L"BUTTON", NW_("Color ..."), {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kOpacityCaption, L"STATIC", NW_("Alpha (transparency)"), {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kFontButton, WC_BUTTONW, NW_("Font ..."), {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kTextColourButton, WC_BUTTONW, NW_("Color ..."), {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOpacityCaption, WC_STATICW, NW_("Alpha (transparency)"), {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kOpacitySlider, TRACKBAR_CLASSW, L"", {2, 54, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kSizeCaption, L"STATIC", NW_("Size"), {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kSizeCaption, WC_STATICW, NW_("Size"), {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kSizeSlider, TRACKBAR_CLASSW, L"", {2, 99, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kTimeFormatCaption, L"STATIC", NW_("Time format:"), {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatCaption, WC_STATICW, NW_("Time format:"), {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kTimeFormatBox, L"COMBOBOX", L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatBox, WC_COMBOBOXW, L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP},
-    {kShadowBox, L"BUTTON", NW_("Shadow"), {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kShadowColourButton, L"BUTTON", NW_("Color ..."), {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShadowBox, WC_BUTTONW, NW_("Shadow"), {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kShadowColourButton, WC_BUTTONW, NW_("Color ..."), {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kBackgroundBox, L"BUTTON", NW_("Background"), {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kBackgroundColourButton, L"BUTTON", NW_("Color ..."), {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
+    {kBackgroundBox, WC_BUTTONW, NW_("Background"), {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kBackgroundColourButton, WC_BUTTONW, NW_("Color ..."), {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kStartupBox, L"BUTTON", NW_("Activate Quorvel on startup"), {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
-     kCheckBox},
-    {kOkButton, L"BUTTON", NW_("OK"), {7, 344, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, L"BUTTON", NW_("About..."), {124, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, L"BUTTON", NW_("Quit"), {189, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kHiddenBox, L"BUTTON", NW_("Hidden"), {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kAlarmsButton, L"BUTTON", NW_("Alarms/reminders..."), {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top,
+    {kStartupBox, WC_BUTTONW, NW_("Activate Quorvel on startup"), {10, 256, 190, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kOkButton, WC_BUTTONW, NW_("OK"), {7, 344, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, WC_BUTTONW, NW_("About..."), {124, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, WC_BUTTONW, NW_("Quit"), {189, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kHiddenBox, WC_BUTTONW, NW_("Hidden"), {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kAlarmsButton, WC_BUTTONW, NW_("Alarms/reminders..."), {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top,
      kButton},
-    {kShadowDepthCaption, L"STATIC", NW_("Shadow depth"), {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShadowDepthCaption, WC_STATICW, NW_("Shadow depth"), {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kOutlineBox, L"BUTTON", NW_("Outline"), {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kLanguageCaption, L"STATIC", NW_("Language:"), {8, 302, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kOutlineBox, WC_BUTTONW, NW_("Outline"), {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kLanguageCaption, WC_STATICW, NW_("Language:"), {8, 302, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kLanguageBox, L"COMBOBOX", L"", {86, 298, 153, 200}, ui::Anchor::Left | ui::Anchor::Top,
+    {kLanguageBox, WC_COMBOBOXW, L"", {86, 298, 153, 200}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kLanguageNote, L"STATIC", NW_("A new language shows at the next start."), {8, 324, 234, 13},
+    {kLanguageNote, WC_STATICW, NW_("A new language shows at the next start."), {8, 324, 234, 13},
      ui::Anchor::Left | ui::Anchor::Top, SS_LEFTNOWORDWRAP | SS_NOPREFIX},
 };
 
@@ -180,11 +180,9 @@ void SettingsWindow::SetUpButton(ui::Button& button, SettingsControl id, void (S
 
 // Centred when made; later showings keep the place the user left it at.
 void SettingsWindow::ShowSettings() {
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    Show();
+    BringToFront();
 }
-
-void SettingsWindow::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void SettingsWindow::OnShowWindow(bool shown) {
     if (shown) ReadClockState();
