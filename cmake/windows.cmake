@@ -89,7 +89,9 @@ endforeach()
 add_executable(accessible_reader ${PROJECT_SOURCE_DIR}/tests/win/harness/accessible_reader.cpp)
 target_link_options(accessible_reader PRIVATE -municode)
 target_link_libraries(accessible_reader PRIVATE oleacc ole32 oleaut32)
-add_dependencies(accessible_clock_test accessible_reader)
+add_dependencies(screen_reader_test accessible_reader)
+# The boxes' names are read in-process too, from the system's default objects.
+target_link_libraries(screen_reader_test PRIVATE oleacc ole32 oleaut32)
 
 # Programs that also run at 200 % (192 dpi). They run alone: the resolution is
 # the prefix's, for every program that starts meanwhile.

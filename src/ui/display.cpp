@@ -31,6 +31,21 @@ bool HighContrastOn() {
 
 void OverrideHighContrast(std::optional<bool> on) { HighContrastOverride() = on; }
 
+namespace {
+std::optional<bool>& ScreenReaderOverride() {
+    static std::optional<bool> running;
+    return running;
+}
+}  // namespace
+
+bool ScreenReaderRunning() {
+    if (ScreenReaderOverride()) return *ScreenReaderOverride();
+    BOOL running = FALSE;
+    return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
+}
+
+void OverrideScreenReader(std::optional<bool> running) { ScreenReaderOverride() = running; }
+
 int LargestMonitorHeight() {
     int tallest = 0;
     EnumDisplayMonitors(

@@ -24,6 +24,12 @@ bool HighContrastOn();
 // off). Clear with nullopt.
 void OverrideHighContrast(std::optional<bool> on);
 
+// Whether a screen reader is running (SPI_GETSCREENREADER): windows then put
+// the keyboard where the reader reads what matters.
+bool ScreenReaderRunning();
+// Test seam: while set, ScreenReaderRunning answers this value. Clear with nullopt.
+void OverrideScreenReader(std::optional<bool> running);
+
 // The height in pixels of the tallest monitor attached (the primary screen's
 // when none can be enumerated).
 int LargestMonitorHeight();

@@ -21,6 +21,7 @@
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
+#include "ui/display.h"
 #include "windows/reminder/reminder_windows.h"
 
 namespace quorvel {
@@ -286,6 +287,18 @@ TEST_F(ReminderWindowTest, KeysTypedWhenItComesUpNeverAnswerIt) {
     EXPECT_TRUE(PumpUntil([&] { return !a.triggered && GetForegroundWindow() == typing; }, kDeadline));
     EXPECT_TRUE(AllFreed());
     DestroyWindow(typing);
+}
+
+// With a screen reader running, the reminder takes the keyboard on its text,
+// which the reader then reads; Tab goes on to OK.
+TEST_F(ReminderWindowTest, WithAScreenReaderTheTextTakesTheKeyboard) {
+    ui::OverrideScreenReader(true);
+    Alarm& a = Add("Call the garage", "");
+    list.CheckAlarms(*reminders);
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Window().TextBox(); }, std::chrono::seconds(3)));
+    ui::OverrideScreenReader(std::nullopt);
+    Click(Window().OkButton());
+    EXPECT_TRUE(PumpUntil([&] { return !a.triggered; }, kDeadline));
 }
 
 // With the sound missing, a text-less alarm shows its window with the error

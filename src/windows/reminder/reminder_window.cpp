@@ -6,6 +6,7 @@
 #include "core/input_rest.h"
 #include "core/text.h"
 #include "core/translation.h"
+#include "ui/display.h"
 #include "ui/feedback.h"
 #include "ui/handle.h"
 #include "ui/popup_menu.h"
@@ -146,7 +147,13 @@ void ReminderWindow::TakeKeyboard() {
     Show();
     SetTopMost(true);
     BringToFront();
-    okButton_.Focus();
+    // A screen reader reads the control that takes the keyboard: with one
+    // running that is the reminder's text (Tab reaches OK), else OK.
+    if (ui::ScreenReaderRunning()) {
+        textBox_.Focus();
+    } else {
+        okButton_.Focus();
+    }
 }
 
 std::string ReminderWindow::StartSound(const std::string& path, bool reportEnd) {

@@ -1,19 +1,28 @@
-// What a screen reader finds in the clock: another program asks for the clock
-// window's client object and reads a clock named Quorvel whose value is the
-// time on the face, while the window's title stays "Quorvel"; a change of the
-// time is announced once a minute at most.
+// What a screen reader finds: another program asks for the clock window's
+// client object and reads a clock named Quorvel whose value is the time on the
+// face, while the window's title stays "Quorvel"; a change of the time is
+// announced once a minute at most. The editor's and the settings' boxes each
+// come just after their label, which the system's own objects name them after.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/clock_window.h"
+#include "app/program.h"
 #include "core/clock.h"
 #include "core/date_time.h"
+#include "core/wide.h"
+#include "harness/alarm_windows.h"
 #include "harness/answers.h"
 #include "harness/pump.h"
 #include "harness/registry.h"
+#include "ui/controls/control.h"
+#include "windows/alarm_editor/alarm_editor.h"
+#include "windows/settings/settings_window.h"
 
 namespace quorvel {
 namespace {
@@ -67,6 +76,27 @@ std::string ReadFromAnotherProgram(HWND window) {
     return output;
 }
 
+// Defined here: the import library hands IID_IAccessible over as a code thunk.
+constexpr IID kAccessibleId = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// The name the system's default object gives a control, as a reader asks for it.
+std::string AccessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kAccessibleId,
+                                          reinterpret_cast<void**>(&object))) ||
+        !object) {
+        return "(no object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const std::string result = SUCCEEDED(object->get_accName(self, &name)) && name ? Narrow(name) : "(no name)";
+    SysFreeString(name);
+    object->Release();
+    return result;
+}
+
 int valueChanges = 0;
 HWND watched = nullptr;
 
@@ -117,6 +147,47 @@ TEST_F(AccessibleClockTest, TheTimeIsAnnouncedOnceAMinuteAtMost) {
     UnhookWinEvent(hook);
     // A minute after that one, and a minute later again.
     EXPECT_EQ(valueChanges, 2);
+}
+
+// The label a reader names a box after: the static text made just before it,
+// as Windows' default objects look for it.
+std::string LabelBefore(HWND box) {
+    const HWND before = GetWindow(box, GW_HWNDPREV);
+    wchar_t cls[32] = {};
+    GetClassNameW(before, cls, 32);
+    return lstrcmpiW(cls, L"Static") == 0 ? ui::WindowText(before) : "(no label)";
+}
+
+// Every edit box and combo box of the editor and the settings comes just after
+// its label; Wine's default object for an edit box reads it as Windows' does.
+TEST(ScreenReader, EveryBoxIsNamedAfterItsLabel) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    testing_support::CleanRegistry registry;
+    std::vector<std::string> labels;
+    std::string nameBoxName;
+    AlarmEditor editor;
+    AlarmFields alarm = NewAlarmFields(Now());
+    testing_support::ModalSteps steps;
+    steps.Then([&] {
+        for (const int id : {AlarmEditor::kNameBox, AlarmEditor::kRepeatList, AlarmEditor::kSnoozeList,
+                             AlarmEditor::kIfMissedList}) {
+            labels.push_back(LabelBefore(GetDlgItem(editor.Handle(), id)));
+        }
+        nameBoxName = AccessibleName(GetDlgItem(editor.Handle(), AlarmEditor::kNameBox));
+        PostMessageW(editor.Handle(), WM_CLOSE, 0, 0);
+    });
+    editor.EditAlarm(alarm);
+    editor.Destroy();
+    Program program;
+    program.Start();
+    SettingsWindow& settings = program.Windows().Settings();
+    for (const auto id : {SettingsWindow::kTimeFormatBox, SettingsWindow::kLanguageBox})
+        labels.push_back(LabelBefore(settings.Control(id)));
+    program.Clock().Destroy();
+    EXPECT_EQ(labels, (std::vector<std::string>{"Name:", "Repeat:", "Snooze:", "If missed:", "Time format:",
+                                                "Language:"}));
+    EXPECT_EQ(nameBoxName, "Name:");
+    CoUninitialize();
 }
 
 }  // namespace
