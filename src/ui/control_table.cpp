@@ -62,6 +62,11 @@ void ControlLayout::Create(HWND parent, std::span<const ControlSpec> table, SIZE
                             WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (!hwnd) throw std::runtime_error(N_("Cannot create a control"));
+        // A date or a time reads as the user's formats write it, left to right
+        // also in a window mirrored for a language written right to left.
+        if (lstrcmpiW(control.className, DATETIMEPICK_CLASSW) == 0) {
+            SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~WS_EX_LAYOUTRTL);
+        }
     }
     Apply(dpi);
 }

@@ -70,11 +70,18 @@ std::vector<std::string> CutOff(HWND window) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&context));
+    RECT area{};
+    GetClientRect(window, &area);
     for (HWND control : context.children) {
         if (!IsWindowVisible(control)) continue;
         RECT client{};
         GetClientRect(control, &client);
         const std::wstring cls = ClassOf(control);
+        // A widened control stays inside the window, which grows with it.
+        RECT placed{};
+        GetWindowRect(control, &placed);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
+        if (GetParent(control) == window) report(control, L"within the window", placed.right, area.right);
         const std::wstring text = TextOf(control);
         const LONG style = GetWindowLongW(control, GWL_STYLE);
         if (lstrcmpiW(cls.c_str(), WC_STATICW) == 0 && !text.empty()) {

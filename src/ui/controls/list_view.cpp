@@ -21,8 +21,12 @@ void ListView::SetColumns(std::span<const ListColumn> columns) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.fmt = c.format;
-        column.cx = ScaleForDpi(c.width96, Dpi());
         std::wstring title = TranslateWide(c.title);
+        // As designed for the English title, and as much wider as a translation is longer.
+        const auto widthOf = [this](const wchar_t* text) {
+            return static_cast<int>(SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+        };
+        column.cx = ScaleForDpi(c.width96, Dpi()) + std::max(0, widthOf(title.c_str()) - widthOf(c.title));
         column.pszText = title.data();
         SendMessageW(Handle(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
     }

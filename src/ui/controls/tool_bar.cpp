@@ -1,5 +1,7 @@
 #include "ui/controls/tool_bar.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "ui/control_table.h"
@@ -20,9 +22,31 @@ void ToolBar::SetImageList(ImageList images) {
 
 void ToolBar::SetButtonSize96(SIZE size96) {
     buttonSize96_ = size96;
-    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
-                 MAKELPARAM(ScaleForDpi(size96.cx, Dpi()), ScaleForDpi(size96.cy, Dpi())));
+    // Wider where a caption needs it (a longer language), with a margin each side.
+    const int width = std::max(ScaleForDpi(size96.cx, Dpi()), WidestCaption() + ScaleForDpi(8, Dpi()));
+    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(width, ScaleForDpi(size96.cy, Dpi())));
     SendMessageW(Handle(), TB_AUTOSIZE, 0, 0);
+}
+
+int ToolBar::WidestCaption() const {
+    const HDC dc = GetDC(Handle());
+    const HGDIOBJ old = SelectObject(dc, Font());
+    int widest = 0;
+    for (int i = 0; i < ButtonCount(); ++i) {
+        TBBUTTON button{};
+        SendMessageW(Handle(), TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        const auto id = static_cast<WPARAM>(button.idCommand);
+        const auto length = static_cast<int>(SendMessageW(Handle(), TB_GETBUTTONTEXTW, id, 0));
+        if (button.fsStyle & BTNS_SEP || length <= 0) continue;
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(Handle(), TB_GETBUTTONTEXTW, id, reinterpret_cast<LPARAM>(text.data()));
+        RECT r{};
+        DrawTextW(dc, text.c_str(), length, &r, DT_CALCRECT | DT_SINGLELINE);
+        widest = std::max(widest, static_cast<int>(r.right - r.left));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    return widest;
 }
 
 // The font is new (the window's layout gave it); the buttons are measured again.

@@ -23,7 +23,8 @@ public:
     // keeps the list alive.
     void SetImageList(ImageList images);
     HIMAGELIST Images() const { return images_.Get(); }
-    // Buttons of this 96-dpi size at every DPI.
+    // Buttons of this 96-dpi size at every DPI, or wider where the widest
+    // caption needs more room.
     void SetButtonSize96(SIZE size96);
 
     // A button for the action (command Action::Id(), its caption, image and
@@ -41,6 +42,9 @@ protected:
     void OnDpiChanged(UINT oldDpi) override;
 
 private:
+    // The width of the widest button caption, in the toolbar's font.
+    int WidestCaption() const;
+
     ImageList images_;
     SIZE buttonSize96_{};
 };
