@@ -29,6 +29,15 @@ std::string ExecutablePath() {
     }
 }
 
+// Whether any of the clock's settings is stored: a key that holds only what
+// other parts store before the first save (the alarm list, the language) has
+// no settings to read yet, and is no damaged one.
+bool HoldsClockSettings(const RegistryKey& key) {
+    for (const std::string_view name : kClockSettingNames)
+        if (key.Exists(name)) return true;
+    return false;
+}
+
 void ReadInOrder(const RegistryKey& key, ClockSettings& s) {
     s.position.x = key.Read(kWinLeftValue);
     s.position.y = key.Read(kWinTopValue);
@@ -72,7 +81,7 @@ void WriteAll(const RegistryKey& key, const ClockSettings& s) {
 SettingsStore::Loaded SettingsStore::Load(ClockSettings& settings) const {
     try {
         const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
-        if (!key) {
+        if (!key || !HoldsClockSettings(key)) {
             // A first start. (The warning for systems older than Windows 2000
             // cannot arise: this program does not load on them.)
             (void)SetStartupEntry(true);  // a failure was reported there

@@ -164,6 +164,16 @@ TEST_F(ClockSettings, AStoredSetComesBackWholeAndSavesAsItWasRead) {
     for (const Value& e : values) EXPECT_EQ(Find(kSettingsPath, e.name)->bytes, e.bytes);
 }
 
+// A key with only what is stored beside the settings (the language, the alarm
+// list of a clock that ended without its save) starts as a first start does.
+TEST_F(ClockSettings, AKeyWithoutAnyClockSettingIsAFirstStartNotAnError) {
+    Plant(kSettingsPath, {Text(L"Language", L"de")});
+    Start();
+    EXPECT_TRUE(answers.boxes.empty());
+    EXPECT_EQ(StartupEntry(), QuotedExePath());
+    EXPECT_EQ(Form().TimeFormat(), "hh:mm:ss");
+}
+
 TEST_F(ClockSettings, AKeyWithOnlyTimeFormatAndLeftAppliesTheLeftAndReportsTheRest) {
     Plant(kSettingsPath, {Text(L"TimeFormat", L"hh:mm"), Dword(L"WinLeft", 500)});
     Start();
