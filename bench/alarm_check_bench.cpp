@@ -21,7 +21,7 @@ struct NoReminders final : ReminderFactory {
 struct NothingStored final : AlarmStorage {
     Stored Read() override { return {}; }
     bool Write(std::span<const std::uint8_t>, std::span<const std::uint8_t>) override { return true; }
-    void KeepDamagedCopy() override {}
+    void KeepDamagedCopy(Part) override {}
 };
 
 void BM_CheckAlarmsNoneDue(benchmark::State& state) {

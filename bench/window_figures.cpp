@@ -25,7 +25,7 @@ class MemoryStorage final : public AlarmStorage {
 public:
     Stored Read() override { return {}; }
     bool Write(std::span<const std::uint8_t>, std::span<const std::uint8_t>) override { return true; }
-    void KeepDamagedCopy() override {}
+    void KeepDamagedCopy(Part) override {}
 };
 
 // An editor never opened by the figures.

@@ -10,7 +10,7 @@ add_subdirectory(src/cli)
 
 file(GLOB core_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*_test.cpp)
 add_executable(core_tests ${core_tests})
-target_link_libraries(core_tests PRIVATE quorvel_alarms_san quorvel_sound_san quorvel_core_san GTest::gtest_main nlohmann_json::nlohmann_json)
+target_link_libraries(core_tests PRIVATE quorvel_app_san quorvel_alarms_san quorvel_sound_san quorvel_core_san GTest::gtest_main nlohmann_json::nlohmann_json)
 target_compile_definitions(core_tests PRIVATE QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
 include(GoogleTest)
 gtest_discover_tests(core_tests PROPERTIES TIMEOUT 60 ENVIRONMENT "UBSAN_OPTIONS=print_stacktrace=1")

@@ -22,6 +22,7 @@ std::optional<std::string> AlarmBook::Load() {
     loaded_ = true;
     changed_ = false;
     keepStored_ = false;
+    keepOptions_ = false;
     std::optional<std::string> failure;
     AlarmStorage::Stored stored;
     try {
@@ -33,7 +34,8 @@ std::optional<std::string> AlarmBook::Load() {
         failure = e.what();
     }
     // Also for the alarms of a list read in part: each option matches its alarm.
-    ApplyAlarmOptions(stored.options, list_);
+    keepOptions_ = !ApplyAlarmOptions(stored.options, list_) || stored.optionsUnreadable;
+    if (keepOptions_ && onOptionsDamaged) onOptionsDamaged();
     return failure;
 }
 
@@ -46,9 +48,11 @@ bool AlarmBook::Save() {
                                 " that can be stored; delete some alarms or shorten their texts");
     }
     // Throws when the stored value cannot be read: then nothing is written over it.
-    if (keepStored_) storage_.KeepDamagedCopy();
+    if (keepStored_) storage_.KeepDamagedCopy(AlarmStorage::Part::Alarms);
+    if (keepOptions_) storage_.KeepDamagedCopy(AlarmStorage::Part::Options);
     if (!storage_.Write(bytes, EncodeAlarmOptions(list_))) return false;
     keepStored_ = false;
+    keepOptions_ = false;
     return true;
 }
 

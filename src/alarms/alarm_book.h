@@ -13,6 +13,8 @@
 // user's alarms, so saves leave it alone until the list changes; the first save
 // after a change first copies the stored value, bytes and type as they are, to
 // "AlarmsDamaged" (which the program never reads), then writes the list.
+// Options that could not be read whole are kept the same way, in
+// "AlarmOptionsDamaged", by the first save that writes over them.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +35,11 @@ namespace quorvel {
 // the clock stores, the tool reads back.
 inline constexpr std::size_t kMaxAlarmsValueBytes = 8 * 1024 * 1024;
 
+// What the user is told once when the stored options could not be read whole.
+inline constexpr const char* kDamagedOptionsMessage =
+    "Some alarm options could not be read and are back to their defaults. The stored options are kept in the "
+    "registry as AlarmOptionsDamaged.";
+
 // Where the list is kept between runs: the alarm bytes, and beside them the
 // alarms' options (alarm_options.h). Failures are thrown as std::exception
 // whose message the user may see.
@@ -47,7 +54,10 @@ public:
         Found found = Found::Nothing;
         std::vector<std::uint8_t> bytes;
         std::vector<std::uint8_t> options;  // empty when there are none or they cannot be read
+        bool optionsUnreadable = false;     // options are there, but not as bytes
     };
+    // The two stored values.
+    enum class Part { Alarms, Options };
 
     // Throws for an alarm value that cannot be read as bytes (a text or number
     // type, a failed read); options that cannot be read are left out.
@@ -55,11 +65,11 @@ public:
     // Replaces the stored alarms, then their options. False when the key can be
     // neither opened nor created (nothing is stored); throws when a write is
     // refused.
-    virtual bool Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> options) = 0;
-    // Copies the stored value, of whatever type, to the damaged-copy value with
-    // its bytes and type unchanged; nothing when none is stored. Throws when it
-    // cannot be read or written.
-    virtual void KeepDamagedCopy() = 0;
+    [[nodiscard]] virtual bool Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> options) = 0;
+    // Copies the stored value of the part, of whatever type, to its
+    // damaged-copy value with its bytes and type unchanged; nothing when none
+    // is stored. Throws when it cannot be read or written.
+    virtual void KeepDamagedCopy(Part part) = 0;
 
 protected:
     ~AlarmStorage() = default;
@@ -78,8 +88,11 @@ public:
     // options. A failure keeps the alarms read so far (see DecodeAlarms) and
     // gives the failure's message; so does a key that is there but cannot be
     // opened (with no message). Saves then leave the stored value alone until
-    // the list changes. Options that do not match their alarms never stop a load.
+    // the list changes. Options that do not match their alarms never stop a
+    // load; options that cannot be read whole are told to onOptionsDamaged,
+    // once, at the end of the load (kDamagedOptionsMessage says it to the user).
     std::optional<std::string> Load();
+    std::function<void()> onOptionsDamaged;
     // Writes the list unless there is nothing to write: before Load (nothing
     // was read, so writing would lose what is stored) and while a failed load's
     // value is kept. False when the storage's key cannot be opened or created;
@@ -167,6 +180,7 @@ private:
     ReminderFactory* reminders_ = nullptr;
     bool loaded_ = false;       // Load has run
     bool keepStored_ = false;   // the load failed: the stored value is the only full copy
+    bool keepOptions_ = false;  // the stored options were damaged: copied before they are written over
     bool changed_ = false;      // the list changed since the load
     bool started_ = false;      // StartChecking has run
     int suspensions_ = 0;

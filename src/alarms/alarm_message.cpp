@@ -28,7 +28,8 @@ std::optional<AlarmFields> DecodeAlarmMessage(std::span<const std::uint8_t> byte
     } catch (const std::exception&) {
         return std::nullopt;
     }
-    if (list.Count() != 1) return std::nullopt;
+    // A moment outside the calendar would never come, or never be shown.
+    if (list.Count() != 1 || !InCalendarRange(list[0].dateTime)) return std::nullopt;
     ApplyAlarmOptions(optionBytes, list);
     // Exactly what the sender's encoding gives: no trailing bytes, no damaged
     // or foreign options taken as defaults.

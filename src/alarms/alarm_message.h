@@ -22,8 +22,8 @@ inline constexpr std::size_t kMaxAlarmMessageBytes = 1024 * 1024;
 std::vector<std::uint8_t> EncodeAlarmMessage(const AlarmFields& alarm);
 
 // The alarm of a message; nothing when it is larger than the bound, is not
-// exactly one alarm as EncodeAlarmMessage writes it, or its options do not
-// belong to it or are out of range.
+// exactly one alarm as EncodeAlarmMessage writes it, its moment lies outside
+// years 1-9999, or its options do not belong to it or are out of range.
 std::optional<AlarmFields> DecodeAlarmMessage(std::span<const std::uint8_t> bytes);
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "alarms/alarm_options.h"
 
 #include <array>
+#include <iterator>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -15,9 +16,70 @@ constexpr std::array<std::string_view, kDaysPerWeek> kWeekdayNames = {"Mon", "Tu
                                                                       "Fri", "Sat", "Sun"};
 constexpr std::array<std::string_view, 3> kIfMissedNames = {"each", "once", "skip"};
 
-constexpr std::uint8_t kOptionsVersion = 1;
 constexpr std::size_t kHeaderBytes = 5;   // version, count
 constexpr std::size_t kEntryBytes = 13;   // fingerprint, days, snooze, missed, repeat
+
+// What an entry's fingerprint was made of.
+enum class Fingerprint { NameAndMoment, EveryField };
+
+// Every version of the value ever written, the one written now last; older
+// ones are still read, so options stored by an earlier release keep their alarms.
+struct Version {
+    std::uint8_t number;
+    Fingerprint fingerprint;
+};
+constexpr Version kVersions[] = {
+    {1, Fingerprint::NameAndMoment},
+    {2, Fingerprint::EveryField},
+};
+constexpr Version kWritten = kVersions[std::size(kVersions) - 1];
+
+// FNV-1a, 64 bits.
+class Hash {
+public:
+    void Byte(std::uint8_t byte) {
+        value_ ^= byte;
+        value_ *= 0x100000001b3ULL;
+    }
+    void Number(std::uint64_t number) {
+        for (int i = 0; i < 8; ++i) Byte(static_cast<std::uint8_t>(number >> (8 * i)));
+    }
+    // Every NaN alike: damaged moments are one moment.
+    void Moment(double moment) {
+        const double canonical = std::isnan(moment) ? std::nan("") : moment;
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &canonical, sizeof bits);
+        Number(bits);
+    }
+    // Length first, so no two lists of texts hash the same bytes.
+    void Text(std::string_view text) {
+        Number(text.size());
+        for (const char c : text) Byte(static_cast<std::uint8_t>(c));
+    }
+    std::uint64_t Value() const { return value_; }
+
+private:
+    std::uint64_t value_ = 0xcbf29ce484222325ULL;
+};
+
+// The first version's fingerprint: the name, a separator, the moment.
+std::uint64_t NameAndMomentFingerprint(const AlarmFields& alarm) {
+    Hash hash;
+    for (const char c : alarm.name) hash.Byte(static_cast<std::uint8_t>(c));
+    hash.Byte(0xFF);
+    hash.Moment(alarm.dateTime);
+    return hash.Value();
+}
+
+std::uint64_t FingerprintOf(const AlarmFields& alarm, Fingerprint kind) {
+    return kind == Fingerprint::NameAndMoment ? NameAndMomentFingerprint(alarm) : AlarmFingerprint(alarm);
+}
+
+const Version* FindVersion(std::uint8_t number) {
+    for (const Version& version : kVersions)
+        if (version.number == number) return &version;
+    return nullptr;
+}
 
 void Put(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -27,6 +89,21 @@ std::uint64_t Get(std::span<const std::uint8_t> in, std::size_t at, int bytes) {
     std::uint64_t value = 0;
     for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint64_t>(in[at + i]) << (8 * i);
     return value;
+}
+
+// The options of one entry; nothing when a field is out of range.
+std::optional<AlarmOptions> ReadEntry(std::span<const std::uint8_t> entry) {
+    AlarmOptions o;
+    o.days = entry[8];
+    o.snoozeMinutes = static_cast<std::uint16_t>(Get(entry, 9, 2));
+    const std::uint8_t missed = entry[11];
+    const std::uint8_t repeat = entry[12];
+    if (o.days == 0 || o.days > kEveryDay || o.snoozeMinutes < kMinSnoozeMinutes ||
+        o.snoozeMinutes > kMaxSnoozeMinutes || missed > static_cast<std::uint8_t>(IfMissed::Skip) || repeat > 1)
+        return std::nullopt;
+    o.ifMissed = static_cast<IfMissed>(missed);
+    o.repeatSound = repeat == 1;
+    return o;
 }
 
 }  // namespace
@@ -81,19 +158,14 @@ std::optional<IfMissed> IfMissedFromName(std::string_view name) {
 }
 
 std::uint64_t AlarmFingerprint(const AlarmFields& alarm) {
-    // FNV-1a over the name, a separator, and the moment's bits (every NaN alike).
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    auto mix = [&hash](std::uint8_t byte) {
-        hash ^= byte;
-        hash *= 0x100000001b3ULL;
-    };
-    for (const char c : alarm.name) mix(static_cast<std::uint8_t>(c));
-    mix(0xFF);
-    const double moment = std::isnan(alarm.dateTime) ? std::nan("") : alarm.dateTime;
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &moment, sizeof bits);
-    for (int i = 0; i < 8; ++i) mix(static_cast<std::uint8_t>(bits >> (8 * i)));
-    return hash;
+    Hash hash;
+    hash.Text(alarm.name);
+    hash.Text(alarm.sound);
+    hash.Text(alarm.reminder);
+    hash.Moment(alarm.dateTime);
+    hash.Byte(static_cast<std::uint8_t>(alarm.repeat));
+    hash.Byte(alarm.enabled ? 1 : 0);
+    return hash.Value();
 }
 
 std::size_t AlarmOptionsSize(std::size_t alarms) { return kHeaderBytes + kEntryBytes * alarms; }
@@ -101,7 +173,7 @@ std::size_t AlarmOptionsSize(std::size_t alarms) { return kHeaderBytes + kEntryB
 std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list) {
     std::vector<std::uint8_t> out;
     out.reserve(AlarmOptionsSize(list.Count()));
-    out.push_back(kOptionsVersion);
+    out.push_back(kWritten.number);
     Put(out, list.Count(), 4);
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const AlarmOptions& o = list[i].options;
@@ -114,33 +186,33 @@ std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list) {
     return out;
 }
 
-void ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list) {
-    if (bytes.size() < kHeaderBytes || bytes[0] != kOptionsVersion) return;
+bool ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list) {
+    if (bytes.empty()) return true;  // no options stored
+    const Version* version = bytes.size() < kHeaderBytes ? nullptr : FindVersion(bytes[0]);
+    if (!version) return false;
     const std::uint64_t declared = Get(bytes, 1, 4);
     // The entries read up to the first damaged one, by fingerprint, in order.
     std::multimap<std::uint64_t, AlarmOptions> entries;  // equal fingerprints in stored order
+    // Whole: exactly the entries the count declares, not a byte more or less.
+    const std::size_t entryBytes = bytes.size() - kHeaderBytes;
+    bool whole = entryBytes % kEntryBytes == 0 && entryBytes / kEntryBytes == declared;
     for (std::uint64_t n = 0; n < declared; ++n) {
         const std::size_t at = kHeaderBytes + n * kEntryBytes;
-        if (at + kEntryBytes > bytes.size()) break;
-        AlarmOptions o;
-        o.days = bytes[at + 8];
-        o.snoozeMinutes = static_cast<std::uint16_t>(Get(bytes, at + 9, 2));
-        const std::uint8_t missed = bytes[at + 11];
-        const std::uint8_t repeat = bytes[at + 12];
-        if (o.days == 0 || o.days > kEveryDay || o.snoozeMinutes < kMinSnoozeMinutes ||
-            o.snoozeMinutes > kMaxSnoozeMinutes || missed > static_cast<std::uint8_t>(IfMissed::Skip) || repeat > 1)
+        const auto options = at + kEntryBytes <= bytes.size() ? ReadEntry(bytes.subspan(at, kEntryBytes)) : std::nullopt;
+        if (!options) {
+            whole = false;
             break;
-        o.ifMissed = static_cast<IfMissed>(missed);
-        o.repeatSound = repeat == 1;
-        entries.emplace(Get(bytes, at, 8), o);
+        }
+        entries.emplace(Get(bytes, at, 8), *options);
     }
     for (std::size_t i = 0; i < list.Count() && !entries.empty(); ++i) {
-        const std::uint64_t fingerprint = AlarmFingerprint(list[i]);
+        const std::uint64_t fingerprint = FingerprintOf(list[i], version->fingerprint);
         const auto found = entries.lower_bound(fingerprint);
         if (found == entries.end() || found->first != fingerprint) continue;
         list[i].options = found->second;
         entries.erase(found);
     }
+    return whole;
 }
 
 }  // namespace quorvel

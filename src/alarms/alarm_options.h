@@ -3,9 +3,9 @@
 // not running, and a sound that plays until the reminder is answered. They are
 // kept in a value of their own beside the alarm bytes, which stay exactly as
 // they are: "AlarmOptions", one entry per alarm in list order, each marked with
-// a fingerprint of its alarm (name and moment), so that a list changed by a
+// a fingerprint of its alarm (every stored field), so that a list changed by a
 // program that does not know them never gets an option attached to the wrong
-// alarm.
+// alarm: only alarms alike in every field can take each other's.
 #pragma once
 
 #include <cstddef>
@@ -73,20 +73,23 @@ std::optional<IfMissed> IfMissedFromName(std::string_view name);
 struct AlarmFields;
 class AlarmList;
 
-// Names an alarm by its name and moment, for matching options to alarms.
+// Names an alarm by every stored field (name, sound, text, moment, repeat,
+// enabled), for matching options to alarms.
 std::uint64_t AlarmFingerprint(const AlarmFields& alarm);
 
-// The "AlarmOptions" value of the list: a version byte, a 4-byte count, then
-// per alarm its fingerprint (8 bytes) and options (days, 2-byte snooze
-// minutes, missed rule, repeat-sound flag). Little-endian.
+// The "AlarmOptions" value of the list: a version byte (2), a 4-byte count,
+// then per alarm its fingerprint (8 bytes) and options (days, 2-byte snooze
+// minutes, missed rule, repeat-sound flag). Little-endian. Version 1, still
+// read, had the same layout with fingerprints of name and moment alone.
 std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list);
 // The size of that value for a list of `alarms` alarms.
 std::size_t AlarmOptionsSize(std::size_t alarms);
 
 // Gives each alarm of the list the options of the first unused entry made for
 // an alarm with its fingerprint; an alarm without one keeps its options. A
-// damaged value (cut short, another version, a field out of range) is read up
-// to the damage. Never throws.
-void ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list);
+// damaged value (cut short or longer than its count says, an unknown version,
+// a field out of range) is read up to the damage. True when the value was
+// whole (an empty one is: no options stored). Never throws.
+bool ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list);
 
 }  // namespace quorvel

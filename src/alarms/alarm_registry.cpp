@@ -13,7 +13,9 @@ AlarmStorage::Stored RegistryAlarmStorage::Read() {
         try {
             stored.options = key.Read(kAlarmOptionsValue);
         } catch (const RegistryError&) {
-            // Options of the wrong type: the alarms keep their defaults.
+            // Options of the wrong type: the alarms keep their defaults, and
+            // the value is kept as damaged before it is written over.
+            stored.optionsUnreadable = true;
         }
     }
     return stored;
@@ -27,10 +29,12 @@ bool RegistryAlarmStorage::Write(std::span<const std::uint8_t> bytes, std::span<
     return true;
 }
 
-void RegistryAlarmStorage::KeepDamagedCopy() {
+void RegistryAlarmStorage::KeepDamagedCopy(Part part) {
+    const bool alarms = part == Part::Alarms;
+    const std::string_view value = alarms ? kAlarmsValue.name : kAlarmOptionsValue.name;
     const RegistryKey key = RegistryKey::Open(kSettingsKey, false);
-    if (!key || !key.Exists(kAlarmsValue.name)) return;  // nothing stored to keep
-    key.WriteRaw(kAlarmsDamagedValue.name, key.ReadRaw(kAlarmsValue.name));
+    if (!key || !key.Exists(value)) return;  // nothing stored to keep
+    key.WriteRaw(alarms ? kAlarmsDamagedValue.name : kAlarmOptionsDamagedValue.name, key.ReadRaw(value));
 }
 
 }  // namespace quorvel

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 #include "core/stored_values.h"
+#include "core/wide.h"
 #include "platform/registry_key.h"
 #include "platform/session_instance.h"
+#include "ui/message_box.h"
 
 namespace quorvel {
 namespace {
@@ -15,20 +15,17 @@ namespace {
 // that is saving to end.
 constexpr DWORD kCloseWaitMs = 10000;
 
-bool SameArgument(std::wstring_view given, const wchar_t* name) {
-    return CompareStringOrdinal(given.data(), static_cast<int>(given.size()), name, -1, TRUE) == CSTR_EQUAL;
-}
-
 }  // namespace
 
 InstallerCommand ParseInstallerCommand(const wchar_t* commandLine) {
-    std::wstring_view arguments = commandLine ? commandLine : L"";
-    while (!arguments.empty() && arguments.front() == L' ') arguments.remove_prefix(1);
-    while (!arguments.empty() && arguments.back() == L' ') arguments.remove_suffix(1);
-    if (SameArgument(arguments, L"/close")) return InstallerCommand::Close;
-    if (SameArgument(arguments, L"/close-for-update")) return InstallerCommand::CloseForUpdate;
-    if (SameArgument(arguments, L"/start-after-update")) return InstallerCommand::StartAfterUpdate;
-    return InstallerCommand::None;
+    return ReadStartArguments(Narrow(commandLine ? commandLine : L"")).command;
+}
+
+int RefuseUnknownArgument(const wchar_t* commandLine) {
+    const StartArguments arguments = ReadStartArguments(Narrow(commandLine ? commandLine : L""));
+    ui::ShowMessageBox(nullptr, UnknownArgumentMessage(arguments.unknown), ui::ApplicationTitle(),
+                       MB_OK | MB_ICONERROR);
+    return kExitUnknownArgument;
 }
 
 int CloseClockForInstaller(bool reopenAfterUpdate) {

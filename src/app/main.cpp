@@ -30,6 +30,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
             if (!TakeStartAfterUpdateMark()) return 0;
             break;
         case InstallerCommand::None: break;
+        case InstallerCommand::Unknown: return RefuseUnknownArgument(commandLine);
     }
     // A second start in this session brings the running clock forward and ends
     // before it reads or stores anything: two clocks would fire every alarm

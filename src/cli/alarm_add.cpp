@@ -88,6 +88,7 @@ AlarmFields ParseAddArguments(const std::vector<std::string>& args, DateTime now
                 const auto length = ParseDuration(value);
                 if (!length) throw BadInput("--in takes a duration like 90s, 10m or 1h30m: '" + value + "'");
                 alarm.dateTime = now + *length;
+                if (!InCalendarRange(alarm.dateTime)) throw BadInput("--in ends outside years 1-9999: '" + value + "'");
             }
         } else if (option == "--text") {
             alarm.reminder = value;

@@ -108,22 +108,40 @@ int List(const std::vector<std::string>& args) {
     return failure.empty() ? 0 : Fail(failure);
 }
 
-// Hands the alarm to the running clock; false when no clock window took it.
-bool HandToClock(const AlarmFields& alarm) {
+// What became of an alarm sent to the clock window.
+enum class Handing {
+    Taken,
+    NotTaken,    // no window, a window gone meanwhile, or one that refused it
+    Unanswered,  // the clock did not answer in time: it may still take it
+};
+
+Handing SendToClock(const std::vector<std::uint8_t>& message) {
+    const HWND clock = FindWindowW(kClockWindowClass, kProductNameWide);
+    if (!clock) return Handing::NotTaken;
+    COPYDATASTRUCT data{kAddAlarmMessage, static_cast<DWORD>(message.size()), const_cast<std::uint8_t*>(message.data())};
+    DWORD_PTR taken = FALSE;
+    if (SendMessageTimeoutW(clock, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &taken))
+        return taken == TRUE ? Handing::Taken : Handing::NotTaken;
+    return GetLastError() == ERROR_INVALID_WINDOW_HANDLE ? Handing::NotTaken : Handing::Unanswered;
+}
+
+// How long an add waits for a clock that is starting (its window comes a
+// moment later) or ending (it takes no alarm, and holds the session until its
+// last save is written).
+constexpr DWORD kClockWaitMs = 10000;
+constexpr DWORD kClockPollMs = 100;
+
+// Hands the alarm to the session's clock while one runs: Taken, or NotTaken
+// once no clock runs any more, so the caller stores it itself.
+Handing HandToClock(const AlarmFields& alarm) {
     const std::vector<std::uint8_t> message = EncodeAlarmMessage(alarm);
-    // A clock still starting has its window a moment later.
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (const HWND clock = FindWindowW(kClockWindowClass, kProductNameWide)) {
-            COPYDATASTRUCT data{kAddAlarmMessage, static_cast<DWORD>(message.size()),
-                                const_cast<std::uint8_t*>(message.data())};
-            DWORD_PTR taken = FALSE;
-            return SendMessageTimeoutW(clock, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000,
-                                       &taken) != 0 &&
-                   taken == TRUE;
-        }
-        Sleep(100);
+    for (DWORD waited = 0; ClockRunsInSession(); waited += kClockPollMs) {
+        const Handing handing = SendToClock(message);
+        if (handing != Handing::NotTaken) return handing;
+        if (waited >= kClockWaitMs) return Handing::Unanswered;
+        Sleep(kClockPollMs);
     }
-    return false;
+    return Handing::NotTaken;
 }
 
 int Add(const std::vector<std::string>& args) {
@@ -140,10 +158,14 @@ int Add(const std::vector<std::string>& args) {
     }
     if (EncodeAlarmMessage(alarm).size() > kMaxAlarmMessageBytes)
         throw BadInput("the alarm is larger than the " + std::to_string(kMaxAlarmMessageBytes) + " bytes Quorvel takes");
-    if (ClockRunsInSession()) {
-        if (!HandToClock(alarm)) return Fail("the running Quorvel did not take the alarm");
-        WriteStandard(StandardStream::Output, "Handed " + alarm.name + " to the running Quorvel.\n");
-        return 0;
+    // A clock that is ending takes no alarm: once it has ended, the alarm is
+    // stored here, so a script never has to try again.
+    switch (HandToClock(alarm)) {
+        case Handing::Taken:
+            WriteStandard(StandardStream::Output, "Handed " + alarm.name + " to the running Quorvel.\n");
+            return 0;
+        case Handing::Unanswered: return Fail("the running Quorvel did not take the alarm");
+        case Handing::NotTaken: break;
     }
     AlarmList list;
     if (const std::string failure = LoadStored(list); !failure.empty())

@@ -72,7 +72,7 @@ DateTime ParseWhen(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         throw BadInput("not a day count or ISO time (2026-12-07T09:05:07.250): " + shown);
-    if (!DecodeDateTime(value)) throw BadInput("day count outside years 1-9999: " + shown);
+    if (!InCalendarRange(value)) throw BadInput("day count outside years 1-9999: " + shown);
     return value;
 }
 

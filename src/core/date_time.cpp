@@ -93,6 +93,8 @@ std::optional<DateTimeParts> DecodeDateTime(DateTime value) {
     return parts;
 }
 
+bool InCalendarRange(DateTime value) { return DecodeDateTime(value).has_value(); }
+
 int DayOfWeek(DateTime value) {
     const auto parts = DecodeDateTime(value);
     return parts ? parts->dayOfWeek : 1;

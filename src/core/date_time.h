@@ -42,6 +42,11 @@ std::optional<DateTime> EncodeDateTime(const DateTimeParts& parts);
 // 1-9999 (or not finite) give nothing.
 std::optional<DateTimeParts> DecodeDateTime(DateTime value);
 
+// Whether the value is a moment of years 1-9999, the calendar's range: finite,
+// and read by DecodeDateTime. Moments from outside (another program, a command
+// line) are taken only within it.
+bool InCalendarRange(DateTime value);
+
 // 1 = Sunday ... 7 = Saturday, for the day the value falls on.
 int DayOfWeek(DateTime value);
 

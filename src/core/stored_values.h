@@ -60,6 +60,8 @@ inline constexpr StoredValue<StoredBytes> kAlarmOptionsValue{"AlarmOptions"};
 // A copy of an "Alarms" value that failed to load, kept with its bytes and
 // type when the list is first saved over it; never read by the program.
 inline constexpr StoredValue<StoredBytes> kAlarmsDamagedValue{"AlarmsDamaged"};
+// The same for an "AlarmOptions" value that could not be read whole.
+inline constexpr StoredValue<StoredBytes> kAlarmOptionsDamagedValue{"AlarmOptionsDamaged"};
 
 // Set when the installer ended a running clock to update it; the installer's
 // start after the update takes it away and starts the clock again.

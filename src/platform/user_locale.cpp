@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/format/locale_pictures.h"
+#include "core/system_time.h"
 #include "core/text.h"
 #include "core/wide.h"
 
@@ -54,16 +55,12 @@ public:
     explicit LocaleEraFormatter(bool shortNames) : shortenNames(shortNames) {}
 
     bool operator()(const DateTimeParts& date, std::string_view picture, std::string& text) const {
-        if (date.year < 1601) return false;
-        SYSTEMTIME time{};
-        time.wYear = static_cast<WORD>(date.year);
-        time.wMonth = static_cast<WORD>(date.month);
-        time.wDay = static_cast<WORD>(date.day);
-        time.wDayOfWeek = static_cast<WORD>(date.dayOfWeek - 1);
+        const std::optional<SYSTEMTIME> time = ToSystemTime(date);
+        if (!time) return false;
         // g and gg are one picture on Windows; Wine writes the name twice for gg.
         const std::wstring widePicture = picture.starts_with('g') ? L"g" : Wide(picture);
         wchar_t buffer[128];
-        const int length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_USE_ALT_CALENDAR, &time,
+        const int length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_USE_ALT_CALENDAR, &*time,
                                            widePicture.c_str(), buffer, static_cast<int>(std::size(buffer)), nullptr);
         if (length <= 0) return false;
         text = Narrow(std::wstring_view(buffer, static_cast<std::size_t>(length - 1)));
@@ -111,12 +108,7 @@ FormatSettings ReadUserFormatSettings() {
     // The era name of today stands in for dates the formatter cannot take.
     SYSTEMTIME today;
     GetLocalTime(&today);
-    DateTimeParts now;
-    now.year = today.wYear;
-    now.month = today.wMonth;
-    now.day = today.wDay;
-    now.dayOfWeek = today.wDayOfWeek + 1;
-    era(now, "gg", s.eraName);
+    era(PartsOf(today), "gg", s.eraName);
     s.eraFormatter = era;
     return s;
 }

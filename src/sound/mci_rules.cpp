@@ -31,7 +31,7 @@ std::uint32_t CommandFlags(CommandKind kind, std::optional<bool> notify, std::op
 }
 
 std::uint32_t OpenFlags(std::optional<bool> notify, std::optional<bool> wait, bool shareable) {
-    return CommandFlags(CommandKind::Blocking, notify, wait) | mci::kOpenElement |
+    return CommandFlags(CommandKind::Blocking, notify, wait) | mci::kOpenElement | mci::kOpenAlias |
            (shareable ? mci::kOpenShareable : 0u);
 }
 

@@ -25,6 +25,7 @@ inline constexpr std::uint32_t kNotify = 0x1;
 inline constexpr std::uint32_t kWait = 0x2;
 inline constexpr std::uint32_t kOpenShareable = 0x100;
 inline constexpr std::uint32_t kOpenElement = 0x200;
+inline constexpr std::uint32_t kOpenAlias = 0x400;
 
 inline constexpr std::uint32_t kModeNotReady = 524;  // the first mode value; kModeOpen the last
 inline constexpr std::uint32_t kModeOpen = 530;
@@ -67,7 +68,7 @@ enum class CommandKind { Blocking, Play };
 std::uint32_t CommandFlags(CommandKind kind, std::optional<bool> notify, std::optional<bool> wait);
 
 // MCI_OPEN's flags: the command's own, the file's element (the platform picks the
-// device from its type), and exclusive or shared use.
+// device from its type), the player's own alias, and exclusive or shared use.
 std::uint32_t OpenFlags(std::optional<bool> notify, std::optional<bool> wait, bool shareable);
 
 }  // namespace quorvel

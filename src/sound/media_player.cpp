@@ -9,6 +9,7 @@ namespace quorvel {
 
 static_assert(mci::kNotify == MCI_NOTIFY && mci::kWait == MCI_WAIT);
 static_assert(mci::kOpenShareable == MCI_OPEN_SHAREABLE && mci::kOpenElement == MCI_OPEN_ELEMENT);
+static_assert(mci::kOpenAlias == MCI_OPEN_ALIAS);
 static_assert(mci::kModeNotReady == MCI_MODE_NOT_READY && mci::kModeOpen == MCI_MODE_OPEN);
 static_assert(MCI_MODE_PLAY - MCI_MODE_NOT_READY == static_cast<int>(PlayerMode::Playing));
 static_assert(mci::kNotifySuccessful == MCI_NOTIFY_SUCCESSFUL && mci::kNotifySuperseded == MCI_NOTIFY_SUPERSEDED);
@@ -17,6 +18,14 @@ static_assert(mci::kNotifyAborted == MCI_NOTIFY_ABORTED && mci::kNotifyFailure =
 namespace {
 
 constexpr char kNoDevice[] = "No MCI device open";
+
+// A name no other player of this process has. (std::to_wstring would link
+// a wide printf into the program for it.)
+std::wstring NewAlias() {
+    static unsigned long long players = 0;
+    const std::string number = std::to_string(++players);
+    return L"QuorvelPlayer" + std::wstring(number.begin(), number.end());
+}
 
 std::function<void(const MciRequest&)>& Observer() {
     static std::function<void(const MciRequest&)> observer;
@@ -53,7 +62,8 @@ MediaPlayer::Device::~Device() {
 // ---- the player ----
 
 MediaPlayer::MediaPlayer()
-    : window_([this](UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    : alias_(NewAlias()),
+      window_([this](UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
           if (msg != MM_MCINOTIFY) return false;
           // An owner's handler reports its own failures; one it lets escape stops at
           // the message window, since the player has nowhere to show it. The
@@ -84,6 +94,7 @@ void MediaPlayer::Open() {
     parms.dwCallback = Callback();
     parms.lpstrDeviceType = L"";
     parms.lpstrElementName = element.c_str();
+    parms.lpstrAlias = alias_.c_str();
     const DWORD flags = OpenFlags(notify_.Take(), wait_.Take(), shareable);
     errorCode_ = Send(0, MCI_OPEN, flags, parms);
     if (errorCode_ != 0) throw MciDeviceError(MciErrorText(errorCode_));
@@ -106,7 +117,7 @@ bool MediaPlayer::AtEnd() {
            position == length;
 }
 
-void MediaPlayer::Play() {
+MCIERROR MediaPlayer::Play() {
     RequireDevice();
     if (autoRewind && AtEnd()) {
         MCI_SEEK_PARMS seek{};
@@ -116,8 +127,9 @@ void MediaPlayer::Play() {
     MCI_PLAY_PARMS parms{};
     parms.dwCallback = Callback();
     const DWORD flags = CommandFlags(CommandKind::Play, notify_.Take(), wait_.Take());
-    // A refused play raises nothing: the owner finds it in ErrorCode.
+    // A refused play raises nothing: the owner has its code.
     errorCode_ = Send(device_.Id(), MCI_PLAY, flags, parms);
+    return errorCode_;
 }
 
 PlayerMode MediaPlayer::Mode() {

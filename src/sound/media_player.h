@@ -6,7 +6,7 @@
 //   player.onNotify = [](MediaPlayer&) { /* the sound is over */ };
 //   player.fileName = path;
 //   player.Open();            // throws MciDeviceError
-//   player.Play();            // one onNotify later, unless SetNotify(false) came first
+//   if (player.Play() == 0)   // one onNotify later, unless SetNotify(false) came first
 //
 // Each player owns a message-only window that receives its MM_MCINOTIFY reports and
 // its open device, which it closes when destroyed. GUI thread only.
@@ -57,8 +57,11 @@ public:
     // one of a device the player has closed since. It may destroy the player.
     std::function<void(MediaPlayer& sender)> onNotify;
 
+    // Opens the file under the player's own alias: without one MCI names the
+    // device after its file, and a second player of that file would be refused.
     void Open();
-    void Play();
+    // 0 when the device took the play, else its error code (also ErrorCode).
+    [[nodiscard]] MCIERROR Play();
     PlayerMode Mode();
     void Stop();
     void Close();
@@ -96,6 +99,7 @@ private:
     bool AtEnd();
     void RequireDevice() const;
 
+    std::wstring alias_;
     // The window goes last: a report posted while the device closes then finds no window.
     ui::MessageWindow window_;
     Device device_;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "alarms/alarm_codec.h"
+#include "alarms/alarm_options.h"
 #include "core/clock.h"
 
 namespace quorvel {
@@ -29,12 +30,14 @@ struct FakeStorage final : AlarmStorage {
     Bytes options;                         // the "AlarmOptions" value
     std::optional<std::string> readError;  // Read throws this
     bool reachable = true;                 // false: Write cannot open the key
+    bool optionsUnreadable = false;
     std::optional<Bytes> damagedCopy;
+    std::vector<Bytes> damagedOptionsCopies;
     int writes = 0;
 
     Stored Read() override {
         if (readError) throw std::runtime_error(*readError);
-        return {found, stored, options};
+        return {found, stored, options, optionsUnreadable};
     }
     bool Write(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> newOptions) override {
         if (!reachable) return false;
@@ -44,7 +47,12 @@ struct FakeStorage final : AlarmStorage {
         found = Found::Bytes;
         return true;
     }
-    void KeepDamagedCopy() override { damagedCopy = stored; }
+    void KeepDamagedCopy(Part part) override {
+        if (part == Part::Alarms)
+            damagedCopy = stored;
+        else
+            damagedOptionsCopies.push_back(options);
+    }
 };
 
 // A reminder that stays open until OK ends its trigger, as a real window does.
@@ -233,6 +241,43 @@ TEST_F(AlarmBookTest, AfterAFailedLoadEveryChangeOfTheListCounts) {
     }
 }
 
+// Options that cannot be read whole are told once at the load and copied as
+// they are by the first save, which then writes them whole.
+TEST_F(AlarmBookTest, DamagedOptionsAreToldAndCopiedOnce) {
+    const Bytes alarms = Encoded({Fields("tea", kNow + 1), Fields("gym", kNow + 2)});
+    const Bytes whole = [&] {
+        Book b(alarms);
+        (void)b.Load();
+        return EncodeAlarmOptions(b.book.Alarms());
+    }();
+    struct Case {
+        const char* name;
+        Bytes options;
+        bool unreadable;
+        bool damaged;
+    };
+    const std::vector<Case> cases = {
+        {"whole", whole, false, false},
+        {"none stored", {}, false, false},
+        {"cut short", Bytes(whole.begin(), whole.end() - 1), false, true},
+        {"of another type", {}, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Book b(alarms);
+        b.storage.options = c.options;
+        b.storage.optionsUnreadable = c.unreadable;
+        int told = 0;
+        b.book.onOptionsDamaged = [&] { ++told; };
+        ASSERT_FALSE(b.Load());
+        ASSERT_TRUE(b.book.Save());
+        ASSERT_TRUE(b.book.Save());
+        EXPECT_EQ(told, c.damaged ? 1 : 0);
+        EXPECT_EQ(b.storage.damagedOptionsCopies, c.damaged ? std::vector<Bytes>{c.options} : std::vector<Bytes>{});
+        EXPECT_EQ(b.storage.options, whole);
+    }
+}
+
 TEST_F(AlarmBookTest, ASaveThatCannotBeStoredLeavesTheStoredValue) {
     Book b;
     ASSERT_FALSE(b.Load());
@@ -254,6 +299,12 @@ TEST_F(AlarmBookTest, ASaveThatCannotBeStoredLeavesTheStoredValue) {
 }
 
 TEST_F(AlarmBookTest, TheCheckWaitsForTheLoadAndStartAndPausesWhileSuspended) {
+    {
+        Book early(Encoded({Fields("due", kNow)}));
+        early.book.SetReminders(&early.reminders);
+        early.book.StartChecking();
+        EXPECT_FALSE(early.book.Checking()) << "started, but not before the load";
+    }
     Book b(Encoded({Fields("due", kNow)}));
     AlarmBook& book = b.book;
     Reminders& reminders = b.reminders;

@@ -27,7 +27,8 @@ std::string Show(DateTime value) {
     char text[32];
     std::snprintf(text, sizeof text, "%02d %02d:%02d:%02d.%03d", p->day, p->hour, p->minute, p->second,
                   p->millisecond);
-    return text;
+    // The month only when it is not March, the month of the tests.
+    return p->month == 3 ? text : (p->month < 10 ? "0" : "") + std::to_string(p->month) + "-" + text;
 }
 
 enum class SoundOutcome { Plays, OpenFails, PlayRefused };
@@ -293,10 +294,11 @@ TEST_F(AlarmCheckTest, SnoozeKeepsTheScheduleOfARepeatingAlarm) {
     struct Case {
         const char* name;
         RepeatKind repeat;
-        int snoozes;          // pressed at 08:00:10, then 5 minutes after each
+        int snoozes;          // pressed at the first check, then 5 minutes after each
         bool clearMemory;     // an edit between the last snooze and OK
         std::string dueAfterSnoozes;
         std::string dueAfterOk;
+        DateTime firstCheck = At(8, 0, 10);
     };
     const std::vector<Case> cases = {
         {"daily", Daily, 1, false, "14 08:05:10.000", "15 08:00:00.000"},
@@ -305,12 +307,14 @@ TEST_F(AlarmCheckTest, SnoozeKeepsTheScheduleOfARepeatingAlarm) {
         {"hourly, three snoozes", Hourly, 3, false, "14 08:15:10.000", "14 09:00:00.000"},
         {"edited after the snooze", Daily, 1, true, "14 08:05:10.000", "15 08:05:10.000"},
         {"no repeat", NoRepeat, 1, false, "14 08:05:10.000", "14 08:05:10.000"},
+        // Snoozed back onto its own next moment: that moment is the snooze's, not a second firing.
+        {"one interval, from the due moment", Each5Minutes, 1, false, "14 08:05:00.000", "14 08:10:00.000", At(8, 0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         list.Clear();
         Alarm& a = Add("a", At(8, 0), c.repeat);
-        now = At(8, 0, 10);
+        now = c.firstCheck;
         for (int i = 0; i < c.snoozes; ++i) {
             list.CheckAlarms(*this);
             ASSERT_TRUE(a.triggered);
@@ -363,6 +367,7 @@ TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
         End end;
         std::string dueAfterEnd;
         bool enabledAfter = true;
+        int noticesAtCheck = 0;  // changes told by the check itself, so they are saved
     };
     const AlarmOptions every;
     const AlarmOptions workdays{kWorkdays};
@@ -372,7 +377,7 @@ TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
     const AlarmOptions quarter{kEveryDay, 15};
     const std::vector<Case> cases = {
         {"Daily on a day it leaves out: on to Monday, no reminder", Daily, workdays, At(8, 0), At(8, 0), false,
-         "16 08:00:00.000", End::None, "16 08:00:00.000"},
+         "16 08:00:00.000", End::None, "16 08:00:00.000", true, 1},
         {"Daily on a chosen day fires; OK skips the weekend", Daily, workdays, At(8, 0, 0, 0, 13), At(8, 0, 0, 0, 13),
          true, "13 08:00:00.000", End::Ok, "16 08:00:00.000"},
         {"every day: Saturday fires", Daily, every, At(8, 0), At(8, 0), true, "14 08:00:00.000", End::Ok,
@@ -384,15 +389,27 @@ TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
         {"missed a day, once: after OK its first moment after now", Each5Minutes, once, At(11, 58, 0, 0, 13),
          At(12, 1, 30), true, "13 11:58:00.000", End::Ok, "14 12:03:00.000"},
         {"missed a day, skip: no reminder, its first moment after now", Each5Minutes, skip, At(11, 58, 0, 0, 13),
-         At(12, 1, 30), false, "14 12:03:00.000", End::None, "14 12:03:00.000"},
+         At(12, 1, 30), false, "14 12:03:00.000", End::None, "14 12:03:00.000", true, 1},
+        // Each kind lands on its own grid, however far behind.
+        {"missed, skip, each 10 minutes", Each10Minutes, skip, At(8, 8, 0, 0, 1), At(12, 1, 30), false,
+         "14 12:08:00.000", End::None, "14 12:08:00.000", true, 1},
+        {"missed, skip, each 30 minutes", Each30Minutes, skip, At(8, 13, 0, 0, 1), At(12, 1, 30), false,
+         "14 12:13:00.000", End::None, "14 12:13:00.000", true, 1},
+        {"missed, skip, hourly", Hourly, skip, At(8, 58, 0, 0, 1), At(12, 1, 30), false, "14 12:58:00.000",
+         End::None, "14 12:58:00.000", true, 1},
+        {"missed, skip, weekly from 13 February", Weekly, skip, At(11, 58, 0, 0, 13) - 28, At(12, 1, 30), false,
+         "20 11:58:00.000", End::None, "20 11:58:00.000", true, 1},
+        {"missed, skip, monthly from 10 January: 31 days at a time in March", Monthly, skip,
+         At(11, 58, 0, 0, 10) - 59, At(12, 1, 30), false, "04-13 11:58:00.000", End::None, "04-13 11:58:00.000",
+         true, 1},
         {"missed, skip, a one-time alarm: switched off", NoRepeat, skip, At(11, 0), At(12, 0), false,
-         "14 11:00:00.000", End::None, "14 11:00:00.000", false},
+         "14 11:00:00.000", End::None, "14 11:00:00.000", false, 1},
         {"missed, once, a one-time alarm: one reminder, then off", NoRepeat, once, At(11, 0), At(12, 0), true,
          "14 11:00:00.000", End::Ok, "14 11:00:00.000", false},
         {"59 seconds late is on time, skip or not", Hourly, skip, At(11, 59, 1), At(12, 0), true, "14 11:59:01.000",
          End::Ok, "14 12:59:01.000"},
         {"missed since Wednesday, workdays, skip: Monday", Daily, workdaysSkip, At(8, 0, 0, 0, 11), At(9, 0), false,
-         "16 08:00:00.000", End::None, "16 08:00:00.000"},
+         "16 08:00:00.000", End::None, "16 08:00:00.000", true, 1},
         {"snooze length 15", Daily, quarter, At(12, 0), At(12, 0), true, "14 12:00:00.000", End::Snooze,
          "14 12:15:00.000"},
         {"snooze for 30, this once", Daily, quarter, At(12, 0), At(12, 0), true, "14 12:00:00.000",
@@ -407,7 +424,10 @@ TEST_F(AlarmCheckTest, WeekdaysMissedMomentsAndSnoozeLength) {
         Alarm& a = Add("a", c.due, c.repeat);
         a.options = c.options;
         now = c.checkAt;
+        int notices = 0;
+        list.onChanged = [&] { ++notices; };
         list.CheckAlarms(*this);
+        EXPECT_EQ(notices, c.noticesAtCheck);
         EXPECT_EQ(a.triggered, c.fires);
         EXPECT_EQ(Show(a.dateTime), c.dueAfterCheck);
         if (c.fires) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ struct Named {
     std::string name;
     DateTime when;
     AlarmOptions options;
+    std::string text;
 };
 
 void Fill(AlarmList& list, const std::vector<Named>& alarms) {
@@ -31,6 +33,7 @@ void Fill(AlarmList& list, const std::vector<Named>& alarms) {
         a.name = n.name;
         a.dateTime = n.when;
         a.options = n.options;
+        a.reminder = n.text;
     }
 }
 
@@ -45,11 +48,12 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
     const AlarmOptions weekdays{0x1F, 10, IfMissed::Skip, true};
     const AlarmOptions quarter{kEveryDay, 15, IfMissed::Once, false};
     const std::vector<Named> saved = {{"tea", At(14, 8), weekdays}, {"gym", At(14, 18), quarter},
-                                      {"tea", At(15, 8), defaults}};
+                                      {"tea", At(15, 8), defaults}, {"walk", At(16, 7), weekdays, "north"},
+                                      {"walk", At(16, 7), quarter, "south"}};
     AlarmList list;
     Fill(list, saved);
     const std::vector<std::uint8_t> bytes = EncodeAlarmOptions(list);
-    EXPECT_EQ(bytes.size(), 5u + 3 * 13);
+    EXPECT_EQ(bytes.size(), 5u + 5 * 13);
 
     struct Case {
         const char* name;
@@ -65,12 +69,26 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
          {defaults, defaults}},
         {"two alarms alike take entries in stored order", {{"tea", At(14, 8)}, {"tea", At(14, 8)}},
          {weekdays, defaults}},
+        {"alike but for their texts, reordered", {{"walk", At(16, 7), {}, "south"}, {"walk", At(16, 7), {}, "north"}},
+         {quarter, weekdays}},
     };
     for (const Case& c : cases) {
         Fill(list, c.alarms);
         ApplyAlarmOptions(bytes, list);
         EXPECT_EQ(OptionsOf(list), c.expected) << c.name;
     }
+
+    // The bytes are exact: this release writes version 2, and still reads the
+    // version 1 earlier ones wrote (fingerprints of name and moment alone).
+    Fill(list, {{"tea", At(14, 8), weekdays, "north"}});
+    EXPECT_EQ(EncodeAlarmOptions(list), (std::vector<std::uint8_t>{0x02, 0x01, 0x00, 0x00, 0x00, 0x0D, 0x88, 0x17, 0x3C,
+                                                                   0x7F, 0xC9, 0x7A, 0xB7, 0x1F, 0x0A, 0x00, 0x02, 0x01}));
+    const std::vector<std::uint8_t> firstVersion = {
+        0x01, 0x02, 0x00, 0x00, 0x00, 0x58, 0xB9, 0xA0, 0x36, 0xE9, 0xCE, 0x9D, 0x7B, 0x1F, 0x0A, 0x00,
+        0x02, 0x01, 0xC0, 0x4C, 0x55, 0x81, 0x8F, 0x73, 0xE1, 0x18, 0x7F, 0x0F, 0x00, 0x01, 0x00};  // tea 8:00, gym 9:00
+    Fill(list, {{"gym", At(14, 9), {}, "text"}, {"tea", At(14, 8), {}, "text"}});
+    EXPECT_TRUE(ApplyAlarmOptions(firstVersion, list));
+    EXPECT_EQ(OptionsOf(list), (std::vector<AlarmOptions>{{kEveryDay, 15, IfMissed::Once}, weekdays}));
 }
 
 TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
@@ -83,14 +101,17 @@ TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
         const char* name;
         std::function<void(std::vector<std::uint8_t>&)> damage;
         std::vector<AlarmOptions> expected;
+        bool whole = false;  // nothing to keep as a damaged copy
     };
     // Entry 2 starts at byte 18: fingerprint 18-25, days 26, snooze 27-28, missed 29, repeat 30.
     const std::vector<Case> cases = {
-        {"whole", [](auto&) {}, {set, set}},
+        {"whole", [](auto&) {}, {set, set}, true},
         {"cut in the second entry", [](auto& b) { b.resize(b.size() - 1); }, {set, defaults}},
+        {"a byte more", [](auto& b) { b.push_back(0); }, {set, set}},
         {"a count larger than the entries", [](auto& b) { b[1] = 200; }, {set, set}},
-        {"another version", [](auto& b) { b[0] = 2; }, {defaults, defaults}},
-        {"empty", [](auto& b) { b.clear(); }, {defaults, defaults}},
+        {"a count smaller than the entries", [](auto& b) { b[1] = 1; }, {set, defaults}},
+        {"another version", [](auto& b) { b[0] = 3; }, {defaults, defaults}},
+        {"empty: none stored", [](auto& b) { b.clear(); }, {defaults, defaults}, true},
         {"no day", [](auto& b) { b[26] = 0; }, {set, defaults}},
         {"a day bit beyond Sunday", [](auto& b) { b[26] = 0x80; }, {set, defaults}},
         {"snooze 0", [](auto& b) { b[27] = b[28] = 0; }, {set, defaults}},
@@ -102,7 +123,7 @@ TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
         std::vector<std::uint8_t> bytes = good;
         c.damage(bytes);
         Fill(list, {{"a", At(14, 8)}, {"b", At(14, 9)}});
-        ApplyAlarmOptions(bytes, list);
+        EXPECT_EQ(ApplyAlarmOptions(bytes, list), c.whole) << c.name;
         EXPECT_EQ(OptionsOf(list), c.expected) << c.name;
     }
 }
@@ -150,7 +171,18 @@ TEST(AlarmOptions, AMessageToTheClockIsOneExactAlarm) {
         big.reminder.assign(kMaxAlarmMessageBytes, 'x');
         return big;
     }());
+    // Moments that never come or cannot be shown.
+    const auto at = [&](DateTime moment) {
+        AlarmFields timed = tea;
+        timed.dateTime = moment;
+        return EncodeAlarmMessage(timed);
+    };
     const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> refused = {
+        {"NaN", at(std::nan(""))},
+        {"infinite", at(INFINITY)},
+        {"past year 9999", at(*EncodeDate(9999, 12, 31) + 1)},
+        {"before year 1", at(*EncodeDate(1, 1, 1) - 1)},
+        {"huge", at(1e300)},
         {"empty", {}},
         {"a byte more", trailing},
         {"options of another alarm", foreign},

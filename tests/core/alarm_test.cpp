@@ -176,6 +176,7 @@ TEST_F(AlarmTest, RearmByKind) {
         {Annually, At(2023, 2, 28, 6, 0), "2024-02-28 06:00:00.000"},
         {Annually, At(1899, 12, 29, 6, 0), "1900-12-29 06:00:00.000"},  // before the epoch
         {Annually, At(1899, 1, 5, 18, 0), "1900-01-05 18:00:00.000"},   // across it
+        {Annually, At(1850, 3, 1, 6, 0), "1851-03-01 06:00:00.000"},    // wholly before it
         {Annually, At(9999, 6, 1, 0, 0), ""},  // no year 10000
         // Damaged data only: a kind above 9 retires the alarm instead of
         // leaving it due at every check.

@@ -6,7 +6,9 @@
 #    reminder, and after OK is stored within the next 5 minutes on its own
 #    schedule;
 # 3. "SnoozeMinutes": 15 snoozes to now + 15 minutes, and the Snooze button's
-#    menu snoozes for 30 minutes this time.
+#    menu snoozes for 30 minutes this time;
+# 4. a damaged "AlarmOptions" value is kept as "AlarmOptionsDamaged" when the
+#    clock first saves over it.
 # usage: alarm_options.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
 set -euo pipefail
 exe=$1
@@ -114,4 +116,18 @@ end_clock
 moment=$(stored_moment)
 python3 -c "import sys; d = ($moment - $pressed) * 86400; print(f'snoozed to {d:.1f} s after the choice'); sys.exit(0 if 1795 <= d <= 1810 else 1)" ||
   fail "not snoozed for 30 minutes: $(cat "$work/after.json")"
+echo "snoozed for its own length, and for the menu's 30 minutes"
+
+# 4. Options cut short in the second entry.
+import_alarm "\"Name\": \"Kept\", \"DateTime\": $(now_days), \"Repeat\": 0, \"Enabled\": false"
+damaged=0202000000$(stored_hex AlarmOptions | cut -d' ' -f2 | cut -c11-)00
+"$QUORVEL_WINE" reg add 'HKCU\Software\Quorvel1.1' /v AlarmOptions /t REG_BINARY /d "$damaged" /f </dev/null >/dev/null 2>&1 ||
+  fail "could not damage the options"
+start_clock
+end_clock
+[ "$(stored_hex AlarmOptionsDamaged)" = "REG_BINARY $damaged" ] ||
+  fail "AlarmOptionsDamaged: $(stored_hex AlarmOptionsDamaged), wanted $damaged"
+[ "$(stored_hex AlarmOptions)" = "REG_BINARY 0201000000${damaged:10:26}" ] ||
+  fail "the options were not written whole again: $(stored_hex AlarmOptions)"
+echo "damaged options kept as AlarmOptionsDamaged"
 echo "PASS"

@@ -34,6 +34,7 @@ expect_refused "--days goes with --repeat daily" --name X --in 5m --repeat weekl
 expect_refused "--snooze takes minutes" --name X --in 5m --snooze 0
 expect_refused "--if-missed takes" --name X --in 5m --if-missed sometimes
 expect_refused "--repeat takes" --name X --in 5m --repeat fortnightly
+expect_refused "--in ends outside years 1-9999" --name X --in 3650000d
 [ "$(stored_hex)" = "$before" ] || fail "a refused add changed the stored list"
 echo "bad input: exit 2, one line, nothing stored"
 

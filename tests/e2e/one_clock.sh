@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # One clock per user session: starting Quorvel.exe while it runs ends the new
 # start at once and brings the running clock forward (shown again if it was
-# hidden to the tray); each due alarm fires once. "Quorvel.exe /close" ends the
-# running clock as Exit does, its settings saved, and starts none itself.
+# hidden to the tray); each due alarm fires once. "Quorvel.exe -close" ends the
+# running clock as Exit does, its settings saved, and "/close" starts none
+# itself; an argument it does not know ("/bogus") is named in a box, and the
+# start ends with 2 without starting a clock.
 # usage: one_clock.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
 set -euo pipefail
 exe=$1
@@ -14,11 +16,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/clock.sh"
 
 clocks() { xdotool search --name '^Quorvel$' 2>/dev/null | wc -l; }
-# Starts the program again (with /close if asked) and waits for that start to
-# end; its exit code.
-start_again() {  # [--close-clock]
+# Starts the program again (with the argument given) and waits for that start
+# to end; its exit code.
+start_again() {  # [ARGUMENT]
   local second
-  "$QUORVEL_WINE" "$exe" ${1:+/close} </dev/null >>"$log" 2>&1 &
+  "$QUORVEL_WINE" "$exe" "$@" </dev/null >>"$log" 2>&1 &
   second=$!
   wait_for '! kill -0 "$second" 2>/dev/null' || fail "the second start did not end"
   wait "$second"
@@ -56,18 +58,32 @@ start_again || fail "the second start exited with an error"
 wait_for '[ -n "$(clock_window)" ]' || fail "another start did not show the hidden clock"
 import -window root "$shot"
 
-# /close, with the reminder still open: the clock saves (the value deleted here
-# is written again) and ends, and so does the closing start.
+# -close (as /close), with the reminder still open: the clock saves (the value
+# deleted here is written again) and ends, and so does the closing start.
 "$QUORVEL_WINE" reg delete 'HKCU\Software\Quorvel1.1' /v FontSize /f </dev/null >/dev/null 2>&1 ||
   fail "could not delete FontSize"
-start_again --close-clock || fail "/close exited with an error"
-wait_for '! kill -0 "$pid" 2>/dev/null' || fail "/close did not end the running clock"
+start_again -close || fail "-close exited with an error"
+wait_for '! kill -0 "$pid" 2>/dev/null' || fail "-close did not end the running clock"
 pid=
 "$QUORVEL_WINE" reg query 'HKCU\Software\Quorvel1.1' /v FontSize </dev/null >/dev/null 2>&1 ||
-  fail "the clock ended by /close did not save its settings"
+  fail "the clock ended by -close did not save its settings"
 # With no clock running, /close starts none.
-start_again --close-clock || fail "/close with no clock running exited with an error"
+start_again /close || fail "/close with no clock running exited with an error"
 sleep 1
 [ "$(clocks)" = 0 ] || fail "/close started a clock"
-echo "/close ended the running clock, saved, and started none"
+echo "-close ended the running clock, saved, and /close started none"
+
+# An argument it does not know: a box names it (the only window called
+# Quorvel), OK ends the start with 2, and no clock starts.
+"$QUORVEL_WINE" "$exe" /bogus </dev/null >>"$log" 2>&1 &
+second=$!
+wait_for '[ "$(clocks)" = 1 ]' || fail "no box named the argument /bogus"
+import -window root "$artefacts/unknown_argument.png"
+xdotool key Return
+wait_for '! kill -0 "$second" 2>/dev/null' || fail "the start with /bogus did not end after OK"
+rc=0
+wait "$second" || rc=$?
+[ "$rc" = 2 ] || fail "the start with /bogus ended with $rc"
+[ "$(clocks)" = 0 ] || fail "/bogus started a clock"
+echo "/bogus was named in a box and ended with 2"
 echo "PASS"

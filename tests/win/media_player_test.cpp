@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -141,11 +142,10 @@ TEST_F(MediaPlayerTest, PlayReportsItsEndExactlyOnce) {
     ASSERT_TRUE(player.IsOpen());
     EXPECT_NE(player.DeviceID(), 0u);
     EXPECT_EQ(requests.front().command, static_cast<UINT>(MCI_OPEN));
-    EXPECT_EQ(requests.front().flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT));
+    EXPECT_EQ(requests.front().flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT | MCI_OPEN_ALIAS));
 
     const std::size_t mark = requests.size();
-    player.Play();
-    EXPECT_EQ(player.ErrorCode(), 0u);
+    EXPECT_EQ(player.Play(), 0u);
     // At the start, so no rewind; the play returns at once and asks for a report.
     EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags}, {MCI_STATUS, kStatusFlags}, {MCI_PLAY, MCI_NOTIFY}}));
     ExpectReports({NotifyResult::Successful});
@@ -157,7 +157,7 @@ TEST_F(MediaPlayerTest, StopDuringPlayReportsAborted) {
     Listen(player);
     player.fileName = Wav(L"long.wav", 30000);
     player.Open();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     EXPECT_EQ(player.Mode(), PlayerMode::Playing);
 
     const std::size_t mark = requests.size();
@@ -177,14 +177,14 @@ TEST_F(MediaPlayerTest, NotifyFalseSilencesOnlyTheNextPlay) {
 
     player.SetNotify(false);
     std::size_t mark = requests.size();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     EXPECT_EQ(SentSince(mark).back(), (std::pair<UINT, DWORD_PTR>{MCI_PLAY, 0}));
     EXPECT_TRUE(PumpUntil([&] { return player.Mode() != PlayerMode::Playing; }, kReportDeadline));
     ExpectNoReport();
 
     // The request was used up: the play after it reports again (rewinding first).
     mark = requests.size();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     EXPECT_EQ(SentSince(mark).back(), (std::pair<UINT, DWORD_PTR>{MCI_PLAY, MCI_NOTIFY}));
     ExpectReports({NotifyResult::Successful});
 }
@@ -194,11 +194,11 @@ TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
     Listen(player);
     player.fileName = Wav(L"short.wav", 250);
     player.Open();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     ExpectReports({NotifyResult::Successful});
 
     const std::size_t mark = requests.size();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags},
                                      {MCI_STATUS, kStatusFlags},
                                      {MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT},
@@ -207,7 +207,7 @@ TEST_F(MediaPlayerTest, PlayAtTheEndRewindsAndReportsAgain) {
 
     player.autoRewind = false;
     const std::size_t unrewound = requests.size();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     for (const auto& [command, flags] : SentSince(unrewound)) EXPECT_NE(command, static_cast<UINT>(MCI_SEEK));
 }
 
@@ -217,7 +217,7 @@ TEST_F(MediaPlayerTest, ZeroLengthWavSeeksToTheStartBeforePlaying) {
     player.Open();
 
     const std::size_t mark = requests.size();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     EXPECT_EQ(SentSince(mark), (Sent{{MCI_STATUS, kStatusFlags},
                                      {MCI_STATUS, kStatusFlags},
                                      {MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT},
@@ -245,7 +245,7 @@ TEST_F(MediaPlayerTest, SecondOpenClosesTheFirstDeviceFirst) {
     EXPECT_EQ(requests[mark].flags, static_cast<DWORD_PTR>(MCI_NOTIFY | MCI_WAIT));
     EXPECT_EQ(requests[mark].result, 0u) << "the first device was closed";
     EXPECT_EQ(requests[mark + 1].command, static_cast<UINT>(MCI_OPEN));
-    EXPECT_EQ(requests[mark + 1].flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT));
+    EXPECT_EQ(requests[mark + 1].flags, static_cast<DWORD_PTR>(MCI_WAIT | MCI_OPEN_ELEMENT | MCI_OPEN_ALIAS));
 
     EXPECT_TRUE(player.IsOpen());
     if (player.DeviceID() != first) EXPECT_EQ(StatusOf(first), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
@@ -289,9 +289,10 @@ TEST_F(MediaPlayerTest, WithoutADeviceNothingIsSent) {
     const MCIERROR failedOpen = player.ErrorCode();
     const std::size_t mark = requests.size();
 
-    for (auto command : {&MediaPlayer::Play, &MediaPlayer::Stop}) {
+    const std::function<void()> commands[] = {[&] { (void)player.Play(); }, [&] { player.Stop(); }};
+    for (const auto& command : commands) {
         try {
-            (player.*command)();
+            command();
             ADD_FAILURE() << "a command without a device raised nothing";
         } catch (const MciDeviceError& e) {
             EXPECT_STREQ(e.what(), "No MCI device open");
@@ -310,7 +311,7 @@ TEST_F(MediaPlayerTest, ReportOfAPlayBeforeCloseAndReopenStillArrives) {
     Listen(player);
     player.fileName = Wav(L"long.wav", 30000);
     player.Open();
-    player.Play();
+    ASSERT_EQ(player.Play(), 0u);
     const MCIDEVICEID closed = player.DeviceID();
     player.Close();
     EXPECT_EQ(player.ErrorCode(), 0u);
@@ -332,7 +333,7 @@ TEST_F(MediaPlayerTest, DestroyingAPlayingPlayerClosesItsDeviceAndReportsNothing
     Listen(*player);
     player->fileName = Wav(L"long.wav", 30000);
     player->Open();
-    player->Play();
+    ASSERT_EQ(player->Play(), 0u);
     const MCIDEVICEID device = player->DeviceID();
     ASSERT_EQ(player->Mode(), PlayerMode::Playing);
 
@@ -359,13 +360,29 @@ TEST_F(MediaPlayerTest, HandlerMayDestroyThePlayerThatReported) {
     player->fileName = Wav(L"short.wav", 250);
     player->Open();
     const MCIDEVICEID device = player->DeviceID();
-    player->Play();
+    ASSERT_EQ(player->Play(), 0u);
 
     EXPECT_TRUE(PumpUntil([&] { return calls > 0; }, kReportDeadline));
     PumpFor(kQuietSpell);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(player, nullptr);
     EXPECT_EQ(StatusOf(device), static_cast<MCIERROR>(MCIERR_INVALID_DEVICE_ID));
+}
+
+// Two reminders with one sound: each player opens the file under an alias of
+// its own, so the second is not refused while the first plays.
+TEST_F(MediaPlayerTest, TwoPlayersPlayOneFileAtOnce) {
+    const std::string file = Wav(L"shared.wav", 250);
+    MediaPlayer first;
+    MediaPlayer second;
+    for (MediaPlayer* player : {&first, &second}) {
+        Listen(*player);
+        player->fileName = file;
+        ASSERT_NO_THROW(player->Open());
+        EXPECT_EQ(player->Play(), 0u);
+    }
+    EXPECT_NE(first.DeviceID(), second.DeviceID());
+    ExpectReports({NotifyResult::Successful, NotifyResult::Successful});
 }
 
 TEST_F(MediaPlayerTest, Mp3PlaysWhenThePlatformCanOpenIt) {
@@ -380,8 +397,7 @@ TEST_F(MediaPlayerTest, Mp3PlaysWhenThePlatformCanOpenIt) {
         GTEST_SKIP() << "this platform cannot open MP3 (error " << player.ErrorCode() << ": " << e.what()
                      << "); under Wine it needs GStreamer's base and good plugins";
     }
-    player.Play();
-    EXPECT_EQ(player.ErrorCode(), 0u);
+    EXPECT_EQ(player.Play(), 0u);
     ExpectReports({NotifyResult::Successful});
 }
 

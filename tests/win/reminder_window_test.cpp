@@ -277,7 +277,7 @@ TEST_F(ReminderWindowTest, KeysTypedWhenItComesUpNeverAnswerIt) {
         PumpFor(std::chrono::milliseconds(100));
         if (i == 0) list.CheckAlarms(*reminders);
         ASSERT_TRUE(a.triggered) << "a typed space answered the reminder";
-        EXPECT_TRUE(IsWindowVisible(Window().Handle()) && Window().WaitingForKeys());
+        EXPECT_TRUE(IsWindowVisible(Window().Handle()) && Window().WaitingForInputRest());
     }
     EXPECT_EQ(Text(typing), std::wstring(9, L' ')) << "every key reached the window typed into";
     EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Window().OkButton(); }, std::chrono::seconds(3)));

@@ -337,7 +337,8 @@ void AlarmEditor::OnPlayButton() {
         ui::BusyCursor busy;
         player_.Open();
         player_.SetNotify(true);
-        player_.Play();
+        // A refused play is told as a failed open is, and the button comes back up.
+        if (const MCIERROR error = player_.Play()) throw MciDeviceError(MciErrorText(error));
     } catch (const std::exception& e) {
         ui::ShowMessageBox(Handle(), e.what(), "ERROR playing sound", MB_OK | MB_ICONERROR);
         playButton_.SetChecked(false);

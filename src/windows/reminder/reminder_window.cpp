@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "core/input_rest.h"
 #include "core/text.h"
 #include "ui/feedback.h"
 #include "ui/handle.h"
@@ -19,8 +20,8 @@ constexpr int kSnoozeButton = 102;
 constexpr int kTextBox = 103;
 
 constexpr std::size_t kShownLineLength = 99;
-constexpr UINT_PTR kKeysTimer = 1;
-constexpr UINT kKeysPollMs = 100;
+constexpr UINT_PTR kRestTimer = 1;
+constexpr UINT kRestPollMs = 100;
 
 constexpr SIZE kClient{214, 115};  // 96-dpi design
 
@@ -46,11 +47,20 @@ constexpr ui::ControlSpec kControls[] = {
      ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP},
 };
 
+// Whether input of any kind, in any program, has rested long enough for the
+// window to take the keyboard. The last input is read first: an input that
+// comes between the two reads is then no older than the tick read after it.
+bool InputRested() {
+    LASTINPUTINFO last{sizeof last, 0};
+    if (!GetLastInputInfo(&last)) return true;  // nothing to go by: as without input
+    return InputRestMs(GetTickCount(), last.dwTime) >= ReminderWindow::kInputRestMs;
+}
+
 }  // namespace
 
 ReminderWindow::ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> place,
                                std::function<void(ReminderWindow&)> release)
-    : place_(std::move(place)), release_(std::move(release)), keysTimer_(kKeysTimer, kKeysPollMs) {
+    : place_(std::move(place)), release_(std::move(release)), restTimer_(kRestTimer, kRestPollMs) {
     player_.onNotify = [this](MediaPlayer&) { OnSoundEnd(); };
     ui::LoadRichEdit();
     // Made on the clock's monitor, with its DPI.
@@ -68,7 +78,7 @@ void ReminderWindow::OnCreate() {
     snoozeButton_.onClick = [this] { OnSnoozeButton(); };
     textBox_.Attach(Item(kTextBox));
     textBox_.UsePlainText();
-    keysTimer_.Attach(Handle());
+    restTimer_.Attach(Handle());
 }
 
 void ReminderWindow::OnClose() { Close(); }
@@ -102,26 +112,24 @@ void ReminderWindow::AppendLine(const std::string& line) {
     textBox_.SetText(text + line);
 }
 
-// On top at once; the keyboard only once the user is not typing.
+// On top at once; the keyboard only once the user's input has rested.
 void ReminderWindow::ShowInFront() {
     if (place_) place_(*this);
-    keys_ = std::make_unique<ui::KeyboardWatch>();
-    if (keys_->QuietFor() >= kTypingPauseMs) {
+    if (InputRested()) {
         TakeKeyboard();
         return;
     }
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    keysTimer_.SetEnabled(true);
+    restTimer_.SetEnabled(true);
 }
 
 void ReminderWindow::OnTimer(UINT_PTR id) {
-    if (id == kKeysTimer && keys_ && keys_->QuietFor() >= kTypingPauseMs) TakeKeyboard();
+    if (id == kRestTimer && restTimer_.Enabled() && InputRested()) TakeKeyboard();
 }
 
 void ReminderWindow::TakeKeyboard() {
-    keysTimer_.SetEnabled(false);
-    keys_.reset();
+    restTimer_.SetEnabled(false);
     const HWND before = GetForegroundWindow();
     if (before != Handle()) keyboardFrom_ = before;
     ShowWindow(Handle(), SW_SHOW);
@@ -134,8 +142,8 @@ std::string ReminderWindow::StartSound(const std::string& path, bool reportEnd) 
     player_.fileName = path;
     player_.Open();
     player_.SetNotify(reportEnd);
-    player_.Play();
-    return player_.ErrorCode() == 0 ? std::string() : MciErrorText(player_.ErrorCode());
+    const MCIERROR error = player_.Play();
+    return error == 0 ? std::string() : MciErrorText(error);
 }
 
 void ReminderWindow::Beep() { ui::AlertBeep(MB_OK); }
@@ -148,8 +156,7 @@ void ReminderWindow::StopSound() {
 // The window that had the keyboard before this one took it gets it back, if
 // this one has it still.
 void ReminderWindow::Release() {
-    keysTimer_.SetEnabled(false);
-    keys_.reset();
+    restTimer_.SetEnabled(false);
     const bool hadKeyboard = GetForegroundWindow() == Handle();
     ShowWindow(Handle(), SW_HIDE);
     if (hadKeyboard && keyboardFrom_ && IsWindow(keyboardFrom_) && IsWindowVisible(keyboardFrom_)) {

@@ -5,24 +5,23 @@
 // sound plays. Snooze adds the alarm's own snooze length; the button's menu
 // (right click, Shift+F10) offers 5, 10, 15, 30 or 60 minutes this time.
 //
-// Keys being typed when it comes up never answer it: while the user types (a
-// key went down within the last second, in any program) it shows on top
-// without taking the keyboard, and takes it, OK focused, once the keys have
-// rested for a second. When it closes, the window it took the keyboard from
-// gets it back.
+// Keys being typed when it comes up never answer it: while the user is at work
+// (any input, a key or the pointer, within the last second, in any program, as
+// the system's last input time tells) it shows on top without taking the
+// keyboard, and takes it, OK focused, once input has rested for a second; its
+// own timer looks again ten times a second. No hook watches anyone's keys.
+// When it closes, the window it took the keyboard from gets it back.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "alarms/alarm_firing.h"
 #include "sound/media_player.h"
 #include "ui/controls/button.h"
 #include "ui/controls/rich_edit.h"
-#include "ui/keyboard_watch.h"
 #include "ui/timer.h"
 #include "ui/window.h"
 
@@ -30,8 +29,8 @@ namespace quorvel {
 
 class ReminderWindow final : public ui::Window, public AlarmFiring {
 public:
-    // How long the keys rest before the window takes the keyboard.
-    static constexpr DWORD kTypingPauseMs = 1000;
+    // How long input rests before the window takes the keyboard.
+    static constexpr DWORD kInputRestMs = 1000;
 
     // Creates the window, hidden, centred on the monitor of `placeNear` (the
     // primary monitor when null). `place` moves it, just before it shows, to
@@ -45,8 +44,8 @@ public:
     HWND SnoozeButton() const { return snoozeButton_.Handle(); }
     HWND TextBox() const { return textBox_.Handle(); }
     MediaPlayer& Player() { return player_; }
-    // Shown, but waiting for the keys to rest before it takes the keyboard.
-    bool WaitingForKeys() const { return keys_ != nullptr; }
+    // Shown, but waiting for input to rest before it takes the keyboard.
+    bool WaitingForInputRest() const { return restTimer_.Enabled(); }
 
 protected:
     void OnCreate() override;
@@ -77,8 +76,7 @@ private:
     ui::Button okButton_;
     ui::Button snoozeButton_;
     ui::RichEdit textBox_;
-    std::unique_ptr<ui::KeyboardWatch> keys_;  // while waiting for the keys to rest
-    ui::Timer keysTimer_;
+    ui::Timer restTimer_;  // runs while waiting for input to rest
     HWND keyboardFrom_ = nullptr;  // the window that had the keyboard before this one took it
 };
 
