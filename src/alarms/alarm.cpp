@@ -251,6 +251,7 @@ void Alarm::EndTrigger(bool snoozed, int snoozeMinutes) {
     triggered = false;
     reminderWindow = nullptr;
     const bool catchUp = std::exchange(catchUp_, false);
+    dueBySnooze = snoozed;
     if (snoozed) {
         // Further snoozes keep the first remembered moment.
         if (Repeating() && !dueBeforeSnooze_) dueBeforeSnooze_ = dateTime;

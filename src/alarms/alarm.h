@@ -104,6 +104,8 @@ using AlarmId = std::uint64_t;
 struct AlarmTrigger {
     // True from firing until the reminder window has closed.
     bool triggered = false;
+    // Due again by a Snooze rather than by its schedule, until it next fires or is edited.
+    bool dueBySnooze = false;
     // Not owned: the window of the current trigger.
     ReminderLink* reminderWindow = nullptr;
 };
@@ -153,7 +155,10 @@ public:
 
     // Forgets the schedule remembered by a snooze. Any edit of the alarm calls
     // it: the edited alarm's own DateTime and repeat kind are its schedule.
-    void ClearSnoozeMemory() { dueBeforeSnooze_.reset(); }
+    void ClearSnoozeMemory() {
+        dueBeforeSnooze_.reset();
+        dueBySnooze = false;
+    }
 
     // Ends the current trigger from outside the reminder window, keeping the
     // alarm (a delete-after-trigger alarm becomes "No repeat") or deleting it.
