@@ -16,6 +16,7 @@ using namespace quorvel;
 // Fails the run if any alarm fires: none is due.
 struct NoReminders final : ReminderFactory {
     ReminderLink& CreateReminder() override { throw std::logic_error("an alarm fired"); }
+    ReminderLink* OpenReminderOf(AlarmId) override { return nullptr; }
 };
 
 struct NothingStored final : AlarmStorage {

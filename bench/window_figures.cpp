@@ -109,7 +109,7 @@ void LongReminder() {
         UpdateWindow(reminders[0].Handle());
         UpdateWindow(reminders[0].TextBox());
         std::printf("a 100,000-character reminder: fired to painted window %6.1f ms\n", watch.Ms());
-        alarm.CloseReminder(true);
+        alarm.CloseReminder(reminders, true);
         Pump();
     }
     // The editor opened on it: filled, shown and painted.

@@ -3,7 +3,7 @@
 # with glibc locales compiled into the build folder first (LOCPATH). They run alone
 # (RUN_SERIAL): Wine writes the locale into the prefix's HKCU\Control Panel\International.
 set(QUORVEL_TEST_LOCALES en_US de_DE)
-set(QUORVEL_LOCALE_TESTS user_locale_test)
+set(QUORVEL_LOCALE_TESTS user_locale_test display_language_test)
 set(QUORVEL_LOCALE_DIR ${CMAKE_BINARY_DIR}/locales)
 
 add_test(NAME locales.compile

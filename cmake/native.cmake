@@ -9,7 +9,11 @@ find_package(nlohmann_json 3 REQUIRED)
 add_subdirectory(src/cli)
 
 file(GLOB core_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*_test.cpp)
-add_executable(core_tests ${core_tests})
+# The translation lookup's tests read a small catalogue of their own.
+file(GLOB sample_po CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/translations/sample/*.po)
+set(sample_translations ${CMAKE_BINARY_DIR}/generated/sample_translations.cpp)
+quorvel_translation_catalogue(kSampleTranslations ${sample_translations} ${sample_po})
+add_executable(core_tests ${core_tests} ${sample_translations})
 target_link_libraries(core_tests PRIVATE quorvel_app_san quorvel_alarms_san quorvel_sound_san quorvel_core_san GTest::gtest_main nlohmann_json::nlohmann_json)
 target_compile_definitions(core_tests PRIVATE QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
 include(GoogleTest)
@@ -22,6 +26,12 @@ foreach(t ${cli_tests})
   add_test(NAME cli.${name} COMMAND bash ${t} $<TARGET_FILE:quorvel-cli>)
   set_tests_properties(cli.${name} PROPERTIES TIMEOUT 60)
 endforeach()
+
+# The PO files, the template against the texts marked in the code, access keys
+# and placeholders in every language (scripts/update-po.sh makes the template).
+add_test(NAME translations.check
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/translations/check_translations.py ${PROJECT_SOURCE_DIR})
+set_tests_properties(translations.check PROPERTIES TIMEOUT 120)
 
 file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
 if(benches)

@@ -6,7 +6,7 @@ quorvel_packages=(
   g++-mingw-w64-x86-64 wine64 wine
   xvfb x11-xserver-utils x11-utils xdotool imagemagick sox locales
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  wixl msitools zip python3-yaml
+  wixl msitools zip python3 python3-yaml gettext
 )
 
 quorvel_install_missing() {

@@ -104,11 +104,6 @@ void Alarm::AdvanceOneYear() {
     dateTime = static_cast<double>(date2 < 0 ? date2 - timeOfDay : date2 + timeOfDay);
 }
 
-Alarm::~Alarm() {
-    // Only the end of the whole list destroys an alarm whose trigger is open.
-    if (reminderWindow) reminderWindow->ForgetAlarm();
-}
-
 void Alarm::Fire(ReminderFactory& reminders) {
     if (triggered) return;
     triggered = true;
@@ -121,7 +116,6 @@ void Alarm::Fire(ReminderFactory& reminders) {
         triggered = false;
         throw;
     }
-    reminderWindow = window;
     window->ShowAlarm(*this);
 }
 
@@ -249,7 +243,6 @@ bool Alarm::PrepareToFire(DateTime now, bool& moved) {
 
 void Alarm::EndTrigger(bool snoozed, int snoozeMinutes) {
     triggered = false;
-    reminderWindow = nullptr;
     const bool catchUp = std::exchange(catchUp_, false);
     dueBySnooze = snoozed;
     if (snoozed) {
@@ -269,13 +262,13 @@ void Alarm::EndTrigger(bool snoozed, int snoozeMinutes) {
     }
 }
 
-void Alarm::CloseReminder(bool deleteAlarm) {
+void Alarm::CloseReminder(ReminderFactory& reminders, bool deleteAlarm) {
     if (deleteAlarm)
         repeat = RepeatKind::DeleteAfterTrigger;
     else if (repeat == RepeatKind::DeleteAfterTrigger)
         repeat = RepeatKind::NoRepeat;
-    if (reminderWindow) {
-        reminderWindow->PressOk();
+    if (ReminderLink* window = reminders.OpenReminderOf(id_)) {
+        window->PressOk();
     } else if (triggered) {
         // A trigger without a window (its window failed to start): end it here
         // with the effect OK would have had, rather than leave it triggered.
@@ -301,7 +294,6 @@ Alarm& AlarmList::AddAlarm(DateTime now) {
 void AlarmList::Delete(std::size_t index) { RemoveAt(index); }
 
 void AlarmList::Clear() {
-    for (Walk* w = walks_; w; w = w->nextWalk_) w->position = 0;
     // Destroy back to front, each alarm leaving the list before it dies, so the
     // list never holds a dead alarm.
     while (!items_.empty()) {
@@ -318,20 +310,20 @@ void AlarmList::CheckAlarms(ReminderFactory& reminders) {
     // clock read per alarm on a long list.
     constexpr DateTime kFreshness = 1.0 / 86'400;  // one second
     DateTime now = Now();
-    Walk walk(*this);
-    while (Alarm* alarm = walk.Next()) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
         if (!armed) return;
-        if (!alarm->enabled || alarm->triggered) continue;
-        if (!(now >= alarm->dateTime)) {
-            if (!(alarm->dateTime - now <= kFreshness)) continue;  // NaN never falls due
+        Alarm& alarm = *items_[i];
+        if (!alarm.enabled || alarm.triggered) continue;
+        if (!(now >= alarm.dateTime)) {
+            if (!(alarm.dateTime - now <= kFreshness)) continue;  // NaN never falls due
             now = Now();
-            if (now < alarm->dateTime) continue;
+            if (now < alarm.dateTime) continue;
         }
         bool moved = false;
-        const bool fire = alarm->PrepareToFire(now, moved);
+        const bool fire = alarm.PrepareToFire(now, moved);
         if (moved) NotifyChanged();
         if (!fire) continue;
-        alarm->Fire(reminders);
+        alarm.Fire(reminders);
         now = Now();
     }
 }
@@ -349,33 +341,13 @@ std::optional<std::size_t> AlarmList::IndexOf(const Alarm& alarm) const {
 }
 
 void AlarmList::RemoveAt(std::size_t index) {
-    // Walks past the removed place move back with the alarms behind it.
-    for (Walk* w = walks_; w; w = w->nextWalk_)
-        if (index < w->position) --w->position;
+    // Out of the list before it is destroyed: the list never holds a dead alarm.
     std::unique_ptr<Alarm> removed = std::move(items_[index]);
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void AlarmList::NotifyChanged() const {
     if (onChanged) onChanged();
-}
-
-// ---- AlarmList::Walk ---------------------------------------------------------
-
-AlarmList::Walk::Walk(AlarmList& owner) : list(owner), nextWalk_(owner.walks_) { owner.walks_ = this; }
-
-AlarmList::Walk::~Walk() {
-    for (Walk** link = &list.walks_; *link; link = &(*link)->nextWalk_) {
-        if (*link == this) {
-            *link = nextWalk_;
-            break;
-        }
-    }
-}
-
-Alarm* AlarmList::Walk::Next() {
-    if (position >= list.items_.size()) return nullptr;
-    return list.items_[position++].get();
 }
 
 }  // namespace quorvel

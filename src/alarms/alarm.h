@@ -1,6 +1,10 @@
 // One alarm and the list that owns all of them: fields and defaults, firing,
-// what happens after an alarm has fired (re-arming, snoozing), ending a trigger
-// from outside its reminder window, and a walk of the list that survives removals.
+// what happens after an alarm has fired (re-arming, snoozing), and ending a
+// trigger from outside its reminder window.
+//
+// Reminders name their alarm by AlarmId and look it up in its list when they
+// close, so an alarm deleted meanwhile is simply not found. The list outlives
+// the reminders of its alarms.
 #pragma once
 
 #include <cstddef>
@@ -41,29 +45,35 @@ std::string_view RepeatKindCaption(RepeatKind kind);
 class Alarm;
 class AlarmList;
 
-// What an alarm knows of the reminder window open for its current trigger.
+// Names one alarm for the whole run, however the list changes around it; never
+// reused, so a name kept after its alarm went finds nothing.
+using AlarmId = std::uint64_t;
+
+// The reminder window of one trigger, as the alarms see it.
 class ReminderLink {
 public:
-    // Starts the trigger: shows the text, plays the sound or beeps; may end
-    // the trigger at once (an alarm with neither text nor sound).
+    // Starts the trigger: shows the text, plays the sound or beeps. Never ends
+    // it before returning: a trigger that is over at once (an alarm with neither
+    // text nor sound) ends from the event loop, so the check that fired it goes
+    // on over an unchanged list.
     virtual void ShowAlarm(Alarm& alarm) = 0;
     // Closes the window exactly as the user's OK does; its close processing ends
     // the trigger (Alarm::EndTrigger), which may destroy the alarm.
     virtual void PressOk() = 0;
-    // The alarm is being destroyed while its window is open (the whole list
-    // goes): the window must not touch it again.
-    virtual void ForgetAlarm() = 0;
 
 protected:
     ~ReminderLink() = default;
 };
 
-// Makes the reminder windows of firing alarms.
+// Makes the reminder windows of firing alarms and knows the open ones.
 class ReminderFactory {
 public:
     // A new reminder window with no owner, not yet started. Throws when the
     // window cannot be made.
     virtual ReminderLink& CreateReminder() = 0;
+    // The window of the alarm's current trigger while it is open (its close
+    // processing has not run), else nullptr.
+    virtual ReminderLink* OpenReminderOf(AlarmId alarm) = 0;
 
 protected:
     ~ReminderFactory() = default;
@@ -96,18 +106,12 @@ AlarmFields TimerAlarm(int minutes, DateTime now);
 // the list, which only damaged stored data carries.
 std::string RepeatDescription(const AlarmFields& alarm);
 
-// Names one alarm for the whole run, however the list changes around it; never
-// reused, so a name kept after its alarm went finds nothing.
-using AlarmId = std::uint64_t;
-
 // What an alarm has only while the program runs, never stored.
 struct AlarmTrigger {
-    // True from firing until the reminder window has closed.
+    // True from firing until the reminder window's close processing has run.
     bool triggered = false;
     // Due again by a Snooze rather than by its schedule, until it next fires or is edited.
     bool dueBySnooze = false;
-    // Not owned: the window of the current trigger.
-    ReminderLink* reminderWindow = nullptr;
 };
 
 // One alarm. Created only by AlarmList::AddAlarm and owned by that list. The
@@ -126,8 +130,8 @@ public:
     std::size_t Index() const;
 
     // Starts a trigger unless one is under way: marks the alarm triggered and
-    // hands it to a new reminder window, which may end the trigger (and destroy
-    // the alarm) before this returns.
+    // hands it to a new reminder window. The alarm is still in its list, and
+    // still triggered, when this returns.
     void Fire(ReminderFactory& reminders);
 
     // Moves the alarm on after a trigger that ended without Snooze, by its
@@ -161,9 +165,11 @@ public:
     }
 
     // Ends the current trigger from outside the reminder window, keeping the
-    // alarm (a delete-after-trigger alarm becomes "No repeat") or deleting it.
-    // Only for a triggered alarm. May destroy the alarm.
-    void CloseReminder(bool deleteAlarm);
+    // alarm (a delete-after-trigger alarm becomes "No repeat") or deleting it:
+    // presses OK in the open window `reminders` has for it, or, without one,
+    // ends the trigger as OK would. Only for a triggered alarm. May destroy the
+    // alarm.
+    void CloseReminder(ReminderFactory& reminders, bool deleteAlarm);
 
     // Removes the alarm from its list and destroys it.
     void Destroy();
@@ -173,7 +179,7 @@ private:
     friend struct std::default_delete<Alarm>;
 
     Alarm(AlarmList& owner, AlarmId id) : id_(id), collection_(&owner) {}
-    ~Alarm();
+    ~Alarm() = default;
 
     // Adds an interval in extended precision, stored as a double.
     void Advance(long double days);
@@ -232,30 +238,9 @@ public:
     // Fires every due alarm, in list order: enabled, not triggered, and its
     // DateTime not later than now (see Alarm::PrepareToFire for the days it
     // leaves out and missed moments). Does nothing while the list is not armed.
-    // Survives alarms removed by their own firing. Allocates nothing unless an
-    // alarm fires.
+    // Firing removes no alarm (see ReminderLink::ShowAlarm). Allocates nothing
+    // unless an alarm fires.
     void CheckAlarms(ReminderFactory& reminders);
-
-    // Visits the alarms in list order while they may be destroyed on the way
-    // (firing can re-arm and delete alarms): an alarm removed during the walk
-    // is not visited again, the walk goes on with the one that followed it, and
-    // none is skipped or visited twice. Allocates nothing.
-    class Walk {
-    public:
-        explicit Walk(AlarmList& list);
-        ~Walk();
-        Walk(const Walk&) = delete;
-        Walk& operator=(const Walk&) = delete;
-
-        // The next alarm, or nullptr at the end.
-        Alarm* Next();
-
-    private:
-        friend class AlarmList;
-        AlarmList& list;
-        std::size_t position = 0;  // index of the alarm Next hands out
-        Walk* nextWalk_ = nullptr;  // intrusive chain of the list's open walks_
-    };
 
 private:
     friend class Alarm;
@@ -264,7 +249,6 @@ private:
     void NotifyChanged() const;
 
     std::vector<std::unique_ptr<Alarm>> items_;
-    Walk* walks_ = nullptr;
     AlarmId nextId_ = 1;
 };
 

@@ -67,23 +67,22 @@ AlarmId AlarmBook::Add(const AlarmFields& fields) {
     return alarm.Id();
 }
 
-std::optional<AlarmFields> AlarmBook::OpenForEdit(AlarmId id) {
+Alarm* AlarmBook::EndOpenTrigger(AlarmId id, bool deleteAlarm) {
     Alarm* alarm = list_.Find(id);
-    if (alarm && alarm->triggered) {
-        alarm->CloseReminder(false);
-        alarm = list_.Find(id);
-    }
+    if (!alarm || !alarm->triggered) return alarm;
+    alarm->CloseReminder(factory_, deleteAlarm);
+    return list_.Find(id);
+}
+
+std::optional<AlarmFields> AlarmBook::OpenForEdit(AlarmId id) {
+    const Alarm* alarm = EndOpenTrigger(id, false);
     if (!alarm) return std::nullopt;
     return alarm->Fields();
 }
 
 bool AlarmBook::Update(AlarmId id, const AlarmFields& fields) {
-    Alarm* alarm = list_.Find(id);
-    if (alarm && alarm->triggered) {
-        // Fired after it was opened for editing: the edit replaces that trigger.
-        alarm->CloseReminder(false);
-        alarm = list_.Find(id);
-    }
+    // Fired after it was opened for editing: the edit replaces that trigger.
+    Alarm* alarm = EndOpenTrigger(id, false);
     if (!alarm) return false;
     const bool changed = !alarm->SameAs(fields);
     static_cast<AlarmFields&>(*alarm) = fields;
@@ -93,20 +92,14 @@ bool AlarmBook::Update(AlarmId id, const AlarmFields& fields) {
 }
 
 void AlarmBook::Delete(AlarmId id) {
-    Alarm* alarm = list_.Find(id);
-    if (!alarm) return;
+    if (!list_.Find(id)) return;
     // An open trigger closes as with OK, and its close processing deletes the alarm.
-    if (alarm->triggered) alarm->CloseReminder(true);
-    if ((alarm = list_.Find(id))) alarm->Destroy();
+    if (Alarm* alarm = EndOpenTrigger(id, true)) alarm->Destroy();
     Changed();
 }
 
 void AlarmBook::SetEnabled(AlarmId id, bool enabled) {
-    Alarm* alarm = list_.Find(id);
-    if (alarm && alarm->triggered) {
-        alarm->CloseReminder(false);
-        alarm = list_.Find(id);
-    }
+    Alarm* alarm = EndOpenTrigger(id, false);
     if (!alarm) return;
     const bool changed = alarm->enabled != enabled;
     alarm->enabled = enabled;
@@ -141,12 +134,16 @@ ReminderLink& AlarmBook::CountingFactory::CreateReminder() {
     return reminder;
 }
 
+ReminderLink* AlarmBook::CountingFactory::OpenReminderOf(AlarmId alarm) {
+    return book_.reminders_ ? book_.reminders_->OpenReminderOf(alarm) : nullptr;
+}
+
 void AlarmBook::CheckAlarms() {
     if (!reminders_) return;
     try {
         list_.CheckAlarms(factory_);
     } catch (const std::exception& e) {
-        // Reported after the walk has ended: a message box's own loop may run
+        // Reported after the check has ended: a message box's own loop may run
         // further ticks, which find the failure reported already.
         if (!std::exchange(reminderFailing_, true) && onReminderFailed) onReminderFailed(e.what());
     }

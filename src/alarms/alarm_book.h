@@ -133,12 +133,13 @@ public:
     // ---- Checking ----
 
     // Where firing alarms get their reminder windows; not owned. Without one
-    // the check does nothing.
+    // the check does nothing. The book outlives the reminders' windows (they
+    // look their alarms up in its list).
     void SetReminders(ReminderFactory* reminders) { reminders_ = reminders; }
     // Lets the check run, once the list has been loaded.
     void StartChecking();
     // Fires every due alarm, in list order (AlarmList::CheckAlarms). When a
-    // reminder window cannot be made, the walk ends and its alarm stays due for
+    // reminder window cannot be made, the check ends and its alarm stays due for
     // the next tick; onReminderFailed is told once, and again only after a
     // reminder has been made since.
     void CheckAlarms();
@@ -167,6 +168,7 @@ private:
     public:
         explicit CountingFactory(AlarmBook& book) : book_(book) {}
         ReminderLink& CreateReminder() override;
+        ReminderLink* OpenReminderOf(AlarmId alarm) override;
 
     private:
         AlarmBook& book_;
@@ -174,6 +176,9 @@ private:
 
     void Changed();
     void UpdateArmed();
+    // Ends the alarm's open trigger, if any, as its OK does (see
+    // Alarm::CloseReminder); the alarm afterwards, nullptr once it is gone.
+    Alarm* EndOpenTrigger(AlarmId id, bool deleteAlarm);
 
     AlarmStorage& storage_;
     AlarmList list_;

@@ -1,18 +1,14 @@
 #include "alarms/alarm_firing.h"
 
 #include <exception>
-#include <utility>
 
 #include "core/clock.h"
 
 namespace quorvel {
 
-AlarmFiring::~AlarmFiring() {
-    if (alarm_ && alarm_->reminderWindow == this) alarm_->reminderWindow = nullptr;
-}
-
 void AlarmFiring::ShowAlarm(Alarm& alarm) {
-    alarm_ = &alarm;
+    list_ = &alarm.List();
+    alarmId_ = alarm.Id();
     repeatSound_ = alarm.options.repeatSound && !alarm.sound.empty();
     // A sound that repeats until answered needs a window to answer, text or not.
     const bool shown = !alarm.reminder.empty() || repeatSound_;
@@ -22,7 +18,9 @@ void AlarmFiring::ShowAlarm(Alarm& alarm) {
     }
     if (alarm.sound.empty()) {
         Beep();
-        if (!shown) Close();
+        // Nothing to answer: over already, but ended after the check that
+        // fired it, which must not see its alarm re-armed or deleted.
+        if (!shown) CloseLater();
         return;
     }
     bool failed = false;
@@ -55,9 +53,10 @@ void AlarmFiring::SoundFinished() {
     if (repeatSound_) {
         // Again from the start while the limit allows; then silence, and the
         // window stays until it is answered.
-        if (alarm_ && Now() - soundStarted_ < kRepeatSoundForDays) {
+        const Alarm* alarm = FiringAlarm();
+        if (alarm && Now() - soundStarted_ < kRepeatSoundForDays) {
             try {
-                StartSound(alarm_->sound, true);
+                StartSound(alarm->sound, true);
             } catch (const std::exception&) {
                 // The file went while it played: nothing more to play.
             }
@@ -69,17 +68,15 @@ void AlarmFiring::SoundFinished() {
 }
 
 // The close processing, in this order: the trigger flag, the sound, the
-// window link, the window's release, then snooze or re-arm. The last step may
-// destroy the alarm, so nothing here touches it afterwards.
+// window's release, then snooze or re-arm. The alarm is looked up again after
+// the platform's steps, and the last step may destroy it.
 void AlarmFiring::Close() {
     if (closed_) return;
     closed_ = true;
-    Alarm* alarm = std::exchange(alarm_, nullptr);
-    if (alarm) alarm->triggered = false;
+    if (Alarm* alarm = FiringAlarm()) alarm->triggered = false;
     StopSound();
-    if (alarm) alarm->reminderWindow = nullptr;
     Release();
-    if (alarm) alarm->EndTrigger(snoozed_, snoozeMinutes_);
+    if (Alarm* alarm = FiringAlarm()) alarm->EndTrigger(snoozed_, snoozeMinutes_);
 }
 
 }  // namespace quorvel

@@ -2,6 +2,10 @@
 // plays and beeps when the alarm fires, and the close processing that ends the
 // trigger, once, whatever closes the window. The window supplies the platform's
 // part through the protected steps.
+//
+// The firing names its alarm by id and looks it up in the alarm's list when it
+// needs it, so the list must outlive the firing; an alarm deleted meanwhile is
+// not found, and the close processing then only closes the window.
 #pragma once
 
 #include <string>
@@ -14,14 +18,14 @@ namespace quorvel {
 class AlarmFiring : public ReminderLink {
 public:
     // Shows the reminder text (if any) in front, plays the sound once or
-    // beeps; an alarm with neither text nor sound ends at once. A text-less
+    // beeps; an alarm with neither text nor sound ends as soon as the event
+    // loop is reached (CloseLater), triggered until then. A text-less
     // alarm whose sound cannot be played shows the window with the error line,
     // so the user sees that it fired and why it was silent. An alarm whose
     // sound repeats shows the window, text or not, and plays the sound again
     // at each end until it is answered, for at most kRepeatSoundForDays.
     void ShowAlarm(Alarm& alarm) final;
     void PressOk() override { Close(); }
-    void ForgetAlarm() final { alarm_ = nullptr; }
 
     // The ways a firing ends. Each runs the close processing unless it has
     // run already; a request after it (a report already queued) is ignored.
@@ -30,14 +34,16 @@ public:
     void SoundFinished();          // the player's end report
 
     bool Closed() const { return closed_; }
+    // Whether this is the open trigger of that alarm: started, not yet closed.
+    bool Fires(AlarmId alarm) const { return list_ && !closed_ && alarmId_ == alarm; }
 
     static constexpr std::string_view kSoundErrorPrefix = "Cannot play sound - ";
 
 protected:
     AlarmFiring() = default;
     // A window that goes before its firing has ended (the program ends) leaves
-    // the alarm triggered, as stored before it fired, and no longer linked to it.
-    ~AlarmFiring();
+    // the alarm triggered, as stored before it fired.
+    ~AlarmFiring() = default;
 
     // Puts the text into the text box, replacing what it held.
     virtual void SetText(const std::string& text) = 0;
@@ -57,9 +63,16 @@ protected:
     // Hides the window and has it freed once the event loop is next reached,
     // never inside the handler running now.
     virtual void Release() = 0;
+    // Has Close() called once the event loop is next reached, never inside the
+    // handler running now; nothing when the window is freed first.
+    virtual void CloseLater() = 0;
 
 private:
-    Alarm* alarm_ = nullptr;
+    // The alarm while its list holds it, else nullptr.
+    Alarm* FiringAlarm() const { return list_ ? list_->Find(alarmId_) : nullptr; }
+
+    AlarmList* list_ = nullptr;  // of the fired alarm; set when it starts
+    AlarmId alarmId_ = 0;
     bool snoozed_ = false;
     int snoozeMinutes_ = 0;
     bool closed_ = false;

@@ -9,6 +9,7 @@
 
 #include "app/installer_commands.h"
 #include "app/program.h"
+#include "platform/display_language.h"
 #include "platform/session_instance.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
@@ -44,6 +45,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     // update that failed after ending the clock would otherwise start a clock
     // the user has since closed, at the next update.
     TakeStartAfterUpdateMark();
+    // The texts' language, before the first window.
+    UseDisplayLanguage();
     // The common controls the other windows are made of. (Per-monitor DPI
     // awareness comes from the manifest.)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};

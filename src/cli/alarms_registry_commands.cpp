@@ -112,7 +112,7 @@ int List(const std::vector<std::string>& args) {
 enum class Handing {
     Taken,
     NotTaken,    // no window, a window gone meanwhile, or one that refused it
-    Unanswered,  // the clock did not answer in time: it may still take it
+    Unanswered,  // no answer in time (it may still take it), or a clock that kept refusing
 };
 
 Handing SendToClock(const std::vector<std::uint8_t>& message) {

@@ -63,6 +63,10 @@ inline constexpr StoredValue<StoredBytes> kAlarmsDamagedValue{"AlarmsDamaged"};
 // The same for an "AlarmOptions" value that could not be read whole.
 inline constexpr StoredValue<StoredBytes> kAlarmOptionsDamagedValue{"AlarmOptionsDamaged"};
 
+// The language of the program's texts ("de", "pt-BR"); missing or empty: the
+// user's Windows display language. Only read: the user sets it.
+inline constexpr StoredValue<std::string> kLanguageValue{"Language"};
+
 // Set when the installer ended a running clock to update it; the installer's
 // start after the update takes it away and starts the clock again.
 inline constexpr StoredValue<bool> kStartAfterUpdateValue{"StartAfterUpdate"};

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/font.h"
+#include "ui/translated.h"
 
 namespace quorvel::ui {
 
@@ -35,8 +36,9 @@ void ControlLayout::Create(HWND parent, std::span<const ControlSpec> table, SIZE
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     for (const ControlSpec& control : table_) {
         const HWND hwnd =
-            CreateWindowExW(control.exStyle, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style, 0,
-                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+            CreateWindowExW(control.exStyle, control.className, TranslateWide(control.text).c_str(),
+                            WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (!hwnd) throw std::runtime_error("Cannot create a control");
     }
     Apply(dpi);

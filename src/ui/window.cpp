@@ -13,6 +13,7 @@
 #include "ui/display.h"
 #include "ui/feedback.h"
 #include "ui/message_box.h"
+#include "ui/translated.h"
 
 namespace quorvel::ui {
 namespace {
@@ -167,8 +168,8 @@ void Window::CreateHandle(const CreateParams& params) {
                  ? POINT{(monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2}
                  : POINT{monitor.left + params.position.x, monitor.top + params.position.y};
     }
-    const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.title, params.style, at.x, at.y, 0, 0,
-                                      params.owner, nullptr, instance, this);
+    const HWND hwnd = CreateWindowExW(params.exStyle, params.className, TranslateWide(params.title).c_str(),
+                                      params.style, at.x, at.y, 0, 0, params.owner, nullptr, instance, this);
     if (!hwnd) {
         if (createError_) std::rethrow_exception(std::exchange(createError_, nullptr));
         throw std::runtime_error("Cannot create a window");

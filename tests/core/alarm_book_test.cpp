@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "alarms/alarm_codec.h"
@@ -57,12 +58,20 @@ struct FakeStorage final : AlarmStorage {
 
 // A reminder that stays open until OK ends its trigger, as a real window does.
 struct OpenReminder final : ReminderLink {
-    Alarm* alarm = nullptr;
-    void ShowAlarm(Alarm& a) override { alarm = &a; }
-    void PressOk() override {
-        if (Alarm* a = std::exchange(alarm, nullptr)) a->EndTrigger(false);
+    const AlarmList* list = nullptr;
+    AlarmId id = 0;
+    bool closed = false;
+    void ShowAlarm(Alarm& a) override {
+        list = &a.List();
+        id = a.Id();
     }
-    void ForgetAlarm() override { alarm = nullptr; }
+    // Its alarm while it is open and the list holds the alarm.
+    Alarm* OpenAlarm() const { return closed ? nullptr : list->Find(id); }
+    void PressOk() override {
+        Alarm* a = OpenAlarm();
+        closed = true;
+        if (a) a->EndTrigger(false);
+    }
 };
 
 struct Reminders final : ReminderFactory {
@@ -71,6 +80,11 @@ struct Reminders final : ReminderFactory {
     ReminderLink& CreateReminder() override {
         if (fail) throw std::runtime_error("no window");
         return open.emplace_back();
+    }
+    ReminderLink* OpenReminderOf(AlarmId id) override {
+        for (OpenReminder& r : open)
+            if (!r.closed && r.id == id) return &r;
+        return nullptr;
     }
 };
 
@@ -125,12 +139,12 @@ struct Book {
     void AnswerOk(const std::string& name) {
         book.CheckAlarms();
         for (OpenReminder& r : reminders.open)
-            if (r.alarm && r.alarm->name == name) r.PressOk();
+            if (const Alarm* a = r.OpenAlarm(); a && a->name == name) r.PressOk();
     }
 
     FakeStorage storage;
-    Reminders reminders;  // outlives the book's alarms
-    AlarmBook book{storage};
+    AlarmBook book{storage};  // outlives its reminders
+    Reminders reminders;
     int changes = 0;
 };
 
@@ -244,36 +258,22 @@ TEST_F(AlarmBookTest, AfterAFailedLoadEveryChangeOfTheListCounts) {
 // Options that cannot be read whole are told once at the load and copied as
 // they are by the first save, which then writes them whole.
 TEST_F(AlarmBookTest, DamagedOptionsAreToldAndCopiedOnce) {
-    const Bytes alarms = Encoded({Fields("tea", kNow + 1), Fields("gym", kNow + 2)});
-    const Bytes whole = [&] {
-        Book b(alarms);
-        (void)b.Load();
-        return EncodeAlarmOptions(b.book.Alarms());
-    }();
-    struct Case {
-        const char* name;
-        Bytes options;
-        bool unreadable;
-        bool damaged;
-    };
-    const std::vector<Case> cases = {
-        {"whole", whole, false, false},
-        {"none stored", {}, false, false},
-        {"cut short", Bytes(whole.begin(), whole.end() - 1), false, true},
-        {"of another type", {}, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Book b(alarms);
-        b.storage.options = c.options;
-        b.storage.optionsUnreadable = c.unreadable;
+    Book first(Encoded({Fields("tea", kNow + 1)}));
+    ASSERT_FALSE(first.Load());
+    const Bytes whole = EncodeAlarmOptions(first.book.Alarms());
+    const std::tuple<Bytes, bool, bool> cases[] = {
+        // options, stored as another type, damaged
+        {whole, false, false}, {Bytes(whole.begin(), whole.end() - 1), false, true}, {{}, true, true}};
+    for (const auto& [options, unreadable, damaged] : cases) {
+        Book b(Encoded({Fields("tea", kNow + 1)}));
+        b.storage.options = options;
+        b.storage.optionsUnreadable = unreadable;
         int told = 0;
         b.book.onOptionsDamaged = [&] { ++told; };
         ASSERT_FALSE(b.Load());
-        ASSERT_TRUE(b.book.Save());
-        ASSERT_TRUE(b.book.Save());
-        EXPECT_EQ(told, c.damaged ? 1 : 0);
-        EXPECT_EQ(b.storage.damagedOptionsCopies, c.damaged ? std::vector<Bytes>{c.options} : std::vector<Bytes>{});
+        ASSERT_TRUE(b.book.Save() && b.book.Save());
+        EXPECT_EQ(told, damaged ? 1 : 0);
+        EXPECT_EQ(b.storage.damagedOptionsCopies, damaged ? std::vector<Bytes>{options} : std::vector<Bytes>{});
         EXPECT_EQ(b.storage.options, whole);
     }
 }

@@ -1,11 +1,12 @@
 // The alarm check and one firing, with a reminder window that records what the
-// platform would have done: what is due, the walk, the close processing and the
-// schedule a snoozed repeating alarm keeps.
+// platform would have done: what is due, the close processing (also when it
+// comes from the event loop) and the schedule a snoozed repeating alarm keeps.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "alarms/alarm.h"
@@ -41,6 +42,7 @@ public:
     Alarm* alarm = nullptr;  // for the order checks: the alarm's state at each step
     std::string text;
     bool shown = false;
+    bool closePosted = false;  // CloseLater: Close once the test runs the event loop
 
 protected:
     void SetText(const std::string& t) override {
@@ -62,12 +64,12 @@ protected:
     }
     void Beep() override { Note("beep"); }
     void StopSound() override {
-        Note(alarm ? std::string("stop (triggered ") + (alarm->triggered ? "yes" : "no") + ", window " +
-                         (alarm->reminderWindow ? "set" : "none") + ")"
-                   : "stop");
+        Note(alarm ? std::string("stop (triggered ") + (alarm->triggered ? "yes" : "no") + ")" : "stop");
     }
-    void Release() override {
-        Note(alarm ? std::string("release (window ") + (alarm->reminderWindow ? "set" : "none") + ")" : "release");
+    void Release() override { Note("release"); }
+    void CloseLater() override {
+        closePosted = true;
+        Note("close later");
     }
 
 private:
@@ -89,6 +91,16 @@ protected:
         if (failCreation) throw std::runtime_error("no window");
         windows.push_back(std::make_unique<RecordingFiring>(log, sound, "w" + std::to_string(windows.size() + 1)));
         return *windows.back();
+    }
+    ReminderLink* OpenReminderOf(AlarmId alarm) override {
+        for (const auto& w : windows)
+            if (w->Fires(alarm)) return w.get();
+        return nullptr;
+    }
+    // What the event loop would run: the posted closes.
+    void RunEventLoop() {
+        for (const auto& w : windows)
+            if (std::exchange(w->closePosted, false)) w->Close();
     }
 
     Alarm& Add(const std::string& name, DateTime due, RepeatKind repeat = NoRepeat, const std::string& text = "text",
@@ -118,8 +130,8 @@ protected:
     SoundOutcome sound = SoundOutcome::Plays;
     bool failCreation = false;
     std::vector<std::string> log;
-    std::vector<std::unique_ptr<RecordingFiring>> windows;  // outlive the list: declared first
-    AlarmList list;
+    AlarmList list;  // outlives its reminders: declared first
+    std::vector<std::unique_ptr<RecordingFiring>> windows;
 };
 
 TEST_F(AlarmCheckTest, DueMeansEnabledWaitingAndNotLaterThanNow) {
@@ -134,7 +146,7 @@ TEST_F(AlarmCheckTest, DueMeansEnabledWaitingAndNotLaterThanNow) {
     list.armed = true;
     list.CheckAlarms(*this);
     EXPECT_EQ(FiredNames(), std::vector<std::string>{"exact"});
-    EXPECT_EQ(exact.reminderWindow, &Window(0));
+    EXPECT_TRUE(Window(0).Fires(exact.Id()));
 
     list.CheckAlarms(*this);  // a triggered alarm is left alone
     now = later.dateTime;
@@ -163,23 +175,25 @@ TEST_F(AlarmCheckTest, DueAlarmsFireInListOrderEachWithItsOwnWindow) {
     list.CheckAlarms(*this);
     EXPECT_EQ(log, (std::vector<std::string>{"w1: text text", "w1: show", "w1: beep", "w2: text text", "w2: show",
                                              "w2: beep"}));
-    EXPECT_EQ(list[0].reminderWindow, &Window(0));
-    EXPECT_EQ(list[2].reminderWindow, &Window(1));
+    EXPECT_TRUE(Window(0).Fires(list[0].Id()));
+    EXPECT_TRUE(Window(1).Fires(list[2].Id()));
 }
 
-// A delete-after-trigger alarm without text or sound ends inside its own firing
-// and leaves the list during the walk; the alarms after it still fire.
-TEST_F(AlarmCheckTest, WalkGoesOnPastAnAlarmRemovedByItsOwnFiring) {
+// A delete-after-trigger alarm without text or sound is over at once, but ends
+// only from the event loop: the check goes on over the whole list, and until
+// then the alarm stays triggered, so a second check leaves it alone.
+TEST_F(AlarmCheckTest, AFiringOverAtOnceEndsAfterTheCheck) {
     Add("gone", At(11, 0), DeleteAfterTrigger, "");
     Add("next", At(11, 0));
     Add("last", At(11, 30), Daily);
     list.CheckAlarms(*this);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"next", "last"}));
-    EXPECT_EQ(FiredNames(), (std::vector<std::string>{"next", "last"}));
-    EXPECT_EQ(log.at(0), "w1: beep");
-    EXPECT_EQ(log.at(1), "w1: stop");
-    EXPECT_EQ(log.at(2), "w1: release");
+    list.CheckAlarms(*this);
+    EXPECT_EQ(FiredNames(), (std::vector<std::string>{"gone", "next", "last"}));
+    EXPECT_EQ(log.at(1), "w1: close later");
     EXPECT_EQ(windows.size(), 3u);
+    RunEventLoop();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"next", "last"}));
+    EXPECT_EQ(log.back(), "w1: release");
 }
 
 TEST_F(AlarmCheckTest, AWindowThatCannotBeMadeLeavesTheAlarmWaiting) {
@@ -207,7 +221,7 @@ TEST_F(AlarmCheckTest, FourKindsOfAlarmAndSoundsThatCannotPlay) {
         {"hello", "a.wav", SoundOutcome::Plays, {"text hello", "show", "play a.wav silently"}, false},
         {"hello", "", SoundOutcome::Plays, {"text hello", "show", "beep"}, false},
         {"", "a.wav", SoundOutcome::Plays, {"play a.wav with report"}, false},
-        {"", "", SoundOutcome::Plays, {"beep", "stop", "release"}, true},
+        {"", "", SoundOutcome::Plays, {"beep", "close later"}, true},
         {"hello",
          "a.wav",
          SoundOutcome::OpenFails,
@@ -237,6 +251,8 @@ TEST_F(AlarmCheckTest, FourKindsOfAlarmAndSoundsThatCannotPlay) {
         std::vector<std::string> want;
         for (const std::string& step : c.steps) want.push_back("w1: " + step);
         EXPECT_EQ(log, want);
+        EXPECT_TRUE(a.triggered);
+        RunEventLoop();
         EXPECT_EQ(Window(0).Closed(), c.endsAtOnce);
         EXPECT_EQ(a.triggered, !c.endsAtOnce);
         EXPECT_EQ(a.enabled, !c.endsAtOnce) << "a finished no-repeat alarm is disabled";
@@ -251,9 +267,9 @@ TEST_F(AlarmCheckTest, CloseProcessingRunsOnceInOrder) {
     RecordingFiring& window = Window(0);
     window.alarm = &a;
     log.clear();
-    a.CloseReminder(false);  // kept: now "No repeat", disabled
+    a.CloseReminder(*this, false);  // kept: now "No repeat", disabled
     window.alarm = nullptr;
-    EXPECT_EQ(log, (std::vector<std::string>{"w1: stop (triggered no, window set)", "w1: release (window none)"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"w1: stop (triggered no)", "w1: release"}));
     EXPECT_EQ(a.repeat, NoRepeat);
     EXPECT_FALSE(a.enabled);
     EXPECT_FALSE(a.triggered);
@@ -283,7 +299,6 @@ TEST_F(AlarmCheckTest, AWindowAndItsAlarmMayGoInEitherOrder) {
     Alarm& b = Add("b", At(11, 0), Daily);  // and the other way round
     list.CheckAlarms(*this);
     windows.clear();
-    EXPECT_EQ(b.reminderWindow, nullptr);
     EXPECT_TRUE(b.triggered);
     list.Clear();
 }

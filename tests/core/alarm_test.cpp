@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/clock.h"
@@ -59,7 +60,6 @@ TEST_F(AlarmTest, NewAlarmHasTheDefaults) {
     EXPECT_EQ(a.reminder, "");
     EXPECT_EQ(a.repeat, NoRepeat);
     EXPECT_FALSE(a.triggered);
-    EXPECT_EQ(a.reminderWindow, nullptr);
     EXPECT_EQ(&a.List(), &list);
 }
 
@@ -79,78 +79,6 @@ TEST_F(AlarmTest, RepeatCaptions) {
     EXPECT_EQ(RepeatKindCaption(Each30Minutes), "Each 30 minutes");
     EXPECT_EQ(RepeatKindCaption(Annually), "Annualy");
     EXPECT_EQ(RepeatKindCaption(static_cast<RepeatKind>(10)), "");
-}
-
-// The walk of the alarm check: removals during it (the visited alarm, one
-// before or after it, several at once) must neither skip nor repeat an alarm.
-TEST_F(AlarmTest, WalkSurvivesRemovalsDuringIt) {
-    struct Case {
-        const char* what;
-        std::string removeWhenAt;      // name of the alarm being visited
-        std::vector<std::string> removed;
-        std::vector<std::string> visited;
-    };
-    const std::vector<Case> cases = {
-        {"nothing", "", {}, {"a", "b", "c", "d", "e"}},
-        {"the visited one", "b", {"b"}, {"a", "b", "c", "d", "e"}},
-        {"an earlier one", "c", {"a"}, {"a", "b", "c", "d", "e"}},
-        {"a later one", "b", {"d"}, {"a", "b", "c", "e"}},
-        {"visited and next", "b", {"b", "c"}, {"a", "b", "d", "e"}},
-        {"the first", "a", {"a"}, {"a", "b", "c", "d", "e"}},
-        {"the last", "e", {"e"}, {"a", "b", "c", "d", "e"}},
-        {"all but the last", "c", {"a", "b", "c", "d"}, {"a", "b", "c", "e"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        list.Clear();
-        for (const char* n : {"a", "b", "c", "d", "e"}) Add(n);
-        std::vector<std::string> visited;
-        AlarmList::Walk walk(list);
-        while (Alarm* a = walk.Next()) {
-            visited.push_back(a->name);
-            if (a->name != c.removeWhenAt) continue;
-            for (const std::string& name : c.removed)
-                for (std::size_t i = 0; i < list.Count(); ++i)
-                    if (list[i].name == name) {
-                        list[i].Destroy();
-                        break;
-                    }
-        }
-        EXPECT_EQ(visited, c.visited);
-    }
-}
-
-TEST_F(AlarmTest, WalkSurvivesReArmingThatDeletesAndANestedWalk) {
-    Add("once", DeleteAfterTrigger);
-    Add("daily", Daily);
-    Add("gone too", DeleteAfterTrigger);
-    Add("last");
-    // The window's refresh walks the list itself while the outer walk is open.
-    int refreshes = 0;
-    list.onChanged = [&] {
-        AlarmList::Walk inner(list);
-        while (inner.Next()) {
-        }
-        ++refreshes;
-    };
-    std::vector<std::string> visited;
-    {
-        AlarmList::Walk walk(list);
-        while (Alarm* a = walk.Next()) {
-            visited.push_back(a->name);
-            a->Rearm();
-        }
-    }
-    EXPECT_EQ(visited, (std::vector<std::string>{"once", "daily", "gone too", "last"}));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"daily", "last"}));
-    EXPECT_EQ(refreshes, 4);
-    // The ended walks left the list's chain: a removal now adjusts only the open
-    // one (a stale entry would be touched here, and caught by the sanitizer).
-    AlarmList::Walk again(list);
-    list.Delete(0);
-    ASSERT_EQ(Names(), (std::vector<std::string>{"last"}));
-    EXPECT_EQ(again.Next(), &list[0]);
-    EXPECT_EQ(again.Next(), nullptr);
 }
 
 TEST_F(AlarmTest, RearmByKind) {
@@ -273,30 +201,29 @@ TEST_F(AlarmTest, NoRepeatAndDeleteAfterTrigger) {
     EXPECT_EQ(refreshes, 1);
 }
 
-// A stand-in for the reminder window: OK runs the alarm's side of its close.
-struct FakeReminder : ReminderLink {
-    Alarm* alarm = nullptr;
+// A stand-in for the reminder windows, with at most one open: its OK runs the
+// alarm's side of the close.
+struct FakeReminders : ReminderFactory, ReminderLink {
+    Alarm* alarm = nullptr;  // of the open reminder; nullptr: none open
     int presses = 0;
+    ReminderLink& CreateReminder() override { return *this; }
+    ReminderLink* OpenReminderOf(AlarmId id) override { return alarm && alarm->Id() == id ? this : nullptr; }
     void ShowAlarm(Alarm&) override {}
-    void ForgetAlarm() override { alarm = nullptr; }
     void PressOk() override {
         ++presses;
-        alarm->EndTrigger(false);
+        std::exchange(alarm, nullptr)->EndTrigger(false);
     }
 };
 
 TEST_F(AlarmTest, EndTriggerSnoozesOrReArms) {
     SetClock(At(2026, 3, 14, 12, 0, 10));
-    FakeReminder window;
     Alarm& a = Add("s", DeleteAfterTrigger);
     a.dateTime = At(2026, 3, 14, 11, 0);
     a.triggered = true;
-    a.reminderWindow = &window;
     int refreshes = 0;
     list.onChanged = [&] { ++refreshes; };
     a.EndTrigger(true);
     EXPECT_FALSE(a.triggered);
-    EXPECT_EQ(a.reminderWindow, nullptr);
     EXPECT_EQ(Show(a.dateTime), "2026-03-14 12:05:10.000");
     EXPECT_EQ(a.repeat, DeleteAfterTrigger);
     EXPECT_EQ(refreshes, 1);
@@ -331,18 +258,16 @@ TEST_F(AlarmTest, CloseReminderKeepsOrDeletes) {
             const DateTime due = At(2026, 3, 14, 11, 0);
             a.dateTime = due;
             a.triggered = true;
-            FakeReminder window;
-            window.alarm = &a;
-            if (withWindow) a.reminderWindow = &window;
-            a.CloseReminder(c.deleteAlarm);
-            EXPECT_EQ(window.presses, withWindow ? 1 : 0);
+            FakeReminders reminders;
+            if (withWindow) reminders.alarm = &a;
+            a.CloseReminder(reminders, c.deleteAlarm);
+            EXPECT_EQ(reminders.presses, withWindow ? 1 : 0);
             if (!c.survives) {
                 EXPECT_EQ(Names(), (std::vector<std::string>{"before", "after"}));
                 continue;
             }
             ASSERT_EQ(list.Count(), 3u);
             EXPECT_FALSE(a.triggered);
-            EXPECT_EQ(a.reminderWindow, nullptr);
             EXPECT_EQ(a.repeat, c.kindAfter);
             EXPECT_EQ(a.enabled, c.enabledAfter);
             EXPECT_EQ(a.dateTime, due + c.advance);

@@ -420,8 +420,8 @@ public:
 
     CleanRegistry clean;
     RegistryAlarmStorage storage;
-    FakeReminders reminders;  // outlives the book's alarms
-    AlarmBook book{storage};
+    AlarmBook book{storage};  // outlives its reminders
+    FakeReminders reminders;
     AlarmsWindow window{book, editor};
 };
 

@@ -14,7 +14,6 @@
 
 #include "alarms/alarm_book.h"
 #include "alarms/alarm_codec.h"
-#include "alarms/alarm_options.h"
 #include "alarms/alarm_registry.h"
 #include "app/clock_window.h"
 #include "app/saver.h"
@@ -137,24 +136,6 @@ TEST_F(AlarmRegistry, AValueThatFailedToLoadIsCopiedWithItsType) {
         EXPECT_EQ(Find(kSettingsPath, L"Alarms")->bytes, EncodeAlarms(book.Alarms()));
         EXPECT_EQ(Find(kSettingsPath, L"Alarms")->type, static_cast<DWORD>(REG_BINARY));
     }
-}
-
-// Options that cannot be read as bytes are kept the same way, as
-// "AlarmOptionsDamaged", by the first save; the load tells of them.
-TEST_F(AlarmRegistry, OptionsOfAnotherTypeAreCopiedWithTheirType) {
-    const Value options = Text(L"AlarmOptions", L"not options");
-    ASSERT_TRUE(Plant(kSettingsPath, {AlarmsValue(kTea), options}));
-    AlarmBook book(storage);
-    int told = 0;
-    book.onOptionsDamaged = [&] { ++told; };
-    EXPECT_EQ(book.Load(), std::nullopt);
-    EXPECT_EQ(told, 1);
-    EXPECT_TRUE(book.Save());
-    const auto copy = Find(kSettingsPath, L"AlarmOptionsDamaged");
-    ASSERT_TRUE(copy);
-    EXPECT_EQ(copy->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(copy->bytes, options.bytes);
-    EXPECT_EQ(Find(kSettingsPath, L"AlarmOptions")->bytes, EncodeAlarmOptions(book.Alarms()));
 }
 
 TEST_F(AlarmRegistry, AKeyThatCannotBeOpenedStoresAndLoadsNothingWithoutRaising) {

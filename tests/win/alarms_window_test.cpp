@@ -137,8 +137,8 @@ protected:
 
     CleanRegistry clean;
     RegistryAlarmStorage storage;
-    FakeReminders reminders;  // outlives the book's alarms
-    AlarmBook book{storage};
+    AlarmBook book{storage};  // outlives its reminders
+    FakeReminders reminders;
     ScriptedEditor editor{book};
     Window window{book, editor};
 };
@@ -196,11 +196,12 @@ TEST_F(AlarmsWindowTest, ANewAlarmJoinsTheListOnlyWhenItsEditorSaysOk) {
     b.repeat = RepeatKind::Hourly;
     Add("c");
     Open();
-    FakeReminder reminder(b);
+    book.CheckAlarms();
+    ASSERT_EQ(reminders.Fired(), std::vector<std::string>{"b"});
     editor.answer = [&](AlarmFields& draft) {
         EXPECT_EQ(draft.name, "Noname");
         EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "b", "c"})) << "the draft is not in the list";
-        reminder.PressOk();  // b's trigger ends: the table is rebuilt while the editor is open
+        reminders.windows[0].PressOk();  // b's trigger ends: the table is rebuilt while the editor is open
         EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "c"}));
         book.Save();  // the clock's periodic save
         return false;

@@ -394,6 +394,7 @@ TEST_F(ClockSettings, AFailedPeriodicSaveShowsOneMessageWhileTicksGoOn) {
 TEST_F(ClockSettings, AReminderThatCannotBeMadeIsToldOnceAndTheTickStillSaves) {
     struct NoWindows final : ReminderFactory {
         ReminderLink& CreateReminder() override { throw std::runtime_error("Error creating window handle"); }
+        ReminderLink* OpenReminderOf(AlarmId) override { return nullptr; }
     } noWindows;
     Start();
     program->Book().SetReminders(&noWindows);

@@ -20,6 +20,7 @@ constexpr int kSnoozeButton = 102;
 constexpr int kTextBox = 103;
 
 constexpr std::size_t kShownLineLength = 99;
+constexpr UINT kCloseMessage = WM_APP;  // a CloseLater request
 constexpr UINT_PTR kRestTimer = 1;
 constexpr UINT kRestPollMs = 100;
 
@@ -78,7 +79,13 @@ void ReminderWindow::OnCreate() {
     snoozeButton_.onClick = [this] { OnSnoozeButton(); };
     textBox_.Attach(Item(kTextBox));
     textBox_.UsePlainText();
-    restTimer_.Attach(Handle());
+    (void)restTimer_.Attach(Handle());  // not running yet: nothing to start
+}
+
+LRESULT ReminderWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != kCloseMessage) return Window::HandleMessage(msg, wParam, lParam);
+    Close();
+    return 0;
 }
 
 void ReminderWindow::OnClose() { Close(); }
@@ -121,7 +128,8 @@ void ReminderWindow::ShowInFront() {
     }
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    restTimer_.SetEnabled(true);
+    // Without its timer the window stays on top without the keyboard, for a click.
+    (void)restTimer_.Start();
 }
 
 void ReminderWindow::OnTimer(UINT_PTR id) {
@@ -129,7 +137,7 @@ void ReminderWindow::OnTimer(UINT_PTR id) {
 }
 
 void ReminderWindow::TakeKeyboard() {
-    restTimer_.SetEnabled(false);
+    restTimer_.Stop();
     const HWND before = GetForegroundWindow();
     if (before != Handle()) keyboardFrom_ = before;
     ShowWindow(Handle(), SW_SHOW);
@@ -156,7 +164,7 @@ void ReminderWindow::StopSound() {
 // The window that had the keyboard before this one took it gets it back, if
 // this one has it still.
 void ReminderWindow::Release() {
-    restTimer_.SetEnabled(false);
+    restTimer_.Stop();
     const bool hadKeyboard = GetForegroundWindow() == Handle();
     ShowWindow(Handle(), SW_HIDE);
     if (hadKeyboard && keyboardFrom_ && IsWindow(keyboardFrom_) && IsWindowVisible(keyboardFrom_)) {
@@ -164,5 +172,7 @@ void ReminderWindow::Release() {
     }
     if (release_) release_(*this);
 }
+
+void ReminderWindow::CloseLater() { PostMessageW(Handle(), kCloseMessage, 0, 0); }
 
 }  // namespace quorvel

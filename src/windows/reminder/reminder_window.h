@@ -48,6 +48,7 @@ public:
     bool WaitingForInputRest() const { return restTimer_.Enabled(); }
 
 protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCreate() override;
     void OnTimer(UINT_PTR id) override;
     // The title bar's close box (and Alt+F4): the same as OK.
@@ -63,6 +64,8 @@ protected:
     void Beep() override;
     void StopSound() override;
     void Release() override;
+    // Posts itself the request, so a handle freed first drops it.
+    void CloseLater() override;
 
 private:
     void TakeKeyboard();

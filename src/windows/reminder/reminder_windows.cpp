@@ -22,7 +22,7 @@ ReminderWindows::ReminderWindows(HWND placeNear)
           return true;
       }) {}
 
-// Windows first: their alarms are told they are gone before the list goes.
+// The windows go before the message window that frees them.
 ReminderWindows::~ReminderWindows() { windows_.clear(); }
 
 ReminderLink& ReminderWindows::CreateReminder() {
@@ -30,6 +30,12 @@ ReminderLink& ReminderWindows::CreateReminder() {
         placeNear_, [this](ReminderWindow& window) { Place(window); },
         [this](ReminderWindow& window) { ScheduleFree(window); }));
     return *windows_.back();
+}
+
+ReminderLink* ReminderWindows::OpenReminderOf(AlarmId alarm) {
+    for (const auto& window : windows_)
+        if (window->Fires(alarm)) return window.get();
+    return nullptr;
 }
 
 // Centred like the first, each later one a caption's height lower and to the

@@ -1,7 +1,8 @@
 // ReminderWindows: makes a reminder window for every firing alarm, owns the
 // open ones, cascades those that show together, and frees each from the event
 // loop once its close processing has run. Windows still open when it goes are destroyed without ending their
-// triggers, so their alarms stay as stored before they fired.
+// triggers, so their alarms stay as stored before they fired. The alarm list
+// outlives it: the windows look their alarms up in it when they close.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,7 @@ public:
     ReminderWindows& operator=(const ReminderWindows&) = delete;
 
     ReminderLink& CreateReminder() override;
+    ReminderLink* OpenReminderOf(AlarmId alarm) override;
 
     // A firing alarm got no reminder window (the book tells it once): a box
     // owned by no window, so the user sees it whatever is on screen.
