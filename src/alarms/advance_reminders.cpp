@@ -19,7 +19,7 @@ AdvanceReminders::AdvanceReminders(const AlarmList& list, NoticeBoard& board) : 
 
 std::string AdvanceReminders::NoticeText(const AlarmFields& alarm, DateTime due, DateTime now,
                                          const FormatSettings& locale) {
-    std::string text = alarm.name + "\r\nDue " + DueText(now, due, locale);
+    std::string text = alarm.name + "\r\n" + DueText(now, due, locale);
     if (!alarm.reminder.empty()) text += "\r\n\r\n" + alarm.reminder;
     return text;
 }

@@ -8,6 +8,7 @@
 
 #include "alarms/alarm.h"
 #include "core/date_time.h"
+#include "core/translation.h"
 
 namespace quorvel {
 namespace {
@@ -153,10 +154,13 @@ std::string DaysText(std::uint8_t days) {
 }
 
 std::string RemindBeforeCaption(int minutes) {
-    const auto count = [](int n, const char* unit) { return std::to_string(n) + " " + unit + (n == 1 ? "" : "s"); };
-    if (minutes > 0 && minutes % 1440 == 0) return count(minutes / 1440, "day");
-    if (minutes > 0 && minutes % 60 == 0) return count(minutes / 60, "hour");
-    return count(minutes, "minute");
+    const auto count = [](int n, const char* one, const char* many) {
+        return FillIn(TranslatePlural(one, many, static_cast<unsigned long>(n)), {std::to_string(n)});
+    };
+    if (minutes == 0) return std::string(Translate("None"));
+    if (minutes % 1440 == 0) return count(minutes / 1440, "{0} day", "{0} days");
+    if (minutes % 60 == 0) return count(minutes / 60, "{0} hour", "{0} hours");
+    return count(minutes, "{0} minute", "{0} minutes");
 }
 
 std::string_view IfMissedName(IfMissed value) {

@@ -72,7 +72,7 @@ std::optional<std::uint8_t> WeekdayFromName(std::string_view name);
 // "Mon-Fri", "Mon, Wed, Sat", "every day": the days for people to read.
 std::string DaysText(std::uint8_t days);
 
-// "10 minutes", "1 hour", "2 hours", "1 day": a remind-before length for people to read.
+// "None", "10 minutes", "1 hour", "2 hours", "1 day": a remind-before lead for people to read.
 std::string RemindBeforeCaption(int minutes);
 
 // "each", "once", "skip".

@@ -4,20 +4,44 @@
 #include <cmath>
 #include <limits>
 
+#include "core/translation.h"
+
 namespace quorvel {
 namespace {
 
-std::string Count(long long n, const char* unit) { return std::to_string(n) + " " + unit + (n == 1 ? "" : "s"); }
+std::string Count(const char* one, const char* many, long long n) {
+    return FillIn(TranslatePlural(one, many, static_cast<unsigned long>(n)), {std::to_string(n)});
+}
 
 // "10 minutes", "1 hour 30 minutes", "2 days": a wait rounded up to the minute.
 std::string WaitText(DateTime now, DateTime due) {
     const long long minutes = std::max(1LL, static_cast<long long>(std::ceil((due - now) * kMinutesPerDay - 1e-6)));
-    if (minutes < 60) return Count(minutes, "minute");
+    if (minutes < 60) return Count("{0} minute", "{0} minutes", minutes);
     if (minutes < 1440) {
-        const std::string hours = Count(minutes / 60, "hour");
-        return minutes % 60 == 0 ? hours : hours + " " + Count(minutes % 60, "minute");
+        const std::string hours = Count("{0} hour", "{0} hours", minutes / 60);
+        return minutes % 60 == 0 ? hours : hours + " " + Count("{0} minute", "{0} minutes", minutes % 60);
     }
-    return Count(std::llround(static_cast<double>(minutes) / 1440), "day");
+    return Count("{0} day", "{0} days", std::llround(static_cast<double>(minutes) / 1440));
+}
+
+// A sentence about a moment by its day: {0} what it is about, {1} the
+// locale's short time, {2} its short date (a later day's alone).
+struct DayTexts {
+    const char* today;
+    const char* tomorrow;
+    const char* later;
+};
+constexpr DayTexts kNextTexts{N_("Next: {0} at {1}"), N_("Next: {0} tomorrow at {1}"), N_("Next: {0} on {2} at {1}")};
+constexpr DayTexts kDueTexts{N_("Due in {0}, at {1}"), N_("Due in {0}, tomorrow at {1}"),
+                             N_("Due in {0}, on {2} at {1}")};
+
+std::string MomentText(const DayTexts& texts, std::string_view about, DateTime now, DateTime moment,
+                       const FormatSettings& locale) {
+    const std::string time = FormatDateTime(locale.shortTimeFormat, moment, locale);
+    const double days = std::trunc(moment) - std::trunc(now);
+    if (days == 0) return FillIn(Translate(texts.today), {about, time});
+    if (days == 1) return FillIn(Translate(texts.tomorrow), {about, time});
+    return FillIn(Translate(texts.later), {about, time, FormatDateTime(locale.shortDateFormat, moment, locale)});
 }
 
 }  // namespace
@@ -61,16 +85,8 @@ std::optional<DateTime> EarliestWake(const AlarmList& list, DateTime now) {
     return earliest;
 }
 
-std::string AtText(DateTime now, DateTime moment, const FormatSettings& locale) {
-    const std::string time = FormatDateTime(locale.shortTimeFormat, moment, locale);
-    const double days = std::trunc(moment) - std::trunc(now);
-    if (days == 0) return "at " + time;
-    if (days == 1) return "tomorrow at " + time;
-    return "on " + FormatDateTime(locale.shortDateFormat, moment, locale) + " at " + time;
-}
-
 std::string DueText(DateTime now, DateTime due, const FormatSettings& locale) {
-    return "in " + WaitText(now, due) + ", " + AtText(now, due, locale);
+    return MomentText(kDueTexts, WaitText(now, due), now, due, locale);
 }
 
 std::optional<std::string> NextAlarmLine::Update(const AlarmList& list, DateTime now, const FormatSettings& locale) {
@@ -81,7 +97,7 @@ std::optional<std::string> NextAlarmLine::Update(const AlarmList& list, DateTime
     const DateTime due = next ? NextDue(*next) : 0;
     // One overdue (its check is suspended while an editor is open) is looked at again a minute on.
     recheckAt_ = !next ? std::numeric_limits<double>::infinity() : due > now ? due : now + 1 / kMinutesPerDay;
-    std::string text = next ? "Next: " + next->name + " " + AtText(now, due, locale) : "No alarms";
+    std::string text = next ? MomentText(kNextTexts, next->name, now, due, locale) : std::string(Translate("No alarms"));
     if (text == text_) return std::nullopt;
     text_ = text;
     return text;

@@ -24,13 +24,12 @@ const Alarm* NextAlarm(const AlarmList& list);
 // computer comes due (a snoozed one at its snooze); nothing when none waits.
 std::optional<DateTime> EarliestWake(const AlarmList& list, DateTime now);
 
-// "at 10:42 AM" today, "tomorrow at 8:00 AM", "on 5/14/2026 at 8:00 AM",
+// "Due in 10 minutes, at 10:42 AM", "Due in 1 hour 30 minutes, tomorrow at
+// 8:00 AM", "Due in 3 days, on 5/14/2026 at 8:00 AM": the wait and the moment,
 // with the locale's short time and date.
-std::string AtText(DateTime now, DateTime moment, const FormatSettings& locale);
-// "in 10 minutes, at 10:42 AM", "in 1 hour 30 minutes, at ...", "in 1 day, tomorrow at ...".
 std::string DueText(DateTime now, DateTime due, const FormatSettings& locale);
-// The next-alarm line, "Next: Standup at 10:42 AM" (see AtText) or "No
-// alarms" when none waits, kept current from check to check: worked out again
+// The next-alarm line, "Next: Standup at 10:42 AM" ("... tomorrow at ...",
+// "... on 5/14/2026 at ...") or "No alarms" when none waits, kept current from check to check: worked out again
 // after a change of the list or the locale, once the moment of the alarm it
 // names has come (that alarm fires, and the one after it is next), and when
 // the day changes ("tomorrow" becomes today). Any other check costs a comparison.

@@ -28,18 +28,25 @@ std::string Stamp(DateTime value) {
     return text;
 }
 
-// Fires alarms as a user would answer at once: OK, or Snooze for `snooze` minutes.
+// Reminders answered right after the check that fired them: OK, or Snooze for `snooze` minutes.
 class AnsweringReminders final : public ReminderFactory, public ReminderLink {
 public:
     int snooze = 0;
     ReminderLink& CreateReminder() override { return *this; }
-    void ShowAlarm(Alarm& alarm) override {
-        alarm.triggered = false;
-        alarm.reminderWindow = nullptr;
-        alarm.EndTrigger(snooze > 0, snooze);
-    }
+    ReminderLink* OpenReminderOf(AlarmId) override { return nullptr; }
+    void ShowAlarm(Alarm& alarm) override { fired_.push_back(alarm.Id()); }
     void PressOk() override {}
-    void ForgetAlarm() override {}
+    void AnswerAll(AlarmList& list) {
+        for (const AlarmId id : std::exchange(fired_, {})) {
+            if (Alarm* alarm = list.Find(id)) {
+                alarm->triggered = false;
+                alarm->EndTrigger(snooze > 0, snooze);
+            }
+        }
+    }
+
+private:
+    std::vector<AlarmId> fired_;
 };
 
 class RecordingBoard final : public NoticeBoard {
@@ -108,6 +115,7 @@ std::vector<std::string> Simulate(const Case& c) {
             list.onChanged();
         }
         list.CheckAlarms(reminders);
+        reminders.AnswerAll(list);
         advance.Check(now);
         for (const AlarmId id : std::exchange(board.fresh, {})) {
             if (c.noticeAnswer == kLeave) continue;

@@ -38,16 +38,21 @@ AlarmFields Named(const std::string& name, DateTime due, RepeatKind repeat = NoR
 
 // Reminders that stay open until answered, as real windows do.
 struct OpenReminders final : ReminderFactory, ReminderLink {
-    std::vector<Alarm*> open;
+    AlarmList* list = nullptr;
+    std::vector<AlarmId> open;
     ReminderLink& CreateReminder() override { return *this; }
-    void ShowAlarm(Alarm& alarm) override { open.push_back(&alarm); }
+    ReminderLink* OpenReminderOf(AlarmId) override { return nullptr; }
+    void ShowAlarm(Alarm& alarm) override {
+        list = &alarm.List();
+        open.push_back(alarm.Id());
+    }
     void PressOk() override {}
-    void ForgetAlarm() override {}
     void Answer(bool snooze) {
-        for (Alarm* alarm : std::exchange(open, {})) {
-            alarm->triggered = false;
-            alarm->reminderWindow = nullptr;
-            alarm->EndTrigger(snooze);
+        for (const AlarmId id : std::exchange(open, {})) {
+            if (Alarm* alarm = list->Find(id)) {
+                alarm->triggered = false;
+                alarm->EndTrigger(snooze);
+            }
         }
     }
 };
