@@ -13,6 +13,8 @@ namespace {
 // arithmetic, but a moment must not count as new for a rounding of its last bit.
 bool SameMoment(DateTime a, DateTime b) { return std::fabs(a - b) < 0.5 / 86'400; }
 
+constexpr DateTime kGrace = 0.001 / 86'400;
+
 }  // namespace
 
 AdvanceReminders::AdvanceReminders(const AlarmList& list, NoticeBoard& board) : list_(list), board_(board) {}
@@ -55,8 +57,9 @@ void AdvanceReminders::CheckAlarm(const Alarm& alarm, DateTime now) {
     const int lead = alarm.options.remindBeforeMinutes;
     if (!alarm.enabled || alarm.triggered || alarm.dueBySnooze || lead <= 0) return;
     const DateTime due = NextDue(alarm);
-    // Its moment has come (it fires now) or was missed; or it lies beyond the lead.
-    if (!(now < due) || now < due - lead / kMinutesPerDay) return;
+    // Its moment has come (it fires now) or was missed; or it lies beyond the
+    // lead (a millisecond's grace: "10:05" as its own sum lands either side of it).
+    if (!(now < due) || now < due - lead / kMinutesPerDay - kGrace) return;
     Notice* notice = Find(alarm.Id());
     if (notice && !SameMoment(notice->due, due)) {
         Close(*notice);

@@ -21,14 +21,15 @@ bool InQuietHours(int minuteOfDay, int from, int to) {
     return minuteOfDay >= from || minuteOfDay < to;  // across midnight
 }
 
-std::optional<ChimeStroke> ChimeClock::Tick(DateTime utcNow, const ChimeSettings& settings) {
+std::optional<ChimeStroke> ChimeClock::Tick(DateTime utcNow, DateTime localNow, const ChimeSettings& settings) {
     const std::optional<DateTime> lastUtc = std::exchange(lastUtc_, utcNow);
+    const DateTime lastLocal = std::exchange(lastLocal_, localNow);
     if (lastUtc && utcNow < *lastUtc) lastChimed_.reset();  // set back: its boundaries come again
     if (!lastUtc || !(utcNow >= *lastUtc) || utcNow - *lastUtc > kLongestTick) return std::nullopt;
     const int every = ChimeInterval(settings.everyMinutes);
     if (every == 0) return std::nullopt;
-    const std::int64_t before = LocalMs(localTimeOf_(*lastUtc));
-    const std::int64_t now = LocalMs(localTimeOf_(utcNow));
+    const std::int64_t before = LocalMs(lastLocal);
+    const std::int64_t now = LocalMs(localNow);
     const std::int64_t period = every * kMsPerMinute;
     // The latest boundary reached: where the clocks spring forward, the one
     // they land on; where they go back, none is reached again.

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -33,9 +32,6 @@ int ChimeInterval(std::int32_t stored);
 // that may cross midnight; none when from == to.
 bool InQuietHours(int minuteOfDay, int from, int to);
 
-// The local time of a UTC moment, both as day counts.
-using LocalTimeOf = std::function<DateTime(DateTime utc)>;
-
 struct ChimeStroke {
     DateTime boundary;  // local
     int strokes;        // 1, or the hour (1-12) when the hour is struck
@@ -43,16 +39,15 @@ struct ChimeStroke {
 
 class ChimeClock {
 public:
-    explicit ChimeClock(LocalTimeOf localTimeOf) : localTimeOf_(std::move(localTimeOf)) {}
-
-    // At every tick, with UTC now: the boundary reached since the last tick,
-    // if it is to chime. A tick more than a minute after the last (the
-    // computer slept) or before it (the clock was set back) only takes note.
-    std::optional<ChimeStroke> Tick(DateTime utcNow, const ChimeSettings& settings);
+    // At every tick, with UTC now and the zone's local time of it: the
+    // boundary reached since the last tick, if it is to chime. A tick more
+    // than a minute after the last (the computer slept) or before it (the
+    // clock was set back) only takes note.
+    std::optional<ChimeStroke> Tick(DateTime utcNow, DateTime localNow, const ChimeSettings& settings);
 
 private:
-    LocalTimeOf localTimeOf_;
     std::optional<DateTime> lastUtc_;
+    DateTime lastLocal_ = 0;
     std::optional<std::int64_t> lastChimed_;  // local boundary, ms since the epoch
 };
 
