@@ -60,7 +60,11 @@ void Program::LoadAlarms() {
     book_.SetReminders(reminders_.get());
     chime_.alarmSoundPlaying = [this] { return reminders_->SoundPlaying(); };
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
-    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
+    book_.onOptionsDamaged = [this] {
+        ui::ShowMessageBox(clock_.Handle(), kDamagedOptionsMessage, "ERROR loading data from the registry",
+                           MB_OK | MB_ICONWARNING);
+    };
+    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure, clock_.Handle());
     book_.StartChecking();
     outlook_.Start(*reminders_);
 }

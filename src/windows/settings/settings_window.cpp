@@ -32,50 +32,50 @@ constexpr int kThumbLength = 15;
 // (up to the time format box, the window's right edge, the colour button), so
 // their text is not cut off by fonts wider than Tahoma's.
 constexpr ui::ControlSpec kControls[] = {
-    {kFontButton, L"BUTTON", L"Font ...", {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kTextColourButton, L"BUTTON", L"Color ...", {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kOpacityCaption, L"STATIC", L"Alpha (transparency)", {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kFontButton, WC_BUTTONW, L"Font ...", {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kTextColourButton, WC_BUTTONW, L"Color ...", {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOpacityCaption, WC_STATICW, L"Alpha (transparency)", {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kOpacitySlider, TRACKBAR_CLASSW, L"", {2, 54, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kSizeCaption, L"STATIC", L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
+    {kSizeCaption, WC_STATICW, L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
     {kSizeSlider, TRACKBAR_CLASSW, L"", {2, 99, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kTimeFormatCaption, L"STATIC", L"Time format:", {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatCaption, WC_STATICW, L"Time format:", {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kTimeFormatBox, L"COMBOBOX", L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatBox, WC_COMBOBOXW, L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP},
-    {kShadowBox, L"BUTTON", L"Shadow", {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kShadowColourButton, L"BUTTON", L"Color ...", {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShadowBox, WC_BUTTONW, L"Shadow", {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kShadowColourButton, WC_BUTTONW, L"Color ...", {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kBackgroundBox, L"BUTTON", L"Background", {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kBackgroundColourButton, L"BUTTON", L"Color ...", {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
+    {kBackgroundBox, WC_BUTTONW, L"Background", {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kBackgroundColourButton, WC_BUTTONW, L"Color ...", {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kStartupBox, L"BUTTON", L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
+    {kStartupBox, WC_BUTTONW, L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
      kCheckBox},
-    {kOkButton, L"BUTTON", L"OK", {7, 398, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, L"BUTTON", L"About...", {124, 398, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, L"BUTTON", L"Quit", {189, 398, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kHiddenBox, L"BUTTON", L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kAlarmsButton, L"BUTTON", L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kShadowDepthCaption, L"STATIC", L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kOkButton, WC_BUTTONW, L"OK", {7, 398, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, WC_BUTTONW, L"About...", {124, 398, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, WC_BUTTONW, L"Quit", {189, 398, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kHiddenBox, WC_BUTTONW, L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kAlarmsButton, WC_BUTTONW, L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kShadowDepthCaption, WC_STATICW, L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kOutlineBox, L"BUTTON", L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kOutlineBox, WC_BUTTONW, L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     // The chime, in a band of its own above OK.
-    {kChimeCaption, L"STATIC", NW_("Chime:"), {10, 302, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kChimeList, L"COMBOBOX", L"", {62, 298, 120, 120}, ui::Anchor::Left | ui::Anchor::Top,
+    {kChimeCaption, WC_STATICW, NW_("Chime:"), {10, 302, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeList, WC_COMBOBOXW, L"", {62, 298, 120, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kHearButton, L"BUTTON", NW_("Hear it"), {186, 297, 60, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kStrikeBox, L"BUTTON", NW_("Strike the hour"), {10, 324, 150, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kQuietCaption, L"STATIC", NW_("Quiet from"), {10, 350, 62, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kQuietFromList, L"COMBOBOX", L"", {74, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+    {kHearButton, WC_BUTTONW, NW_("Hear it"), {186, 297, 60, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kStrikeBox, WC_BUTTONW, NW_("Strike the hour"), {10, 324, 150, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kQuietCaption, WC_STATICW, NW_("Quiet from"), {10, 350, 62, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietFromList, WC_COMBOBOXW, L"", {74, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kQuietToCaption, L"STATIC", NW_("to"), {150, 350, 18, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kQuietToList, L"COMBOBOX", L"", {170, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+    {kQuietToCaption, WC_STATICW, NW_("to"), {150, 350, 18, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietToList, WC_COMBOBOXW, L"", {170, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kChimeSoundCaption, L"STATIC", NW_("Sound:"), {10, 375, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kChimeSoundBox, L"EDIT", L"", {62, 371, 150, 21}, ui::Anchor::Left | ui::Anchor::Top,
+    {kChimeSoundCaption, WC_STATICW, NW_("Sound:"), {10, 375, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeSoundBox, WC_EDITW, L"", {62, 371, 150, 21}, ui::Anchor::Left | ui::Anchor::Top,
      ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {kChimeBrowseButton, L"BUTTON", L"...", {216, 371, 30, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kChimeBrowseButton, WC_BUTTONW, L"...", {216, 371, 30, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
 };
 
 constexpr const char* kTimeFormats[] = {"hh:mm:ss", "hh:mm", "mm/dd hh:mm", "ddd, mm/dd/yy"};
@@ -172,11 +172,9 @@ void SettingsWindow::SetUpButton(ui::Button& button, SettingsControl id, void (S
 
 // Centred when made; later showings keep the place the user left it at.
 void SettingsWindow::ShowSettings() {
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    Show();
+    BringToFront();
 }
-
-void SettingsWindow::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void SettingsWindow::OnShowWindow(bool shown) {
     if (shown) ReadClockState();
