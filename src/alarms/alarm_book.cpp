@@ -12,10 +12,7 @@ AlarmBook::AlarmBook(AlarmStorage& storage) : storage_(storage) {
     list_.onChanged = [this] { Changed(); };
 }
 
-AlarmBook::~AlarmBook() {
-    onChanged = nullptr;
-    list_.onChanged = nullptr;
-}
+AlarmBook::~AlarmBook() { list_.onChanged = nullptr; }
 
 // ---- Storage ----------------------------------------------------------------
 
@@ -61,7 +58,7 @@ bool AlarmBook::Save() {
 
 void AlarmBook::Changed() {
     changed_ = true;
-    if (onChanged) onChanged();
+    onChanged.Notify();
 }
 
 AlarmId AlarmBook::Add(const AlarmFields& fields) {

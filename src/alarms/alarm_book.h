@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "alarms/alarm.h"
+#include "core/listeners.h"
 #include "core/translation.h"
 
 namespace quorvel {
@@ -128,7 +129,7 @@ public:
 
     // Told after every change of the list: a change above, or the end of a
     // trigger (re-arming, snoozing, an alarm deleted after its trigger).
-    std::function<void()> onChanged;
+    Listeners onChanged;
 
     // ---- Checking ----
 

@@ -4,6 +4,8 @@
 // clock's menu there.
 #pragma once
 
+#include <string>
+
 #include "app/tray_click_timing.h"
 #include "trayicon/tray_icon.h"
 
@@ -27,6 +29,9 @@ public:
     // stays hidden when it did; false when the clock must show after all.
     bool StartHidden();
 
+    // The tip's second line: the next alarm due.
+    void SetNextAlarm(const std::string& text);
+
     TrayIcon& Icon() { return icon_; }
 
 private:
@@ -37,6 +42,7 @@ private:
     ClockMenu& menu_;
     TrayIcon icon_;
     TrayClickTiming clicks_;
+    std::string tip_;
 };
 
 }  // namespace quorvel

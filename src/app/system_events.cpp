@@ -15,7 +15,10 @@ bool SystemEvents::HandleClockMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& 
         msg == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND);
     if (resumed || msg == WM_TIMECHANGE) {
         // Only once the clock runs: before its first tick nothing is checked.
-        if (clock_.Ticking()) book_.CheckAlarms();
+        if (clock_.Ticking()) {
+            book_.CheckAlarms();
+            if (afterCheck) afterCheck();
+        }
         result = resumed ? TRUE : 0;
         return true;
     }

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/clock_window.h"
 
 namespace quorvel {
@@ -19,6 +21,8 @@ public:
     SystemEvents(ClockWindow& clock, AlarmBook& book, Saver& saver);
 
     bool HandleClockMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Told after each check these events run.
+    std::function<void()> afterCheck;
 
 private:
     ClockWindow& clock_;

@@ -13,6 +13,7 @@
 #include "core/clock.h"
 #include "core/system_time.h"
 #include "core/text.h"
+#include "core/translation.h"
 #include "core/wide.h"
 #include "ui/common_dialogs.h"
 #include "ui/feedback.h"
@@ -62,9 +63,9 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kReminderBox, ui::kRichEditClass, L"", {6, 160, 299, 95},
      Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
      kTab | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_DISABLED, WS_EX_CLIENTEDGE},
-    {Editor::kOkButton, WC_BUTTONW, NW_("&OK"), {7, 338, 75, 23}, Anchor::Left | Anchor::Bottom,
+    {Editor::kOkButton, WC_BUTTONW, NW_("&OK"), {7, 382, 75, 23}, Anchor::Left | Anchor::Bottom,
      kTab | BS_DEFPUSHBUTTON},
-    {Editor::kCancelButton, WC_BUTTONW, NW_("Cancel"), {231, 337, 75, 24}, Anchor::Right | Anchor::Bottom,
+    {Editor::kCancelButton, WC_BUTTONW, NW_("Cancel"), {231, 381, 75, 24}, Anchor::Right | Anchor::Bottom,
      kTab | BS_PUSHBUTTON},
     {Editor::kRepeatLabel, WC_STATICW, NW_("Repeat:"), {139, 111, 60, 13}, kLeftTop},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
@@ -82,6 +83,12 @@ constexpr ui::ControlSpec kControls[] = {
      kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kRepeatSoundCheck, WC_BUTTONW, NW_("Repeat the sound until answered"), {8, 313, 230, 17}, kLeftBottom,
      kTab | BS_AUTOCHECKBOX},
+    {Editor::kRemindLabel, WC_STATICW, NW_("Remind before:"), {8, 341, 90, 13}, kLeftBottom},
+    {Editor::kRemindList, WC_COMBOBOXW, L"", {98, 337, 76, 200}, kLeftBottom, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
+    {Editor::kWakeCheck, WC_BUTTONW, NW_("Wake the computer"), {178, 339, 130, 17}, kLeftBottom,
+     kTab | BS_AUTOCHECKBOX},
+    {Editor::kWakeNote, WC_STATICW, NW_("Wake timers must be allowed in the power plan."), {8, 361, 300, 13},
+     kLeftBottom},
     {Editor::kPlayButton, WC_BUTTONW, L"", {288, 74, 24, 23}, kRightTop,
      BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON | WS_DISABLED},
 };
@@ -89,9 +96,9 @@ constexpr ui::ControlSpec kControls[] = {
 // The controls' design. The window opens wider, and the anchors stretch the
 // name box and the date picker into the extra width: a long date ("Wednesday,
 // September 30, 2026") needs about 220 pixels.
-constexpr SIZE kDesignSize{314, 367};
-constexpr SIZE kClientSize{398, 367};
-constexpr SIZE kMinimumSize{250, 330};
+constexpr SIZE kDesignSize{314, 411};
+constexpr SIZE kClientSize{398, 411};
+constexpr SIZE kMinimumSize{250, 374};
 
 // The snooze lengths offered, in minutes; an alarm's own length joins them
 // when it is not one of these.
@@ -186,6 +193,7 @@ void AlarmEditor::AttachControls() {
     snoozeList_.Attach(Item(kSnoozeList));
     ifMissedList_.Attach(Item(kIfMissedList));
     repeatSoundCheck_.Attach(Item(kRepeatSoundCheck));
+    earlyWarnings_.Attach(Item(kRemindList), Item(kWakeCheck));
     playButton_.Attach(Item(kPlayButton));
     playButton_.SetTakesFocus(false);
     playButton_.onClick = [this] { OnPlayButton(); };
@@ -269,6 +277,7 @@ void AlarmEditor::FillOptions(const AlarmOptions& options) {
                                         snoozeMinutes_.begin()));
     ifMissedList_.Select(static_cast<int>(options.ifMissed));
     repeatSoundCheck_.SetChecked(options.repeatSound);
+    earlyWarnings_.Fill(options);
 }
 
 AlarmOptions AlarmEditor::PickedOptions() const {
@@ -281,6 +290,7 @@ AlarmOptions AlarmEditor::PickedOptions() const {
         snooze >= 0 && snooze < static_cast<int>(snoozeMinutes_.size()) ? snoozeMinutes_[snooze] : kDefaultSnoozeMinutes);
     options.ifMissed = static_cast<IfMissed>(std::max(ifMissedList_.Selected(), 0));
     options.repeatSound = repeatSoundCheck_.Checked();
+    earlyWarnings_.Pick(options);
     return options;
 }
 

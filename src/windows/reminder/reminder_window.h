@@ -11,6 +11,9 @@
 // keyboard, and takes it, OK focused, once input has rested for a second; its
 // own timer looks again ten times a second. No hook watches anyone's keys.
 // When it closes, the window it took the keyboard from gets it back.
+//
+// The same window shows an alarm's advance reminder (ShowNotice): its text,
+// one beep, and OK and Snooze that only report the answer.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +42,14 @@ public:
     ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> place,
                    std::function<void(ReminderWindow&)> release);
     ~ReminderWindow() override;
+
+    // An advance reminder instead of a firing: shows the text in front with
+    // one beep. OK and the close box answer (false, 0), Snooze (true, 0 for
+    // the alarm's own length) and its menu (true, minutes); the window then
+    // closes. Called again while it shows, it only replaces the text.
+    void ShowNotice(const std::string& text, std::function<void(bool snoozed, int minutes)> answered);
+    // Closes an advance reminder without an answer.
+    void CloseNotice();
 
     HWND OkButton() const { return okButton_.Handle(); }
     HWND SnoozeButton() const { return snoozeButton_.Handle(); }
@@ -72,6 +83,8 @@ private:
     void OnOkButton();
     void OnSnoozeButton();
     void OnSoundEnd();
+    // OK or Snooze: an advance reminder reports it, a firing ends its trigger.
+    void Answer(bool snoozed, int minutes);
 
     std::function<void(ReminderWindow&)> place_;
     std::function<void(ReminderWindow&)> release_;
@@ -81,6 +94,7 @@ private:
     ui::RichEdit textBox_;
     ui::Timer restTimer_;  // runs while waiting for input to rest
     HWND keyboardFrom_ = nullptr;  // the window that had the keyboard before this one took it
+    std::function<void(bool snoozed, int minutes)> noticeAnswered_;  // set while an advance reminder shows
 };
 
 }  // namespace quorvel

@@ -20,7 +20,7 @@ namespace {
 using enum SettingsWindow::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuorvelSettings";
-constexpr SIZE kClient{250, 370};
+constexpr SIZE kClient{250, 472};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"Tahoma", 8, kBlack, 0};
@@ -56,9 +56,9 @@ constexpr ui::ControlSpec kControls[] = {
      kButton | WS_DISABLED},
     {kStartupBox, WC_BUTTONW, NW_("Activate Quorvel on startup"), {10, 256, 190, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kOkButton, WC_BUTTONW, NW_("OK"), {7, 344, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, WC_BUTTONW, NW_("About..."), {124, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, WC_BUTTONW, NW_("Quit"), {189, 344, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOkButton, WC_BUTTONW, NW_("OK"), {7, 446, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, WC_BUTTONW, NW_("About..."), {124, 446, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, WC_BUTTONW, NW_("Quit"), {189, 446, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kHiddenBox, WC_BUTTONW, NW_("Hidden"), {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kAlarmsButton, WC_BUTTONW, NW_("Alarms/reminders..."), {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top,
      kButton},
@@ -66,11 +66,28 @@ constexpr ui::ControlSpec kControls[] = {
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kOutlineBox, WC_BUTTONW, NW_("Outline"), {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kLanguageCaption, WC_STATICW, NW_("Language:"), {8, 302, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
-     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kLanguageBox, WC_COMBOBOXW, L"", {86, 298, 153, 200}, ui::Anchor::Left | ui::Anchor::Top,
+    // The chime, in a band of its own above OK.
+    {kChimeCaption, WC_STATICW, NW_("Chime:"), {10, 302, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeList, WC_COMBOBOXW, L"", {62, 298, 120, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kLanguageNote, WC_STATICW, NW_("A new language shows at the next start."), {8, 324, 234, 13},
+    {kHearButton, WC_BUTTONW, NW_("Hear it"), {186, 297, 60, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kStrikeBox, WC_BUTTONW, NW_("Strike the hour"), {10, 324, 150, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kQuietCaption, WC_STATICW, NW_("Quiet from"), {10, 350, 62, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietFromList, WC_COMBOBOXW, L"", {74, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kQuietToCaption, WC_STATICW, NW_("to"), {150, 350, 18, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietToList, WC_COMBOBOXW, L"", {170, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kChimeSoundCaption, WC_STATICW, NW_("Sound:"), {10, 375, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeSoundBox, WC_EDITW, L"", {62, 371, 150, 21}, ui::Anchor::Left | ui::Anchor::Top,
+     ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {kChimeBrowseButton, WC_BUTTONW, L"...", {216, 371, 30, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    // The language, in a band of its own above OK, with when a change shows.
+    {kLanguageCaption, WC_STATICW, NW_("Language:"), {8, 404, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
+    {kLanguageBox, WC_COMBOBOXW, L"", {86, 400, 153, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kLanguageNote, WC_STATICW, NW_("A new language shows at the next start."), {8, 426, 234, 13},
      ui::Anchor::Left | ui::Anchor::Top, SS_LEFTNOWORDWRAP | SS_NOPREFIX},
 };
 
@@ -101,7 +118,8 @@ bool SettingsWindow::Slider::ReflectScroll(int code) {
     return true;
 }
 
-SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control) : clock_(clock), control_(control) {}
+SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control, ChimeTuning* chime)
+    : clock_(clock), control_(control), chime_(chime) {}
 
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
@@ -144,6 +162,8 @@ void SettingsWindow::OnCreate() {
     startupBox_.onClick = [this] { OnStartupBox(); };
     outlineBox_.onClick = [this] { OnOutlineBox(); };
     hiddenBox_.onClick = [this] { OnHiddenBox(); };
+
+    AttachChime();
 
     // Enter (unless another push button has the focus) and Escape both press OK.
     SetDefaultButton(kOkButton);
@@ -201,6 +221,19 @@ void SettingsWindow::ReadClockState() {
     hiddenBox_.SetChecked(control_.Hidden());
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
+    if (chime_) chimeControls_.Fill(chime_->Chime());
+}
+
+// Each change is the chime's at once; the button plays it as set.
+void SettingsWindow::AttachChime() {
+    chimeControls_.Attach({Item(kChimeList), Item(kStrikeBox), Item(kQuietFromList), Item(kQuietToList),
+                           Item(kChimeSoundBox), Item(kChimeBrowseButton), Item(kHearButton)});
+    chimeControls_.onChange = [this] { chime_->SetChime(chimeControls_.Picked()); };
+    chimeControls_.onHear = [this] {
+        chime_->SetChime(chimeControls_.Picked());
+        chime_->HearChime();
+    };
+    if (!chime_) chimeControls_.SetEnabled(false);
 }
 
 void SettingsWindow::OnOpacityChange() {
