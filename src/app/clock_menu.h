@@ -30,6 +30,7 @@ enum ClockCommand : UINT {
     kExitCommand,
     kSeparator,
     kPropertiesCommand,
+    kClickThroughCommand,
 };
 
 struct ClockMenuItem {
@@ -68,13 +69,15 @@ public:
     // The caption as set, without the shortcut ("Hide", "&Show").
     const std::string& Caption(ClockCommand id) const;
     void SetCaption(ClockCommand id, std::string caption);
+    // The check mark beside an item.
+    void SetChecked(ClockCommand id, bool checked);
 
     // Opens the menu at a screen point for `owner`, which routes the chosen
     // command. Returns when the menu has closed.
     void Popup(ui::Window& owner, POINT screen) const;
 
 private:
-    static constexpr std::size_t kItemCount = kPropertiesCommand - kAlarmsCommand + 1;
+    static constexpr std::size_t kItemCount = kClickThroughCommand - kAlarmsCommand + 1;
 
     ui::Menu menu_;
     std::array<std::unique_ptr<ui::Action>, kItemCount> items_;

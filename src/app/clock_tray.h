@@ -26,6 +26,9 @@ public:
     // A start with the stored Hidden setting: the icon goes up, and the clock
     // stays hidden when it did; false when the clock must show after all.
     bool StartHidden();
+    // The icon stays up while the clock is shown too (the way back from a
+    // clock the pointer passes through), or only while it is hidden.
+    void KeepIconShown(bool keep);
 
     TrayIcon& Icon() { return icon_; }
 
@@ -37,6 +40,7 @@ private:
     ClockMenu& menu_;
     TrayIcon icon_;
     TrayClickTiming clicks_;
+    bool keepIconShown_ = false;
 };
 
 }  // namespace quorvel

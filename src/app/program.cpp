@@ -8,7 +8,7 @@ namespace quorvel {
 
 Program::Program()
     : windows_(clock_, commands_, book_, [this] { saver_.SaveAlarms(); }),
-      commands_({clock_, tray_, book_, saver_, store_, windows_}, menu_) {}
+      commands_({clock_, tray_, book_, saver_, store_, windows_, desktop_}, menu_) {}
 
 // The reminders go before the book: their alarms stay as stored.
 Program::~Program() {
@@ -27,6 +27,7 @@ void Program::CreateClock() {
     clock_.Create();
     menu_.AttachTo(clock_);
     clock_.onTick = [this] {
+        desktop_.OnTick();
         book_.CheckAlarms();
         saver_.OnTick();
     };
@@ -48,12 +49,19 @@ void Program::CreateClock() {
     } else {
         clock_.Show();
     }
+    // Shown first: a full-screen program in front has it step aside at once.
+    desktop_.Start();
 }
 
 // Firing alarms get reminder windows centred on the clock's monitor.
 void Program::LoadAlarms() {
     reminders_ = std::make_unique<ReminderWindows>(clock_.Handle());
     book_.SetReminders(reminders_.get());
+    // While a full-screen program is in front, reminders wait for it or show over it quietly.
+    reminders_->howToShow = [this] { return desktop_.HowRemindersShow(); };
+    desktop_.onRemindersMayShow = [this] {
+        if (reminders_) reminders_->ShowWaiting();
+    };
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
     if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
     book_.StartChecking();

@@ -19,6 +19,7 @@
 #include "app/clock_menu.h"
 #include "app/clock_tray.h"
 #include "app/clock_window.h"
+#include "app/desktop_presence.h"
 #include "app/program_messages.h"
 #include "app/program_windows.h"
 #include "app/saver.h"
@@ -48,6 +49,7 @@ public:
     AlarmBook& Book() { return book_; }
     Saver& Saves() { return saver_; }
     ReminderWindows* Reminders() { return reminders_.get(); }
+    DesktopPresence& Desktop() { return desktop_; }
 
 private:
     void CreateClock();
@@ -61,11 +63,12 @@ private:
     ClockWindow clock_;
     ClockMenu menu_;
     ClockTray tray_{clock_, menu_};
+    DesktopPresence desktop_{clock_, tray_, menu_};
     Saver saver_{clock_, store_, book_};
     ProgramWindows windows_;
     ClockCommands commands_;
     ProgramMessages messages_{clock_, tray_, book_, saver_};
-    SystemEvents events_{clock_, book_, saver_};
+    SystemEvents events_{clock_, saver_};
     // Made once the clock window exists: reminders are centred on its monitor.
     std::unique_ptr<ReminderWindows> reminders_;
 };

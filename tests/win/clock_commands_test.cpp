@@ -199,11 +199,12 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     const HMENU menu_ = program->Menu().Handle();
     const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"&Remind me in", L"Show calendar\tF5",
                                                 L"Hide\tCtrl+S",         L"About\tCtrl+A", L"Exit\tCtrl+F4",
-                                                L"",                      L"Properties\tCtrl+P"};
-    const std::vector<UINT> ids = {kAlarmsCommand, 0,           kCalendarCommand, kHideCommand,
-                                   kAboutCommand,  kExitCommand, kSeparator,      kPropertiesCommand};
-    ASSERT_EQ(GetMenuItemCount(menu_), 8);
-    for (UINT i = 0; i < 8; ++i) {
+                                                L"",                      L"Properties\tCtrl+P",
+                                                L"Click through"};
+    const std::vector<UINT> ids = {kAlarmsCommand, 0,           kCalendarCommand, kHideCommand,      kAboutCommand,
+                                   kExitCommand,   kSeparator,  kPropertiesCommand, kClickThroughCommand};
+    ASSERT_EQ(GetMenuItemCount(menu_), 9);
+    for (UINT i = 0; i < 9; ++i) {
         wchar_t text[64] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ public:
     // A firing alarm got no reminder window (the book tells it once): a box
     // owned by no window, so the user sees it whatever is on screen.
     static void ShowFailure(const std::string& message);
+
+    // Asked by each window as it is about to show (ReminderWindow::howToShow).
+    std::function<ReminderWindow::Showing()> howToShow;
+    // The windows that wait show, oldest first.
+    void ShowWaiting();
 
     // The windows not yet freed, oldest first.
     std::size_t Count() const { return windows_.size(); }

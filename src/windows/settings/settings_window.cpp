@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/opacity.h"
+#include "core/translation.h"
 #include "ui/common_dialogs.h"
 #include "ui/display.h"
 
@@ -15,7 +16,7 @@ namespace {
 using enum SettingsWindow::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuorvelSettings";
-constexpr SIZE kClient{250, 328};
+constexpr SIZE kClient{250, 426};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"Tahoma", 8, kBlack, 0};
@@ -50,15 +51,25 @@ constexpr ui::ControlSpec kControls[] = {
      kButton | WS_DISABLED},
     {kStartupBox, L"BUTTON", L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
      kCheckBox},
-    {kOkButton, L"BUTTON", L"OK", {7, 302, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, L"BUTTON", L"About...", {124, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, L"BUTTON", L"Quit", {189, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOkButton, L"BUTTON", L"OK", {7, 400, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, L"BUTTON", L"About...", {124, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, L"BUTTON", L"Quit", {189, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kHiddenBox, L"BUTTON", L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kAlarmsButton, L"BUTTON", L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kShadowDepthCaption, L"STATIC", L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kOutlineBox, L"BUTTON", L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kFullScreenBox, L"BUTTON", NW_("Hide for full-screen programs"), {10, 298, 235, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kFullScreenRemindersBox, L"BUTTON", NW_("Reminders over full-screen programs"), {10, 317, 235, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kClickThroughBox, L"BUTTON", NW_("Click through (hold Ctrl to drag)"), {10, 336, 235, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kShortcutCaption, L"STATIC", NW_("Show/hide shortcut:"), {10, 360, 104, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
+    {kShortcutBox, HOTKEY_CLASSW, L"", {116, 356, 129, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
+    {kShortcutNote, L"STATIC", L"", {10, 380, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
 };
 
 constexpr const char* kTimeFormats[] = {"hh:mm:ss", "hh:mm", "mm/dd hh:mm", "ddd, mm/dd/yy"};
@@ -88,7 +99,8 @@ bool SettingsWindow::Slider::ReflectScroll(int code) {
     return true;
 }
 
-SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control) : clock_(clock), control_(control) {}
+SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control)
+    : clock_(clock), control_(control), desktop_(control) {}
 
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
@@ -130,6 +142,8 @@ void SettingsWindow::OnCreate() {
     startupBox_.onClick = [this] { OnStartupBox(); };
     outlineBox_.onClick = [this] { OnOutlineBox(); };
     hiddenBox_.onClick = [this] { OnHiddenBox(); };
+
+    desktop_.Attach(*this);
 
     // Enter (unless another push button has the focus) and Escape both press OK.
     SetDefaultButton(kOkButton);
@@ -175,6 +189,7 @@ void SettingsWindow::ReadClockState() {
     hiddenBox_.SetChecked(control_.Hidden());
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
+    desktop_.ReadClockState();
 }
 
 void SettingsWindow::OnOpacityChange() {

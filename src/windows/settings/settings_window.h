@@ -14,6 +14,7 @@
 #include "ui/controls/track_bar.h"
 #include "ui/window.h"
 #include "windows/settings/clock_control.h"
+#include "windows/settings/desktop_controls.h"
 #include "windows/settings/tunable_clock.h"
 
 namespace quorvel {
@@ -43,6 +44,12 @@ public:
         kSizeCaption,
         kShadowDepthCaption,
         kTimeFormatCaption,
+        kFullScreenBox,
+        kFullScreenRemindersBox,
+        kClickThroughBox,
+        kShortcutCaption,
+        kShortcutBox,
+        kShortcutNote,
     };
     using SettingsControl = ControlId;
 
@@ -117,6 +124,7 @@ private:
     ui::Button aboutButton_;
     ui::Button quitButton_;
     ui::Button alarmsButton_;
+    DesktopControls desktop_;
 };
 
 }  // namespace quorvel
