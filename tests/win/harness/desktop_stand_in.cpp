@@ -1,12 +1,13 @@
 // Stands in for other programs beside the clock, in the same prefix:
 //
-//   desktop_stand_in fullscreen            a borderless window covering the primary monitor, in front
-//   desktop_stand_in maximized             a captioned window, maximized, in front
+//   desktop_stand_in fullscreen [FILE]     a borderless window covering the primary monitor, in front
+//   desktop_stand_in maximized [FILE]      a captioned window, maximized, in front
 //   desktop_stand_in topmost X Y W H       a top-most window at that rectangle, not activated
-//   desktop_stand_in beneath X Y W H FILE  a window at that rectangle that appends "click X Y"
-//                                          to FILE at each left click on it
+//   desktop_stand_in beneath X Y W H FILE  a window at that rectangle
 //
-// Each runs until it is closed or ended. Titles: "Stand-in <mode>".
+// FILE, when given, gets a line "click X Y" at each left click on the window
+// and "deactivated" each time its program loses the foreground. Each runs until
+// it is closed or ended. Titles: "Stand-in <mode>".
 #include <windows.h>
 #include <shellapi.h>
 
@@ -16,19 +17,28 @@
 
 namespace {
 
-const wchar_t* clickFile = nullptr;
+const wchar_t* logFile = nullptr;
+
+void Log(const char* line) {
+    if (!logFile) return;
+    if (FILE* f = _wfopen(logFile, L"a")) {
+        std::fputs(line, f);
+        std::fclose(f);
+    }
+}
 
 LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_LBUTTONDOWN:
-            if (clickFile) {
-                if (FILE* f = _wfopen(clickFile, L"a")) {
-                    std::fprintf(f, "click %d %d\n", static_cast<short>(LOWORD(lParam)),
-                                 static_cast<short>(HIWORD(lParam)));
-                    std::fclose(f);
-                }
-            }
+        case WM_LBUTTONDOWN: {
+            char line[64];
+            std::snprintf(line, sizeof line, "click %d %d\n", static_cast<short>(LOWORD(lParam)),
+                          static_cast<short>(HIWORD(lParam)));
+            Log(line);
             return 0;
+        }
+        case WM_ACTIVATEAPP:
+            if (!wParam) Log("deactivated\n");
+            break;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
@@ -72,8 +82,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         hwnd = CreateWindowExW(mode == L"topmost" ? WS_EX_TOPMOST | WS_EX_TOOLWINDOW : WS_EX_TOOLWINDOW,
                                wc.lpszClassName, title.c_str(), WS_POPUP, at.left, at.top, at.right - at.left,
                                at.bottom - at.top, nullptr, nullptr, instance, nullptr);
-        if (mode == L"beneath" && argc > 6) clickFile = argv[6];
+        if (mode == L"beneath" && argc > 6) logFile = argv[6];
     }
+    if ((mode == L"fullscreen" || mode == L"maximized") && argc > 2) logFile = argv[2];
     if (!hwnd) return 2;
     if (mode == L"topmost" || mode == L"beneath") {
         ShowWindow(hwnd, SW_SHOWNOACTIVATE);
