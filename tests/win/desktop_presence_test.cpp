@@ -215,14 +215,10 @@ TEST_F(Desktop, ClickThroughAndTheShortcut) {
 
 TEST_F(Desktop, TheSettingsAreStoredExactlyAsReadAndAHeldShortcutIsToldOnceAtStart) {
     {
-        Program first;  // a first start: the defaults written
+        Program first;  // a whole key, as a first run saves it
         first.Start();
         first.Saves().SaveAll();
     }
-    EXPECT_EQ(Stored(L"HideWhenFullScreen"), 1u);
-    EXPECT_EQ(Stored(L"FullScreenReminders"), 0u);
-    EXPECT_EQ(Stored(L"ClickThrough"), 0u);
-    EXPECT_EQ(Stored(L"ShowHideHotKey"), 0u);
     ASSERT_TRUE(testing_support::Plant(testing_support::kSettingsPath,
                                        {testing_support::Dword(L"HideWhenFullScreen", 0),
                                         testing_support::Dword(L"FullScreenReminders", 2),

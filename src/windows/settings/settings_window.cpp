@@ -66,9 +66,9 @@ constexpr ui::ControlSpec kControls[] = {
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kClickThroughBox, L"BUTTON", NW_("Click through (hold Ctrl to drag)"), {10, 336, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kShortcutCaption, L"STATIC", NW_("Show/hide shortcut:"), {10, 360, 104, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShortcutCaption, L"STATIC", NW_("Show/hide shortcut:"), {10, 360, 118, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kShortcutBox, HOTKEY_CLASSW, L"", {116, 356, 129, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
+    {kShortcutBox, HOTKEY_CLASSW, L"", {130, 356, 115, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
     {kShortcutNote, L"STATIC", L"", {10, 380, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
 };
 
