@@ -98,7 +98,7 @@ public:
     // value is kept. False when the storage's key cannot be opened or created;
     // throws when the write is refused or the list is larger than
     // kMaxAlarmsValueBytes (then the stored value stays as it was).
-    bool Save();
+    [[nodiscard]] bool Save();
     // Whether saves leave the stored value alone.
     bool KeepsStoredValue() const { return !loaded_ || (keepStored_ && !changed_); }
 

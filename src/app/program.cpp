@@ -63,7 +63,11 @@ void Program::LoadAlarms() {
         if (reminders_) reminders_->ShowWaiting();
     };
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
-    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure);
+    book_.onOptionsDamaged = [this] {
+        ui::ShowMessageBox(clock_.Handle(), kDamagedOptionsMessage, "ERROR loading data from the registry",
+                           MB_OK | MB_ICONWARNING);
+    };
+    if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure, clock_.Handle());
     book_.StartChecking();
 }
 

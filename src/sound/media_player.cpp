@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/wide.h"
+#include "ui/module.h"
 
 namespace quorvel {
 
@@ -32,9 +33,18 @@ std::function<void(const MciRequest&)>& Observer() {
     return observer;
 }
 
+// The MCI's DLL, loaded at the first sound: at start it would bring OLE along
+// (Wine's does).
+ui::LazyLibrary& Winmm() {
+    static ui::LazyLibrary winmm(L"winmm.dll");
+    return winmm;
+}
+
 template <typename Parms>
 MCIERROR Send(MCIDEVICEID device, UINT command, DWORD_PTR flags, Parms& parms) {
-    const MCIERROR result = mciSendCommandW(device, command, flags, reinterpret_cast<DWORD_PTR>(&parms));
+    static const auto send = Winmm().Function<decltype(&mciSendCommandW)>("mciSendCommandW");
+    const MCIERROR result =
+        send ? send(device, command, flags, reinterpret_cast<DWORD_PTR>(&parms)) : MCIERR_CANNOT_LOAD_DRIVER;
     if (Observer()) Observer()({device, command, flags, result});
     return result;
 }
@@ -42,8 +52,9 @@ MCIERROR Send(MCIDEVICEID device, UINT command, DWORD_PTR flags, Parms& parms) {
 }  // namespace
 
 std::string MciErrorText(MCIERROR code) {
+    static const auto errorString = Winmm().Function<decltype(&mciGetErrorStringW)>("mciGetErrorStringW");
     wchar_t text[4096] = {};
-    if (!mciGetErrorStringW(code, text, static_cast<UINT>(std::size(text)))) return "Unknown error code";
+    if (!errorString || !errorString(code, text, static_cast<UINT>(std::size(text)))) return "Unknown error code";
     return Narrow(text);
 }
 

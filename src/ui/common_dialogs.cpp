@@ -2,9 +2,11 @@
 
 #include <commdlg.h>
 
+#include <stdexcept>
 #include <utility>
 
 #include "ui/display.h"
+#include "ui/module.h"
 #include "core/wide.h"
 
 namespace quorvel::ui {
@@ -28,6 +30,16 @@ std::wstring FilterString(const std::vector<FileFilter>& filters) {
     if (result.empty()) result = std::wstring(L"*.*\0*.*\0", 8);
     result += L'\0';
     return result;
+}
+
+// The dialogs' DLL, loaded when a dialog first opens: at start it would bring
+// the printing stack along. A function that cannot be had is an error to
+// report, not a dialog the user cancelled.
+template <typename Pointer>
+Pointer DialogFunction(const char* name) {
+    static LazyLibrary comdlg32(L"comdlg32.dll");
+    if (const auto function = comdlg32.Function<Pointer>(name)) return function;
+    throw std::runtime_error(std::string("Cannot open the dialog: ") + name + " is missing from comdlg32.dll");
 }
 
 int ScreenDpiY() {
@@ -56,7 +68,7 @@ std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) {
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.Flags = request.options | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    if (!DialogFunction<decltype(&GetOpenFileNameW)>("GetOpenFileNameW")(&ofn)) return std::nullopt;
     return Narrow(file.c_str());
 }
 
@@ -79,7 +91,7 @@ std::optional<FontChoice> ChooseFontFor(HWND owner, const FontChoice& initial) {
     cf.lpLogFont = &lf;
     cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
     cf.rgbColors = ToColourRef(initial.font.colour);
-    if (!ChooseFontW(&cf)) return std::nullopt;
+    if (!DialogFunction<decltype(&ChooseFontW)>("ChooseFontW")(&cf)) return std::nullopt;
 
     FontChoice chosen;
     chosen.font.name = Narrow(lf.lfFaceName);
@@ -110,7 +122,7 @@ std::optional<COLORREF> ChooseColour(HWND owner, COLORREF initial) {
     cc.rgbResult = initial;
     cc.lpCustColors = CustomColours().data();
     cc.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    if (!ChooseColorW(&cc)) return std::nullopt;
+    if (!DialogFunction<decltype(&ChooseColorW)>("ChooseColorW")(&cc)) return std::nullopt;
     return cc.rgbResult;
 }
 

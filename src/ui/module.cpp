@@ -14,4 +14,12 @@ Module LoadSystemLibrary(const wchar_t* name) {
     return module;
 }
 
+bool LazyLibrary::Load() {
+    if (!tried_) {
+        tried_ = true;
+        module_ = LoadSystemLibrary(name_);
+    }
+    return static_cast<bool>(module_);
+}
+
 }  // namespace quorvel::ui

@@ -16,29 +16,6 @@
 #include "ui/translated.h"
 
 namespace quorvel::ui {
-namespace {
-
-// Where a menu opened from the keyboard goes: below a list view's focused item,
-// else at the control's top left corner (the window's client area for the window).
-POINT KeyboardMenuPoint(HWND control) {
-    RECT r{};
-    wchar_t cls[32] = {};
-    GetClassNameW(control, cls, 32);
-    const int item = lstrcmpiW(cls, WC_LISTVIEWW) == 0
-                         ? static_cast<int>(SendMessageW(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED))
-                         : -1;
-    r.left = LVIR_BOUNDS;
-    if (item >= 0 && SendMessageW(control, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r))) {
-        POINT p{r.left, r.bottom};
-        ClientToScreen(control, &p);
-        return p;
-    }
-    POINT p{0, 0};
-    ClientToScreen(control, &p);
-    return p;
-}
-
-}  // namespace
 
 Window::~Window() {
     if (hwnd_) {
@@ -55,73 +32,6 @@ void Window::Destroy() {
 Window* Window::FromHandle(HWND hwnd) {
     if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::Proc)) return nullptr;
     return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
-bool Window::PreTranslateMessage(MSG& msg) {
-    if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_.Get(), &msg)) return true;
-    if (HandleEnterOrEscape(msg)) return true;
-    if (GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) return IsDialogMessageW(hwnd_, &msg) != FALSE;
-    return false;
-}
-
-void Window::SetDefaultButton(int id) {
-    if (const HWND old = defaultButton_ ? Item(defaultButton_) : nullptr) {
-        SendMessageW(old, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    }
-    defaultButton_ = id;
-    if (const HWND button = id ? Item(id) : nullptr) SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-}
-
-// As a click would: WM_COMMAND BN_CLICKED from an enabled button; false when
-// there is no such button.
-bool Window::PressButton(int id) {
-    const HWND button = id ? Item(id) : nullptr;
-    if (!button || !IsWindowEnabled(button)) return false;
-    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    return true;
-}
-
-bool Window::HandleEnterOrEscape(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
-    if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return false;
-    // A control that wants the key keeps it: a multi-line edit with ES_WANTRETURN,
-    // a dropped-down combo box ... A wrapper knows best; other controls are asked.
-    LRESULT code = 0;
-    if (msg.hwnd != hwnd_) {
-        code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-        const Control* wrapper = Control::FromHandle(msg.hwnd);
-        if (wrapper ? wrapper->KeepsKey(msg) : (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
-    }
-    // A declared button owns its key even while disabled (IsDialogMessage would
-    // send IDOK / IDCANCEL instead); undeclared keys go on to IsDialogMessage.
-    if (msg.wParam == VK_ESCAPE) {
-        if (!cancelButton_) return false;
-        PressButton(cancelButton_);
-        return true;
-    }
-    if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && msg.hwnd != hwnd_) {
-        return PressButton(GetDlgCtrlID(msg.hwnd));  // the focused push button
-    }
-    if (!defaultButton_) return false;
-    PressButton(defaultButton_);
-    return true;
-}
-
-// Activation puts the keyboard back on the control that had it, or on the first
-// tab stop (table order), as a dialog does.
-// False when there is no such control (DefWindowProc then focuses the window).
-bool Window::FocusOnActivation(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-        return false;
-    }
-    if (HIWORD(wParam)) return false;  // minimised
-    const HWND target =
-        lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-    if (!target) return false;
-    SetFocus(target);
-    return true;
 }
 
 void Window::TellControls(bool dpiChanged) {
@@ -183,16 +93,14 @@ void Window::SizeToDesign() {
     RECT outer{0, 0, Scale(design.cx), Scale(design.cy)};
     AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Resize({outer.right - outer.left, outer.bottom - outer.top});
 }
 
 // Where the window opens, for the size OnCreate left it at: wholly inside the
 // work area of its monitor.
 void Window::Place() {
     if (created_.placement == Placement::Exact || created_.client96.cx <= 0) return;
-    RECT r{};
-    GetWindowRect(hwnd_, &r);
+    const RECT r = OuterRect();
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
     const bool centred = created_.placement == Placement::Centred;
@@ -204,7 +112,7 @@ void Window::Place() {
         centred ? CentreIn(width, height, area)
                 : ScaledPlace({created_.position.x, created_.position.y}, static_cast<int>(dpi_),
                               {monitor.left, monitor.top}, width, height, area);
-    SetWindowPos(hwnd_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveTo({place.x, place.y});
 }
 
 void Window::CreateControls(std::span<const ControlSpec> table, SIZE designedClient) {
@@ -280,11 +188,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_PRINTCLIENT:
-            if (lParam & PRF_CLIENT) {
-                RECT client{};
-                GetClientRect(hwnd_, &client);
-                OnPaint(reinterpret_cast<HDC>(wParam), client);
-            }
+            if (lParam & PRF_CLIENT) OnPaint(reinterpret_cast<HDC>(wParam), ClientRect());
             return 0;
         case WM_TIMER:
             OnTimer(static_cast<UINT_PTR>(wParam));
@@ -365,17 +269,9 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (!controls_.Empty() && FocusOnActivation(wParam)) return 0;
             return DefaultHandling(msg, wParam, lParam);
-        case WM_NEXTDLGCTL: {
-            // What DefDlgProc does, for IsDialogMessage's mnemonics of labels
-            // and the like in windows that are not dialogs.
-            const HWND target =
-                LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
-            if (target && IsChild(hwnd_, target)) {
-                SetFocus(target);
-                if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
-            }
+        case WM_NEXTDLGCTL:
+            NextDialogControl(wParam, lParam);
             return 0;
-        }
         case WM_SETCURSOR:
             if (BusyCursor::Active() && LOWORD(lParam) == HTCLIENT) {
                 SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -384,9 +280,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return DefaultHandling(msg, wParam, lParam);
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
-            const RECT& r = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveAndSize(*reinterpret_cast<const RECT*>(lParam));
             controls_.Apply(dpi_);
             TellControls(true);
             OnDpiChanged(dpi_);

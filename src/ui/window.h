@@ -27,13 +27,16 @@
 #include <vector>
 
 #include "core/font.h"
-#include "ui/controls.h"
+#include "ui/control_table.h"
 #include "ui/handle.h"
 #include "ui/window_ref.h"
 
 namespace quorvel::ui {
 
 class Action;
+
+// An accelerator table made from its keys; empty when it cannot be made.
+Accelerators MakeAccelerators(std::span<const ACCEL> keys);
 
 // What it asks of the window manager (show, hide, move ...) is WindowRef's.
 class Window : public WindowRef {
@@ -64,6 +67,7 @@ public:
     // The window's own accelerators, translated to WM_COMMAND for this window
     // while it (or one of its controls) has the keyboard; empty to remove.
     void SetAccelerators(Accelerators table) { accelerators_ = std::move(table); }
+    void SetAccelerators(std::span<const ACCEL> keys) { accelerators_ = MakeAccelerators(keys); }
     // The push button (a control id) Enter presses, drawn as default; 0 for none.
     void SetDefaultButton(int id);
     // The button Escape presses; 0 for none.
@@ -115,7 +119,7 @@ protected:
     // std::runtime_error, or what OnCreate threw, when creation fails.
     void CreateHandle(const CreateParams& params);
 
-    // Creates child controls from a table (ui/controls.h), in the fonts the
+    // Creates child controls from a table (ui/control_table.h), in the fonts the
     // rows and the window name; they are re-laid out and their fonts made anew
     // on WM_SIZE and WM_DPICHANGED from then on.
     void CreateControls(std::span<const ControlSpec> table, SIZE designedClient);
@@ -164,6 +168,8 @@ private:
     bool PressButton(int id);
     bool HandleEnterOrEscape(const MSG& msg);
     bool FocusOnActivation(WPARAM wParam);
+    void NextDialogControl(WPARAM wParam, LPARAM lParam);
+    static POINT KeyboardMenuPoint(HWND control);
     void TellControls(bool dpiChanged);
     void SizeToDesign();
     void Place();

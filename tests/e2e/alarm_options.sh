@@ -124,10 +124,15 @@ damaged=0202000000$(stored_hex AlarmOptions | cut -d' ' -f2 | cut -c11-)00
 "$QUORVEL_WINE" reg add 'HKCU\Software\Quorvel1.1' /v AlarmOptions /t REG_BINARY /d "$damaged" /f </dev/null >/dev/null 2>&1 ||
   fail "could not damage the options"
 start_clock
+box='ERROR loading data from the registry'
+wait_for '[ -n "$(window_named "$box")" ]' || fail "the damaged options were not told"
+import -window root "$artefacts/alarm_options_damaged.png"
+xdotool key Return  # the box has the keyboard focus: OK
+wait_for '[ -z "$(window_named "$box")" ]' || fail "the message did not close"
 end_clock
 [ "$(stored_hex AlarmOptionsDamaged)" = "REG_BINARY $damaged" ] ||
   fail "AlarmOptionsDamaged: $(stored_hex AlarmOptionsDamaged), wanted $damaged"
 [ "$(stored_hex AlarmOptions)" = "REG_BINARY 0201000000${damaged:10:26}" ] ||
   fail "the options were not written whole again: $(stored_hex AlarmOptions)"
-echo "damaged options kept as AlarmOptionsDamaged"
+echo "damaged options told once and kept as AlarmOptionsDamaged"
 echo "PASS"

@@ -73,7 +73,7 @@ protected:
     // does, then shows the window.
     void Open() {
         window.Create();
-        if (const auto failure = book.Load()) ShowAlarmLoadFailure(book, *failure);
+        if (const auto failure = book.Load()) ShowAlarmLoadFailure(book, *failure, window.Handle());
         book.StartChecking();
         window.Show();
     }
@@ -84,6 +84,11 @@ protected:
         return *book.Find(book.Add(fields));
     }
     void Command(int id) { SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    // Close is posted: it runs once the command has returned.
+    void CloseWindow() {
+        Command(Window::kCloseCommand);
+        PumpPending();
+    }
     void SelectRow(int row) { window.ListView().Select(row); }
     void DoubleClick() {
         NMITEMACTIVATE click{};
@@ -182,7 +187,7 @@ TEST_F(AlarmsWindowTest, AddSortsTheTableByNameWhileTheListKeepsItsOrder) {
     EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "B"}));
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"b", "a", "B"}));
 
-    Command(Window::kCloseCommand);
+    CloseWindow();
     EXPECT_FALSE(IsWindowVisible(window.Handle()));
     EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms())) << "closing saves the list in its own order";
 }
@@ -203,7 +208,7 @@ TEST_F(AlarmsWindowTest, ANewAlarmJoinsTheListOnlyWhenItsEditorSaysOk) {
         EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "b", "c"})) << "the draft is not in the list";
         reminders.windows[0].PressOk();  // b's trigger ends: the table is rebuilt while the editor is open
         EXPECT_EQ(Column(Window::kNameColumn), (std::vector<std::string>{"a", "b", "c"}));
-        book.Save();  // the clock's periodic save
+        (void)book.Save();  // the clock's periodic save
         return false;
     };
     Command(Window::kAddCommand);
@@ -338,7 +343,7 @@ TEST_F(AlarmsWindowTest, ReopeningShowsAlarmsChangedWhileHidden) {
     hourly.repeat = RepeatKind::Hourly;
     Add("gone").repeat = RepeatKind::DeleteAfterTrigger;
     Open();
-    Command(Window::kCloseCommand);
+    CloseWindow();
     EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));
     // Triggers end while the window is hidden.
     book.Alarms()[1].Rearm();
@@ -510,7 +515,7 @@ TEST_F(AlarmsWindowTest, ALoadFailureIsShownAndTheStoredValueKeptUntilAFiringEnd
     EXPECT_EQ(answers.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"Tea", "Noname"}));
 
-    Command(Window::kCloseCommand);
+    CloseWindow();
     EXPECT_EQ(Stored(), kDamaged);
     EXPECT_FALSE(Find(kSettingsPath, L"AlarmsDamaged"));
 
@@ -518,7 +523,7 @@ TEST_F(AlarmsWindowTest, ALoadFailureIsShownAndTheStoredValueKeptUntilAFiringEnd
     book.CheckAlarms();
     ASSERT_EQ(reminders.Fired(), (std::vector<std::string>{"Tea"}));
     reminders.windows[0].PressOk();
-    book.Save();
+    (void)book.Save();
     EXPECT_EQ(Stored(L"AlarmsDamaged"), kDamaged);
     EXPECT_EQ(Find(kSettingsPath, L"AlarmsDamaged")->type, static_cast<DWORD>(REG_BINARY));
     EXPECT_EQ(Stored(), EncodeAlarms(book.Alarms()));

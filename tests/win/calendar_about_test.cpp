@@ -14,6 +14,7 @@
 #include "core/clock.h"
 #include "core/release.h"
 #include "core/wide.h"
+#include "harness/pump.h"
 #include "platform/shell_link.h"
 #include "ui/display.h"
 #include "ui/modal.h"
@@ -198,6 +199,7 @@ TEST_F(AboutWindowTest, EnterPressesOkAndEscapeDoesNothing) {
     EXPECT_TRUE(IsWindowVisible(about.Handle()));
     MSG enter{about.Control(kDoneButton), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     ui::DispatchOne(enter);
+    testing_support::PumpPending();  // the close it asks for
     EXPECT_EQ(about.Handle(), nullptr);
 }
 
@@ -210,6 +212,7 @@ TEST_F(AboutWindowTest, OpenWindowsCoexistAndClosedOnesAreDestroyed) {
     EXPECT_EQ(AboutWindowsOfThisThread(), 2);
     SendMessageW(first.Handle(), WM_CLOSE, 0, 0);
     SendMessageW(second.Control(kDoneButton), BM_CLICK, 0, 0);
+    testing_support::PumpPending();
     EXPECT_EQ(AboutWindowsOfThisThread(), 0);
 
     // Many About commands, each closed again, by OK or the close box: a window
@@ -220,6 +223,7 @@ TEST_F(AboutWindowTest, OpenWindowsCoexistAndClosedOnesAreDestroyed) {
         AboutWindow& about = windows.ShowNew();
         if (i % 2) {
             SendMessageW(about.Control(kDoneButton), BM_CLICK, 0, 0);
+            testing_support::PumpPending();
         } else {
             SendMessageW(about.Handle(), WM_CLOSE, 0, 0);
         }

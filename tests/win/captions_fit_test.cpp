@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "harness/alarm_windows.h"
 #include "harness/registry.h"
 #include "windows/about/about_window.h"
 #include "windows/alarm_editor/alarm_editor.h"
@@ -144,14 +145,17 @@ TEST(CaptionsFit, SettingsWindow) {
 TEST(CaptionsFit, AlarmEditor) {
     AlarmEditor editor;
     editor.Create(nullptr);
-    ShowWindow(editor.Handle(), SW_SHOWNOACTIVATE);
     // A long date (the longest day and month names of en-US) and a long time of day.
-    SYSTEMTIME noon{2026, 9, 3, 30, 12, 44, 44, 0};
-    SendMessageW(GetDlgItem(editor.Handle(), AlarmEditor::kTimePicker), DTM_SETSYSTEMTIME, GDT_VALID,
-                 reinterpret_cast<LPARAM>(&noon));
-    SendMessageW(GetDlgItem(editor.Handle(), AlarmEditor::kDatePicker), DTM_SETSYSTEMTIME, GDT_VALID,
-                 reinterpret_cast<LPARAM>(&noon));
-    ExpectEverythingFits(editor.Handle());
+    const DateTime longest = *EncodeDateTime({2026, 9, 30, 12, 44, 44, 0});
+    AlarmFields alarm = NewAlarmFields(longest);
+    alarm.dateTime = longest;
+    // Measured while the editor runs: its window is made by its first editing.
+    testing_support::ModalSteps steps;
+    steps.Then([&] {
+        PostMessageW(editor.Handle(), WM_CLOSE, 0, 0);  // once measured
+        ExpectEverythingFits(editor.Handle());
+    });
+    editor.EditAlarm(alarm);
     editor.Destroy();
 }
 

@@ -46,7 +46,7 @@ constexpr ControlSpec kTable[] = {
      TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER},
     {kList, WC_LISTVIEWW, L"", {8, 32, 250, 100}, Anchor::Left | Anchor::Top, LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER},
     {kSlider, TRACKBAR_CLASSW, L"", {8, 140, 200, 24}, Anchor::Left | Anchor::Top, TBS_HORZ},
-    {kLoud, L"BUTTON", L"&Loud", {8, 168, 100, 20}, Anchor::Left | Anchor::Top, BS_AUTOCHECKBOX},
+    {kLoud, WC_BUTTONW, L"&Loud", {8, 168, 100, 20}, Anchor::Left | Anchor::Top, BS_AUTOCHECKBOX},
     {kDate, DATETIMEPICK_CLASSW, L"", {8, 192, 120, 22}, Anchor::Left | Anchor::Top, DTS_SHORTDATEFORMAT},
     {kTime, DATETIMEPICK_CLASSW, L"", {136, 192, 120, 22}, Anchor::Left | Anchor::Top, DTS_TIMEFORMAT},
     {kCalendar, MONTHCAL_CLASSW, L"", {264, 32, 200, 160}},

@@ -22,8 +22,8 @@ constexpr ControlSpec kTable[] = {
     {kList, WC_LISTVIEWW, L"", {8, 8, 184, 80}, Anchor::Left | Anchor::Top, LVS_REPORT | WS_BORDER},
     {kSlider, TRACKBAR_CLASSW, L"", {8, 96, 184, 24}, Anchor::Left | Anchor::Top, TBS_HORZ},
     {kVertical, TRACKBAR_CLASSW, L"", {196, 8, 24, 112}, Anchor::Left | Anchor::Top, TBS_VERT},
-    {kLabel, L"STATIC", L"label", {8, 124, 100, 16}},
-    {kEdit, L"EDIT", L"", {8, 144, 100, 20}, Anchor::Left | Anchor::Top, WS_BORDER},
+    {kLabel, WC_STATICW, L"label", {8, 124, 100, 16}},
+    {kEdit, WC_EDITW, L"", {8, 144, 100, 20}, Anchor::Left | Anchor::Top, WS_BORDER},
 };
 
 class Form : public Window {

@@ -27,12 +27,12 @@ enum Id { kName = 101, kLoud, kOk, kCancel, kNotes, kLabel, kRefresh = 201 };
 
 // Table order is tab order: name, loud, OK, Cancel, notes (the label is no tab stop).
 constexpr ControlSpec kTable[] = {
-    {kLabel, L"STATIC", L"&Name:", {8, 8, 40, 16}},
-    {kName, L"EDIT", L"", {50, 8, 140, 20}, Anchor::Left | Anchor::Top, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
-    {kLoud, L"BUTTON", L"&Loud", {8, 32, 80, 20}, Anchor::Left | Anchor::Top, WS_TABSTOP | BS_AUTOCHECKBOX},
-    {kOk, L"BUTTON", L"&OK", {60, 120, 60, 24}, Anchor::Left | Anchor::Top, WS_TABSTOP | BS_PUSHBUTTON},
-    {kCancel, L"BUTTON", L"&Cancel", {130, 120, 60, 24}, Anchor::Left | Anchor::Top, WS_TABSTOP | BS_PUSHBUTTON},
-    {kNotes, L"EDIT", L"", {8, 56, 180, 56}, Anchor::Left | Anchor::Top,
+    {kLabel, WC_STATICW, L"&Name:", {8, 8, 40, 16}},
+    {kName, WC_EDITW, L"", {50, 8, 140, 20}, Anchor::Left | Anchor::Top, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
+    {kLoud, WC_BUTTONW, L"&Loud", {8, 32, 80, 20}, Anchor::Left | Anchor::Top, WS_TABSTOP | BS_AUTOCHECKBOX},
+    {kOk, WC_BUTTONW, L"&OK", {60, 120, 60, 24}, Anchor::Left | Anchor::Top, WS_TABSTOP | BS_PUSHBUTTON},
+    {kCancel, WC_BUTTONW, L"&Cancel", {130, 120, 60, 24}, Anchor::Left | Anchor::Top, WS_TABSTOP | BS_PUSHBUTTON},
+    {kNotes, WC_EDITW, L"", {8, 56, 180, 56}, Anchor::Left | Anchor::Top,
      WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_WANTRETURN},
 };
 

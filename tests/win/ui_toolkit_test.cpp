@@ -15,9 +15,10 @@
 #include <vector>
 
 #include "harness/pump.h"
-#include "ui/controls.h"
+#include "ui/control_table.h"
 #include "ui/handle.h"
 #include "ui/modal.h"
+#include "ui/module.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
 #include "ui/window.h"
@@ -71,10 +72,10 @@ const FontSpec kBoldFont{"DejaVu Sans", 12, kBlack, kBold};
 // A 200 x 100 design: an edit box stretching with the width, two buttons kept at
 // the bottom right (OK in a font of its own), a list growing in both directions.
 constexpr ControlSpec kControls[] = {
-    {kName, L"EDIT", L"", {8, 8, 184, 20}, Anchor::Left | Anchor::Top | Anchor::Right, WS_BORDER},
-    {kOk, L"BUTTON", L"OK", {60, 72, 60, 20}, Anchor::Right | Anchor::Bottom, 0, 0, &kBoldFont},
-    {kCancel, L"BUTTON", L"Cancel", {132, 72, 60, 20}, Anchor::Right | Anchor::Bottom},
-    {kList, L"LISTBOX", L"", {8, 32, 184, 36}, Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom},
+    {kName, WC_EDITW, L"", {8, 8, 184, 20}, Anchor::Left | Anchor::Top | Anchor::Right, WS_BORDER},
+    {kOk, WC_BUTTONW, L"OK", {60, 72, 60, 20}, Anchor::Right | Anchor::Bottom, 0, 0, &kBoldFont},
+    {kCancel, WC_BUTTONW, L"Cancel", {132, 72, 60, 20}, Anchor::Right | Anchor::Bottom},
+    {kList, WC_LISTBOXW, L"", {8, 32, 184, 36}, Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom},
 };
 
 class TestWindow : public Window {
@@ -245,6 +246,20 @@ TEST(PopupMenu, TheItemChosenIsReturnedOrSentAsACommand) {
     KillTimer(nullptr, pickingAgain);
     testing_support::PumpUntil([&] { return !w.commands.empty(); }, 2s);
     EXPECT_EQ(w.commands, std::vector<int>{42});
+}
+
+// --- Libraries loaded on first use --------------------------------------------
+
+TEST(LazyLibrary, GivesTheSystemDllsFunctionsAndNothingForAMissingOne) {
+    LazyLibrary user32(L"user32.dll");
+    const auto desktop = user32.Function<decltype(&GetDesktopWindow)>("GetDesktopWindow");
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_EQ(desktop(), GetDesktopWindow());
+    EXPECT_EQ(user32.Function<decltype(&GetDesktopWindow)>("NoSuchFunction"), nullptr);
+
+    LazyLibrary missing(L"quorvel_no_such_library.dll");
+    EXPECT_FALSE(missing.Load());
+    EXPECT_EQ(missing.Function<decltype(&GetDesktopWindow)>("GetDesktopWindow"), nullptr);
 }
 
 // --- Control tables --------------------------------------------------------

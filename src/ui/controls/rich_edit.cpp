@@ -11,8 +11,8 @@
 namespace quorvel::ui {
 
 bool LoadRichEdit() {
-    static const Module msftedit = LoadSystemLibrary(L"Msftedit.dll");
-    return static_cast<bool>(msftedit);
+    static LazyLibrary msftedit(L"Msftedit.dll");
+    return msftedit.Load();
 }
 
 void RichEdit::UsePlainText() {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ui/controls.h"
+#include "ui/control_table.h"
 #include "core/wide.h"
 
 namespace quorvel::ui {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ui/controls.h"
+#include "ui/control_table.h"
 
 namespace quorvel::ui {
 

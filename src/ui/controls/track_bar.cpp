@@ -1,6 +1,6 @@
 #include "ui/controls/track_bar.h"
 
-#include "ui/controls.h"
+#include "ui/control_table.h"
 
 #include <algorithm>
 

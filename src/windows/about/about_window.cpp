@@ -36,11 +36,11 @@ using About = AboutWindow;
 constexpr ui::ControlSpec kControls[] = {
     {About::kNoticeBox, ui::kRichEditClass, L"", {6, 38, 455, 266}, kAllEdges,
      ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_STATICEDGE},
-    {About::kDoneButton, L"BUTTON", L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
+    {About::kDoneButton, WC_BUTTONW, L"OK", {7, 311, 75, 22}, ui::Anchor::Left | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
-    {About::kProductLabel, L"STATIC", L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
-    {About::kMailLink, L"STATIC", L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel, 0, &kLinkFont},
-    {About::kWebLink, L"STATIC", L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel, 0,
+    {About::kProductLabel, WC_STATICW, L"", {7, 5, 305, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel},
+    {About::kMailLink, WC_STATICW, L"", {316, 5, 145, 13}, ui::Anchor::Left | ui::Anchor::Top, kLabel, 0, &kLinkFont},
+    {About::kWebLink, WC_STATICW, L"Home page ...", {95, 315, 81, 13}, ui::Anchor::Left | ui::Anchor::Bottom, kLabel, 0,
      &kLinkFont},
 };
 
@@ -52,7 +52,7 @@ void AboutWindow::Create() {
     ui::LoadRichEdit();
     CreateHandle({.className = kClassName, .title = L"About", .style = kStyle, .exStyle = kExStyle,
                   .client96 = kClient, .placement = Placement::Centred, .font = &kFont});
-    ShowWindow(Handle(), SW_SHOW);
+    Show();
 }
 
 void AboutWindow::OnCreate() {
@@ -110,14 +110,15 @@ void AboutWindow::OnLinkClick(AboutControl id) {
     if (id == kMailLink) OpenLink(std::string("mailto:") + kMailAddress);
 }
 
-void AboutWindow::OnDoneButton() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+// Posted: the window may go with the close, and the button's click is still under way.
+void AboutWindow::OnDoneButton() {
+    if (!PostClose()) OnClose();
+}
 
 AboutWindow::AboutControl AboutWindow::LinkAt(POINT client) const {
     for (const Link& link : links_) {
         const HWND label = link.label.Handle();
-        RECT r{};
-        GetWindowRect(label, &r);
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        RECT r = RectInClient(label);
         // Only the text counts, as it would for a label sized to it.
         const HDC dc = ui::MeasuringDc();
         const ui::SelectGuard font(dc, link.label.Font());

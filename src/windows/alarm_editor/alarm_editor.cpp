@@ -17,6 +17,7 @@
 #include "ui/feedback.h"
 #include "ui/message_box.h"
 #include "ui/modal.h"
+#include "ui/module.h"
 
 namespace quorvel {
 namespace {
@@ -120,11 +121,6 @@ std::string ExpandEnvironment(const std::string& text) {
     return Narrow(expanded.c_str());
 }
 
-ui::Icon LoadImageIcon(int id, int size) {
-    return ui::Icon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-}
-
 }  // namespace
 
 AlarmEditor::AlarmEditor() {
@@ -133,11 +129,11 @@ AlarmEditor::AlarmEditor() {
 
 AlarmEditor::~AlarmEditor() { Destroy(); }
 
-void AlarmEditor::Create(HWND owner) {
+void AlarmEditor::MakeWindow() {
     ui::LoadRichEdit();
     CreateHandle({.className = L"QuorvelAlarmEditor", .title = L"Alarm / reminder details",
                   .exStyle = WS_EX_CONTROLPARENT, .client96 = kClientSize, .placement = Placement::Centred,
-                  .placeNear = owner, .font = &kWindowFont, .owner = owner});
+                  .placeNear = owner_, .font = &kWindowFont, .owner = owner_});
 }
 
 void AlarmEditor::OnCreate() {
@@ -191,8 +187,8 @@ void AlarmEditor::OnDpiChanged(UINT) { LoadPlayImages(); }
 void AlarmEditor::LoadPlayImages() {
     // The button lets go of the old picture before it is destroyed.
     playButton_.SetIcon(nullptr);
-    speaker_ = LoadImageIcon(IDI_SPEAKER_IMAGE, Scale(kImageSize));
-    speakerDisabled_ = LoadImageIcon(IDI_SPEAKER_DISABLED_IMAGE, Scale(kImageSize));
+    speaker_ = ui::LoadIconImage(IDI_SPEAKER_IMAGE, Scale(kImageSize));
+    speakerDisabled_ = ui::LoadIconImage(IDI_SPEAKER_DISABLED_IMAGE, Scale(kImageSize));
     ShowPlayImage();
 }
 
@@ -206,11 +202,12 @@ void AlarmEditor::EnablePlay(bool enabled) {
 }
 
 bool AlarmEditor::EditAlarm(AlarmFields& draft) {
+    if (!Handle()) MakeWindow();
     draft_ = &draft;
     FillFromAlarm(draft);
     int result = IDCANCEL;
     try {
-        result = ui::RunModal(*this, GetWindow(Handle(), GW_OWNER));
+        result = ui::RunModal(*this, owner_);
     } catch (...) {
         ReleasePlayer();
         draft_ = nullptr;
@@ -303,7 +300,7 @@ void AlarmEditor::OnSoundBoxExit() { EnablePlay(!soundBox_.Text().empty()); }
 void AlarmEditor::OnReminderCheckClick() {
     const bool checked = reminderCheck_.Checked();
     reminderBox_.SetEnabled(checked);
-    if (checked && IsWindowVisible(Handle())) reminderBox_.Focus();
+    if (checked && Visible()) reminderBox_.Focus();
 }
 
 void AlarmEditor::OnBrowseButton() {
@@ -372,7 +369,9 @@ void AlarmEditor::ReleasePlayer() {
 }
 
 LRESULT AlarmEditor::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_SHOWWINDOW && wParam) PostMessageW(Handle(), kFocusNameBox, 0, 0);
+    // Posted, to come after the activation, which puts the keyboard back where it
+    // was; with the queue full, at least now.
+    if (msg == WM_SHOWWINDOW && wParam && !Post(kFocusNameBox)) nameBox_.Focus();
     if (msg == kFocusNameBox) {
         // Each edit starts on the name, whichever control had the focus last time.
         nameBox_.Focus();

@@ -59,9 +59,11 @@ public:
     AlarmEditor();
     ~AlarmEditor() override;
 
-    // Creates the window hidden, in the centre of the screen; owner is the
-    // window disabled while the editor runs (the alarms window).
-    void Create(HWND owner);
+    // Sets the editor up for owner, the window disabled while it runs (the
+    // alarms window). Its window is made hidden, centred on the owner's monitor,
+    // at the first EditAlarm: its reminder box needs the rich-text library,
+    // which a run that edits no alarm never loads.
+    void Create(HWND owner) { owner_ = owner; }
 
     bool EditAlarm(AlarmFields& draft) override;
     MediaPlayer& Player() { return player_; }
@@ -85,6 +87,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void MakeWindow();
     void AttachControls();
     void FillFromAlarm(const AlarmFields& alarm);
     void EnablePlay(bool enabled);
@@ -94,6 +97,7 @@ private:
     void FillOptions(const AlarmOptions& options);
     AlarmOptions PickedOptions() const;
 
+    HWND owner_ = nullptr;
     AlarmFields* draft_ = nullptr;
     PickedMoment shownMoment_;  // what the date and time pickers showed when the editor opened
     std::string shownReminder_;  // the reminder text as the alarm held it when the editor opened

@@ -14,6 +14,8 @@
 #include "platform/sort_key.h"
 #include "platform/user_locale.h"
 #include "ui/message_box.h"
+#include "ui/module.h"
+#include "ui/popup_menu.h"
 
 namespace quorvel {
 namespace {
@@ -86,7 +88,7 @@ void AlarmsWindow::Create() {
 void AlarmsWindow::OnCreate() {
     CreateControls(kControls, kClientSize);
     SetMinimumSize(kMinimumSize);
-    SetAccelerators(ui::Accelerators(CreateAcceleratorTableW(const_cast<ACCEL*>(kKeys), std::size(kKeys))));
+    SetAccelerators(kKeys);
     locale_ = ReadUserFormatSettings();
     toolBar_.Attach(Item(kToolBar));
     listView_.Attach(Item(kListView));
@@ -123,8 +125,7 @@ void AlarmsWindow::CreateActions() {
 void AlarmsWindow::CreateToolBar() {
     ui::ImageList images = ui::CreateImageList(Scale(kImageSize), Scale(kImageSize));
     for (const int id : kImageIds) {
-        const ui::Icon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                                          Scale(kImageSize), Scale(kImageSize), LR_DEFAULTCOLOR)));
+        const ui::Icon icon = ui::LoadIconImage(id, Scale(kImageSize));
         ImageList_AddIcon(images.Get(), icon.Get());
     }
     toolBar_.RemoveButtons();
@@ -137,8 +138,7 @@ void AlarmsWindow::CreateToolBar() {
     toolBar_.AddSeparator();
     toolBar_.AddButton(closeAction_);
     toolBar_.SetButtonSize96(kButtonSize);
-    RECT client{};
-    GetClientRect(Handle(), &client);
+    const RECT client = ClientRect();
     OnSize(client.right, client.bottom);
 }
 
@@ -147,12 +147,11 @@ void AlarmsWindow::OnDpiChanged(UINT) { CreateToolBar(); }
 // The table fills the space between the toolbar and the status bar.
 void AlarmsWindow::OnSize(int width, int height) {
     if (!listView_.Handle()) return;
-    RECT bar{}, status{};
-    GetWindowRect(toolBar_.Handle(), &bar);
-    GetWindowRect(statusBar_.Handle(), &status);
+    const RECT bar = ui::WindowRef(toolBar_.Handle()).OuterRect();
+    const RECT status = ui::WindowRef(statusBar_.Handle()).OuterRect();
     const int top = bar.bottom - bar.top;
     const int bottom = height - (status.bottom - status.top);
-    SetWindowPos(listView_.Handle(), nullptr, 0, top, width, std::max(0, bottom - top), SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::WindowRef(listView_.Handle()).MoveAndSize({0, top, width, std::max(top, bottom)});
 }
 
 // ---- The table ------------------------------------------------------------------
@@ -269,7 +268,7 @@ bool AlarmsWindow::OnListKey(WORD key) {
 
 bool AlarmsWindow::OnContextMenu(HWND control, POINT screen) {
     if (control != listView_.Handle()) return false;
-    TrackPopupMenu(popupMenu_.Get(), TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(), nullptr);
+    ui::ShowPopupMenu(popupMenu_.Get(), screen, Handle());
     return true;
 }
 
@@ -286,7 +285,7 @@ void AlarmsWindow::OnAddCommand() {
     AlarmFields draft = NewAlarmFields(Now());
     if (!RunEditor(draft)) return;
     const AlarmId added = book_.Add(draft);
-    if (IsWindowVisible(Handle())) listView_.Select(RowOf(added));
+    if (Visible()) listView_.Select(RowOf(added));
 }
 
 void AlarmsWindow::OnEditCommand() {
@@ -303,23 +302,26 @@ void AlarmsWindow::OnEnableCommand() {
     if (selected_) book_.SetEnabled(selected_, enableAction_.Checked());
 }
 
-void AlarmsWindow::OnCloseCommand() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+// Posted: the command may come from the toolbar's or the menu's own handling.
+void AlarmsWindow::OnCloseCommand() {
+    if (!PostClose()) OnClose();
+}
 
 void AlarmsWindow::OnAlarmsChanged() {
-    if (Handle() && IsWindowVisible(Handle())) RefreshList();
+    if (Visible()) RefreshList();
 }
 
 // ---- Showing and closing ------------------------------------------------------------
 
-void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message) {
+void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message, HWND owner) {
     std::string text = message;
     if (book.KeepsStoredValue()) text += std::string("\r\n") + kStoredAlarmsKeptNote;
-    ui::ShowMessageBox(nullptr, text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
+    ui::ShowMessageBox(owner, text, "ERROR loading data from the registry", MB_OK | MB_ICONERROR);
 }
 
 void AlarmsWindow::Show() {
-    ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(Handle());
+    ShowRestored();
+    BringToFront();
 }
 
 // Each showing rebuilds the table.
@@ -332,14 +334,14 @@ void AlarmsWindow::OnClose() { SaveListAndHide(); }
 void AlarmsWindow::SaveListAndHide() {
     if (onClosing) onClosing();
     // Closing only hides: the list and alarm checking go on.
-    ShowWindow(Handle(), SW_HIDE);
+    Hide();
 }
 
 LRESULT AlarmsWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SETTINGCHANGE) {
         locale_ = ReadUserFormatSettings();
         sortKeys_.clear();  // the order may have changed with the locale
-        if (IsWindowVisible(Handle())) RefreshList();
+        if (Visible()) RefreshList();
     }
     return Window::HandleMessage(msg, wParam, lParam);
 }

@@ -134,7 +134,8 @@ private:
     std::vector<NamedKey> sortKeys_;  // by id, kept from one rebuild to the next
 };
 
-// The book's load failed: the error box, with a note when the stored value is kept.
-void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message);
+// The book's load failed: the error box, owned by `owner` (the clock) so that
+// it comes up in front with the keyboard, with a note when the stored value is kept.
+void ShowAlarmLoadFailure(const AlarmBook& book, const std::string& message, HWND owner);
 
 }  // namespace quorvel

@@ -52,16 +52,15 @@ void CalendarWindow::FitCalendar() {
     RECT client{0, 0, std::max(Scale(kClient.cx), static_cast<int>(needed.cx) + margin),
                 std::max(Scale(kClient.cy), static_cast<int>(needed.cy) + margin)};
     AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, Dpi());
-    SetWindowPos(Handle(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Resize({client.right - client.left, client.bottom - client.top});
 }
 
 void CalendarWindow::ShowToday() {
     calendar_.SetDate(Now());
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    Show();
+    BringToFront();
 }
 
-void CalendarWindow::OnClose() { ShowWindow(Handle(), SW_HIDE); }
+void CalendarWindow::OnClose() { Hide(); }
 
 }  // namespace quorvel

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "ui/feedback.h"
 #include "ui/handle.h"
+#include "ui/popup_menu.h"
 
 namespace quorvel {
 namespace {
@@ -39,8 +40,8 @@ const FontSpec kFont{"MS Sans Serif", 8, kBlack, 0};  // 11 pixels high at 96 dp
 // In tab order: OK, Snooze, the text box. The text box is a rich-text box: a
 // long paragraph shows at once, where an edit box would wrap it for minutes.
 constexpr ui::ControlSpec kControls[] = {
-    {kOkButton, L"BUTTON", L"&OK", {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom, BS_PUSHBUTTON | WS_TABSTOP},
-    {kSnoozeButton, L"BUTTON", L"&Snooze", {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
+    {kOkButton, WC_BUTTONW, L"&OK", {3, 92, 57, 20}, ui::Anchor::Left | ui::Anchor::Bottom, BS_PUSHBUTTON | WS_TABSTOP},
+    {kSnoozeButton, WC_BUTTONW, L"&Snooze", {153, 93, 57, 20}, ui::Anchor::Right | ui::Anchor::Bottom,
      BS_PUSHBUTTON | WS_TABSTOP},
     // Editable, never read back; long lines wrap (no horizontal scrolling).
     {kTextBox, ui::kRichEditClass, L"", {3, 3, 208, 85},
@@ -79,7 +80,7 @@ void ReminderWindow::OnCreate() {
     snoozeButton_.onClick = [this] { OnSnoozeButton(); };
     textBox_.Attach(Item(kTextBox));
     textBox_.UsePlainText();
-    (void)restTimer_.Attach(Handle());  // not running yet: nothing to start
+    static_cast<void>(restTimer_.Attach(Handle()));  // off until a reminder waits for input to rest
 }
 
 LRESULT ReminderWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -101,8 +102,7 @@ bool ReminderWindow::OnContextMenu(HWND control, POINT screen) {
     const ui::Menu menu(CreatePopupMenu());
     for (std::size_t i = 0; i < std::size(kSnoozeMenuMinutes); ++i)
         AppendMenuW(menu.Get(), MF_STRING, i + 1, kSnoozeMenuCaptions[i]);
-    const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y,
-                                      0, Handle(), nullptr);
+    const int chosen = ui::ChooseFromPopupMenu(menu.Get(), screen, Handle());
     if (chosen > 0) Snooze(kSnoozeMenuMinutes[chosen - 1]);
     return true;
 }
@@ -134,10 +134,10 @@ void ReminderWindow::ShowInFront() {
         TakeKeyboard();
         return;
     }
-    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // Without its timer the window stays on top without the keyboard, for a click.
-    (void)restTimer_.Start();
+    ShowInactive();
+    SetTopMost(true);
+    // Should it fail, the window stays on top without the keyboard, for a click.
+    static_cast<void>(restTimer_.Start());
 }
 
 void ReminderWindow::OnTimer(UINT_PTR id) {
@@ -155,9 +155,9 @@ void ReminderWindow::TakeKeyboard() {
     restTimer_.Stop();
     const HWND before = GetForegroundWindow();
     if (before != Handle()) keyboardFrom_ = before;
-    ShowWindow(Handle(), SW_SHOW);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(Handle());
+    Show();
+    SetTopMost(true);
+    BringToFront();
     okButton_.Focus();
 }
 
@@ -181,13 +181,12 @@ void ReminderWindow::StopSound() {
 void ReminderWindow::Release() {
     restTimer_.Stop();
     const bool hadKeyboard = GetForegroundWindow() == Handle();
-    ShowWindow(Handle(), SW_HIDE);
-    if (hadKeyboard && keyboardFrom_ && IsWindow(keyboardFrom_) && IsWindowVisible(keyboardFrom_)) {
-        SetForegroundWindow(keyboardFrom_);
-    }
+    Hide();
+    if (const ui::WindowRef from(keyboardFrom_); hadKeyboard && from.Visible()) from.BringToFront();
     if (release_) release_(*this);
 }
 
-void ReminderWindow::CloseLater() { PostMessageW(Handle(), kCloseMessage, 0, 0); }
+// A full queue keeps the window open, its alarm triggered, until OK: better than an end inside the check.
+void ReminderWindow::CloseLater() { static_cast<void>(Post(kCloseMessage)); }
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include "core/screen_placement.h"
 #include "ui/display.h"
 #include "ui/message_box.h"
+#include "ui/window_ref.h"
 
 namespace quorvel {
 namespace {
@@ -49,22 +50,19 @@ ReminderLink* ReminderWindows::OpenReminderOf(AlarmId alarm) {
 void ReminderWindows::Place(ReminderWindow& window) const {
     std::vector<ScreenPoint> taken;
     for (const auto& other : windows_) {
-        if (other.get() == &window || !IsWindowVisible(other->Handle())) continue;
-        RECT r{};
-        GetWindowRect(other->Handle(), &r);
+        if (other.get() == &window || !other->Visible()) continue;
+        const RECT r = other->OuterRect();
         taken.push_back({r.left, r.top});
     }
-    RECT outer{}, client{};
-    GetWindowRect(window.Handle(), &outer);
-    GetClientRect(window.Handle(), &client);
-    MapWindowPoints(window.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT outer = window.OuterRect();
+    const RECT client = window.ClientRectOnScreen();
     const RECT work = ui::WorkAreaOf(placeNear_);
     const ScreenRect area{work.left, work.top, work.right, work.bottom};
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
     const ScreenPoint place =
         CascadePlace(CentreIn(width, height, area), client.top - outer.top, taken, width, height, area);
-    SetWindowPos(window.Handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window.MoveTo({place.x, place.y});
 }
 
 void ReminderWindows::ShowFailure(const std::string& message) {
@@ -75,7 +73,10 @@ void ReminderWindows::ShowFailure(const std::string& message) {
 }
 
 void ReminderWindows::ScheduleFree(ReminderWindow& window) {
-    PostMessageW(freeRequests_.Handle(), kFreeMessage, 0, reinterpret_cast<LPARAM>(&window));
+    // It cannot go now: its own close is under way. With the queue full it
+    // stays, hidden, and goes with the list.
+    static_cast<void>(
+        ui::WindowRef(freeRequests_.Handle()).Post(kFreeMessage, 0, reinterpret_cast<LPARAM>(&window)));
 }
 
 void ReminderWindows::Free(const ReminderWindow* window) {

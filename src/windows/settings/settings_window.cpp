@@ -32,44 +32,44 @@ constexpr int kThumbLength = 15;
 // (up to the time format box, the window's right edge, the colour button), so
 // their text is not cut off by fonts wider than Tahoma's.
 constexpr ui::ControlSpec kControls[] = {
-    {kFontButton, L"BUTTON", L"Font ...", {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kTextColourButton, L"BUTTON", L"Color ...", {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kOpacityCaption, L"STATIC", L"Alpha (transparency)", {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kFontButton, WC_BUTTONW, L"Font ...", {3, 7, 53, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kTextColourButton, WC_BUTTONW, L"Color ...", {61, 7, 53, 23}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOpacityCaption, WC_STATICW, L"Alpha (transparency)", {31, 38, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kOpacitySlider, TRACKBAR_CLASSW, L"", {2, 54, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kSizeCaption, L"STATIC", L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
+    {kSizeCaption, WC_STATICW, L"Size", {33, 86, 171, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_CENTER | SS_NOPREFIX},
     {kSizeSlider, TRACKBAR_CLASSW, L"", {2, 99, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kTimeFormatCaption, L"STATIC", L"Time format:", {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatCaption, WC_STATICW, L"Time format:", {8, 184, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kTimeFormatBox, L"COMBOBOX", L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
+    {kTimeFormatBox, WC_COMBOBOXW, L"", {86, 180, 153, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP},
-    {kShadowBox, L"BUTTON", L"Shadow", {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kShadowColourButton, L"BUTTON", L"Color ...", {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShadowBox, WC_BUTTONW, L"Shadow", {10, 211, 84, 16}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kShadowColourButton, WC_BUTTONW, L"Color ...", {99, 210, 56, 21}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kBackgroundBox, L"BUTTON", L"Background", {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kBackgroundColourButton, L"BUTTON", L"Color ...", {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
+    {kBackgroundBox, WC_BUTTONW, L"Background", {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kBackgroundColourButton, WC_BUTTONW, L"Color ...", {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kStartupBox, L"BUTTON", L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
+    {kStartupBox, WC_BUTTONW, L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
      kCheckBox},
-    {kOkButton, L"BUTTON", L"OK", {7, 400, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, L"BUTTON", L"About...", {124, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, L"BUTTON", L"Quit", {189, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kHiddenBox, L"BUTTON", L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kAlarmsButton, L"BUTTON", L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kShadowDepthCaption, L"STATIC", L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kOkButton, WC_BUTTONW, L"OK", {7, 400, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, WC_BUTTONW, L"About...", {124, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, WC_BUTTONW, L"Quit", {189, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kHiddenBox, WC_BUTTONW, L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kAlarmsButton, WC_BUTTONW, L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kShadowDepthCaption, WC_STATICW, L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
-    {kOutlineBox, L"BUTTON", L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kFullScreenBox, L"BUTTON", NW_("Hide for full-screen programs"), {10, 298, 235, 17},
+    {kOutlineBox, WC_BUTTONW, L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kFullScreenBox, WC_BUTTONW, NW_("Hide for full-screen programs"), {10, 298, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kFullScreenRemindersBox, L"BUTTON", NW_("Reminders over full-screen programs"), {10, 317, 235, 17},
+    {kFullScreenRemindersBox, WC_BUTTONW, NW_("Reminders over full-screen programs"), {10, 317, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kClickThroughBox, L"BUTTON", NW_("Click through (hold Ctrl to drag)"), {10, 336, 235, 17},
+    {kClickThroughBox, WC_BUTTONW, NW_("Click through (hold Ctrl to drag)"), {10, 336, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kShortcutCaption, L"STATIC", NW_("Show/hide shortcut:"), {10, 360, 118, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShortcutCaption, WC_STATICW, NW_("Show/hide shortcut:"), {10, 360, 118, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
     {kShortcutBox, HOTKEY_CLASSW, L"", {130, 356, 115, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
-    {kShortcutNote, L"STATIC", L"", {10, 380, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kShortcutNote, WC_STATICW, L"", {10, 380, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
 };
 
 constexpr const char* kTimeFormats[] = {"hh:mm:ss", "hh:mm", "mm/dd hh:mm", "ddd, mm/dd/yy"};
@@ -166,11 +166,9 @@ void SettingsWindow::SetUpButton(ui::Button& button, SettingsControl id, void (S
 
 // Centred when made; later showings keep the place the user left it at.
 void SettingsWindow::ShowSettings() {
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
+    Show();
+    BringToFront();
 }
-
-void SettingsWindow::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void SettingsWindow::OnShowWindow(bool shown) {
     if (shown) ReadClockState();

@@ -103,7 +103,6 @@ private:
 
     void SetUpSlider(Slider& slider, SettingsControl id, int min, int max, int position, int tickEvery);
     void SetUpButton(ui::Button& button, SettingsControl id, void (SettingsWindow::*handler)());
-    void Hide();
 
     TunableClock& clock_;
     ClockControl& control_;

@@ -2,8 +2,8 @@
 // for the window's real DPI and size:
 //
 //   constexpr ControlSpec kReminderControls[] = {
-//       {kCloseButton,  L"BUTTON", L"&OK",     {3, 92, 57, 20},  Anchor::Left | Anchor::Bottom},
-//       {kSnoozeButton, L"BUTTON", L"&Snooze", {153, 93, 57, 20}, Anchor::Right | Anchor::Bottom},
+//       {kCloseButton,  WC_BUTTONW, L"&OK",     {3, 92, 57, 20},  Anchor::Left | Anchor::Bottom},
+//       {kSnoozeButton, WC_BUTTONW, L"&Snooze", {153, 93, 57, 20}, Anchor::Right | Anchor::Bottom},
 //   };
 //   CreateControls(kReminderControls, {216, 118});   // in the window's OnCreate
 //
@@ -34,7 +34,7 @@ struct Rect96 {
 
 struct ControlSpec {
     int id;
-    const wchar_t* className;  // a system class: L"BUTTON", L"EDIT", TRACKBAR_CLASSW ...
+    const wchar_t* className;  // a system class: WC_BUTTONW, WC_EDITW, TRACKBAR_CLASSW ...
     const wchar_t* text;
     Rect96 bounds;
     Anchor anchors = Anchor::Left | Anchor::Top;

@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "ui/control_table.h"
 
 #include <algorithm>
 #include <stdexcept>
