@@ -4,9 +4,9 @@
 
 #include "app/clock_window.h"
 #include "core/full_screen.h"
-#include "core/wide.h"
 #include "platform/shell.h"
 #include "ui/display.h"
+#include "ui/window_ref.h"
 
 namespace quorvel {
 namespace {
@@ -15,18 +15,6 @@ namespace {
 FullScreenWatch* watching = nullptr;
 
 ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-std::string ClassNameOf(HWND hwnd) {
-    wchar_t name[128] = {};
-    const int length = GetClassNameW(hwnd, name, 128);
-    return Narrow(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
-}
-
-bool OwnWindow(HWND hwnd) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    return process == GetCurrentProcessId();
-}
 
 }  // namespace
 
@@ -63,22 +51,20 @@ bool FullScreenWatch::Look() {
 // about another program's window goes to the window system).
 bool FullScreenWatch::Judge() {
     const ShellState shell = QueryShellState();
-    const HWND front = GetForegroundWindow();
-    if (!front) return FullScreenInFront(nullptr, false, ClockMonitor(), shell);
-    RECT rect{};
-    GetWindowRect(front, &rect);
+    const ui::WindowRef front(GetForegroundWindow());
+    if (!front.Handle()) return FullScreenInFront(nullptr, false, ClockMonitor(), shell);
     ForegroundWindow window;
-    window.rect = ToScreenRect(rect);
+    window.rect = ToScreenRect(front.OuterRect());
     if (shell == ShellState::Other && !CoversMonitor(window.rect, ClockMonitor())) return false;
-    const std::string className = ClassNameOf(front);
-    const LONG style = GetWindowLongW(front, GWL_STYLE);
+    const std::string className = front.ClassName();
+    const LONG style = GetWindowLongW(front.Handle(), GWL_STYLE);
     window.className = className;
-    window.visible = IsWindowVisible(front) != FALSE;
-    window.minimised = IsIconic(front) != FALSE;
-    window.maximised = IsZoomed(front) != FALSE;
+    window.visible = front.Visible();
+    window.minimised = front.Minimised();
+    window.maximised = IsZoomed(front.Handle()) != FALSE;
     window.captionOrFrame = (style & WS_CAPTION) == WS_CAPTION || (style & WS_THICKFRAME) != 0;
-    window.clocksOwn = OwnWindow(front);
-    const bool onMonitor = ToScreenRect(ui::MonitorRectOf(front)) == ClockMonitor();
+    window.clocksOwn = front.OfThisProgram();
+    const bool onMonitor = ToScreenRect(ui::MonitorRectOf(front.Handle())) == ClockMonitor();
     return FullScreenInFront(&window, onMonitor, ClockMonitor(), shell);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/full_screen.h"
-#include "core/wide.h"
+#include "ui/window_ref.h"
 
 namespace quorvel {
 namespace {
@@ -16,19 +16,15 @@ constexpr int kMostLookedAt = 8;
 bool TopMost(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 WindowAbove Describe(HWND hwnd, std::string& className) {
+    const ui::WindowRef above(hwnd);
     WindowAbove window;
-    window.visible = IsWindowVisible(hwnd) != FALSE;
+    window.visible = above.Visible();
     if (!window.visible) return window;
-    RECT r{};
-    GetWindowRect(hwnd, &r);
+    const RECT r = above.OuterRect();
     window.rect = {r.left, r.top, r.right, r.bottom};
-    wchar_t name[128] = {};
-    const int length = GetClassNameW(hwnd, name, 128);
-    className = Narrow(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+    className = above.ClassName();
     window.className = className;
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    window.clocksOwn = process == GetCurrentProcessId();
+    window.clocksOwn = above.OfThisProgram();
     return window;
 }
 
