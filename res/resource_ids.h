@@ -11,3 +11,5 @@
 // The alarm editor's preview button, enabled and disabled.
 #define IDI_SPEAKER_IMAGE 110
 #define IDI_SPEAKER_DISABLED_IMAGE 111
+// The built-in chime (res/chime.wav, made by res/make_chime_wav.py).
+#define IDR_CHIME_SOUND 120

@@ -6,7 +6,7 @@ samples per pixel. Run from the repository root: python3 scripts/draw_alarm_imag
 """
 import math
 import os
-import struct
+import png_icons
 
 SIZES = (16, 24, 32)
 SAMPLES = 6
@@ -162,30 +162,8 @@ def render(shapes, size):
     return rows
 
 
-def icon_image(rows):
-    size = len(rows)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    pixels = b"".join(bytes(v for p in row for v in p) for row in reversed(rows))
-    mask_stride = ((size + 31) // 32) * 4
-    mask = b""
-    for row in reversed(rows):
-        bits = bytearray(mask_stride)
-        for x, p in enumerate(row):
-            if p[3] == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bytes(bits)
-    return header + pixels + mask
-
-
 def write_icon(path, shapes):
-    images = [icon_image(render(shapes, s)) for s in SIZES]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for s, data in zip(SIZES, images):
-        out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    with open(path, "wb") as f:
-        f.write(out + b"".join(images))
+    png_icons.write_icon(path, [(s, s, png_icons.png_bytes(render(shapes, s))) for s in SIZES])
 
 
 def main():

@@ -244,6 +244,7 @@ bool Alarm::PrepareToFire(DateTime now, bool& moved) {
 void Alarm::EndTrigger(bool snoozed, int snoozeMinutes) {
     triggered = false;
     const bool catchUp = std::exchange(catchUp_, false);
+    dueBySnooze = snoozed;
     if (snoozed) {
         // Further snoozes keep the first remembered moment.
         if (Repeating() && !dueBeforeSnooze_) dueBeforeSnooze_ = dateTime;

@@ -110,6 +110,8 @@ std::string RepeatDescription(const AlarmFields& alarm);
 struct AlarmTrigger {
     // True from firing until the reminder window's close processing has run.
     bool triggered = false;
+    // Due again by a Snooze rather than by its schedule, until it next fires or is edited.
+    bool dueBySnooze = false;
 };
 
 // One alarm. Created only by AlarmList::AddAlarm and owned by that list. The
@@ -157,7 +159,10 @@ public:
 
     // Forgets the schedule remembered by a snooze. Any edit of the alarm calls
     // it: the edited alarm's own DateTime and repeat kind are its schedule.
-    void ClearSnoozeMemory() { dueBeforeSnooze_.reset(); }
+    void ClearSnoozeMemory() {
+        dueBeforeSnooze_.reset();
+        dueBySnooze = false;
+    }
 
     // Ends the current trigger from outside the reminder window, keeping the
     // alarm (a delete-after-trigger alarm becomes "No repeat") or deleting it:

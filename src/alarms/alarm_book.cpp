@@ -11,10 +11,7 @@ AlarmBook::AlarmBook(AlarmStorage& storage) : storage_(storage) {
     list_.onChanged = [this] { Changed(); };
 }
 
-AlarmBook::~AlarmBook() {
-    onChanged = nullptr;
-    list_.onChanged = nullptr;
-}
+AlarmBook::~AlarmBook() { list_.onChanged = nullptr; }
 
 // ---- Storage ----------------------------------------------------------------
 
@@ -60,7 +57,7 @@ bool AlarmBook::Save() {
 
 void AlarmBook::Changed() {
     changed_ = true;
-    if (onChanged) onChanged();
+    onChanged.Notify();
 }
 
 AlarmId AlarmBook::Add(const AlarmFields& fields) {

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "alarms/alarm.h"
+#include "core/listeners.h"
 
 namespace quorvel {
 
@@ -127,7 +128,7 @@ public:
 
     // Told after every change of the list: a change above, or the end of a
     // trigger (re-arming, snoozing, an alarm deleted after its trigger).
-    std::function<void()> onChanged;
+    Listeners onChanged;
 
     // ---- Checking ----
 

@@ -8,6 +8,7 @@
 
 #include "alarms/alarm.h"
 #include "core/date_time.h"
+#include "core/translation.h"
 
 namespace quorvel {
 namespace {
@@ -16,8 +17,7 @@ constexpr std::array<std::string_view, kDaysPerWeek> kWeekdayNames = {"Mon", "Tu
                                                                       "Fri", "Sat", "Sun"};
 constexpr std::array<std::string_view, 3> kIfMissedNames = {"each", "once", "skip"};
 
-constexpr std::size_t kHeaderBytes = 5;   // version, count
-constexpr std::size_t kEntryBytes = 13;   // fingerprint, days, snooze, missed, repeat
+constexpr std::size_t kHeaderBytes = 5;  // version, count
 
 // What an entry's fingerprint was made of.
 enum class Fingerprint { NameAndMoment, EveryField };
@@ -27,10 +27,12 @@ enum class Fingerprint { NameAndMoment, EveryField };
 struct Version {
     std::uint8_t number;
     Fingerprint fingerprint;
+    std::size_t entryBytes;  // fingerprint, days, snooze, missed, repeat[, remind before, wake]
 };
 constexpr Version kVersions[] = {
-    {1, Fingerprint::NameAndMoment},
-    {2, Fingerprint::EveryField},
+    {1, Fingerprint::NameAndMoment, 13},
+    {2, Fingerprint::EveryField, 13},
+    {3, Fingerprint::EveryField, 16},
 };
 constexpr Version kWritten = kVersions[std::size(kVersions) - 1];
 
@@ -94,6 +96,11 @@ std::uint64_t Get(std::span<const std::uint8_t> in, std::size_t at, int bytes) {
 // The options of one entry; nothing when a field is out of range.
 std::optional<AlarmOptions> ReadEntry(std::span<const std::uint8_t> entry) {
     AlarmOptions o;
+    if (entry.size() >= kWritten.entryBytes) {
+        o.remindBeforeMinutes = static_cast<std::uint16_t>(Get(entry, 13, 2));
+        if (o.remindBeforeMinutes > kMaxRemindBeforeMinutes || entry[15] > 1) return std::nullopt;
+        o.wake = entry[15] == 1;
+    }
     o.days = entry[8];
     o.snoozeMinutes = static_cast<std::uint16_t>(Get(entry, 9, 2));
     const std::uint8_t missed = entry[11];
@@ -146,6 +153,16 @@ std::string DaysText(std::uint8_t days) {
     return text.empty() ? "no day" : text;
 }
 
+std::string RemindBeforeCaption(int minutes) {
+    const auto count = [](int n, const char* one, const char* many) {
+        return FillIn(TranslatePlural(one, many, static_cast<unsigned long>(n)), {std::to_string(n)});
+    };
+    if (minutes == 0) return std::string(Translate("None"));
+    if (minutes % 1440 == 0) return count(minutes / 1440, "{0} day", "{0} days");
+    if (minutes % 60 == 0) return count(minutes / 60, "{0} hour", "{0} hours");
+    return count(minutes, "{0} minute", "{0} minutes");
+}
+
 std::string_view IfMissedName(IfMissed value) {
     const auto index = static_cast<std::size_t>(value);
     return index < kIfMissedNames.size() ? kIfMissedNames[index] : "each";
@@ -168,7 +185,7 @@ std::uint64_t AlarmFingerprint(const AlarmFields& alarm) {
     return hash.Value();
 }
 
-std::size_t AlarmOptionsSize(std::size_t alarms) { return kHeaderBytes + kEntryBytes * alarms; }
+std::size_t AlarmOptionsSize(std::size_t alarms) { return kHeaderBytes + kWritten.entryBytes * alarms; }
 
 std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list) {
     std::vector<std::uint8_t> out;
@@ -182,6 +199,8 @@ std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list) {
         Put(out, o.snoozeMinutes, 2);
         out.push_back(static_cast<std::uint8_t>(o.ifMissed));
         out.push_back(o.repeatSound ? 1 : 0);
+        Put(out, o.remindBeforeMinutes, 2);
+        out.push_back(o.wake ? 1 : 0);
     }
     return out;
 }
@@ -194,11 +213,12 @@ bool ApplyAlarmOptions(std::span<const std::uint8_t> bytes, AlarmList& list) {
     // The entries read up to the first damaged one, by fingerprint, in order.
     std::multimap<std::uint64_t, AlarmOptions> entries;  // equal fingerprints in stored order
     // Whole: exactly the entries the count declares, not a byte more or less.
+    const std::size_t entrySize = version->entryBytes;
     const std::size_t entryBytes = bytes.size() - kHeaderBytes;
-    bool whole = entryBytes % kEntryBytes == 0 && entryBytes / kEntryBytes == declared;
+    bool whole = entryBytes % entrySize == 0 && entryBytes / entrySize == declared;
     for (std::uint64_t n = 0; n < declared; ++n) {
-        const std::size_t at = kHeaderBytes + n * kEntryBytes;
-        const auto options = at + kEntryBytes <= bytes.size() ? ReadEntry(bytes.subspan(at, kEntryBytes)) : std::nullopt;
+        const std::size_t at = kHeaderBytes + n * entrySize;
+        const auto options = at + entrySize <= bytes.size() ? ReadEntry(bytes.subspan(at, entrySize)) : std::nullopt;
         if (!options) {
             whole = false;
             break;

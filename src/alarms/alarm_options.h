@@ -1,6 +1,7 @@
 // An alarm's options beyond its stored record: the weekdays of a Daily alarm,
 // the length of Snooze, what happens to moments missed while the program was
-// not running, and a sound that plays until the reminder is answered. They are
+// not running, a sound that plays until the reminder is answered, a reminder
+// ahead of each moment, and waking the computer for it. They are
 // kept in a value of their own beside the alarm bytes, which stay exactly as
 // they are: "AlarmOptions", one entry per alarm in list order, each marked with
 // a fingerprint of its alarm (every stored field), so that a list changed by a
@@ -36,6 +37,9 @@ inline constexpr int kMinSnoozeMinutes = 1;
 inline constexpr int kMaxSnoozeMinutes = 1440;
 inline constexpr int kDefaultSnoozeMinutes = 5;
 
+// "Remind before": none (0) or up to a week ahead, in minutes.
+inline constexpr int kMaxRemindBeforeMinutes = 10080;
+
 // A check finds an alarm missed when it is due more than this late.
 inline constexpr double kMissedAfterDays = 60.0 / 86'400;
 
@@ -50,6 +54,10 @@ struct AlarmOptions {
     IfMissed ifMissed = IfMissed::Each;
     // The sound plays again and again until OK or Snooze.
     bool repeatSound = false;
+    // An advance reminder this many minutes before each moment; 0 for none.
+    std::uint16_t remindBeforeMinutes = 0;
+    // The computer is woken from sleep for the alarm.
+    bool wake = false;
 
     bool operator==(const AlarmOptions&) const = default;
 };
@@ -64,6 +72,9 @@ std::optional<std::uint8_t> WeekdayFromName(std::string_view name);
 // "Mon-Fri", "Mon, Wed, Sat", "every day": the days for people to read.
 std::string DaysText(std::uint8_t days);
 
+// "None", "10 minutes", "1 hour", "2 hours", "1 day": a remind-before lead for people to read.
+std::string RemindBeforeCaption(int minutes);
+
 // "each", "once", "skip".
 std::string_view IfMissedName(IfMissed value);
 std::optional<IfMissed> IfMissedFromName(std::string_view name);
@@ -77,10 +88,12 @@ class AlarmList;
 // enabled), for matching options to alarms.
 std::uint64_t AlarmFingerprint(const AlarmFields& alarm);
 
-// The "AlarmOptions" value of the list: a version byte (2), a 4-byte count,
+// The "AlarmOptions" value of the list: a version byte (3), a 4-byte count,
 // then per alarm its fingerprint (8 bytes) and options (days, 2-byte snooze
-// minutes, missed rule, repeat-sound flag). Little-endian. Version 1, still
-// read, had the same layout with fingerprints of name and moment alone.
+// minutes, missed rule, repeat-sound flag, 2-byte remind-before minutes, wake
+// flag). Little-endian. Versions 2 and 1, still read, ended each entry after
+// the repeat-sound flag (their alarms remind before nothing and wake nothing);
+// version 1 fingerprinted name and moment alone.
 std::vector<std::uint8_t> EncodeAlarmOptions(const AlarmList& list);
 // The size of that value for a list of `alarms` alarms.
 std::size_t AlarmOptionsSize(std::size_t alarms);

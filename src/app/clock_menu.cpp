@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/translation.h"
+#include "core/wide.h"
 #include "ui/popup_menu.h"
 #include "ui/window.h"
 
@@ -80,6 +82,17 @@ ClockMenu::ClockMenu() : menu_(NewPopupMenu()) {
     }
     // Owned by the menu from here on, and destroyed with it.
     InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(remindMe), L"&Remind me in");
+    // The next alarm on top, above a line; it is information, never a command.
+    InsertMenuW(menu_.Get(), 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, kNextAlarmLine,
+                Wide(Translate("No alarms")).c_str());
+    InsertMenuW(menu_.Get(), 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
+void ClockMenu::SetNextAlarm(const std::string& text) {
+    // An alarm's "&" is shown, not taken as an access key.
+    std::string shown;
+    for (const char c : text) shown += c == '&' ? "&&" : std::string(1, c);
+    ModifyMenuW(menu_.Get(), kNextAlarmLine, MF_BYCOMMAND | MF_STRING | MF_GRAYED, kNextAlarmLine, Wide(shown).c_str());
 }
 
 void ClockMenu::OnCommand(ClockCommand id, std::function<void()> handler) {

@@ -47,6 +47,9 @@ std::span<const ClockMenuItem> ClockMenuItems();
 inline constexpr UINT kRemindMeFirstCommand = 120;
 inline constexpr int kRemindMeMinutes[] = {5, 10, 15, 30, 60};
 
+// The menu's first line, greyed: the next alarm due ("Next: Standup at 10:42 AM").
+inline constexpr UINT kNextAlarmLine = 119;
+
 // A shortcut as the menu shows it: "F10", "Ctrl+S", "Ctrl+F4".
 std::string ShortcutText(WORD shortcut);
 
@@ -71,6 +74,8 @@ public:
     void SetCaption(ClockCommand id, std::string caption);
     // The check mark beside an item.
     void SetChecked(ClockCommand id, bool checked);
+    // The first line's text.
+    void SetNextAlarm(const std::string& text);
 
     // Opens the menu at a screen point for `owner`, which routes the chosen
     // command. Returns when the menu has closed.

@@ -10,7 +10,7 @@ namespace quorvel {
 
 // The tool tip "Quorvel", and the clock's handlers for the icon's events.
 ClockTray::ClockTray(ClockWindow& clock, ClockMenu& menu)
-    : clock_(clock), menu_(menu), clicks_([this](POINT at) { menu_.Popup(clock_, at); }) {
+    : clock_(clock), menu_(menu), clicks_([this](POINT at) { menu_.Popup(clock_, at); }), tip_(kProductName) {
     icon_.SetTaskIconID(0);
     icon_.OnClick = [this](TrayIcon&) { clicks_.Click(); };
     icon_.OnDblClick = [this](TrayIcon&) {
@@ -32,9 +32,15 @@ void ClockTray::Activate() {
     if (!icon_.Icon()) {
         const ui::Icon image = ui::LoadIconImage(IDI_QUORVEL, GetSystemMetrics(SM_CXSMICON));
         icon_.SetIcon(image.Get());  // copied; the loaded one goes with `image`
-        icon_.SetToolTip(kProductName);
+        icon_.SetToolTip(tip_);
     }
     icon_.SetActive(true);
+}
+
+// Kept while the icon is down too (the shell is asked only while it is up).
+void ClockTray::SetNextAlarm(const std::string& text) {
+    tip_ = std::string(kProductName) + "\n" + text;
+    icon_.SetToolTip(tip_);
 }
 
 void ClockTray::MarkHidden(bool hidden) { menu_.SetCaption(kHideCommand, hidden ? "&Show" : "&Hide"); }

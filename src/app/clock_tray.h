@@ -4,6 +4,8 @@
 // clock's menu there.
 #pragma once
 
+#include <string>
+
 #include "app/tray_click_timing.h"
 #include "trayicon/tray_icon.h"
 
@@ -30,6 +32,9 @@ public:
     // clock the pointer passes through), or only while it is hidden.
     void KeepIconShown(bool keep);
 
+    // The tip's second line: the next alarm due.
+    void SetNextAlarm(const std::string& text);
+
     TrayIcon& Icon() { return icon_; }
 
 private:
@@ -40,6 +45,7 @@ private:
     ClockMenu& menu_;
     TrayIcon icon_;
     TrayClickTiming clicks_;
+    std::string tip_;
     bool keepIconShown_ = false;
 };
 

@@ -28,9 +28,11 @@ void Program::CreateClock() {
     menu_.AttachTo(clock_);
     clock_.onTick = [this] {
         desktop_.OnTick();
-        book_.CheckAlarms();
+        CheckAlarms();
+        chime_.OnTick();
         saver_.OnTick();
     };
+    events_.afterCheck = [this] { outlook_.AfterCheck(); };
     clock_.onTickFailed = [] {
         ui::ShowMessageBox(nullptr, "The clock's timer cannot be started: no alarm will fire.",
                            ui::ApplicationTitle(), MB_OK | MB_ICONERROR | MB_TOPMOST);
@@ -38,6 +40,8 @@ void Program::CreateClock() {
     clock_.onClosing = [this] { saver_.SaveAll(); };
     ClockSettings settings;
     store_.Load(settings);
+    chime_.Load();
+    windows_.SetChime(chime_);
     clock_.Apply(settings);
     clock_.KeepOnScreen();
     // An existing entry is rewritten with this executable's path; a missing one stays missing.
@@ -53,10 +57,11 @@ void Program::CreateClock() {
     desktop_.Start();
 }
 
-// Firing alarms get reminder windows centred on the clock's monitor.
+// Firing alarms and advance reminders get reminder windows centred on the clock's monitor.
 void Program::LoadAlarms() {
     reminders_ = std::make_unique<ReminderWindows>(clock_.Handle());
     book_.SetReminders(reminders_.get());
+    chime_.alarmSoundPlaying = [this] { return reminders_->SoundPlaying(); };
     // While a full-screen program is in front, reminders wait for it or show over it quietly.
     reminders_->howToShow = [this] { return desktop_.HowRemindersShow(); };
     desktop_.onRemindersMayShow = [this] {
@@ -69,6 +74,12 @@ void Program::LoadAlarms() {
     };
     if (const auto failure = book_.Load()) ShowAlarmLoadFailure(book_, *failure, clock_.Handle());
     book_.StartChecking();
+    outlook_.Start(*reminders_);
+}
+
+void Program::CheckAlarms() {
+    book_.CheckAlarms();
+    outlook_.AfterCheck();
 }
 
 }  // namespace quorvel

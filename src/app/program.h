@@ -15,6 +15,8 @@
 
 #include "alarms/alarm_book.h"
 #include "alarms/alarm_registry.h"
+#include "app/alarm_outlook.h"
+#include "app/clock_chime.h"
 #include "app/clock_commands.h"
 #include "app/clock_menu.h"
 #include "app/clock_tray.h"
@@ -48,12 +50,16 @@ public:
     ProgramWindows& Windows() { return windows_; }
     AlarmBook& Book() { return book_; }
     Saver& Saves() { return saver_; }
+    AlarmOutlook& Outlook() { return outlook_; }
+    ClockChime& Chime() { return chime_; }
     ReminderWindows* Reminders() { return reminders_.get(); }
     DesktopPresence& Desktop() { return desktop_; }
 
 private:
     void CreateClock();
     void LoadAlarms();
+    // The alarms' check, then what it means for the alarms to come.
+    void CheckAlarms();
 
     RegistryAlarmStorage alarmStorage_;
     // Outlives every window that shows or fires its alarms. Until it is
@@ -68,7 +74,9 @@ private:
     ProgramWindows windows_;
     ClockCommands commands_;
     ProgramMessages messages_{clock_, tray_, book_, saver_};
-    SystemEvents events_{clock_, saver_};
+    SystemEvents events_{clock_, book_, saver_};
+    AlarmOutlook outlook_{clock_, book_, tray_, menu_};
+    ClockChime chime_;
     // Made once the clock window exists: reminders are centred on its monitor.
     std::unique_ptr<ReminderWindows> reminders_;
 };

@@ -18,7 +18,7 @@ ProgramWindows::~ProgramWindows() = default;
 
 SettingsWindow& ProgramWindows::Settings() {
     if (!settings_) {
-        auto window = std::make_unique<SettingsWindow>(clock_, control_);
+        auto window = std::make_unique<SettingsWindow>(clock_, control_, chime_);
         window->Create();
         settings_ = std::move(window);
     }

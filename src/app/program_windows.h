@@ -14,6 +14,7 @@ class AlarmBook;
 class AlarmEditor;
 class AlarmsWindow;
 class CalendarWindow;
+class ChimeTuning;
 class ClockControl;
 class SettingsWindow;
 class TunableClock;
@@ -25,6 +26,8 @@ public:
     ProgramWindows(TunableClock& clock, ClockControl& control, AlarmBook& book, std::function<void()> saveAlarms);
     ~ProgramWindows();
 
+    // The chime the settings window sets; before the window is first made.
+    void SetChime(ChimeTuning& chime) { chime_ = &chime; }
     SettingsWindow& Settings();
     AlarmsWindow& Alarms();
     CalendarWindow& Calendar();
@@ -40,6 +43,7 @@ private:
     ClockControl& control_;
     AlarmBook& book_;
     std::function<void()> saveAlarms_;
+    ChimeTuning* chime_ = nullptr;
     // The editor before the alarms window it serves, which goes first.
     std::unique_ptr<AlarmEditor> editor_;
     std::unique_ptr<AlarmsWindow> alarms_;

@@ -1,10 +1,12 @@
 #include "app/system_events.h"
 
+#include "alarms/alarm_book.h"
 #include "app/saver.h"
 
 namespace quorvel {
 
-SystemEvents::SystemEvents(ClockWindow& clock, Saver& saver) : clock_(clock), saver_(saver) {
+SystemEvents::SystemEvents(ClockWindow& clock, AlarmBook& book, Saver& saver)
+    : clock_(clock), book_(book), saver_(saver) {
     clock_.AddMessageHandler(*this);
 }
 
@@ -13,9 +15,10 @@ bool SystemEvents::HandleClockMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& 
         msg == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND);
     if (resumed || msg == WM_TIMECHANGE) {
         // Only once the clock runs: before its first tick nothing is checked.
-        // A tick now: the face shows the new time, the tick falls back in step
-        // with the system clock, and the alarms are checked.
-        if (clock_.Ticking()) clock_.Tick();
+        if (clock_.Ticking()) {
+            book_.CheckAlarms();
+            if (afterCheck) afterCheck();
+        }
         result = resumed ? TRUE : 0;
         return true;
     }

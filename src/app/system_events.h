@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/clock_window.h"
 
 namespace quorvel {
@@ -18,6 +20,8 @@ public:
     SystemEvents(ClockWindow& clock, Saver& saver);
 
     bool HandleClockMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Told after each check these events run.
+    std::function<void()> afterCheck;
 
 private:
     ClockWindow& clock_;

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 #include "alarms/alarm_options.h"
 #include "cli/bad_input.h"
@@ -31,6 +32,15 @@ std::uint8_t Days(const std::string& text) {
         if (comma == std::string::npos) return days;
         start = comma + 1;
     }
+}
+
+// A lead in whole minutes, 1 minute to 7 days: "10m", "1h30m", "1d".
+std::uint16_t RemindBefore(const std::string& text) {
+    const auto days = ParseDuration(text);
+    const double minutes = days ? *days * 1440 : 0;
+    if (!days || minutes < 1 || minutes > kMaxRemindBeforeMinutes || std::fabs(minutes - std::round(minutes)) > 1e-6)
+        throw BadInput("--before takes whole minutes up to 7 days, like 10m, 1h30m or 1d: '" + text + "'");
+    return static_cast<std::uint16_t>(std::lround(minutes));
 }
 
 }  // namespace
@@ -74,6 +84,10 @@ AlarmFields ParseAddArguments(const std::vector<std::string>& args, DateTime now
     bool named = false, timed = false, daysGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--wake") {
+            alarm.options.wake = true;
+            continue;
+        }
         if (i + 1 == args.size()) throw BadInput(option + " needs a value");
         const std::string& value = args[++i];
         if (option == "--name") {
@@ -103,6 +117,8 @@ AlarmFields ParseAddArguments(const std::vector<std::string>& args, DateTime now
             daysGiven = true;
         } else if (option == "--snooze") {
             alarm.options.snoozeMinutes = static_cast<std::uint16_t>(Minutes(value));
+        } else if (option == "--before") {
+            alarm.options.remindBeforeMinutes = RemindBefore(value);
         } else if (option == "--if-missed") {
             const auto rule = IfMissedFromName(value);
             if (!rule) throw BadInput("--if-missed takes each, once or skip: '" + value + "'");

@@ -12,7 +12,8 @@
 namespace quorvel::cli {
 
 // --name NAME (--at WHEN | --in DURATION) [--text TEXT] [--sound FILE]
-// [--repeat KIND] [--days Mon,Tue,...] [--snooze MINUTES] [--if-missed each|once|skip].
+// [--repeat KIND] [--days Mon,Tue,...] [--snooze MINUTES] [--if-missed each|once|skip]
+// [--before DURATION] [--wake].
 // The alarm is enabled; everything not given has the value of a new alarm.
 // Throws BadInput with a line naming what is wrong.
 AlarmFields ParseAddArguments(const std::vector<std::string>& args, DateTime now);

@@ -22,7 +22,8 @@ constexpr std::string_view kUsageEnd =
     "read only when DateTime is absent), Repeat (0-255), Enabled (true/false). A field left\n"
     "out takes the value of a new alarm. export and import also carry the options: Days\n"
     "([\"Mon\", ... \"Sun\"]), SnoozeMinutes (1-1440), IfMissed (\"each\", \"once\", \"skip\"),\n"
-    "RepeatSound (true/false); decode and encode are of the stored bytes alone.\n";
+    "RepeatSound (true/false), RemindBefore (minutes ahead, 0-10080; 0 for none), Wake\n"
+    "(true/false); decode and encode are of the stored bytes alone.\n";
 
 // Asks for the usage text instead of a one-line message.
 struct UsageRequest {};

@@ -43,7 +43,7 @@ Json DateTimeJson(DateTime value) {
     return value;
 }
 
-constexpr std::string_view kOptionKeys[] = {"Days", "SnoozeMinutes", "IfMissed", "RepeatSound"};
+constexpr std::string_view kOptionKeys[] = {"Days", "SnoozeMinutes", "IfMissed", "RepeatSound", "RemindBefore", "Wake"};
 
 bool IsOptionKey(std::string_view key) {
     for (const std::string_view option : kOptionKeys)
@@ -75,6 +75,8 @@ Json ToJson(const AlarmList& list, bool withOptions) {
             alarm["SnoozeMinutes"] = a.options.snoozeMinutes;
             alarm["IfMissed"] = IfMissedName(a.options.ifMissed);
             alarm["RepeatSound"] = a.options.repeatSound;
+            alarm["RemindBefore"] = a.options.remindBeforeMinutes;
+            alarm["Wake"] = a.options.wake;
         }
         out.push_back(std::move(alarm));
     }
@@ -100,9 +102,14 @@ void ReadOption(const std::string& key, const Json& value, AlarmOptions& options
         const auto rule = value.is_string() ? IfMissedFromName(value.get_ref<const std::string&>()) : std::nullopt;
         if (!rule) throw BadInput(where + ": IfMissed must be \"each\", \"once\" or \"skip\"");
         options.ifMissed = *rule;
+    } else if (key == "RemindBefore") {
+        if (!value.is_number_integer() || value.get<std::int64_t>() < 0 ||
+            value.get<std::int64_t>() > kMaxRemindBeforeMinutes)
+            throw BadInput(where + ": RemindBefore must be an integer 0-10080 (minutes; 0 for none)");
+        options.remindBeforeMinutes = value.get<std::uint16_t>();
     } else {
-        if (!value.is_boolean()) throw BadInput(where + ": RepeatSound must be true or false");
-        options.repeatSound = value.get<bool>();
+        if (!value.is_boolean()) throw BadInput(where + ": " + key + " must be true or false");
+        (key == "Wake" ? options.wake : options.repeatSound) = value.get<bool>();
     }
 }
 

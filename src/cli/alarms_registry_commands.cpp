@@ -187,6 +187,7 @@ std::array<AlarmsSubcommand, 4> AlarmsRegistryCommands() {
         {"add",
          "       quorvel-cli alarms add --name NAME (--at WHEN | --in DURATION) [--text TEXT] [--sound FILE]\n"
          "                  [--repeat KIND] [--days Mon,Tue,...] [--snooze MINUTES] [--if-missed each|once|skip]\n"
+         "                  [--before DURATION] [--wake]\n"
          "                                            one alarm, to the running Quorvel or the stored list\n",
          Add},
     }};

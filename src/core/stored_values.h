@@ -58,6 +58,13 @@ inline constexpr std::array<std::string_view, 19> kClockSettingNames = {
     kShowHideHotKeyValue.name,
 };
 
+// The chime, read and written on their own, outside the clock's settings above.
+inline constexpr StoredValue<std::int32_t> kChimeValue{"Chime"};            // 0 off; 60, 30 or 15 minutes
+inline constexpr StoredValue<std::string> kChimeSoundValue{"ChimeSound"};   // a sound file; empty: the built-in chime
+inline constexpr StoredValue<bool> kChimeStrikesValue{"ChimeStrikes"};      // the full hour struck 1-12 times
+inline constexpr StoredValue<std::int32_t> kQuietFromValue{"QuietFrom"};    // minutes after midnight
+inline constexpr StoredValue<std::int32_t> kQuietToValue{"QuietTo"};        // equal to QuietFrom: no quiet hours
+
 // The alarm list in its stored bytes.
 inline constexpr StoredValue<StoredBytes> kAlarmsValue{"Alarms"};
 // The alarms' options (weekdays, snooze length, missed moments, repeating

@@ -119,7 +119,7 @@ struct Book {
     }
     // Loads from the storage as set and starts checking.
     std::optional<std::string> Load() {
-        book.onChanged = [this] { ++changes; };
+        book.onChanged.Add([this] { ++changes; });
         book.SetReminders(&reminders);
         const auto failure = book.Load();
         book.StartChecking();

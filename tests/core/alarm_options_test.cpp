@@ -45,7 +45,7 @@ std::vector<AlarmOptions> OptionsOf(const AlarmList& list) {
 
 TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
     const AlarmOptions defaults;
-    const AlarmOptions weekdays{0x1F, 10, IfMissed::Skip, true};
+    const AlarmOptions weekdays{0x1F, 10, IfMissed::Skip, true, 90, true};
     const AlarmOptions quarter{kEveryDay, 15, IfMissed::Once, false};
     const std::vector<Named> saved = {{"tea", At(14, 8), weekdays}, {"gym", At(14, 18), quarter},
                                       {"tea", At(15, 8), defaults}, {"walk", At(16, 7), weekdays, "north"},
@@ -53,7 +53,7 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
     AlarmList list;
     Fill(list, saved);
     const std::vector<std::uint8_t> bytes = EncodeAlarmOptions(list);
-    EXPECT_EQ(bytes.size(), 5u + 5 * 13);
+    EXPECT_EQ(bytes.size(), 5u + 5 * 16);
 
     struct Case {
         const char* name;
@@ -78,21 +78,28 @@ TEST(AlarmOptions, EachAlarmGetsTheOptionsMadeForItAndNoOther) {
         EXPECT_EQ(OptionsOf(list), c.expected) << c.name;
     }
 
-    // The bytes are exact: this release writes version 2, and still reads the
-    // version 1 earlier ones wrote (fingerprints of name and moment alone).
+    // The bytes are exact: this release writes version 3, and still reads the
+    // version 2 (entries without remind-before and wake: both off) and
+    // version 1 (fingerprints of name and moment alone) earlier ones wrote.
     Fill(list, {{"tea", At(14, 8), weekdays, "north"}});
-    EXPECT_EQ(EncodeAlarmOptions(list), (std::vector<std::uint8_t>{0x02, 0x01, 0x00, 0x00, 0x00, 0x0D, 0x88, 0x17, 0x3C,
-                                                                   0x7F, 0xC9, 0x7A, 0xB7, 0x1F, 0x0A, 0x00, 0x02, 0x01}));
+    EXPECT_EQ(EncodeAlarmOptions(list),
+              (std::vector<std::uint8_t>{0x03, 0x01, 0x00, 0x00, 0x00, 0x0D, 0x88, 0x17, 0x3C, 0x7F, 0xC9, 0x7A,
+                                         0xB7, 0x1F, 0x0A, 0x00, 0x02, 0x01, 0x5A, 0x00, 0x01}));
+    const std::vector<std::uint8_t> secondVersion = {0x02, 0x01, 0x00, 0x00, 0x00, 0x0D, 0x88, 0x17, 0x3C,
+                                                     0x7F, 0xC9, 0x7A, 0xB7, 0x1F, 0x0A, 0x00, 0x02, 0x01};
+    Fill(list, {{"tea", At(14, 8), {}, "north"}});
+    EXPECT_TRUE(ApplyAlarmOptions(secondVersion, list));
+    EXPECT_EQ(OptionsOf(list), (std::vector<AlarmOptions>{{0x1F, 10, IfMissed::Skip, true, 0, false}}));
     const std::vector<std::uint8_t> firstVersion = {
         0x01, 0x02, 0x00, 0x00, 0x00, 0x58, 0xB9, 0xA0, 0x36, 0xE9, 0xCE, 0x9D, 0x7B, 0x1F, 0x0A, 0x00,
         0x02, 0x01, 0xC0, 0x4C, 0x55, 0x81, 0x8F, 0x73, 0xE1, 0x18, 0x7F, 0x0F, 0x00, 0x01, 0x00};  // tea 8:00, gym 9:00
     Fill(list, {{"gym", At(14, 9), {}, "text"}, {"tea", At(14, 8), {}, "text"}});
     EXPECT_TRUE(ApplyAlarmOptions(firstVersion, list));
-    EXPECT_EQ(OptionsOf(list), (std::vector<AlarmOptions>{{kEveryDay, 15, IfMissed::Once}, weekdays}));
+    EXPECT_EQ(OptionsOf(list), (std::vector<AlarmOptions>{{kEveryDay, 15, IfMissed::Once}, {0x1F, 10, IfMissed::Skip, true}}));
 }
 
 TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
-    const AlarmOptions set{0x41, 30, IfMissed::Once, true};
+    const AlarmOptions set{0x41, 30, IfMissed::Once, true, kMaxRemindBeforeMinutes, true};
     AlarmList list;
     Fill(list, {{"a", At(14, 8), set}, {"b", At(14, 9), set}});
     const std::vector<std::uint8_t> good = EncodeAlarmOptions(list);
@@ -103,21 +110,24 @@ TEST(AlarmOptions, ADamagedValueIsReadUpToTheDamage) {
         std::vector<AlarmOptions> expected;
         bool whole = false;  // nothing to keep as a damaged copy
     };
-    // Entry 2 starts at byte 18: fingerprint 18-25, days 26, snooze 27-28, missed 29, repeat 30.
+    // Entry 2 starts at byte 21: fingerprint 21-28, days 29, snooze 30-31, missed 32, repeat 33,
+    // remind before 34-35, wake 36.
     const std::vector<Case> cases = {
         {"whole", [](auto&) {}, {set, set}, true},
         {"cut in the second entry", [](auto& b) { b.resize(b.size() - 1); }, {set, defaults}},
         {"a byte more", [](auto& b) { b.push_back(0); }, {set, set}},
         {"a count larger than the entries", [](auto& b) { b[1] = 200; }, {set, set}},
         {"a count smaller than the entries", [](auto& b) { b[1] = 1; }, {set, defaults}},
-        {"another version", [](auto& b) { b[0] = 3; }, {defaults, defaults}},
+        {"another version", [](auto& b) { b[0] = 4; }, {defaults, defaults}},
         {"empty: none stored", [](auto& b) { b.clear(); }, {defaults, defaults}, true},
-        {"no day", [](auto& b) { b[26] = 0; }, {set, defaults}},
-        {"a day bit beyond Sunday", [](auto& b) { b[26] = 0x80; }, {set, defaults}},
-        {"snooze 0", [](auto& b) { b[27] = b[28] = 0; }, {set, defaults}},
-        {"snooze 1441", [](auto& b) { b[27] = 0xA1, b[28] = 0x05; }, {set, defaults}},
-        {"an unknown missed rule", [](auto& b) { b[29] = 3; }, {set, defaults}},
-        {"repeat neither 0 nor 1", [](auto& b) { b[30] = 2; }, {set, defaults}},
+        {"no day", [](auto& b) { b[29] = 0; }, {set, defaults}},
+        {"a day bit beyond Sunday", [](auto& b) { b[29] = 0x80; }, {set, defaults}},
+        {"snooze 0", [](auto& b) { b[30] = b[31] = 0; }, {set, defaults}},
+        {"snooze 1441", [](auto& b) { b[30] = 0xA1, b[31] = 0x05; }, {set, defaults}},
+        {"an unknown missed rule", [](auto& b) { b[32] = 3; }, {set, defaults}},
+        {"repeat neither 0 nor 1", [](auto& b) { b[33] = 2; }, {set, defaults}},
+        {"remind before 10081 minutes", [](auto& b) { b[34] = 0x61, b[35] = 0x27; }, {set, defaults}},
+        {"wake neither 0 nor 1", [](auto& b) { b[36] = 2; }, {set, defaults}},
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> bytes = good;
@@ -147,7 +157,7 @@ TEST(AlarmOptions, AMessageToTheClockIsOneExactAlarm) {
     tea.reminder = "Tea is ready";
     tea.dateTime = At(14, 8);
     tea.repeat = RepeatKind::Daily;
-    tea.options = {0x1F, 15, IfMissed::Skip, true};
+    tea.options = {0x1F, 15, IfMissed::Skip, true, 10, true};
     const std::vector<std::uint8_t> good = EncodeAlarmMessage(tea);
     const auto taken = DecodeAlarmMessage(good);
     ASSERT_TRUE(taken);
@@ -164,8 +174,8 @@ TEST(AlarmOptions, AMessageToTheClockIsOneExactAlarm) {
     std::vector<std::uint8_t> trailing = good;
     trailing.push_back(0);
     std::vector<std::uint8_t> noSnooze = good;
-    noSnooze[noSnooze.size() - 4] = 0;  // snooze minutes, low byte
-    noSnooze[noSnooze.size() - 3] = 0;
+    noSnooze[noSnooze.size() - 7] = 0;  // snooze minutes, low byte
+    noSnooze[noSnooze.size() - 6] = 0;
     std::vector<std::uint8_t> huge = EncodeAlarmMessage([] {
         AlarmFields big;
         big.reminder.assign(kMaxAlarmMessageBytes, 'x');

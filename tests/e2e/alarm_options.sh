@@ -120,7 +120,7 @@ echo "snoozed for its own length, and for the menu's 30 minutes"
 
 # 4. Options cut short in the second entry.
 import_alarm "\"Name\": \"Kept\", \"DateTime\": $(now_days), \"Repeat\": 0, \"Enabled\": false"
-damaged=0202000000$(stored_hex AlarmOptions | cut -d' ' -f2 | cut -c11-)00
+damaged=0302000000$(stored_hex AlarmOptions | cut -d' ' -f2 | cut -c11-)00
 "$QUORVEL_WINE" reg add 'HKCU\Software\Quorvel1.1' /v AlarmOptions /t REG_BINARY /d "$damaged" /f </dev/null >/dev/null 2>&1 ||
   fail "could not damage the options"
 start_clock
@@ -132,7 +132,7 @@ wait_for '[ -z "$(window_named "$box")" ]' || fail "the message did not close"
 end_clock
 [ "$(stored_hex AlarmOptionsDamaged)" = "REG_BINARY $damaged" ] ||
   fail "AlarmOptionsDamaged: $(stored_hex AlarmOptionsDamaged), wanted $damaged"
-[ "$(stored_hex AlarmOptions)" = "REG_BINARY 0201000000${damaged:10:26}" ] ||
+[ "$(stored_hex AlarmOptions)" = "REG_BINARY 0301000000${damaged:10:32}" ] ||
   fail "the options were not written whole again: $(stored_hex AlarmOptions)"
 echo "damaged options told once and kept as AlarmOptionsDamaged"
 echo "PASS"

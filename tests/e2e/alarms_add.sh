@@ -35,20 +35,22 @@ expect_refused "--snooze takes minutes" --name X --in 5m --snooze 0
 expect_refused "--if-missed takes" --name X --in 5m --if-missed sometimes
 expect_refused "--repeat takes" --name X --in 5m --repeat fortnightly
 expect_refused "--in ends outside years 1-9999" --name X --in 3650000d
+expect_refused "--before takes whole minutes up to 7 days" --name X --in 5m --before 7d1m
+expect_refused "--before takes whole minutes up to 7 days" --name X --in 5m --before 90s
 [ "$(stored_hex)" = "$before" ] || fail "a refused add changed the stored list"
 echo "bad input: exit 2, one line, nothing stored"
 
 # Not running: stored as import stores, options and all.
 cli alarms add --name "Stand up" --at 2030-01-07T09:30 --text "Stretch" --repeat daily --days Mon,Tue,Wed,Thu,Fri \
-  --snooze 10 --if-missed skip >"$work/out" || fail "add without the clock: $(cat "$work/out")"
+  --snooze 10 --if-missed skip --before 1h30m --wake >"$work/out" || fail "add without the clock: $(cat "$work/out")"
 cli alarms list >"$work/list.txt" || fail "list failed"
 grep -q 'Stand up  *2030-01-07 09:30:00  *Daily (Mon-Fri)  *yes' "$work/list.txt" || fail "list: $(cat "$work/list.txt")"
 cli alarms export >"$work/added.json" || fail "export failed"
 python3 - "$work/added.json" <<'PY' || fail "stored: $(cat "$work/added.json")"
 import json, sys
 a = json.load(open(sys.argv[1]))[0]
-sys.exit(0 if (a["Days"], a["SnoozeMinutes"], a["IfMissed"], a["Repeat"]) ==
-         (["Mon", "Tue", "Wed", "Thu", "Fri"], 10, "skip", 6) else 1)
+sys.exit(0 if (a["Days"], a["SnoozeMinutes"], a["IfMissed"], a["Repeat"], a["RemindBefore"], a["Wake"]) ==
+         (["Mon", "Tue", "Wed", "Thu", "Fri"], 10, "skip", 6, 90, True) else 1)
 PY
 echo "added while not running, with its options; list shows it"
 

@@ -47,7 +47,7 @@ python3 - "$work/exported.json" "$work/decoded.json" <<'PY' || fail "export diff
 import json, sys
 exported, decoded = (json.load(open(name)) for name in sys.argv[1:])
 options = {"Days": ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"], "SnoozeMinutes": 5, "IfMissed": "each",
-           "RepeatSound": False}
+           "RepeatSound": False, "RemindBefore": 0, "Wake": False}
 sys.exit(0 if exported == [dict(alarm, **options) for alarm in decoded] else 1)
 PY
 echo "import and export: $(wc -c <"$work/backup.bin") bytes both ways"

@@ -111,14 +111,15 @@ xdotool key 0
 wait_for '[ "$(visible_windows)" = "$before" ]' || fail "0 did not close the menus"
 echo "a reminder in 10 minutes, from the menu by its access keys"
 
-# Then Hide chosen in it (fourth item, after "Remind me in").
+# Then Hide chosen in it (the fifth item the keys reach: the greyed next-alarm
+# line, "Alarms/reminders", "Remind me in", "Show calendar", "Hide").
 wait_for text_pixel_ready || fail "no text pixel to right-click"
 before=$(visible_windows)
 xdotool mousemove "$px" "$py" click 3
 wait_for_new_window "$before" || fail "no menu opened on a right click"
 geometry
 [ "$X" = $((x0 + 100)) ] || fail "the right button dragged the clock"
-xdotool key Down Down Down Down Return
+xdotool key Down Down Down Down Down Return
 wait_for '! clock_visible' || fail "Hide from the menu did not hide the clock"
 echo "hidden from the menu"
 

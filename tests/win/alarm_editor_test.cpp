@@ -142,10 +142,10 @@ TEST_F(AlarmEditorTest, ShowsEveryFieldAndOkWritesThemBack) {
 }
 
 // The options: the days show for a Daily alarm alone and one stays checked, an
-// alarm's own snooze length joins the offered ones, and OK writes them all.
+// alarm's own snooze length and lead join the offered ones, and OK writes them all.
 TEST_F(AlarmEditorTest, TheOptionsShowAndOkWritesThem) {
     AlarmFields alarm = Full();  // weekly
-    alarm.options = {0x1F, 7, IfMissed::Once, true};
+    alarm.options = {0x1F, 7, IfMissed::Once, true, 45, false};
     const auto day = [](int index) { return Editor::kFirstDayCheck + index; };
     steps.Then([&] {
         EXPECT_FALSE(IsWindowVisible(Item(day(0)))) << "no days for a weekly alarm";
@@ -159,6 +159,8 @@ TEST_F(AlarmEditorTest, TheOptionsShowAndOkWritesThem) {
         EXPECT_EQ(Picked(Editor::kSnoozeList), "7 minutes");
         EXPECT_EQ(Picked(Editor::kIfMissedList), "Remind once");
         EXPECT_TRUE(Checked(Editor::kRepeatSoundCheck));
+        EXPECT_EQ(Picked(Editor::kRemindList), "45 minutes");
+        EXPECT_FALSE(Checked(Editor::kWakeCheck));
 
         for (int i = 0; i < 5; ++i) Click(day(i));  // every day off: Friday, the last, stays on
         EXPECT_TRUE(Checked(day(4)));
@@ -166,11 +168,13 @@ TEST_F(AlarmEditorTest, TheOptionsShowAndOkWritesThem) {
         Pick(Editor::kSnoozeList, "15 minutes");
         Pick(Editor::kIfMissedList, "Skip");
         Click(Editor::kRepeatSoundCheck);
+        Pick(Editor::kRemindList, "1 day");
+        Click(Editor::kWakeCheck);
         Click(Editor::kOkButton);
     });
     ASSERT_TRUE(editor.EditAlarm(alarm));
     EXPECT_EQ(alarm.repeat, RepeatKind::Daily);
-    EXPECT_TRUE(alarm.options == (AlarmOptions{0x30, 15, IfMissed::Skip, false}));
+    EXPECT_TRUE(alarm.options == (AlarmOptions{0x30, 15, IfMissed::Skip, false, 1440, true}));
 }
 
 TEST_F(AlarmEditorTest, EveryWayOutButOkLeavesTheDraftAsItWas) {

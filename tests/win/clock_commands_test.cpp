@@ -197,14 +197,18 @@ TEST_F(ClockCommands, TheTextDragsTheWindowAndTheButtonsKeepTheirOwnWork) {
 TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     CreateShown();
     const HMENU menu_ = program->Menu().Handle();
-    const std::vector<std::wstring> expected = {L"Alarms/reminders\tF10", L"&Remind me in", L"Show calendar\tF5",
+    // The first line names the next alarm, greyed, above a line of its own.
+    const std::vector<std::wstring> expected = {L"No alarms",          L"",
+                                                L"Alarms/reminders\tF10", L"&Remind me in", L"Show calendar\tF5",
                                                 L"Hide\tCtrl+S",         L"About\tCtrl+A", L"Exit\tCtrl+F4",
                                                 L"",                      L"Properties\tCtrl+P",
                                                 L"Click through"};
-    const std::vector<UINT> ids = {kAlarmsCommand, 0,           kCalendarCommand, kHideCommand,      kAboutCommand,
-                                   kExitCommand,   kSeparator,  kPropertiesCommand, kClickThroughCommand};
-    ASSERT_EQ(GetMenuItemCount(menu_), 9);
-    for (UINT i = 0; i < 9; ++i) {
+    const std::vector<UINT> ids = {kNextAlarmLine, 0,           kAlarmsCommand,   0,          kCalendarCommand,
+                                   kHideCommand,   kAboutCommand, kExitCommand, kSeparator, kPropertiesCommand,
+                                   kClickThroughCommand};
+    ASSERT_EQ(GetMenuItemCount(menu_), 11);
+    EXPECT_TRUE(GetMenuState(menu_, 0, MF_BYPOSITION) & MF_GRAYED);
+    for (UINT i = 0; i < 11; ++i) {
         wchar_t text[64] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
@@ -213,11 +217,11 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
         info.cch = 64;
         ASSERT_TRUE(GetMenuItemInfoW(menu_, i, TRUE, &info));
         EXPECT_EQ(text, expected[i]);
-        EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 6);
-        if (info.hSubMenu) continue;
+        EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, i == 1 || i == 8);
+        if (info.hSubMenu || i == 1) continue;
         EXPECT_EQ(info.wID, ids[i]);
     }
-    const HMENU remindMe = GetSubMenu(menu_, 1);
+    const HMENU remindMe = GetSubMenu(menu_, 3);
     ASSERT_EQ(GetMenuItemCount(remindMe), 5);
     // "N minutes", each with an access key no other item shares.
     std::wstring accessKeys;

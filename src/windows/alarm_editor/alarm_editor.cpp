@@ -12,6 +12,7 @@
 #include "core/clock.h"
 #include "core/system_time.h"
 #include "core/text.h"
+#include "core/translation.h"
 #include "core/wide.h"
 #include "ui/common_dialogs.h"
 #include "ui/feedback.h"
@@ -55,8 +56,8 @@ constexpr ui::ControlSpec kControls[] = {
     {Editor::kReminderBox, ui::kRichEditClass, L"", {6, 160, 299, 95},
      Anchor::Left | Anchor::Top | Anchor::Right | Anchor::Bottom,
      kTab | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_DISABLED, WS_EX_CLIENTEDGE},
-    {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 338, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
-    {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 337, 75, 24}, Anchor::Right | Anchor::Bottom,
+    {Editor::kOkButton, WC_BUTTONW, L"&OK", {7, 382, 75, 23}, Anchor::Left | Anchor::Bottom, kTab | BS_DEFPUSHBUTTON},
+    {Editor::kCancelButton, WC_BUTTONW, L"Cancel", {231, 381, 75, 24}, Anchor::Right | Anchor::Bottom,
      kTab | BS_PUSHBUTTON},
     {Editor::kRepeatList, WC_COMBOBOXW, L"", {137, 127, 171, 200}, kAcross, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kFirstDayCheck + 0, WC_BUTTONW, L"Mon", {8, 263, 43, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
@@ -71,6 +72,11 @@ constexpr ui::ControlSpec kControls[] = {
      kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
     {Editor::kRepeatSoundCheck, WC_BUTTONW, L"Repeat the sound until answered", {8, 313, 230, 17}, kLeftBottom,
      kTab | BS_AUTOCHECKBOX},
+    {Editor::kRemindList, WC_COMBOBOXW, L"", {98, 337, 76, 200}, kLeftBottom, kTab | CBS_DROPDOWNLIST | WS_VSCROLL},
+    {Editor::kWakeCheck, WC_BUTTONW, NW_("Wake the computer"), {178, 339, 130, 17}, kLeftBottom, kTab | BS_AUTOCHECKBOX},
+    {Editor::kRemindLabel, WC_STATICW, NW_("Remind before:"), {8, 341, 90, 13}, kLeftBottom},
+    {Editor::kWakeNote, WC_STATICW, NW_("Wake timers must be allowed in the power plan."), {8, 361, 300, 13},
+     kLeftBottom},
     {Editor::kNameLabel, WC_STATICW, L"Name:", {24, 16, 40, 13}, kLeftTop},
     {Editor::kDateLabel, WC_STATICW, L"Date/time:", {5, 44, 62, 13}, kLeftTop},
     {Editor::kRepeatLabel, WC_STATICW, L"Repeat:", {139, 111, 60, 13}, kLeftTop},
@@ -83,9 +89,9 @@ constexpr ui::ControlSpec kControls[] = {
 // The controls' design. The window opens wider, and the anchors stretch the
 // name box and the date picker into the extra width: a long date ("Wednesday,
 // September 30, 2026") needs about 220 pixels.
-constexpr SIZE kDesignSize{314, 367};
-constexpr SIZE kClientSize{398, 367};
-constexpr SIZE kMinimumSize{250, 330};
+constexpr SIZE kDesignSize{314, 411};
+constexpr SIZE kClientSize{398, 411};
+constexpr SIZE kMinimumSize{250, 374};
 
 // The snooze lengths offered, in minutes; an alarm's own length joins them
 // when it is not one of these.
@@ -176,6 +182,7 @@ void AlarmEditor::AttachControls() {
     snoozeList_.Attach(Item(kSnoozeList));
     ifMissedList_.Attach(Item(kIfMissedList));
     repeatSoundCheck_.Attach(Item(kRepeatSoundCheck));
+    earlyWarnings_.Attach(Item(kRemindList), Item(kWakeCheck));
     playButton_.Attach(Item(kPlayButton));
     playButton_.SetTakesFocus(false);
     playButton_.onClick = [this] { OnPlayButton(); };
@@ -259,6 +266,7 @@ void AlarmEditor::FillOptions(const AlarmOptions& options) {
                                         snoozeMinutes_.begin()));
     ifMissedList_.Select(static_cast<int>(options.ifMissed));
     repeatSoundCheck_.SetChecked(options.repeatSound);
+    earlyWarnings_.Fill(options);
 }
 
 AlarmOptions AlarmEditor::PickedOptions() const {
@@ -271,6 +279,7 @@ AlarmOptions AlarmEditor::PickedOptions() const {
         snooze >= 0 && snooze < static_cast<int>(snoozeMinutes_.size()) ? snoozeMinutes_[snooze] : kDefaultSnoozeMinutes);
     options.ifMissed = static_cast<IfMissed>(std::max(ifMissedList_.Selected(), 0));
     options.repeatSound = repeatSoundCheck_.Checked();
+    earlyWarnings_.Pick(options);
     return options;
 }
 

@@ -2,7 +2,8 @@
 // field of one alarm: name, date and time, enabled, sound file (with a file
 // browser and a preview button), reminder text and repeat kind, and its
 // options: the days of a Daily alarm, the snooze length, what happens to missed
-// moments, and a sound repeated until answered. One editor exists for the
+// moments, a sound repeated until answered, a reminder ahead of each moment
+// and waking the computer for it. One editor exists for the
 // whole run and is reused for every alarm, with its player and the file
 // dialog's last file name.
 #pragma once
@@ -22,6 +23,7 @@
 #include "ui/handle.h"
 #include "ui/window.h"
 #include "windows/alarm_editor/alarm_editing.h"
+#include "windows/alarm_editor/early_warning_controls.h"
 
 namespace quorvel {
 
@@ -51,6 +53,10 @@ public:
         kSnoozeLabel,
         kIfMissedLabel,
         kPlayButton,
+        kRemindList,
+        kWakeCheck,
+        kRemindLabel,
+        kWakeNote,
     };
 
     // The start folder of the sound browser when the sound box is empty.
@@ -119,6 +125,7 @@ private:
     std::vector<int> snoozeMinutes_;  // the snooze list's lengths, item by item
     ui::ComboBox ifMissedList_;
     ui::CheckBox repeatSoundCheck_;
+    EarlyWarningControls earlyWarnings_;
     ui::CheckBox playButton_;  // push-like, taking no focus
     std::string dialogFileName_;  // the file dialog's file name, kept through the run
     ui::Icon speaker_;

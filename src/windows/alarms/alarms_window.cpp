@@ -72,11 +72,11 @@ AlarmsWindow::AlarmsWindow(AlarmBook& book, AlarmEditing& editor)
       deleteAction_(kDeleteCommand, "&Delete", kDeleteImage),
       closeAction_(kCloseCommand, "&Close", kCloseImage),
       enableAction_(kEnableCommand, "E&nabled", kEnabledImage) {
-    book_.onChanged = [this] { OnAlarmsChanged(); };
+    bookListener_ = book_.onChanged.Add([this] { OnAlarmsChanged(); });
 }
 
 AlarmsWindow::~AlarmsWindow() {
-    book_.onChanged = nullptr;
+    book_.onChanged.Remove(bookListener_);
     Destroy();
 }
 

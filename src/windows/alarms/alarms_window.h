@@ -116,6 +116,7 @@ private:
     void OnAlarmsChanged();
 
     AlarmBook& book_;
+    Listeners::Token bookListener_ = 0;
     AlarmEditing& editor_;
     AlarmId selected_ = 0;
     FormatSettings locale_;

@@ -89,11 +89,36 @@ LRESULT ReminderWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-void ReminderWindow::OnClose() { Close(); }
+void ReminderWindow::OnClose() { Answer(false, 0); }
 
-void ReminderWindow::OnOkButton() { Close(); }
+void ReminderWindow::OnOkButton() { Answer(false, 0); }
 
-void ReminderWindow::OnSnoozeButton() { Snooze(); }
+void ReminderWindow::OnSnoozeButton() { Answer(true, 0); }
+
+void ReminderWindow::Answer(bool snoozed, int minutes) {
+    if (auto answered = std::exchange(noticeAnswered_, nullptr)) {
+        Close();  // no alarm is linked: this releases the window alone
+        answered(snoozed, minutes);
+    } else if (snoozed) {
+        Snooze(minutes);
+    } else {
+        Close();
+    }
+}
+
+void ReminderWindow::ShowNotice(const std::string& text, std::function<void(bool, int)> answered) {
+    const bool showing = static_cast<bool>(noticeAnswered_);
+    noticeAnswered_ = std::move(answered);
+    SetText(text);
+    if (showing) return;
+    ShowInFront();
+    Beep();
+}
+
+void ReminderWindow::CloseNotice() {
+    noticeAnswered_ = nullptr;
+    Close();
+}
 
 void ReminderWindow::OnSoundEnd() { SoundFinished(); }
 
@@ -103,7 +128,7 @@ bool ReminderWindow::OnContextMenu(HWND control, POINT screen) {
     for (std::size_t i = 0; i < std::size(kSnoozeMenuMinutes); ++i)
         AppendMenuW(menu.Get(), MF_STRING, i + 1, kSnoozeMenuCaptions[i]);
     const int chosen = ui::ChooseFromPopupMenu(menu.Get(), screen, Handle());
-    if (chosen > 0) Snooze(kSnoozeMenuMinutes[chosen - 1]);
+    if (chosen > 0) Answer(true, kSnoozeMenuMinutes[chosen - 1]);
     return true;
 }
 

@@ -13,6 +13,9 @@
 // When it closes, the window it took the keyboard from gets it back. While a
 // full-screen program is in front, it waits unseen, or shows on top without
 // ever taking the keyboard, as howToShow says.
+//
+// The same window shows an alarm's advance reminder (ShowNotice): its text,
+// one beep, and OK and Snooze that only report the answer.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +44,14 @@ public:
     ReminderWindow(HWND placeNear, std::function<void(ReminderWindow&)> place,
                    std::function<void(ReminderWindow&)> release);
     ~ReminderWindow() override;
+
+    // An advance reminder instead of a firing: shows the text in front with
+    // one beep. OK and the close box answer (false, 0), Snooze (true, 0 for
+    // the alarm's own length) and its menu (true, minutes); the window then
+    // closes. Called again while it shows, it only replaces the text.
+    void ShowNotice(const std::string& text, std::function<void(bool snoozed, int minutes)> answered);
+    // Closes an advance reminder without an answer.
+    void CloseNotice();
 
     HWND OkButton() const { return okButton_.Handle(); }
     HWND SnoozeButton() const { return snoozeButton_.Handle(); }
@@ -85,6 +96,8 @@ private:
     void OnOkButton();
     void OnSnoozeButton();
     void OnSoundEnd();
+    // OK or Snooze: an advance reminder reports it, a firing ends its trigger.
+    void Answer(bool snoozed, int minutes);
 
     std::function<void(ReminderWindow&)> place_;
     std::function<void(ReminderWindow&)> release_;
@@ -94,6 +107,7 @@ private:
     ui::RichEdit textBox_;
     ui::Timer restTimer_;  // runs while waiting for input to rest
     HWND keyboardFrom_ = nullptr;  // the window that had the keyboard before this one took it
+    std::function<void(bool snoozed, int minutes)> noticeAnswered_;  // set while an advance reminder shows
     bool waiting_ = false;
 };
 

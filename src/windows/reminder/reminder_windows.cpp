@@ -26,7 +26,9 @@ ReminderWindows::ReminderWindows(HWND placeNear)
 // The windows go before the message window that frees them.
 ReminderWindows::~ReminderWindows() { windows_.clear(); }
 
-ReminderLink& ReminderWindows::CreateReminder() {
+ReminderLink& ReminderWindows::CreateReminder() { return NewWindow(); }
+
+ReminderWindow& ReminderWindows::NewWindow() {
     windows_.push_back(std::make_unique<ReminderWindow>(
         placeNear_, [this](ReminderWindow& window) { Place(window); },
         [this](ReminderWindow& window) { ScheduleFree(window); }));
@@ -43,6 +45,29 @@ ReminderLink* ReminderWindows::OpenReminderOf(AlarmId alarm) {
     for (const auto& window : windows_)
         if (window->Fires(alarm)) return window.get();
     return nullptr;
+}
+
+void ReminderWindows::ShowNotice(AlarmId alarm, const std::string& text) {
+    const auto open = std::find_if(notices_.begin(), notices_.end(), [alarm](const auto& n) { return n.first == alarm; });
+    ReminderWindow& window = open != notices_.end() ? *open->second : NewWindow();
+    if (open == notices_.end()) notices_.emplace_back(alarm, &window);
+    window.ShowNotice(text, [this, alarm](bool snoozed, int minutes) {
+        std::erase_if(notices_, [alarm](const auto& n) { return n.first == alarm; });
+        if (onNoticeAnswered) onNoticeAnswered(alarm, snoozed, minutes);
+    });
+}
+
+void ReminderWindows::CloseNotice(AlarmId alarm) {
+    const auto open = std::find_if(notices_.begin(), notices_.end(), [alarm](const auto& n) { return n.first == alarm; });
+    if (open == notices_.end()) return;
+    ReminderWindow* window = open->second;
+    notices_.erase(open);
+    window->CloseNotice();
+}
+
+bool ReminderWindows::SoundPlaying() const {
+    return std::any_of(windows_.begin(), windows_.end(),
+                       [](const auto& window) { return window->Player().Mode() == PlayerMode::Playing; });
 }
 
 // Centred like the first, each later one a caption's height lower and to the
@@ -83,6 +108,7 @@ void ReminderWindows::Free(const ReminderWindow* window) {
     // Compared by address only: a window already gone is simply not found.
     const auto found = std::find_if(windows_.begin(), windows_.end(),
                                     [window](const auto& open) { return open.get() == window; });
+    std::erase_if(notices_, [window](const auto& n) { return n.second == window; });
     if (found != windows_.end()) windows_.erase(found);
 }
 

@@ -16,7 +16,7 @@ namespace {
 using enum SettingsWindow::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuorvelSettings";
-constexpr SIZE kClient{250, 426};
+constexpr SIZE kClient{495, 424};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"Tahoma", 8, kBlack, 0};
@@ -51,25 +51,42 @@ constexpr ui::ControlSpec kControls[] = {
      kButton | WS_DISABLED},
     {kStartupBox, WC_BUTTONW, L"Activate Quorvel on startup", {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
      kCheckBox},
-    {kOkButton, WC_BUTTONW, L"OK", {7, 400, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, WC_BUTTONW, L"About...", {124, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, WC_BUTTONW, L"Quit", {189, 400, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kOkButton, WC_BUTTONW, L"OK", {7, 398, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, WC_BUTTONW, L"About...", {124, 398, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, WC_BUTTONW, L"Quit", {189, 398, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kHiddenBox, WC_BUTTONW, L"Hidden", {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kAlarmsButton, WC_BUTTONW, L"Alarms/reminders...", {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kShadowDepthCaption, WC_STATICW, L"Shadow depth", {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kOutlineBox, WC_BUTTONW, L"Outline", {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kFullScreenBox, WC_BUTTONW, NW_("Hide for full-screen programs"), {10, 298, 235, 17},
+    // The chime, in a band of its own above OK.
+    {kChimeCaption, WC_STATICW, NW_("Chime:"), {10, 302, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeList, WC_COMBOBOXW, L"", {62, 298, 120, 120}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kHearButton, WC_BUTTONW, NW_("Hear it"), {186, 297, 60, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kStrikeBox, WC_BUTTONW, NW_("Strike the hour"), {10, 324, 150, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kQuietCaption, WC_STATICW, NW_("Quiet from"), {10, 350, 62, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietFromList, WC_COMBOBOXW, L"", {74, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kQuietToCaption, WC_STATICW, NW_("to"), {150, 350, 18, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietToList, WC_COMBOBOXW, L"", {170, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kChimeSoundCaption, WC_STATICW, NW_("Sound:"), {10, 375, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeSoundBox, WC_EDITW, L"", {62, 371, 150, 21}, ui::Anchor::Left | ui::Anchor::Top,
+     ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {kChimeBrowseButton, WC_BUTTONW, L"...", {216, 371, 30, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    // How the clock lives beside other programs, in a column of its own.
+    {kFullScreenBox, WC_BUTTONW, NW_("Hide for full-screen programs"), {258, 10, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kFullScreenRemindersBox, WC_BUTTONW, NW_("Reminders over full-screen programs"), {10, 317, 235, 17},
+    {kFullScreenRemindersBox, WC_BUTTONW, NW_("Reminders over full-screen programs"), {258, 30, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kClickThroughBox, WC_BUTTONW, NW_("Click through (hold Ctrl to drag)"), {10, 336, 235, 17},
+    {kClickThroughBox, WC_BUTTONW, NW_("Click through (hold Ctrl to drag)"), {258, 50, 235, 17},
      ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kShortcutCaption, WC_STATICW, NW_("Show/hide shortcut:"), {10, 360, 118, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShortcutCaption, WC_STATICW, NW_("Show/hide shortcut:"), {258, 76, 118, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kShortcutBox, HOTKEY_CLASSW, L"", {130, 356, 115, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
-    {kShortcutNote, WC_STATICW, L"", {10, 380, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kShortcutBox, HOTKEY_CLASSW, L"", {378, 72, 113, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
+    {kShortcutNote, WC_STATICW, L"", {258, 96, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
 };
 
 constexpr const char* kTimeFormats[] = {"hh:mm:ss", "hh:mm", "mm/dd hh:mm", "ddd, mm/dd/yy"};
@@ -99,8 +116,8 @@ bool SettingsWindow::Slider::ReflectScroll(int code) {
     return true;
 }
 
-SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control)
-    : clock_(clock), control_(control), desktop_(control) {}
+SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control, ChimeTuning* chime)
+    : clock_(clock), control_(control), chime_(chime), desktop_(control) {}
 
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
@@ -143,6 +160,7 @@ void SettingsWindow::OnCreate() {
     outlineBox_.onClick = [this] { OnOutlineBox(); };
     hiddenBox_.onClick = [this] { OnHiddenBox(); };
 
+    AttachChime();
     desktop_.Attach(*this);
 
     // Enter (unless another push button has the focus) and Escape both press OK.
@@ -188,6 +206,19 @@ void SettingsWindow::ReadClockState() {
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
     desktop_.ReadClockState();
+    if (chime_) chimeControls_.Fill(chime_->Chime());
+}
+
+// Each change is the chime's at once; the button plays it as set.
+void SettingsWindow::AttachChime() {
+    chimeControls_.Attach({Item(kChimeList), Item(kStrikeBox), Item(kQuietFromList), Item(kQuietToList),
+                           Item(kChimeSoundBox), Item(kChimeBrowseButton), Item(kHearButton)});
+    chimeControls_.onChange = [this] { chime_->SetChime(chimeControls_.Picked()); };
+    chimeControls_.onHear = [this] {
+        chime_->SetChime(chimeControls_.Picked());
+        chime_->HearChime();
+    };
+    if (!chime_) chimeControls_.SetEnabled(false);
 }
 
 void SettingsWindow::OnOpacityChange() {

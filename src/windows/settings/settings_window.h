@@ -1,6 +1,6 @@
 // SettingsWindow, "Clock Settings": where the user tunes the clock's font,
 // colours, opacity, size, shadow, outline, background, time format, start-up
-// entry and hidden state. Every control acts on the clock the moment it changes;
+// entry, hidden state and chime. Every control acts on the clock the moment it changes;
 // every showing reads the clock's state back into the controls (ReadClockState).
 // Created once, hidden, at start; closing it only hides it, and nothing done in
 // it is ever reverted. OK saves the settings.
@@ -13,6 +13,8 @@
 #include "ui/controls/combo_box.h"
 #include "ui/controls/track_bar.h"
 #include "ui/window.h"
+#include "windows/settings/chime_controls.h"
+#include "windows/settings/chime_tuning.h"
 #include "windows/settings/clock_control.h"
 #include "windows/settings/desktop_controls.h"
 #include "windows/settings/tunable_clock.h"
@@ -44,6 +46,17 @@ public:
         kSizeCaption,
         kShadowDepthCaption,
         kTimeFormatCaption,
+        kChimeList,
+        kStrikeBox,
+        kHearButton,
+        kQuietFromList,
+        kQuietToList,
+        kChimeSoundBox,
+        kChimeBrowseButton,
+        kChimeCaption,
+        kQuietCaption,
+        kQuietToCaption,
+        kChimeSoundCaption,
         kFullScreenBox,
         kFullScreenRemindersBox,
         kClickThroughBox,
@@ -53,7 +66,8 @@ public:
     };
     using SettingsControl = ControlId;
 
-    SettingsWindow(TunableClock& clock, ClockControl& control);
+    // Without a chime, its controls stay disabled.
+    SettingsWindow(TunableClock& clock, ClockControl& control, ChimeTuning* chime = nullptr);
     ~SettingsWindow() override;
 
     // Creates the window, hidden, with its controls as laid out.
@@ -103,6 +117,7 @@ private:
 
     void SetUpSlider(Slider& slider, SettingsControl id, int min, int max, int position, int tickEvery);
     void SetUpButton(ui::Button& button, SettingsControl id, void (SettingsWindow::*handler)());
+    void AttachChime();
 
     TunableClock& clock_;
     ClockControl& control_;
@@ -123,6 +138,8 @@ private:
     ui::Button aboutButton_;
     ui::Button quitButton_;
     ui::Button alarmsButton_;
+    ChimeTuning* chime_;
+    ChimeControls chimeControls_;
     DesktopControls desktop_;
 };
 
