@@ -1,6 +1,6 @@
 // What the system tells the clock window about the computer: a resume from
-// sleep and a changed system time run a tick at once (the face, the tick's
-// step with the system clock, the alarms), rather than at some later one; the end of the session saves everything, since
+// sleep and a changed system time have the alarms checked at once, rather
+// than at some later tick; the end of the session saves everything, since
 // log-off and shut-down end the program without closing its window.
 #pragma once
 
@@ -12,12 +12,13 @@
 
 namespace quorvel {
 
+class AlarmBook;
 class Saver;
 
 class SystemEvents final : public ClockMessageHandler {
 public:
     // All must outlive the handler; it listens at the clock window.
-    SystemEvents(ClockWindow& clock, Saver& saver);
+    SystemEvents(ClockWindow& clock, AlarmBook& book, Saver& saver);
 
     bool HandleClockMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // Told after each check these events run.
@@ -25,6 +26,7 @@ public:
 
 private:
     ClockWindow& clock_;
+    AlarmBook& book_;
     Saver& saver_;
 };
 
