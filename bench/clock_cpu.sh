@@ -2,7 +2,9 @@
 # Measures the running clock under Wine, by hand (never a timed test):
 #  - CPU seconds used over a period (default 60 s) by Quorvel.exe, beside the
 #    same figure for minimal_timer.exe (a bare 250 ms timer repainting once a
-#    second), with the wineserver's and the X server's share during each run;
+#    second), with the wineserver's and the X server's share during each run,
+#    and the times each went to sleep waiting: its voluntary context switches
+#    (summed over its threads), each one a wake-up after;
 #  - the time from start to the first painted clock text (the first tick's text
 #    on screen, seen from outside);
 #  - the size of Quorvel.exe.
@@ -16,6 +18,8 @@ hz=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }  # user + system, in clock ticks
 seconds_of() { awk -v t="$1" -v hz="$hz" 'BEGIN { printf "%.2f", t / hz }'; }
 now_ms() { date +%s%3N; }
+# Voluntary context switches of a process, summed over its threads.
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 
 # The wineserver of this prefix: its working folder is the server folder named
 # after the prefix's device and inode.
@@ -63,16 +67,17 @@ run() {
     done
   fi
   sleep 3  # past start-up
-  local server c0 s0 x0 c1 s1 x1
+  local server c0 s0 x0 v0 c1 s1 x1 v1
   server=$(server_pid)
-  c0=$(cpu_ticks "$pid"); s0=$(cpu_ticks "$server"); x0=$(cpu_ticks "$xvfb_pid")
+  c0=$(cpu_ticks "$pid"); s0=$(cpu_ticks "$server"); x0=$(cpu_ticks "$xvfb_pid"); v0=$(switches "$pid")
   sleep "$seconds"
-  c1=$(cpu_ticks "$pid"); s1=$(cpu_ticks "$server"); x1=$(cpu_ticks "$xvfb_pid")
+  c1=$(cpu_ticks "$pid"); s1=$(cpu_ticks "$server"); x1=$(cpu_ticks "$xvfb_pid"); v1=$(switches "$pid")
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  printf '%-14s process %6s s   wineserver %6s s   Xvfb %6s s   (over %s s)   window after %s ms%s\n' \
-    "$name" "$(seconds_of $((c1 - c0)))" "$(seconds_of $((s1 - s0)))" "$(seconds_of $((x1 - x0)))" "$seconds" \
-    "$t_window" "${t_text:+, first clock text after $t_text ms}"
+  printf '%-14s process %6s s   wineserver %6s s   Xvfb %6s s   voluntary switches %6s   (over %s s)   window after %s ms%s\n' \
+    "$name" "$(seconds_of $((c1 - c0)))" "$(seconds_of $((s1 - s0)))" "$(seconds_of $((x1 - x0)))" "$((v1 - v0))" \
+    "$seconds" "$t_window" "${t_text:+, first clock text after $t_text ms}"
   echo "$((c1 - c0 + s1 - s0))" >"$work/$name.ticks"
+  echo "$((v1 - v0))" >"$work/$name.switches"
 }
 
 run Quorvel.exe "$exe" Quorvel
@@ -80,4 +85,6 @@ run minimal_timer "$work/minimal_timer.exe" MinimalTimer
 clock=$(cat "$work/Quorvel.exe.ticks") minimal=$(cat "$work/minimal_timer.ticks")
 awk -v a="$clock" -v b="$minimal" 'BEGIN {
   if (b > 0) printf "clock / minimal (process + wineserver): %.2f\n", a / b; else print "minimal program used no measurable CPU" }'
+awk -v a="$(cat "$work/Quorvel.exe.switches")" -v b="$(cat "$work/minimal_timer.switches")" 'BEGIN {
+  if (b > 0) printf "clock / minimal (voluntary switches): %.2f\n", a / b }'
 echo "Quorvel.exe size: $(stat -c %s "$exe") bytes"

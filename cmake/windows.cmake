@@ -36,6 +36,12 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Stands in for other programs beside the clock (a full-screen one, a window beneath ...),
+# for the Win32 tests and the end-to-end scripts; built beside them.
+add_executable(desktop_stand_in WIN32 ${PROJECT_SOURCE_DIR}/tests/win/harness/desktop_stand_in.cpp)
+target_link_options(desktop_stand_in PRIVATE -municode)
+target_link_libraries(desktop_stand_in PRIVATE shell32)
+
 # The Wine session: one Xvfb, one wineserver and one desktop keeper for the whole run.
 add_executable(wine_keepalive WIN32 ${PROJECT_SOURCE_DIR}/tests/win/harness/keepalive.cpp)
 target_link_options(wine_keepalive PRIVATE -municode)

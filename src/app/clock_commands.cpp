@@ -4,6 +4,7 @@
 #include "app/clock_menu.h"
 #include "app/clock_tray.h"
 #include "app/clock_window.h"
+#include "app/desktop_presence.h"
 #include "app/program_windows.h"
 #include "app/saver.h"
 #include "app/settings_store.h"
@@ -53,5 +54,15 @@ void ClockCommands::SetStartupEntry(bool enabled) {
 }
 
 bool ClockCommands::StartupEntryExists() { return parts_.store.StartupEntryExists(); }
+
+const DesktopOptions& ClockCommands::Desktop() const { return parts_.clock.Desktop(); }
+
+void ClockCommands::SetHideWhenFullScreen(bool hide) { parts_.desktop.SetHideWhenFullScreen(hide); }
+
+void ClockCommands::SetRemindersOverFullScreen(bool over) { parts_.desktop.SetRemindersOverFullScreen(over); }
+
+void ClockCommands::SetClickThrough(bool on) { parts_.desktop.SetClickThrough(on); }
+
+bool ClockCommands::SetShowHideHotKey(std::int32_t stored) { return parts_.desktop.SetShowHideHotKey(stored); }
 
 }  // namespace quorvel

@@ -11,6 +11,7 @@ class AlarmBook;
 class ClockMenu;
 class ClockTray;
 class ClockWindow;
+class DesktopPresence;
 class ProgramWindows;
 class Saver;
 class SettingsStore;
@@ -24,6 +25,7 @@ public:
         Saver& saver;
         const SettingsStore& store;
         ProgramWindows& windows;
+        DesktopPresence& desktop;
     };
     // Binds the menu's items and shortcuts to the commands; the parts must
     // outlive the commands.
@@ -44,6 +46,12 @@ public:
     void SaveSettings() override;
     void SetStartupEntry(bool enabled) override;
     bool StartupEntryExists() override;
+
+    const DesktopOptions& Desktop() const override;
+    void SetHideWhenFullScreen(bool hide) override;
+    void SetRemindersOverFullScreen(bool over) override;
+    void SetClickThrough(bool on) override;
+    bool SetShowHideHotKey(std::int32_t stored) override;
 
 private:
     Parts parts_;

@@ -25,6 +25,7 @@ constexpr ClockMenuItem kItems[] = {
     {kExitCommand, N_("Exit"), kCtrl + VK_F4},
     {kSeparator, "-", 0},
     {kPropertiesCommand, N_("Properties"), kCtrl + 'P'},
+    {kClickThroughCommand, N_("Click through"), 0},
 };
 
 // Each with an access key no other item shares.
@@ -131,6 +132,10 @@ void ClockMenu::SetCaption(ClockCommand id, std::string caption) {
     if (caption == stored) return;
     stored = std::move(caption);
     if (auto& action = items_[id - kAlarmsCommand]) action->SetCaption(ItemText(stored, ShortcutOf(id)));
+}
+
+void ClockMenu::SetChecked(ClockCommand id, bool checked) {
+    if (auto& action = items_[id - kAlarmsCommand]) action->SetChecked(checked);
 }
 
 void ClockMenu::Popup(ui::Window& owner, POINT screen) const {

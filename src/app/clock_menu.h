@@ -30,6 +30,7 @@ enum ClockCommand : UINT {
     kExitCommand,
     kSeparator,
     kPropertiesCommand,
+    kClickThroughCommand,
 };
 
 struct ClockMenuItem {
@@ -71,6 +72,8 @@ public:
     // The caption as set, translated, without the shortcut ("Hide", "&Show").
     const std::string& Caption(ClockCommand id) const;
     void SetCaption(ClockCommand id, std::string caption);
+    // The check mark beside an item.
+    void SetChecked(ClockCommand id, bool checked);
     // The first line's text.
     void SetNextAlarm(const std::string& text);
 
@@ -79,7 +82,7 @@ public:
     void Popup(ui::Window& owner, POINT screen) const;
 
 private:
-    static constexpr std::size_t kItemCount = kPropertiesCommand - kAlarmsCommand + 1;
+    static constexpr std::size_t kItemCount = kClickThroughCommand - kAlarmsCommand + 1;
 
     ui::Menu menu_;
     std::array<std::unique_ptr<ui::Action>, kItemCount> items_;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/colour.h"
+#include "core/desktop_options.h"
 #include "core/font.h"
 #include "core/screen_placement.h"
 
@@ -25,6 +26,7 @@ struct ClockSettings {
     std::int32_t shadowDepth = 2;           // pixels right of and below the text
     bool outlineVisible = false;
     bool hidden = false;                    // hidden to the tray icon
+    DesktopOptions desktop;                 // beside other programs: full screen, click-through, shortcut
 };
 
 }  // namespace quorvel

@@ -60,8 +60,17 @@ void ClockTray::ShowFromTray() {
     // The first showing starts the clock.
     clock_.Show();
     clock_.BringToFront();
-    icon_.SetActive(false);
+    if (!keepIconShown_) icon_.SetActive(false);
     MarkHidden(false);
+}
+
+void ClockTray::KeepIconShown(bool keep) {
+    keepIconShown_ = keep;
+    if (keep) {
+        Activate();
+    } else if (clock_.Visible()) {
+        icon_.SetActive(false);
+    }
 }
 
 bool ClockTray::StartHidden() {

@@ -28,6 +28,9 @@ public:
     // A start with the stored Hidden setting: the icon goes up, and the clock
     // stays hidden when it did; false when the clock must show after all.
     bool StartHidden();
+    // The icon stays up while the clock is shown too (the way back from a
+    // clock the pointer passes through), or only while it is hidden.
+    void KeepIconShown(bool keep);
 
     // The tip's second line: the next alarm due.
     void SetNextAlarm(const std::string& text);
@@ -43,6 +46,7 @@ private:
     TrayIcon icon_;
     TrayClickTiming clicks_;
     std::string tip_;
+    bool keepIconShown_ = false;
 };
 
 }  // namespace quorvel

@@ -10,6 +10,7 @@
 #include "core/product.h"
 #include "core/scope_exit.h"
 #include "core/screen_placement.h"
+#include "core/tick_phase.h"
 #include "core/translation.h"
 #include "platform/shell.h"
 #include "platform/user_locale.h"
@@ -22,7 +23,6 @@ namespace quorvel {
 namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
-constexpr UINT kTickMs = 250;
 
 // Creation properties (96-dpi design; the position, kHomePosition, is in screen pixels).
 constexpr int kClientWidth = 172;
@@ -39,7 +39,7 @@ ClockWindow::ClockWindow()
       text_(0, 0, kTextFont, true),
       outline_(1, 1, kOutlineFont, false),
       readerObject_(ROLE_SYSTEM_CLOCK, kProductNameWide, [this] { return text_.Caption(); }),
-      tickTimer_(kTickTimer, kTickMs) {}
+      tickTimer_(kTickTimer, kTickPeriodMs) {}
 
 ClockWindow::~ClockWindow() { Destroy(); }
 
@@ -97,6 +97,7 @@ void ClockWindow::Apply(const ClockSettings& s) {
     shadowDepth_ = s.shadowDepth;
     if (s.outlineVisible) outline_.SetVisible(true);
     PlaceShadow();
+    desktop_ = s.desktop;
 }
 
 ClockSettings ClockWindow::Settings() const {
@@ -112,7 +113,8 @@ ClockSettings ClockWindow::Settings() const {
     s.shadowVisible = shadow_.Visible();
     s.shadowDepth = shadowDepth_;
     s.outlineVisible = outline_.Visible();
-    s.hidden = !Visible();
+    s.hidden = !Visible() && !steppedAside_;
+    s.desktop = desktop_;
     return s;
 }
 
@@ -128,6 +130,8 @@ void ClockWindow::KeepOnScreen() {
 
 bool ClockWindow::StartTicking() {
     if (tickTimer_.Enabled()) return true;
+    // The first tick at the coming quarter second; KeepTickInStep restores the period.
+    (void)tickTimer_.SetInterval(DelayToNextTickMs(Now()));  // not running: only kept
     if (tickTimer_.SetEnabled(true)) return true;
     if (onTickFailed) onTickFailed();
     return false;
@@ -139,7 +143,7 @@ void ClockWindow::OnFirstShowing() {
     ui::WindowDc dc(Handle());
     if (ui::ColourDepth(dc.Dc()) > 15) {
         // The time is on the face for the first paint, not a quarter second later.
-        UpdateFace();
+        UpdateFace(Now());
         (void)StartTicking();  // a failure was told through onTickFailed
         return;
     }
@@ -152,16 +156,51 @@ void ClockWindow::OnFirstShowing() {
 }
 
 void ClockWindow::Tick() {
-    UpdateFace();
+    const DateTime now = Now();
+    UpdateFace(now);
+    KeepTickInStep(now);
     if (onTick) onTick();
 }
 
-void ClockWindow::UpdateFace() {
+// A tick out of step with the system clock's quarter seconds (a late one, a
+// changed system time) sets the next one for the coming quarter second; the
+// one after goes back to the period. A tick in step touches no timer.
+void ClockWindow::KeepTickInStep(DateTime now) {
+    if (!tickTimer_.Enabled()) return;
+    const int interval = TickInStep(now) ? kTickPeriodMs : DelayToNextTickMs(now);
+    if (static_cast<UINT>(interval) == tickTimer_.Interval()) return;
+    if (!tickTimer_.SetInterval(static_cast<UINT>(interval)) && onTickFailed) onTickFailed();
+}
+
+void ClockWindow::StepAside() {
+    if (steppedAside_ || !Visible()) return;
+    steppedAside_ = true;
+    SetTopMost(false);
+    Hide();
+}
+
+void ClockWindow::ComeBack() {
+    if (!std::exchange(steppedAside_, false)) return;
+    ShowInactive();
+    SetTopMost(true);
+}
+
+// The extended style belongs to this window alone, like its layered attributes.
+void ClockWindow::SetPointerPassesThrough(bool passes) {
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    const LONG_PTR wanted = passes ? (style | WS_EX_TRANSPARENT) : (style & ~LONG_PTR{WS_EX_TRANSPARENT});
+    if (wanted != style) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, wanted);
+}
+
+bool ClockWindow::PointerPassesThrough() const {
+    return (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+}
+
+void ClockWindow::UpdateFace(DateTime now) {
     {
         // The tick's label changes make a single repaint, after them.
         inTick_ = true;
         const ScopeExit batched([this] { inTick_ = false; });
-        const DateTime now = Now();
         FormatDateTime(timeText_, timeFormat_, now, locale_);
         if (timeText_ != text_.Caption()) readerObject_.ValueChanged();
         text_.SetCaption(timeText_);
@@ -350,6 +389,9 @@ void ClockWindow::OnSize(int width, int height) {
 }
 
 void ClockWindow::OnShowWindow(bool shown) {
+    // Shown by anyone but ComeBack (the tray, the shortcut): no longer aside.
+    // Top-most again from the next look of the program's top-most keeper.
+    if (shown) steppedAside_ = false;
     if (!shown || firstShowingDone_) return;
     firstShowingDone_ = true;  // later showings (Hide, then Show) do not check again
     OnFirstShowing();

@@ -51,11 +51,27 @@ public:
     // Show() from the toolkit: the first showing checks the display, puts the
     // time on the face for the first paint and starts the tick.
     // Starts the 250 ms tick (a clock that starts hidden ticks all the same);
-    // false when the system gave no timer.
+    // false when the system gave no timer. Each tick comes just after a
+    // quarter second of the system time (core/tick_phase.h).
     [[nodiscard]] bool StartTicking();
     bool Ticking() const { return tickTimer_.Enabled(); }
-    // One tick now, as the timer runs it: the face, then onTick.
+    // One tick now, as the timer runs it: the face, the tick's step with the
+    // system clock, then onTick.
     void Tick();
+
+    // How the clock lives beside other programs, kept with its settings; the
+    // program's desktop parts act on them.
+    const DesktopOptions& Desktop() const { return desktop_; }
+    void SetDesktop(const DesktopOptions& options) { desktop_ = options; }
+    // Out of a full-screen program's way: hidden and no longer top-most, yet
+    // shown as far as the settings go. ComeBack shows it on top again without
+    // taking the keyboard; any other showing meanwhile ends the step aside.
+    void StepAside();
+    void ComeBack();
+    bool SteppedAside() const { return steppedAside_; }
+    // Whether the pointer passes through the whole window to what is beneath.
+    void SetPointerPassesThrough(bool passes);
+    bool PointerPassesThrough() const;
 
     // Told after the face's update at every tick (the alarm check, the save).
     std::function<void()> onTick;
@@ -110,7 +126,8 @@ protected:
 private:
     // The first showing: checks the display's colours and starts the tick.
     void OnFirstShowing();
-    void UpdateFace();
+    void UpdateFace(DateTime now);
+    void KeepTickInStep(DateTime now);
     bool HandleOthers(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Pointer input on the face; false when the message is not its business.
     bool HandlePointer(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -146,6 +163,8 @@ private:
     Colour colourKey_ = kBlack;
     bool highContrast_ = false;  // Windows' high contrast: the stored look waits until it ends
 
+    DesktopOptions desktop_;
+    bool steppedAside_ = false;
     bool firstShowingDone_ = false;
     int wheelDelta_ = 0;   // wheel movement short of a full notch
     bool inTick_ = false;  // repaints asked for during a tick are made once, at its end

@@ -9,7 +9,7 @@ namespace quorvel {
 
 Program::Program()
     : windows_(clock_, commands_, book_, [this] { saver_.SaveAlarms(); }),
-      commands_({clock_, tray_, book_, saver_, store_, windows_}, menu_) {}
+      commands_({clock_, tray_, book_, saver_, store_, windows_, desktop_}, menu_) {}
 
 // The reminders go before the book: their alarms stay as stored.
 Program::~Program() {
@@ -28,6 +28,7 @@ void Program::CreateClock() {
     clock_.Create();
     menu_.AttachTo(clock_);
     clock_.onTick = [this] {
+        desktop_.OnTick();
         CheckAlarms();
         chime_.OnTick();
         saver_.OnTick();
@@ -53,6 +54,8 @@ void Program::CreateClock() {
     } else {
         clock_.Show();
     }
+    // Shown first: a full-screen program in front has it step aside at once.
+    desktop_.Start();
 }
 
 // Firing alarms and advance reminders get reminder windows centred on the clock's monitor.
@@ -60,6 +63,11 @@ void Program::LoadAlarms() {
     reminders_ = std::make_unique<ReminderWindows>(clock_.Handle());
     book_.SetReminders(reminders_.get());
     chime_.alarmSoundPlaying = [this] { return reminders_->SoundPlaying(); };
+    // While a full-screen program is in front, reminders wait for it or show over it quietly.
+    reminders_->howToShow = [this] { return desktop_.HowRemindersShow(); };
+    desktop_.onRemindersMayShow = [this] {
+        if (reminders_) reminders_->ShowWaiting();
+    };
     book_.onReminderFailed = [](const std::string& message) { ReminderWindows::ShowFailure(message); };
     book_.onOptionsDamaged = [this] {
         ui::ShowMessageBox(clock_.Handle(), Translate(kDamagedOptionsMessage),

@@ -21,6 +21,7 @@
 #include "app/clock_menu.h"
 #include "app/clock_tray.h"
 #include "app/clock_window.h"
+#include "app/desktop_presence.h"
 #include "app/program_messages.h"
 #include "app/program_windows.h"
 #include "app/saver.h"
@@ -52,6 +53,7 @@ public:
     AlarmOutlook& Outlook() { return outlook_; }
     ClockChime& Chime() { return chime_; }
     ReminderWindows* Reminders() { return reminders_.get(); }
+    DesktopPresence& Desktop() { return desktop_; }
 
 private:
     void CreateClock();
@@ -67,6 +69,7 @@ private:
     ClockWindow clock_;
     ClockMenu menu_;
     ClockTray tray_{clock_, menu_};
+    DesktopPresence desktop_{clock_, tray_, menu_};
     Saver saver_{clock_, store_, book_};
     ProgramWindows windows_;
     ClockCommands commands_;

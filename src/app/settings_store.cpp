@@ -38,6 +38,14 @@ bool HoldsClockSettings(const RegistryKey& key) {
     return false;
 }
 
+// Values a store may lack: each keeps its default until first saved.
+void ReadDesktop(const RegistryKey& key, DesktopOptions& d) {
+    if (key.Exists(kHideWhenFullScreenValue.name)) d.hideWhenFullScreen = key.Read(kHideWhenFullScreenValue);
+    if (key.Exists(kFullScreenRemindersValue.name)) d.fullScreenReminders = key.Read(kFullScreenRemindersValue);
+    if (key.Exists(kClickThroughValue.name)) d.clickThrough = key.Read(kClickThroughValue);
+    if (key.Exists(kShowHideHotKeyValue.name)) d.showHideHotKey = key.Read(kShowHideHotKeyValue);
+}
+
 void ReadInOrder(const RegistryKey& key, ClockSettings& s) {
     s.position.x = key.Read(kWinLeftValue);
     s.position.y = key.Read(kWinTopValue);
@@ -56,6 +64,7 @@ void ReadInOrder(const RegistryKey& key, ClockSettings& s) {
     if (key.Exists(kShadowDepthValue.name)) s.shadowDepth = key.Read(kShadowDepthValue);
     if (key.Exists(kOutlineValue.name) && key.Read(kOutlineValue)) s.outlineVisible = true;
     s.hidden = key.Read(kHiddenValue);
+    ReadDesktop(key, s.desktop);
 }
 
 void WriteAll(const RegistryKey& key, const ClockSettings& s) {
@@ -74,6 +83,10 @@ void WriteAll(const RegistryKey& key, const ClockSettings& s) {
     key.Write(kHiddenValue, s.hidden);
     key.Write(kShadowDepthValue, s.shadowDepth);
     key.Write(kOutlineValue, s.outlineVisible);
+    key.Write(kHideWhenFullScreenValue, s.desktop.hideWhenFullScreen);
+    key.Write(kFullScreenRemindersValue, s.desktop.fullScreenReminders);
+    key.Write(kClickThroughValue, s.desktop.clickThrough);
+    key.Write(kShowHideHotKeyValue, s.desktop.showHideHotKey);
 }
 
 }  // namespace

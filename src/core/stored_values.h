@@ -42,13 +42,20 @@ inline constexpr StoredValue<std::int32_t> kShadowColorValue{"ShadowColor"};
 inline constexpr StoredValue<bool> kHiddenValue{"Hidden"};                  // hidden to the tray icon
 inline constexpr StoredValue<std::int32_t> kShadowDepthValue{"ShadowDepth"};  // pixels
 inline constexpr StoredValue<bool> kOutlineValue{"Outline"};                // the outline is shown
+// Beside other programs (core/desktop_options.h).
+inline constexpr StoredValue<bool> kHideWhenFullScreenValue{"HideWhenFullScreen"};       // steps aside, default 1
+inline constexpr StoredValue<std::int32_t> kFullScreenRemindersValue{"FullScreenReminders"};  // 0 wait, 1 over it
+inline constexpr StoredValue<bool> kClickThroughValue{"ClickThrough"};                   // default 0
+inline constexpr StoredValue<std::int32_t> kShowHideHotKeyValue{"ShowHideHotKey"};       // key | HOTKEYF_* << 8
 
 // The clock's settings in the order they are written.
-inline constexpr std::array<std::string_view, 15> kClockSettingNames = {
+inline constexpr std::array<std::string_view, 19> kClockSettingNames = {
     kTimeFormatValue.name, kWinLeftValue.name,   kWinTopValue.name,      kFontValue.name,
     kFontSizeValue.name,   kFontColorValue.name, kFontStyleValue.name,   kAlphaValue.name,
     kBackColorValue.name,  kBackgroundValue.name, kShadowValue.name,     kShadowColorValue.name,
     kHiddenValue.name,     kShadowDepthValue.name, kOutlineValue.name,
+    kHideWhenFullScreenValue.name, kFullScreenRemindersValue.name, kClickThroughValue.name,
+    kShowHideHotKeyValue.name,
 };
 
 // The chime, read and written on their own, outside the clock's settings above.

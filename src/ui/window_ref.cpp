@@ -1,5 +1,7 @@
 #include "ui/window_ref.h"
 
+#include "core/wide.h"
+
 namespace quorvel::ui {
 
 bool WindowRef::Exists() const { return hwnd_ && IsWindow(hwnd_); }
@@ -15,6 +17,17 @@ void WindowRef::Hide() const { ShowWindow(hwnd_, SW_HIDE); }
 bool WindowRef::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 bool WindowRef::Minimised() const { return hwnd_ && IsIconic(hwnd_); }
+
+std::string WindowRef::ClassName() const {
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(hwnd_, name, 256);
+    return Narrow(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
+bool WindowRef::OfThisProgram() const {
+    DWORD process = 0;
+    return GetWindowThreadProcessId(hwnd_, &process) != 0 && process == GetCurrentProcessId();
+}
 
 bool WindowRef::BringToFront() const { return hwnd_ && SetForegroundWindow(hwnd_); }
 

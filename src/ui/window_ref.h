@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace quorvel::ui {
 
 class WindowRef {
@@ -28,6 +30,10 @@ public:
     void Hide() const;
     bool Visible() const;
     bool Minimised() const;
+    // Its window class's name, and whether this program made it (another
+    // program's window is asked of the window system).
+    std::string ClassName() const;
+    bool OfThisProgram() const;
     // Made the foreground window, with the keyboard; false when the system refused.
     bool BringToFront() const;
     // Above every window that is not top-most too (on), or back among them (off),

@@ -201,12 +201,14 @@ TEST_F(ClockCommands, TheMenuHasItsItemsCaptionsAndShortcuts) {
     const std::vector<std::wstring> expected = {L"No alarms",          L"",
                                                 L"Alarms/reminders\tF10", L"&Remind me in", L"Show calendar\tF5",
                                                 L"Hide\tCtrl+S",         L"About\tCtrl+A", L"Exit\tCtrl+F4",
-                                                L"",                      L"Properties\tCtrl+P"};
+                                                L"",                      L"Properties\tCtrl+P",
+                                                L"Click through"};
     const std::vector<UINT> ids = {kNextAlarmLine, 0,           kAlarmsCommand,   0,          kCalendarCommand,
-                                   kHideCommand,   kAboutCommand, kExitCommand, kSeparator, kPropertiesCommand};
-    ASSERT_EQ(GetMenuItemCount(menu_), 10);
+                                   kHideCommand,   kAboutCommand, kExitCommand, kSeparator, kPropertiesCommand,
+                                   kClickThroughCommand};
+    ASSERT_EQ(GetMenuItemCount(menu_), 11);
     EXPECT_TRUE(GetMenuState(menu_, 0, MF_BYPOSITION) & MF_GRAYED);
-    for (UINT i = 0; i < 10; ++i) {
+    for (UINT i = 0; i < 11; ++i) {
         wchar_t text[64] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;

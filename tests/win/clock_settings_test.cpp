@@ -127,7 +127,9 @@ TEST_F(ClockSettings, AFirstStartWritesOnlyTheStartupEntryAndASaveWritesEverythi
         Text(L"Font", L"Verdana"),        Dword(L"FontSize", 16),      Dword(L"FontColor", 0x00800000),
         Dword(L"FontStyle", 3),           Dword(L"Alpha", 128),        Dword(L"BackColor", 0),
         Dword(L"Background", 0),          Dword(L"Shadow", 1),         Dword(L"ShadowColor", 0x00C0C0C0),
-        Dword(L"Hidden", 0),              Dword(L"ShadowDepth", 2),    Dword(L"Outline", 0)};
+        Dword(L"Hidden", 0),              Dword(L"ShadowDepth", 2),    Dword(L"Outline", 0),
+        Dword(L"HideWhenFullScreen", 1),  Dword(L"FullScreenReminders", 0), Dword(L"ClickThrough", 0),
+        Dword(L"ShowHideHotKey", 0)};
     EXPECT_EQ(ReadAll(kSettingsPath).size(), expected.size() + 2) << "and the alarm list with its options";
     for (const Value& e : expected) {
         const auto found = Find(kSettingsPath, e.name);

@@ -150,7 +150,15 @@ void ReminderWindow::AppendLine(const std::string& line) {
 
 // On top at once; the keyboard only once the user's input has rested.
 void ReminderWindow::ShowInFront() {
+    const Showing how = howToShow ? howToShow() : Showing::Usual;
+    waiting_ = how == Showing::Wait;
+    if (waiting_) return;
     if (place_) place_(*this);
+    if (how == Showing::Quiet) {
+        ShowInactive();
+        SetTopMost(true);
+        return;
+    }
     if (InputRested()) {
         TakeKeyboard();
         return;
@@ -162,7 +170,14 @@ void ReminderWindow::ShowInFront() {
 }
 
 void ReminderWindow::OnTimer(UINT_PTR id) {
-    if (id == kRestTimer && restTimer_.Enabled() && InputRested()) TakeKeyboard();
+    if (id != kRestTimer || !restTimer_.Enabled() || !InputRested()) return;
+    // A full-screen program come to the front meanwhile keeps the keyboard.
+    if (howToShow && howToShow() != Showing::Usual) return;
+    TakeKeyboard();
+}
+
+void ReminderWindow::ShowWaiting() {
+    if (waiting_ && !Closed()) ShowInFront();
 }
 
 void ReminderWindow::TakeKeyboard() {

@@ -10,7 +10,9 @@
 // the system's last input time tells) it shows on top without taking the
 // keyboard, and takes it, OK focused, once input has rested for a second; its
 // own timer looks again ten times a second. No hook watches anyone's keys.
-// When it closes, the window it took the keyboard from gets it back.
+// When it closes, the window it took the keyboard from gets it back. While a
+// full-screen program is in front, it waits unseen, or shows on top without
+// ever taking the keyboard, as howToShow says.
 //
 // The same window shows an alarm's advance reminder (ShowNotice): its text,
 // one beep, and OK and Snooze that only report the answer.
@@ -58,6 +60,17 @@ public:
     // Shown, but waiting for input to rest before it takes the keyboard.
     bool WaitingForInputRest() const { return restTimer_.Enabled(); }
 
+    // How a reminder may show now: as usual, not yet (it waits, unseen, for
+    // ShowWaiting), or on top at once without ever taking the keyboard.
+    enum class Showing { Usual, Wait, Quiet };
+    // Asked as the window is about to show, and before it takes the keyboard
+    // later; none: as usual.
+    std::function<Showing()> howToShow;
+    // Not yet shown: it waits for ShowWaiting.
+    bool Waiting() const { return waiting_; }
+    // A waiting window shows, as howToShow now says.
+    void ShowWaiting();
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCreate() override;
@@ -95,6 +108,7 @@ private:
     ui::Timer restTimer_;  // runs while waiting for input to rest
     HWND keyboardFrom_ = nullptr;  // the window that had the keyboard before this one took it
     std::function<void(bool snoozed, int minutes)> noticeAnswered_;  // set while an advance reminder shows
+    bool waiting_ = false;
 };
 
 }  // namespace quorvel

@@ -33,7 +33,13 @@ ReminderWindow& ReminderWindows::NewWindow() {
     windows_.push_back(std::make_unique<ReminderWindow>(
         placeNear_, [this](ReminderWindow& window) { Place(window); },
         [this](ReminderWindow& window) { ScheduleFree(window); }));
+    windows_.back()->howToShow = [this] { return howToShow ? howToShow() : ReminderWindow::Showing::Usual; };
     return *windows_.back();
+}
+
+void ReminderWindows::ShowWaiting() {
+    // Freeing is posted: the list stays as it is while they show.
+    for (const auto& window : windows_) window->ShowWaiting();
 }
 
 ReminderLink* ReminderWindows::OpenReminderOf(AlarmId alarm) {

@@ -43,6 +43,10 @@ public:
 
     // Whether a reminder's sound plays now.
     bool SoundPlaying() const;
+    // Asked by each window as it is about to show (ReminderWindow::howToShow).
+    std::function<ReminderWindow::Showing()> howToShow;
+    // The windows that wait show, oldest first.
+    void ShowWaiting();
 
     // The windows not yet freed, oldest first.
     std::size_t Count() const { return windows_.size(); }

@@ -3,6 +3,10 @@
 // stand for. The program's clock commands implement it.
 #pragma once
 
+#include <cstdint>
+
+#include "core/desktop_options.h"
+
 namespace quorvel {
 
 class ClockControl {
@@ -16,6 +20,15 @@ public:
     virtual void SaveSettings() = 0;
     virtual void SetStartupEntry(bool enabled) = 0;
     virtual bool StartupEntryExists() = 0;
+
+    // How the clock lives beside other programs, each acted on at once.
+    virtual const DesktopOptions& Desktop() const = 0;
+    virtual void SetHideWhenFullScreen(bool hide) = 0;
+    virtual void SetRemindersOverFullScreen(bool over) = 0;
+    virtual void SetClickThrough(bool on) = 0;
+    // The show/hide shortcut as the hot-key control gives it (core/hot_key.h);
+    // false when another program holds it.
+    virtual bool SetShowHideHotKey(std::int32_t stored) = 0;
 
     virtual void ShowAbout() = 0;
     // Shows the alarms window without waiting.

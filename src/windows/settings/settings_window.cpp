@@ -20,7 +20,7 @@ namespace {
 using enum SettingsWindow::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuorvelSettings";
-constexpr SIZE kClient{250, 472};
+constexpr SIZE kClient{495, 328};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // fixed size, close box only
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 const FontSpec kFont{"Tahoma", 8, kBlack, 0};
@@ -54,40 +54,50 @@ constexpr ui::ControlSpec kControls[] = {
     {kBackgroundBox, WC_BUTTONW, NW_("Background"), {10, 234, 84, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
     {kBackgroundColourButton, WC_BUTTONW, NW_("Color ..."), {100, 233, 56, 20}, ui::Anchor::Left | ui::Anchor::Top,
      kButton | WS_DISABLED},
-    {kStartupBox, WC_BUTTONW, NW_("Activate Quorvel on startup"), {10, 256, 190, 17},
-     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kOkButton, WC_BUTTONW, NW_("OK"), {7, 446, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kAboutButton, WC_BUTTONW, NW_("About..."), {124, 446, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kQuitButton, WC_BUTTONW, NW_("Quit"), {189, 446, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kStartupBox, WC_BUTTONW, NW_("Activate Quorvel on startup"), {10, 256, 190, 17}, ui::Anchor::Left | ui::Anchor::Top,
+     kCheckBox},
+    {kOkButton, WC_BUTTONW, NW_("OK"), {7, 302, 40, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kAboutButton, WC_BUTTONW, NW_("About..."), {124, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kQuitButton, WC_BUTTONW, NW_("Quit"), {189, 302, 57, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kHiddenBox, WC_BUTTONW, NW_("Hidden"), {126, 276, 97, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kAlarmsButton, WC_BUTTONW, NW_("Alarms/reminders..."), {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top,
-     kButton},
+    {kAlarmsButton, WC_BUTTONW, NW_("Alarms/reminders..."), {119, 6, 129, 25}, ui::Anchor::Left | ui::Anchor::Top, kButton},
     {kShadowDepthCaption, WC_STATICW, NW_("Shadow depth"), {34, 127, 171, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_CENTER | SS_NOPREFIX},
     {kShadowDepthSlider, TRACKBAR_CLASSW, L"", {3, 142, 243, 28}, ui::Anchor::Left | ui::Anchor::Top, kSlider},
     {kOutlineBox, WC_BUTTONW, NW_("Outline"), {11, 276, 70, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    // The chime, in a band of its own above OK.
-    {kChimeCaption, WC_STATICW, NW_("Chime:"), {10, 302, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kChimeList, WC_COMBOBOXW, L"", {62, 298, 120, 120}, ui::Anchor::Left | ui::Anchor::Top,
-     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kHearButton, WC_BUTTONW, NW_("Hear it"), {186, 297, 60, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    {kStrikeBox, WC_BUTTONW, NW_("Strike the hour"), {10, 324, 150, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
-    {kQuietCaption, WC_STATICW, NW_("Quiet from"), {10, 350, 62, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kQuietFromList, WC_COMBOBOXW, L"", {74, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
-     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kQuietToCaption, WC_STATICW, NW_("to"), {150, 350, 18, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kQuietToList, WC_COMBOBOXW, L"", {170, 346, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
-     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kChimeSoundCaption, WC_STATICW, NW_("Sound:"), {10, 375, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
-    {kChimeSoundBox, WC_EDITW, L"", {62, 371, 150, 21}, ui::Anchor::Left | ui::Anchor::Top,
-     ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {kChimeBrowseButton, WC_BUTTONW, L"...", {216, 371, 30, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
-    // The language, in a band of its own above OK, with when a change shows.
-    {kLanguageCaption, WC_STATICW, NW_("Language:"), {8, 404, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+    // The right column: how the clock lives beside other programs, then the chime.
+    {kFullScreenBox, WC_BUTTONW, NW_("Hide for full-screen programs"), {258, 10, 235, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kFullScreenRemindersBox, WC_BUTTONW, NW_("Reminders over full-screen programs"), {258, 30, 235, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kClickThroughBox, WC_BUTTONW, NW_("Click through (hold Ctrl to drag)"), {258, 50, 235, 17},
+     ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kShortcutCaption, WC_STATICW, NW_("Show/hide shortcut:"), {258, 76, 118, 13}, ui::Anchor::Left | ui::Anchor::Top,
      SS_LEFTNOWORDWRAP | SS_NOPREFIX},
-    {kLanguageBox, WC_COMBOBOXW, L"", {86, 400, 153, 200}, ui::Anchor::Left | ui::Anchor::Top,
+    {kShortcutBox, HOTKEY_CLASSW, L"", {378, 72, 113, 21}, ui::Anchor::Left | ui::Anchor::Top, WS_TABSTOP},
+    {kShortcutNote, WC_STATICW, L"", {258, 96, 235, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    // The chime, in the right column below.
+    {kChimeCaption, WC_STATICW, NW_("Chime:"), {258, 126, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeList, WC_COMBOBOXW, L"", {310, 122, 120, 120}, ui::Anchor::Left | ui::Anchor::Top,
      CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-    {kLanguageNote, WC_STATICW, NW_("A new language shows at the next start."), {8, 426, 234, 13},
+    {kHearButton, WC_BUTTONW, NW_("Hear it"), {434, 121, 60, 22}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    {kStrikeBox, WC_BUTTONW, NW_("Strike the hour"), {258, 148, 150, 17}, ui::Anchor::Left | ui::Anchor::Top, kCheckBox},
+    {kQuietCaption, WC_STATICW, NW_("Quiet from"), {258, 174, 62, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietFromList, WC_COMBOBOXW, L"", {322, 170, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kQuietToCaption, WC_STATICW, NW_("to"), {398, 174, 18, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kQuietToList, WC_COMBOBOXW, L"", {418, 170, 72, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kChimeSoundCaption, WC_STATICW, NW_("Sound:"), {258, 199, 50, 13}, ui::Anchor::Left | ui::Anchor::Top, SS_NOPREFIX},
+    {kChimeSoundBox, WC_EDITW, L"", {310, 195, 150, 21}, ui::Anchor::Left | ui::Anchor::Top,
+     ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {kChimeBrowseButton, WC_BUTTONW, L"...", {464, 195, 30, 21}, ui::Anchor::Left | ui::Anchor::Top, kButton},
+    // The language, in the right column below the chime, with when a change shows.
+    {kLanguageCaption, WC_STATICW, NW_("Language:"), {258, 230, 76, 13}, ui::Anchor::Left | ui::Anchor::Top,
+     SS_LEFTNOWORDWRAP | SS_NOPREFIX},
+    {kLanguageBox, WC_COMBOBOXW, L"", {336, 226, 155, 200}, ui::Anchor::Left | ui::Anchor::Top,
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+    {kLanguageNote, WC_STATICW, NW_("A new language shows at the next start."), {258, 252, 235, 13},
      ui::Anchor::Left | ui::Anchor::Top, SS_LEFTNOWORDWRAP | SS_NOPREFIX},
 };
 
@@ -119,7 +129,7 @@ bool SettingsWindow::Slider::ReflectScroll(int code) {
 }
 
 SettingsWindow::SettingsWindow(TunableClock& clock, ClockControl& control, ChimeTuning* chime)
-    : clock_(clock), control_(control), chime_(chime) {}
+    : clock_(clock), control_(control), chime_(chime), desktop_(control) {}
 
 SettingsWindow::~SettingsWindow() { Destroy(); }
 
@@ -164,6 +174,7 @@ void SettingsWindow::OnCreate() {
     hiddenBox_.onClick = [this] { OnHiddenBox(); };
 
     AttachChime();
+    desktop_.Attach(*this);
 
     // Enter (unless another push button has the focus) and Escape both press OK.
     SetDefaultButton(kOkButton);
@@ -221,6 +232,7 @@ void SettingsWindow::ReadClockState() {
     hiddenBox_.SetChecked(control_.Hidden());
     shadowDepthSlider_.SetPosition(clock_.ShadowDepth());
     outlineBox_.SetChecked(clock_.LabelVisible(FaceLabel::Outline));
+    desktop_.ReadClockState();
     if (chime_) chimeControls_.Fill(chime_->Chime());
 }
 

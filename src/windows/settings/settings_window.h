@@ -16,6 +16,7 @@
 #include "windows/settings/chime_controls.h"
 #include "windows/settings/chime_tuning.h"
 #include "windows/settings/clock_control.h"
+#include "windows/settings/desktop_controls.h"
 #include "windows/settings/tunable_clock.h"
 
 namespace quorvel {
@@ -59,6 +60,12 @@ public:
         kLanguageCaption,
         kLanguageBox,
         kLanguageNote,
+        kFullScreenBox,
+        kFullScreenRemindersBox,
+        kClickThroughBox,
+        kShortcutCaption,
+        kShortcutBox,
+        kShortcutNote,
     };
     using SettingsControl = ControlId;
 
@@ -139,6 +146,7 @@ private:
     ui::Button alarmsButton_;
     ChimeTuning* chime_;
     ChimeControls chimeControls_;
+    DesktopControls desktop_;
 };
 
 }  // namespace quorvel
