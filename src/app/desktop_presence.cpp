@@ -8,6 +8,9 @@ namespace quorvel {
 namespace {
 
 constexpr int kTicksPerLook = 4;  // once a second
+// The z-order every other look: windows made above the clock are rare, and
+// each look costs the window system a question.
+constexpr int kLooksPerTopMostCheck = 2;
 
 }  // namespace
 
@@ -34,6 +37,8 @@ void DesktopPresence::OnTick() {
     if (++ticks_ < kTicksPerLook) return;
     ticks_ = 0;
     watch_.Look();
+    if (++looks_ < kLooksPerTopMostCheck) return;
+    looks_ = 0;
     topMost_.Check();
 }
 

@@ -61,6 +61,7 @@ private:
     ShowHideHotKey hotKey_;
     TopMostKeeper topMost_;
     int ticks_ = 0;
+    int looks_ = 0;
 };
 
 }  // namespace quorvel

@@ -2,7 +2,7 @@
 // (a top-most window made later, a shell that resets the clock's top-most
 // state), the clock goes back on top, without taking the keyboard. It looks
 // when the clock's place in the z-order changes and, for windows made above
-// it, once a second from the tick.
+// it, every two seconds from the tick.
 #pragma once
 
 #include <windows.h>

@@ -179,7 +179,7 @@ TEST_F(Desktop, KeepsItsPlaceOnTopWithoutTheKeyboard) {
     const RECT r = program->Clock().OuterRect();
     StandIn later(L"topmost " + std::to_wstring(r.left - 10) + L" " + std::to_wstring(r.top - 10) + L" 300 100");
     ASSERT_TRUE(later.Window());
-    EXPECT_TRUE(PumpUntil([&] { return Above(Clock(), later.Window()); }, 2s)) << "a top-most window made later";
+    EXPECT_TRUE(PumpUntil([&] { return Above(Clock(), later.Window()); }, 3s)) << "a top-most window made later";
     EXPECT_EQ(GetForegroundWindow(), working.Window());
 }
 
@@ -205,11 +205,6 @@ TEST_F(Desktop, ClickThroughAndTheShortcut) {
     EXPECT_EQ(program->Clock().Desktop().showHideHotKey, 0x0651);
     UnregisterHotKey(nullptr, 7);
     EXPECT_TRUE(commands.SetShowHideHotKey(0x0651));
-    // The shortcut hides the shown clock to the tray and shows it again.
-    SendMessageW(Clock(), WM_HOTKEY, 1, 0);
-    EXPECT_FALSE(ClockShown());
-    SendMessageW(Clock(), WM_HOTKEY, 1, 0);
-    EXPECT_TRUE(ClockShown());
     EXPECT_TRUE(answers.boxes.empty());
 }
 

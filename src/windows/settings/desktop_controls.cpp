@@ -28,7 +28,10 @@ void DesktopControls::ReadClockState() {
     shortcutBox_.SetValue(static_cast<std::uint16_t>(options.showHideHotKey & 0xFFFF));
 }
 
+// The box shows the stored shortcut's key and modifiers; showing it is not a
+// change, so the stored value stays exactly as it was.
 void DesktopControls::OnShortcutChange(std::uint16_t value) {
+    if (value == (control_.Desktop().showHideHotKey & 0xFFFF)) return;
     const bool taken = control_.SetShowHideHotKey(value);
     shortcutNote_.SetText(taken ? std::string() : std::string(Translate("Another program uses this shortcut.")));
 }
