@@ -11,6 +11,7 @@
 #include "platform/registry_key.h"
 #include "resource_ids.h"
 #include "ui/message_box.h"
+#include "ui/module.h"
 
 namespace quorvel {
 namespace {
@@ -51,7 +52,25 @@ ClockChime::ClockChime()
     player_.onNotify = [this](MediaPlayer&) { NextStroke(); };
 }
 
-ClockChime::~ClockChime() { PlaySoundW(nullptr, nullptr, 0); }
+namespace {
+
+// The system's sound player, loaded at the first built-in chime: at start it
+// would bring OLE along (Wine's does), for a chime that may never sound.
+bool builtInStarted = false;
+
+BOOL PlayBuiltIn(LPCWSTR sound, DWORD flags) {
+    static ui::LazyLibrary winmm(L"winmm.dll");
+    static const auto play = winmm.Function<decltype(&PlaySoundW)>("PlaySoundW");
+    if (!play) return FALSE;
+    builtInStarted = true;
+    return play(sound, sound ? GetModuleHandleW(nullptr) : nullptr, flags);
+}
+
+}  // namespace
+
+ClockChime::~ClockChime() {
+    if (builtInStarted) PlayBuiltIn(nullptr, 0);  // a stroke still sounding stops
+}
 
 void ClockChime::Load() {
     try {
@@ -119,8 +138,7 @@ bool ClockChime::PlayStrokes(const std::string& file, int strokes) {
     strokeFile_ = file;
     strokesLeft_ = strokes - 1;
     if (file.empty()) {
-        if (!PlaySoundW(MAKEINTRESOURCEW(IDR_CHIME_SOUND), GetModuleHandleW(nullptr),
-                        SND_RESOURCE | SND_ASYNC | SND_NODEFAULT))
+        if (!PlayBuiltIn(MAKEINTRESOURCEW(IDR_CHIME_SOUND), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT))
             return false;
         if (strokesLeft_ > 0) SetTimer(strokeTimer_.Handle(), kStrokeTimer, kStrokeGapMs, nullptr);
         return true;
@@ -143,7 +161,7 @@ void ClockChime::NextStroke() {
     }
     --strokesLeft_;
     if (strokeFile_.empty()) {
-        PlaySoundW(MAKEINTRESOURCEW(IDR_CHIME_SOUND), GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+        PlayBuiltIn(MAKEINTRESOURCEW(IDR_CHIME_SOUND), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
         return;
     }
     player_.SetNotify(strokesLeft_ > 0);
