@@ -43,13 +43,27 @@ ClockChime::ClockChime()
     : utcNow(SystemUtcNow),
       localTimeOf(SystemLocalTimeOf),
       play([this](const std::string& file, int strokes) { return PlayStrokes(file, strokes); }),
-      strokeTimer_([this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
-          if (msg != WM_TIMER) return false;
-          NextStroke();
-          result = 0;
-          return true;
-      }) {
-    player_.onNotify = [this](MediaPlayer&) { NextStroke(); };
+      strokeTimer_(kStrokeTimer, kStrokeGapMs) {}
+
+MediaPlayer& ClockChime::Player() {
+    if (!player_) {
+        player_ = std::make_unique<MediaPlayer>();
+        player_->onNotify = [this](MediaPlayer&) { NextStroke(); };
+    }
+    return *player_;
+}
+
+bool ClockChime::StartStrokeTimer() {
+    if (!strokeWindow_) {
+        strokeWindow_ = std::make_unique<ui::MessageWindow>([this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+            if (msg != WM_TIMER) return false;
+            NextStroke();
+            result = 0;
+            return true;
+        });
+        (void)strokeTimer_.Attach(strokeWindow_->Handle());  // off until started below
+    }
+    return strokeTimer_.Start();
 }
 
 namespace {
@@ -132,22 +146,26 @@ bool ClockChime::HearChime() {
 }
 
 bool ClockChime::PlayStrokes(const std::string& file, int strokes) {
-    KillTimer(strokeTimer_.Handle(), kStrokeTimer);
-    if (player_.Mode() == PlayerMode::Playing) player_.Stop();
-    player_.Close();
+    strokeTimer_.Stop();
+    if (player_) {
+        if (player_->Mode() == PlayerMode::Playing) player_->Stop();
+        player_->Close();
+    }
     strokeFile_ = file;
     strokesLeft_ = strokes - 1;
     if (file.empty()) {
         if (!PlayBuiltIn(MAKEINTRESOURCEW(IDR_CHIME_SOUND), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT))
             return false;
-        if (strokesLeft_ > 0) SetTimer(strokeTimer_.Handle(), kStrokeTimer, kStrokeGapMs, nullptr);
+        // Without its timer the hour sounds once rather than not at all.
+        if (strokesLeft_ > 0) (void)StartStrokeTimer();
         return true;
     }
     try {
-        player_.fileName = file;
-        player_.Open();
-        player_.SetNotify(strokesLeft_ > 0);
-        return player_.Play() == 0;
+        MediaPlayer& player = Player();
+        player.fileName = file;
+        player.Open();
+        player.SetNotify(strokesLeft_ > 0);
+        return player.Play() == 0;
     } catch (const std::exception&) {
         return false;  // the caller falls back or tells
     }
@@ -156,7 +174,7 @@ bool ClockChime::PlayStrokes(const std::string& file, int strokes) {
 // The next stroke: the built-in one at the timer, a file's at the end of the last.
 void ClockChime::NextStroke() {
     if (strokesLeft_ <= 0) {
-        KillTimer(strokeTimer_.Handle(), kStrokeTimer);
+        strokeTimer_.Stop();
         return;
     }
     --strokesLeft_;
@@ -164,8 +182,8 @@ void ClockChime::NextStroke() {
         PlayBuiltIn(MAKEINTRESOURCEW(IDR_CHIME_SOUND), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
         return;
     }
-    player_.SetNotify(strokesLeft_ > 0);
-    (void)player_.Play();  // a refused play ends the strokes: no report comes
+    Player().SetNotify(strokesLeft_ > 0);
+    (void)Player().Play();  // a refused play ends the strokes: no report comes
 }
 
 }  // namespace quorvel

@@ -9,10 +9,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include "core/chime.h"
 #include "sound/media_player.h"
 #include "ui/message_window.h"
+#include "ui/timer.h"
 #include "windows/settings/chime_tuning.h"
 
 namespace quorvel {
@@ -50,8 +52,12 @@ private:
 
     ChimeSettings settings_;
     ChimeClock clock_;
-    MediaPlayer player_;
-    ui::MessageWindow strokeTimer_;
+    // Made at the first stroke: a chime that never sounds costs no windows at start.
+    MediaPlayer& Player();
+    bool StartStrokeTimer();
+    std::unique_ptr<MediaPlayer> player_;
+    std::unique_ptr<ui::MessageWindow> strokeWindow_;
+    ui::Timer strokeTimer_;
     std::string strokeFile_;
     int strokesLeft_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "ui/display.h"
 
+#include <algorithm>
+
 namespace quorvel::ui {
 namespace {
 std::optional<int>& Override() {
@@ -24,7 +26,8 @@ std::optional<bool>& HighContrastOverride() {
 
 bool HighContrastOn() {
     if (HighContrastOverride()) return *HighContrastOverride();
-    HIGHCONTRASTW contrast{sizeof contrast};
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
     return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
            (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
@@ -48,14 +51,7 @@ void OverrideScreenReader(std::optional<bool> running) { ScreenReaderOverride() 
 
 int LargestMonitorHeight() {
     int tallest = 0;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR, HDC, LPRECT area, LPARAM data) -> BOOL {
-            int& height = *reinterpret_cast<int*>(data);
-            if (area->bottom - area->top > height) height = area->bottom - area->top;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tallest));
+    for (const RECT& monitor : MonitorRects()) tallest = std::max<int>(tallest, monitor.bottom - monitor.top);
     return tallest > 0 ? tallest : GetSystemMetrics(SM_CYSCREEN);
 }
 
