@@ -18,34 +18,40 @@ std::optional<LONGLONG> LocalMomentToUtc(DateTime local) {
     return static_cast<LONGLONG>((static_cast<ULONGLONG>(file.dwHighDateTime) << 32) | file.dwLowDateTime);
 }
 
-WakeTimer::WakeTimer()
-    : reports_([this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
-          if (msg != kFiredMessage) return false;
-          if (onFired) onFired();
-          result = 0;
-          return true;
-      }),
-      timer_(CreateWaitableTimerW(nullptr, FALSE, nullptr)) {
+// The window, the timer and the pool's wait come at the first moment to wake
+// for: a list without such alarms costs no threads.
+bool WakeTimer::Ready() {
+    if (wait_) return true;
+    if (!reports_) {
+        reports_ = std::make_unique<ui::MessageWindow>([this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+            if (msg != kFiredMessage) return false;
+            if (onFired) onFired();
+            result = 0;
+            return true;
+        });
+    }
+    if (!timer_) timer_.Reset(CreateWaitableTimerW(nullptr, FALSE, nullptr));
     HANDLE wait = nullptr;
     if (timer_ && RegisterWaitForSingleObject(&wait, timer_.Get(), Signalled, this, INFINITE, WT_EXECUTEDEFAULT))
         wait_.Reset(wait);
+    return static_cast<bool>(wait_);
 }
 
 WakeTimer::~WakeTimer() { wait_.Reset(); }
 
 // On a thread of the system's pool: the program's thread takes it from here.
 void CALLBACK WakeTimer::Signalled(void* context, BOOLEAN) {
-    PostMessageW(static_cast<WakeTimer*>(context)->reports_.Handle(), kFiredMessage, 0, 0);
+    PostMessageW(static_cast<WakeTimer*>(context)->reports_->Handle(), kFiredMessage, 0, 0);
 }
 
 void WakeTimer::SetWake(std::optional<DateTime> moment) {
-    if (!wait_) return;
     const std::optional<LONGLONG> due = moment ? LocalMomentToUtc(*moment) : std::nullopt;
     dueUtc_.reset();
     if (!due) {
-        CancelWaitableTimer(timer_.Get());
+        if (wait_) CancelWaitableTimer(timer_.Get());
         return;
     }
+    if (!Ready()) return;
     LARGE_INTEGER when{};
     when.QuadPart = *due;  // positive: an absolute UTC time
     // With resume: where the power plan allows, the computer wakes for it. A

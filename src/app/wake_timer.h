@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "alarms/wake_schedule.h"
@@ -19,7 +20,7 @@ class WakeTimer final : public WakeDevice {
 public:
     // Without a timer from the system (none left), SetWake does nothing: the
     // alarms still fire whenever the computer is awake.
-    WakeTimer();
+    WakeTimer() = default;
     ~WakeTimer();
     WakeTimer(const WakeTimer&) = delete;
     WakeTimer& operator=(const WakeTimer&) = delete;
@@ -42,8 +43,9 @@ private:
         void operator()(HANDLE wait) const { UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
     };
     static void CALLBACK Signalled(void* context, BOOLEAN timedOut);
+    bool Ready();
 
-    ui::MessageWindow reports_;
+    std::unique_ptr<ui::MessageWindow> reports_;
     Unique<HANDLE, CloseHandleDeleter> timer_;
     Unique<HANDLE, UnregisterWaitDeleter> wait_;  // goes first: no callback outlives the rest
     std::optional<LONGLONG> dueUtc_;
