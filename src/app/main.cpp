@@ -2,7 +2,6 @@
 // the program's parts (app/program.h) and the message loop until the clock
 // window closes.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdlib>
 #include <exception>
@@ -48,10 +47,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     // update that failed after ending the clock would otherwise start a clock
     // the user has since closed, at the next update.
     TakeStartAfterUpdateMark();
-    // The common controls the other windows are made of. (Per-monitor DPI
-    // awareness comes from the manifest.)
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
     try {
         Program program;
         program.Start();

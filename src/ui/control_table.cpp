@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "ui/common_controls.h"
 #include "ui/font.h"
 #include "ui/translated.h"
 
@@ -56,6 +57,7 @@ void ControlLayout::Create(HWND parent, std::span<const ControlSpec> table, SIZE
     designed_ = designed;
     windowFont_ = windowFont;
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    (void)comctl::Load();  // without it a common control fails to be made, and says so below
     for (const ControlSpec& control : table_) {
         const HWND hwnd =
             CreateWindowExW(control.exStyle, control.className, TranslateWide(control.text).c_str(),

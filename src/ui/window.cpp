@@ -9,6 +9,7 @@
 #include "core/screen_placement.h"
 #include "core/translation.h"
 #include "ui/action.h"
+#include "ui/common_controls.h"
 #include "ui/controls/control.h"
 #include "ui/dc.h"
 #include "ui/display.h"
@@ -314,7 +315,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 bool Window::MeasureMenuImage(MEASUREITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || !menuImages_) return false;
     int width = 0, height = 0;
-    ImageList_GetIconSize(menuImages_, &width, &height);
+    comctl::ImageList_GetIconSize(menuImages_, &width, &height);
     item.itemWidth = static_cast<UINT>(width);
     item.itemHeight = static_cast<UINT>(height);
     return true;
@@ -325,7 +326,7 @@ bool Window::DrawMenuImage(const DRAWITEMSTRUCT& item) {
     for (const Action* action : actions_) {
         if (static_cast<UINT>(action->Id()) != item.itemID || action->Image() < 0) continue;
         int width = 0, height = 0;
-        ImageList_GetIconSize(menuImages_, &width, &height);
+        comctl::ImageList_GetIconSize(menuImages_, &width, &height);
         const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2;
         const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - height) / 2;
         IMAGELISTDRAWPARAMS draw{};
@@ -340,7 +341,7 @@ bool Window::DrawMenuImage(const DRAWITEMSTRUCT& item) {
         // A disabled item's image is greyed out like its text.
         draw.fState = (item.itemState & ODS_GRAYED) ? ILS_SATURATE : ILS_NORMAL;
         draw.Frame = 0;
-        ImageList_DrawIndirect(&draw);
+        comctl::ImageList_DrawIndirect(&draw);
         return true;
     }
     return false;

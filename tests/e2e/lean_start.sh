@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A lean start: the ticking clock has not loaded the libraries only some
-# windows need (the common dialogs and the printing stack they bring, rich
-# text, the media player's MCI); the first alarm editing loads rich text, and
-# the editor opens with its reminder box.
+# windows need (the common controls, the common dialogs and the printing stack
+# they bring, rich text, the media player's MCI); the alarms window loads the
+# common controls, the first alarm editing loads rich text, and the editor
+# opens with its reminder box.
 # usage: lean_start.sh QUORVEL_EXE ARTEFACT_DIR QUORVEL_CLI_EXE
 set -euo pipefail
 exe=$1
@@ -22,7 +23,10 @@ first_run
 : >"$log"
 export WINEDEBUG=+loaddll
 start_clock
+wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
+! loaded | grep -qx comctl32.dll || fail "the clock alone loaded the common controls"
 open_alarms_window
+loaded | grep -qx comctl32.dll || fail "the alarms window opened without the common controls"
 for dll in $kLater; do
   ! loaded | grep -qx "$dll" || fail "$dll loaded before it was needed"
 done

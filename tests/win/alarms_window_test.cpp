@@ -458,7 +458,7 @@ TEST_F(AlarmsWindowTest, MenuItemsHaveAccessLettersAndImages) {
     const HMENU menu = window.PopupMenu();
     const std::vector<std::wstring> expected = {L"&Add", L"&Edit", L"&Delete", L"E&nabled", L"&Close"};
     int size = 0, height = 0;
-    ASSERT_TRUE(ImageList_GetIconSize(window.Images(), &size, &height));
+    ASSERT_TRUE(ui::comctl::ImageList_GetIconSize(window.Images(), &size, &height));
     const HDC dc = CreateCompatibleDC(nullptr);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};

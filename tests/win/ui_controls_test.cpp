@@ -275,8 +275,8 @@ TEST(Controls, AnActionDrivesItsToolbarButtonAndMenuItem) {
     form.Make();
     ImageList images = CreateImageList(16, 16);
     ASSERT_TRUE(images);
-    ImageList_AddIcon(images.Get(), LoadIconW(nullptr, IDI_APPLICATION));
-    ImageList_AddIcon(images.Get(), LoadIconW(nullptr, IDI_WARNING));
+    ui::comctl::ImageList_ReplaceIcon(images.Get(), -1, LoadIconW(nullptr, IDI_APPLICATION));
+    ui::comctl::ImageList_ReplaceIcon(images.Get(), -1, LoadIconW(nullptr, IDI_WARNING));
     const HIMAGELIST raw = images.Get();
     form.tools.SetImageList(std::move(images));
     EXPECT_EQ(SendMessageW(form.tools.Handle(), TB_GETIMAGELIST, 0, 0), reinterpret_cast<LRESULT>(raw));

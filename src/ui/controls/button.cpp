@@ -1,5 +1,7 @@
 #include "ui/controls/button.h"
 
+#include "ui/common_controls.h"
+
 namespace quorvel::ui {
 
 void ButtonControl::OnAttach() { icon_ = reinterpret_cast<HICON>(SendMessageW(Handle(), BM_GETIMAGE, IMAGE_ICON, 0)); }
@@ -14,9 +16,9 @@ void ButtonControl::SetTakesFocus(bool takesFocus) {
     if (takesFocus == takesFocus_) return;
     takesFocus_ = takesFocus;
     if (takesFocus) {
-        RemoveWindowSubclass(Handle(), &KeepFocusAway, 0);
+        comctl::RemoveWindowSubclass(Handle(), &KeepFocusAway, 0);
     } else {
-        SetWindowSubclass(Handle(), &KeepFocusAway, 0, 0);
+        comctl::SetWindowSubclass(Handle(), &KeepFocusAway, 0, 0);
     }
 }
 
@@ -31,8 +33,8 @@ LRESULT CALLBACK ButtonControl::KeepFocusAway(HWND hwnd, UINT msg, WPARAM wParam
             return 0;
         }
     }
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &KeepFocusAway, id);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) comctl::RemoveWindowSubclass(hwnd, &KeepFocusAway, id);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 void ButtonControl::Click() const { SendMessageW(Handle(), BM_CLICK, 0, 0); }

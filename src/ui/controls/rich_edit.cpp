@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/common_controls.h"
 #include "ui/module.h"
 #include "core/wide.h"
 
@@ -36,7 +37,7 @@ void RichEdit::SetSideMargins(int pixels) {
     SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(pixels, pixels));
 }
 
-void RichEdit::OnAttach() { SetWindowSubclass(Handle(), &AnswerAsEditBox, 0, 0); }
+void RichEdit::OnAttach() { comctl::SetWindowSubclass(Handle(), &AnswerAsEditBox, 0, 0); }
 
 // In a window's keyboard handling the box behaves as an edit box does: Tab,
 // Escape and mnemonics belong to the window, Enter too unless ES_WANTRETURN
@@ -53,8 +54,8 @@ LRESULT CALLBACK RichEdit::AnswerAsEditBox(HWND hwnd, UINT msg, WPARAM wParam, L
         }
         return code;
     }
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &AnswerAsEditBox, id);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) comctl::RemoveWindowSubclass(hwnd, &AnswerAsEditBox, id);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 bool RichEdit::SetRtf(std::string_view rtf) {

@@ -9,7 +9,7 @@
 namespace quorvel::ui {
 
 ImageList CreateImageList(int width, int height) {
-    return ImageList(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4));
+    return ImageList(comctl::ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4));
 }
 
 void ToolBar::OnAttach() { SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0); }

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "ui/action.h"
+#include "ui/common_controls.h"
 #include "ui/controls/control.h"
 #include "ui/handle.h"
 
 namespace quorvel::ui {
 
 struct ImageListDeleter {
-    void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
+    void operator()(HIMAGELIST h) const { comctl::ImageList_Destroy(h); }
 };
 // An image list, destroyed when it goes (a toolbar or list view never destroys one).
 using ImageList = Unique<HIMAGELIST, ImageListDeleter>;

@@ -14,6 +14,7 @@
 #include "core/wide.h"
 #include "platform/sort_key.h"
 #include "platform/user_locale.h"
+#include "ui/common_controls.h"
 #include "ui/message_box.h"
 #include "ui/module.h"
 #include "ui/popup_menu.h"
@@ -126,7 +127,7 @@ void AlarmsWindow::CreateToolBar() {
     ui::ImageList images = ui::CreateImageList(Scale(kImageSize), Scale(kImageSize));
     for (const int id : kImageIds) {
         const ui::Icon icon = ui::LoadIconImage(id, Scale(kImageSize));
-        ImageList_AddIcon(images.Get(), icon.Get());
+        ui::comctl::ImageList_ReplaceIcon(images.Get(), -1, icon.Get());
     }
     toolBar_.RemoveButtons();
     toolBar_.SetImageList(std::move(images));

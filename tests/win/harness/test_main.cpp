@@ -1,11 +1,11 @@
 // Entry of every Win32 test program: GoogleTest, common controls, and a guard that
 // a test never hangs on a dialog it did not expect.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include "harness/dialogs.h"
+#include "ui/common_controls.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
         CloseHandle(CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     }
     testing::InitGoogleTest(&argc, argv);
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&icc);
+    // As the program does: loaded at run time, not imported.
+    (void)quorvel::ui::comctl::Load();
     dialogHook = SetWindowsHookExW(WH_CBT, CloseUnexpectedDialog, nullptr, GetCurrentThreadId());
     int result = RUN_ALL_TESTS();
     UnhookWindowsHookEx(dialogHook);
