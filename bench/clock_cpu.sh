@@ -8,11 +8,26 @@
 #  - the time from start to the first painted clock text (the first tick's text
 #    on screen, seen from outside);
 #  - the size of Quorvel.exe.
-# usage: bench/clock_cpu.sh [SECONDS]   after: cmake --build --preset windows
+# With --opaque the clock runs with its background shown (the colour key off):
+# under Wine's X11 driver a see-through face is an X window shape, which the
+# X server exposes anew at every change of the text, and Wine answers each
+# exposed rectangle with a request to its server; an opaque face has no shape.
+# usage: bench/clock_cpu.sh [SECONDS] [--opaque]   after: cmake --build --preset windows
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
+opaque=${2:-}
 source "$root/bench/wine_bench.sh"
+quorvel_clean_clock_registry
+if [ "$opaque" = --opaque ]; then
+  # A first run stores the settings (the installer's /close ends it as Exit would), then the one changed.
+  "$QUORVEL_WINE_LOADER" "$exe" </dev/null >/dev/null 2>&1 &
+  first=$!
+  for _ in $(seq 300); do xdotool search --name '^Quorvel$' >/dev/null 2>&1 && break; sleep 0.02; done
+  "$QUORVEL_WINE_LOADER" "$exe" /close </dev/null >/dev/null 2>&1
+  wait "$first" || true
+  "$QUORVEL_WINE" reg add 'HKCU\Software\Quorvel1.1' /v Background /t REG_DWORD /d 1 /f </dev/null >/dev/null 2>&1
+fi
 
 hz=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }  # user + system, in clock ticks

@@ -123,6 +123,8 @@ void ClockChime::SetChime(const ChimeSettings& settings) {
 }
 
 void ClockChime::OnTick() {
+    // Off, it asks nothing of the system; turned on, its first tick only takes note.
+    if (ChimeInterval(settings_.everyMinutes) == 0) return;
     const DateTime utc = utcNow();
     const auto stroke = clock_.Tick(utc, localTimeOf(utc), settings_);
     if (!stroke) return;

@@ -3,7 +3,9 @@
 namespace quorvel::ui {
 
 void DispatchOne(MSG& msg) {
-    if (msg.hwnd) {
+    // Pre-translation is about keys; asking every tick and paint for its
+    // top-level window would cost a question to the window system each.
+    if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
         if (Window* window = Window::FromHandle(GetAncestor(msg.hwnd, GA_ROOT))) {
             if (window->PreTranslateMessage(msg)) return;
         }
