@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A lean start: the ticking clock has not loaded the libraries only some
-# windows need (the common controls, the common dialogs and the printing stack
+# A lean start: the ticking clock runs one thread and has not loaded the
+# libraries only some windows need (the common controls, the common dialogs and the printing stack
 # they bring, rich text, the media player's MCI); the alarms window loads the
 # common controls, the first alarm editing loads rich text, and the editor
 # opens with its reminder box.
@@ -25,6 +25,9 @@ export WINEDEBUG=+loaddll
 start_clock
 wait_for '[ -n "$(text_pixel)" ]' || fail "the clock did not start ticking"
 ! loaded | grep -qx comctl32.dll || fail "the clock alone loaded the common controls"
+# Nor does anything wait in the system's thread pool before it has to: one thread.
+threads=$(ls "/proc/$(pgrep -x Quorvel.exe | head -n1)/task" | wc -l)
+[ "$threads" = 1 ] || fail "the ticking clock runs $threads threads"
 open_alarms_window
 loaded | grep -qx comctl32.dll || fail "the alarms window opened without the common controls"
 for dll in $kLater; do
