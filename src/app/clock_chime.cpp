@@ -16,7 +16,6 @@
 namespace quorvel {
 namespace {
 
-constexpr UINT_PTR kStrokeTimer = 1;
 constexpr UINT kStrokeGapMs = 700;  // the built-in stroke lasts 0.4 s
 constexpr double kDaysFrom1601 = 109'205;  // 1601-01-01, FILETIME's start, to 1899-12-30
 constexpr double kFileTimePerDay = 864e9;  // 100-nanosecond units
@@ -43,7 +42,7 @@ ClockChime::ClockChime()
     : utcNow(SystemUtcNow),
       localTimeOf(SystemLocalTimeOf),
       play([this](const std::string& file, int strokes) { return PlayStrokes(file, strokes); }),
-      strokeTimer_(kStrokeTimer, kStrokeGapMs) {}
+      strokeTimer_(kStrokeGapMs, [this] { NextStroke(); }) {}
 
 MediaPlayer& ClockChime::Player() {
     if (!player_) {
@@ -51,19 +50,6 @@ MediaPlayer& ClockChime::Player() {
         player_->onNotify = [this](MediaPlayer&) { NextStroke(); };
     }
     return *player_;
-}
-
-bool ClockChime::StartStrokeTimer() {
-    if (!strokeWindow_) {
-        strokeWindow_ = std::make_unique<ui::MessageWindow>([this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
-            if (msg != WM_TIMER) return false;
-            NextStroke();
-            result = 0;
-            return true;
-        });
-        (void)strokeTimer_.Attach(strokeWindow_->Handle());  // off until started below
-    }
-    return strokeTimer_.Start();
 }
 
 namespace {
@@ -159,7 +145,7 @@ bool ClockChime::PlayStrokes(const std::string& file, int strokes) {
         if (!PlayBuiltIn(MAKEINTRESOURCEW(IDR_CHIME_SOUND), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT))
             return false;
         // Without its timer the hour sounds once rather than not at all.
-        if (strokesLeft_ > 0) (void)StartStrokeTimer();
+        if (strokesLeft_ > 0) (void)strokeTimer_.Start();
         return true;
     }
     try {

@@ -13,8 +13,7 @@
 
 #include "core/chime.h"
 #include "sound/media_player.h"
-#include "ui/message_window.h"
-#include "ui/timer.h"
+#include "ui/callback_timer.h"
 #include "windows/settings/chime_tuning.h"
 
 namespace quorvel {
@@ -49,15 +48,13 @@ public:
 private:
     bool PlayStrokes(const std::string& file, int strokes);
     void NextStroke();
+    // Made at the first stroke: a chime that never sounds costs no player at start.
+    MediaPlayer& Player();
 
     ChimeSettings settings_;
     ChimeClock clock_;
-    // Made at the first stroke: a chime that never sounds costs no windows at start.
-    MediaPlayer& Player();
-    bool StartStrokeTimer();
     std::unique_ptr<MediaPlayer> player_;
-    std::unique_ptr<ui::MessageWindow> strokeWindow_;
-    ui::Timer strokeTimer_;
+    ui::CallbackTimer strokeTimer_;  // the built-in sound's strokes; its window made at the first
     std::string strokeFile_;
     int strokesLeft_ = 0;
 };

@@ -66,12 +66,6 @@ bool ShowHideHotKey::HandleClockMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT
 
 // A clock off the screen (hidden to the tray, or out of a full-screen
 // program's way) comes back to the front; a shown one goes to the tray.
-void ShowHideHotKey::Toggle() {
-    if (clock_.Visible()) {
-        tray_.ToggleHidden();
-    } else {
-        tray_.ShowFromTray();
-    }
-}
+void ShowHideHotKey::Toggle() { tray_.ToggleHidden(); }
 
 }  // namespace quorvel

@@ -8,10 +8,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 
-#include "ui/message_window.h"
-#include "ui/timer.h"
+#include "ui/callback_timer.h"
 
 namespace quorvel {
 
@@ -33,8 +31,7 @@ private:
     void OnTimer();
 
     std::function<void(POINT)> onClick_;
-    std::unique_ptr<ui::MessageWindow> timerWindow_;  // made at the first click
-    ui::Timer timer_;
+    ui::CallbackTimer timer_;  // its window made at the first click
     POINT clickAt_{};
     bool afterDoubleClick_ = false;
     DWORD doubleClickTime_ = 0;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "harness/pump.h"
+#include "ui/callback_timer.h"
 #include "ui/control_table.h"
 #include "ui/handle.h"
 #include "ui/modal.h"
@@ -216,6 +217,22 @@ TEST(Timer, ReportsAStartThatFailedAndFollowsItsInterval) {
     const int ticks = w.ticks;
     testing_support::PumpFor(200ms);
     EXPECT_EQ(w.ticks, ticks) << "the old interval still runs";
+}
+
+// Two timers of their own at once (each on its own window, both with the
+// same id): each calls its own function, and a stopped one calls no more.
+TEST(CallbackTimer, EachCallsItsOwnUntilStopped) {
+    int first = 0, second = 0;
+    CallbackTimer a(10, [&] { ++first; });
+    CallbackTimer b(10, [&] { ++second; });
+    ASSERT_TRUE(a.Start());
+    ASSERT_TRUE(b.Start());
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return first >= 2 && second >= 2; }, 2s));
+    a.Stop();
+    const int stopped = first;
+    testing_support::PumpFor(200ms);
+    EXPECT_EQ(first, stopped);
+    EXPECT_GT(second, 2);
 }
 
 // --- Popup menus -----------------------------------------------------------
